@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installe les paquets Debian dont le projet a besoin, s'il en manque. Rapide quand tout est là.
+set -euo pipefail
+
+paquets=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+  libsqlcipher-dev sqlcipher
+  libx11-dev libbenchmark-dev
+  xvfb xauth x11-utils xdotool imagemagick
+  fonts-liberation2 fonts-dejavu-core
+)
+
+manquants=()
+for paquet in "${paquets[@]}"; do
+  dpkg-query -W -f='${Status}' "$paquet" 2>/dev/null | grep -q 'install ok installed' \
+    || manquants+=("$paquet")
+done
+[ ${#manquants[@]} -eq 0 ] && exit 0
+
+echo "Installation de : ${manquants[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"

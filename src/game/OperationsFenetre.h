@@ -1,0 +1,52 @@
+#pragma once
+#include <QString>
+
+namespace kalvoro {
+
+// Réponses de la boîte de message Oui/Non.
+inline constexpr int ReponseOui = 6;
+inline constexpr int ReponseNon = 7;
+
+// Ce que la logique du jeu demande à la fenêtre Jeu, et rien d'autre. La fenêtre le réalise
+// sur ses contrôles ; les tests le réalisent avec une fausse fenêtre qui enregistre tout.
+// Les cellules sont numérotées de 1 à 48, les séries de 1 à 6.
+class OperationsFenetre {
+public:
+    virtual ~OperationsFenetre() = default;
+
+    // Le plateau.
+    virtual void AfficherFace(int cellule, int numeroCarte, int serie) = 0;
+    virtual void AfficherDos(int cellule) = 0;
+    virtual void ActiverCellule(int cellule, bool actif) = 0;
+    virtual void MontrerCellule(int cellule, bool visible) = 0;
+
+    // La liste des séries ListeJeux.
+    virtual void AjouterSerie(const QString &nom, int numero) = 0;
+    virtual QString TexteListeJeux() const = 0;
+    virtual int NumeroSerieChoisie() const = 0; // 0 tant que rien n'est choisi
+    virtual void ActiverListeJeux(bool actif) = 0;
+
+    // Les étiquettes de score.
+    virtual void EcrireScoreEnCours(const QString &texte) = 0;
+    virtual QString LireScoreEnCours() const = 0;
+    virtual void EcrireMeilleurScore(const QString &texte) = 0;
+
+    // Le bouton d'abandon Annuler.
+    virtual void ActiverAnnuler(bool actif) = 0;
+    virtual void DonnerFocusAnnuler() = 0;
+
+    // La minuterie Minuterie (100 ms), qui appelle Partie::Minuterie_Timer à chaque tic.
+    virtual void DemarrerMinuterie() = 0;
+    virtual void ArreterMinuterie() = 0;
+
+    // Redessine Jeu pour que la carte retournée se voie (aucune boucle d'événements imbriquée).
+    virtual void Repeindre() = 0;
+
+    // Boîte modale Oui/Non avec l'icône d'information, Oui par défaut ; rend 6 ou 7.
+    virtual int QuestionOuiNon(const QString &titre, const QString &texte) = 0;
+
+    // Ouvre la saisie du score Enregistre en modal et rend la main à sa fermeture.
+    virtual void OuvrirEnregistre() = 0;
+};
+
+} // namespace kalvoro

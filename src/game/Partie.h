@@ -1,0 +1,57 @@
+#pragma once
+#include "OperationsFenetre.h"
+
+#include <QtGlobal>
+#include <array>
+#include <functional>
+
+namespace kalvoro {
+
+// L'état de la seule partie que tient la fenêtre Jeu, et ce qu'y font un clic, un tic et
+// l'abandon. La pause après la deuxième carte est un état, terminée par le huitième tic de la
+// minuterie : aucun clic de cellule n'est pris pendant la pause ni pendant un autre clic.
+class Partie {
+public:
+    // Source de x, uniforme sur [0, 1) ; un test la remplace pour forcer la donne.
+    using SourceX = std::function<float()>;
+
+    explicit Partie(OperationsFenetre &fenetre, SourceX source = SourceParDefaut());
+
+    // Générateur semé une fois par l'entropie du système et l'horloge.
+    static SourceX SourceParDefaut();
+
+    void Annuler_Click();   // remise à zéro du plateau (abandon ou fin de partie)
+    void Distribuer();      // nouvelle donne dans Tableau(1..48), Distribue := 1
+    void Minuterie_Timer(); // un tic de 100 ms
+    void Bouton_Click(int i);
+
+    bool EnPause() const;
+
+    // L'état, sous les noms du jeu ; en lecture pour la fenêtre et les tests.
+    const std::array<qint16, 49> &Tableau() const { return tableau; }
+    int Distribue() const { return distribue; }
+    int NbRetournees() const { return nbRetournees; }
+    int Valeur1() const { return valeur1; }
+    int Valeur2() const { return valeur2; }
+    int Position1() const { return position1; }
+    int Position2() const { return position2; }
+    qint32 NbClics() const { return nbClics; }
+    int NbPaires() const { return nbPaires; }
+    qint16 Tempo() const { return tempo; }
+
+private:
+    OperationsFenetre &fenetre;
+    SourceX source;
+    std::array<qint16, 49> tableau{};
+    int distribue = 0;
+    int nbRetournees = 0;
+    int valeur1 = 0;
+    int valeur2 = 0;
+    int position1 = 0;
+    int position2 = 0;
+    qint32 nbClics = 0;
+    int nbPaires = 0;
+    qint16 tempo = 0;
+};
+
+} // namespace kalvoro

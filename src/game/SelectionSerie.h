@@ -1,0 +1,19 @@
+#pragma once
+#include "OperationsFenetre.h"
+
+#include <QString>
+#include <functional>
+
+namespace kalvoro {
+
+// Lit le meilleur score d'une série (LireMeilleurScore du magasin) ; "" pour une table vide.
+using LecteurMeilleurScore = std::function<QString(const QString &serie)>;
+
+// Remplit ListeJeux des six séries avec leurs numéros ; rien n'est choisi ensuite.
+void RemplirListeJeux(OperationsFenetre &fenetre);
+
+// Choix d'une série dans ListeJeux : verrouille la liste, rend le plateau et Annuler
+// utilisables, affiche le meilleur score de la série. Ne fait rien si le texte est vide.
+void ChoisirSerie(OperationsFenetre &fenetre, const LecteurMeilleurScore &lireMeilleurScore);
+
+} // namespace kalvoro

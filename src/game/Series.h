@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+#include <array>
+
+namespace kalvoro {
+
+// Une série d'images : son numéro (1 à 6) et son nom, qui est à la fois le texte de l'entrée
+// de ListeJeux, le nom de sa table dans Scores.dat et celui de sa liste d'images.
+struct Serie {
+    int Numero;
+    QString Nom;
+    const char *Dossier; // dossier de ses images dans les ressources, sans accent
+};
+
+inline constexpr int NombreSeries = 6;
+
+// Les six séries, dans l'ordre de la liste. Seul endroit où leurs noms sont écrits.
+const std::array<Serie, NombreSeries> &Series();
+
+// La série du numéro donné, ou nullptr hors de 1 à 6.
+const Serie *SerieNumero(int numero);
+
+// La série de ce nom exact (accents compris), ou nullptr.
+const Serie *SerieNommee(const QString &nom);
+
+} // namespace kalvoro

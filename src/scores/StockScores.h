@@ -1,0 +1,56 @@
+#pragma once
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <exception>
+
+namespace kalvoro {
+
+// Une ligne d'une table de scores.
+struct LigneScore {
+    QString NOM;    // 25 caractères au plus
+    QString PRENOM; // 20 caractères au plus
+    QDate DATE;
+    int SCORE = 0;
+};
+
+// Ce qu'a donné une inscription : écrite, ou refusée (égale ou plus mauvaise que la dernière).
+enum class Classement { Inscrit, Egal, PlusMauvais };
+
+// Échec d'une opération sur Scores.dat. Le message est en français et dit quoi, quel
+// fichier et pourquoi ; l'appelant l'affiche et termine le programme.
+class ErreurScores : public std::exception {
+public:
+    explicit ErreurScores(QString message) : message(std::move(message)), utf8(this->message.toUtf8()) {}
+    const QString &Message() const { return message; }
+    const char *what() const noexcept override { return utf8.constData(); }
+
+private:
+    QString message;
+    QByteArray utf8;
+};
+
+// Le seul chemin vers les tables de scores. Les séries sont désignées par leur nom exact
+// (l'une des six, accents compris) ; tout autre nom est une erreur. Toutes les opérations
+// peuvent lever ErreurScores.
+class StockScores {
+public:
+    virtual ~StockScores() = default;
+
+    // SCORE de la première ligne du classement, en texte simple ("30") ; "" si la table est vide.
+    virtual QString LireMeilleurScore(const QString &serie) = 0;
+
+    // SCORE de la dernière ligne du classement.
+    virtual int LirePlusMauvaisScore(const QString &serie) = 0;
+
+    // Compare score au plus mauvais et, s'il est strictement meilleur, écrase la dernière ligne
+    // en place ; le tout dans une seule transaction. Rend ce qui a été fait.
+    virtual Classement RemplacerPlusMauvais(const QString &serie, const QString &nom,
+                                            const QString &prenom, int score,
+                                            const QDate &date) = 0;
+
+    // Les lignes de la série, de la meilleure à la plus mauvaise.
+    virtual QList<LigneScore> ListerScores(const QString &serie) = 0;
+};
+
+} // namespace kalvoro
