@@ -1,0 +1,84 @@
+#pragma once
+#include "StockScores.h"
+#include "Series.h"
+
+#include <QMap>
+#include <QStringList>
+#include <algorithm>
+
+namespace kalvoro {
+
+// Magasin de scores en mémoire, pour tester la logique sans fichier. Il suit la même règle
+// que le vrai (strictement meilleur que le dernier pour entrer), note chaque appel et peut
+// échouer sur demande.
+class FauxStock : public StockScores {
+public:
+    QMap<QString, QList<LigneScore>> Tables;
+    QStringList Appels;        // "LireMeilleurScore Cinéma", ...
+    QString EchecAuProchainAppel; // non vide : le prochain appel lève ErreurScores avec ce texte
+
+    void Remplir(const QString &serie, const QList<int> &scores)
+    {
+        QList<LigneScore> lignes;
+        int k = 0;
+        for (int score : scores) {
+            ++k;
+            lignes.append({QStringLiteral("NOM%1").arg(k), QStringLiteral("Prenom%1").arg(k),
+                           QDate(2000, 4, k), score});
+        }
+        Tables[serie] = lignes;
+    }
+
+    QString LireMeilleurScore(const QString &serie) override
+    {
+        const auto lignes = Classees(QStringLiteral("LireMeilleurScore"), serie);
+        return lignes.isEmpty() ? QString() : QString::number(lignes.first().SCORE);
+    }
+
+    int LirePlusMauvaisScore(const QString &serie) override
+    {
+        const auto lignes = Classees(QStringLiteral("LirePlusMauvaisScore"), serie);
+        if (lignes.isEmpty())
+            throw ErreurScores(QStringLiteral("table vide"));
+        return lignes.last().SCORE;
+    }
+
+    Classement RemplacerPlusMauvais(const QString &serie, const QString &nom,
+                                    const QString &prenom, int score, const QDate &date) override
+    {
+        auto lignes = Classees(QStringLiteral("RemplacerPlusMauvais"), serie);
+        if (lignes.isEmpty())
+            throw ErreurScores(QStringLiteral("table vide"));
+        if (score == lignes.last().SCORE)
+            return Classement::Egal;
+        if (score > lignes.last().SCORE)
+            return Classement::PlusMauvais;
+        lignes.last() = {nom, prenom, date, score};
+        Tables[serie] = lignes;
+        return Classement::Inscrit;
+    }
+
+    QList<LigneScore> ListerScores(const QString &serie) override
+    {
+        return Classees(QStringLiteral("ListerScores"), serie);
+    }
+
+private:
+    QList<LigneScore> Classees(const QString &operation, const QString &serie)
+    {
+        Appels << operation + QLatin1Char(' ') + serie;
+        if (!EchecAuProchainAppel.isEmpty()) {
+            const QString texte = EchecAuProchainAppel;
+            EchecAuProchainAppel.clear();
+            throw ErreurScores(texte);
+        }
+        if (!SerieNommee(serie) || !Tables.contains(serie))
+            throw ErreurScores(QStringLiteral("table inconnue : ") + serie);
+        QList<LigneScore> lignes = Tables.value(serie);
+        std::stable_sort(lignes.begin(), lignes.end(),
+                         [](const LigneScore &a, const LigneScore &b) { return a.SCORE < b.SCORE; });
+        return lignes;
+    }
+};
+
+} // namespace kalvoro
