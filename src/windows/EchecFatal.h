@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace kalvoro {
+
+// Un échec qui empêche de continuer (Scores.dat absent, refusé, illisible...) : le joueur lit
+// en français ce qui a échoué et pourquoi, puis le programme se termine avec le statut 1.
+// Jamais de plantage, jamais de fichier à moitié écrit (chaque écriture est une transaction).
+void SignalerEchecFatal(QWidget *parent, const QString &message);
+
+// Les tests remplacent la réaction (boîte puis sortie) pour observer l'échec sans mourir.
+using ReactionEchecFatal = std::function<void(QWidget *parent, const QString &message)>;
+void RemplacerReactionEchecFatal(ReactionEchecFatal reaction);
+
+} // namespace kalvoro
