@@ -1,11 +1,40 @@
+#include "BaseScores.h"
+#include "EchecFatal.h"
 #include "Jeu.h"
+#include "Polices.h"
 
 #include <QApplication>
 
+namespace {
+
+// Dernier filet : un échec de Scores.dat qui remonterait jusqu'à la boucle d'événements est
+// signalé comme les autres (message clair, statut 1) au lieu de faire planter le programme.
+class ApplicationKalvoro : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *destinataire, QEvent *evenement) override
+    {
+        try {
+            return QApplication::notify(destinataire, evenement);
+        } catch (const kalvoro::ErreurScores &erreur) {
+            kalvoro::SignalerEchecFatal(nullptr, erreur.Message());
+            return true;
+        }
+    }
+};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
-    kalvoro::Jeu jeu;
+    ApplicationKalvoro application(argc, argv);
+    kalvoro::InstallerSubstitutionsPolices();
+    kalvoro::Jeu jeu([](const QString &chemin) -> std::unique_ptr<kalvoro::StockScores> {
+        return std::make_unique<kalvoro::BaseScores>(chemin);
+    });
+    if (!jeu.Form_Load())
+        return 1;
     jeu.show();
     return application.exec();
 }

@@ -1,14 +1,162 @@
 #include "Jeu.h"
 
+#include "Aide.h"
+#include "BarreEtat.h"
+#include "EchecFatal.h"
+#include "Polices.h"
 #include "Programme.h"
+#include "SelectionSerie.h"
+#include "Twips.h"
 #include "Version.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
 namespace kalvoro {
 
-Jeu::Jeu(QWidget *parent) : QWidget(parent)
+OriginesJeu OriginesJeu::DuProgramme()
 {
-    setWindowTitle(QString::fromUtf8(fiche::NomProduit) + QLatin1Char(' ') + NumeroVersion());
-    setFixedSize(623, 413);
+    return {DossierProgramme(), &DateExecutable};
+}
+
+Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
+         QWidget *parent)
+    : QWidget(parent), fabrique(std::move(fabriqueChoisie)), origines(std::move(originesChoisies)),
+      partie(*this, std::move(source))
+{
+    InstallerSubstitutionsPolices();
+    setObjectName(QStringLiteral("Jeu"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
+    setFixedSize(TailleTwips(9345, 6195));
+    CreerPlateau();
+    CreerCadres();
+    CreerCommandes();
+    OrdonnerTabulation();
+    serviceAide = new ServiceAide(this);
+}
+
+Jeu::~Jeu() = default;
+
+bool Jeu::Form_Load()
+{
+    if (!OuvrirBaseScores())
+        return false;
+    serviceAide->NommerFichier(origines.dossier + QStringLiteral("Kalvoro.hlp"));
+    if (!LireDateProgramme())
+        return false;
+    numeroVersion = kalvoro::NumeroVersion();
+    const QString produit = QString::fromUtf8(fiche::NomProduit);
+    setWindowTitle(produit + QLatin1Char(' ') + numeroVersion);
+    Barre->EcrireInformation(produit + QStringLiteral("  -  Version ") + numeroVersion);
+    // La partie vient d'être construite : Distribue et les compteurs sont déjà à 0.
+    ActiverAnnuler(false);
+    for (int i = 1; i <= 48; ++i)
+        ActiverCellule(i, false);
+    RemplirListeJeux(*this);
+    AfficheDate->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    Quitter->setFocus();
+    return true;
+}
+
+bool Jeu::OuvrirBaseScores()
+{
+    const QString chemin = origines.dossier + QStringLiteral("Scores.dat");
+    try {
+        baseScores = fabrique(chemin);
+    } catch (const ErreurScores &erreur) {
+        SignalerEchecFatal(this, erreur.Message());
+        return false;
+    }
+    if (!baseScores) {
+        SignalerEchecFatal(this, QStringLiteral("La base des scores %1 n'a pas pu être ouverte.")
+                                     .arg(QDir::toNativeSeparators(chemin)));
+        return false;
+    }
+    return true;
+}
+
+bool Jeu::LireDateProgramme()
+{
+    const std::optional<QDateTime> date = origines.dateExecutable();
+    if (!date) {
+        SignalerEchecFatal(
+            this, QStringLiteral("La date de dernière modification du programme %1 ne peut pas "
+                                 "être lue : le fichier est absent ou illisible.")
+                      .arg(QDir::toNativeSeparators(QCoreApplication::applicationFilePath())));
+        return false;
+    }
+    dateProgramme = FormaterDateProgramme(*date);
+    return true;
+}
+
+void Jeu::SansEchec(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const ErreurScores &erreur) {
+        SignalerEchecFatal(this, erreur.Message());
+    }
+}
+
+// ---- Les commandes ------------------------------------------------------------------------
+
+void Jeu::Bouton_Click(int i)
+{
+    SansEchec([this, i] { partie.Bouton_Click(i); });
+}
+
+void Jeu::ListeJeux_Click()
+{
+    SansEchec([this] {
+        ChoisirSerie(*this,
+                     [this](const QString &serie) { return baseScores->LireMeilleurScore(serie); });
+    });
+}
+
+void Jeu::Annuler_Click()
+{
+    partie.Annuler_Click();
+}
+
+void Jeu::Scores_Click()
+{
+    // La visionneuse des scores VisuScores(*baseScores, this) s'ouvre ici en modal.
+}
+
+void Jeu::Command1_Click()
+{
+    // La fenêtre « A propos » Apropos(numeroVersion, dateProgramme, this) s'ouvre ici en modal.
+}
+
+void Jeu::Aide_Click()
+{
+    serviceAide->Ouvrir();
+}
+
+void Jeu::Quitter_Click()
+{
+    close();
+}
+
+void Jeu::Minuterie_Timer()
+{
+    partie.Minuterie_Timer();
+}
+
+void Jeu::closeEvent(QCloseEvent *evenement)
+{
+    // Fin immédiate, même au milieu d'une pause : rien n'est à enregistrer, et les autres
+    // fenêtres (l'aide) partent avec le programme.
+    Minuterie->stop();
+    evenement->accept();
+    QCoreApplication::quit();
 }
 
 } // namespace kalvoro

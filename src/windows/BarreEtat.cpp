@@ -1,0 +1,102 @@
+#include "BarreEtat.h"
+
+#include "Twips.h"
+#include "Verrous.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
+
+namespace kalvoro {
+
+namespace {
+
+struct DescriptionPanneau {
+    int largeurTwips;
+    const char *texte;
+};
+
+// Largeurs et étiquettes des sept panneaux, de gauche à droite.
+constexpr std::array<DescriptionPanneau, 7> Panneaux = {
+    {{4810, ""}, {600, "DEFIL"}, {600, "INS"}, {600, "MAJ"}, {600, "NUM"}, {1005, ""}, {795, ""}}};
+
+constexpr int PanneauDefil = 2, PanneauIns = 3, PanneauMaj = 4, PanneauNum = 5;
+constexpr int PanneauDate = 6, PanneauHeure = 7;
+
+// Le voyant est rafraîchi souvent : une touche changée dans une autre fenêtre se voit vite.
+constexpr int IntervalleRafraichissementMs = 250;
+
+} // namespace
+
+BarreEtat::BarreEtat(QWidget *parent, Horloge horlogeChoisie)
+    : QWidget(parent), horloge(std::move(horlogeChoisie)), rafraichissement(new QTimer(this))
+{
+    setObjectName(QStringLiteral("Barre"));
+    CreerPanneaux();
+    connect(rafraichissement, &QTimer::timeout, this, &BarreEtat::Rafraichir);
+    rafraichissement->start(IntervalleRafraichissementMs);
+    qApp->installEventFilter(this);
+    Rafraichir();
+}
+
+void BarreEtat::CreerPanneaux()
+{
+    const int hauteur = Px(345);
+    int gauche = 0;
+    for (int k = 0; k < 7; ++k) {
+        auto *panneau = new QLabel(QString::fromUtf8(Panneaux[k].texte), this);
+        panneau->setObjectName(QStringLiteral("Panneau%1").arg(k + 1));
+        panneau->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panneau->setAlignment(k == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        panneau->setIndent(3);
+        const int largeur = Px(Panneaux[k].largeurTwips);
+        panneau->setGeometry(gauche, 1, largeur, hauteur - 2);
+        gauche += largeur + 1;
+        panneaux[k] = panneau;
+    }
+}
+
+QLabel *BarreEtat::Panneau(int numero) const
+{
+    return panneaux.at(numero - 1);
+}
+
+void BarreEtat::EcrireInformation(const QString &texte)
+{
+    Panneau(1)->setText(texte);
+}
+
+void BarreEtat::AllumerVoyant(int numero, bool allume)
+{
+    Panneau(numero)->setEnabled(allume);
+}
+
+void BarreEtat::Rafraichir()
+{
+    AllumerVoyant(PanneauDefil, EtatVerrou(Verrou::Defilement).value_or(false));
+    AllumerVoyant(PanneauIns, insertion);
+    AllumerVoyant(PanneauMaj, EtatVerrou(Verrou::Majuscules).value_or(false));
+    AllumerVoyant(PanneauNum, EtatVerrou(Verrou::Numerique).value_or(false));
+    const QDateTime maintenant = horloge();
+    Panneau(PanneauDate)->setText(maintenant.toString(QStringLiteral("dd/MM/yyyy")));
+    Panneau(PanneauHeure)->setText(maintenant.toString(QStringLiteral("HH:mm")));
+}
+
+bool BarreEtat::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (evenement->type() != QEvent::KeyPress)
+        return false;
+    const auto *touche = static_cast<QKeyEvent *>(evenement);
+    if (touche->key() != Qt::Key_Insert || touche->isAutoRepeat())
+        return false;
+    // Le système remet chaque touche d'abord à la fenêtre (QWindow), qui la transmet ensuite au
+    // widget qui a le focus puis à ses parents : ne la compter qu'à cette première réception.
+    if (objet->isWindowType()) {
+        insertion = !insertion;
+        AllumerVoyant(PanneauIns, insertion);
+    }
+    return false;
+}
+
+} // namespace kalvoro

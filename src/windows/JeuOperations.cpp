@@ -1,0 +1,138 @@
+// Les opérations que la logique du jeu demande à la fenêtre, réalisées sur les contrôles.
+#include "Jeu.h"
+
+#include "Series.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace kalvoro {
+
+// ---- Le plateau -------------------------------------------------------------------------
+
+const QIcon &Jeu::Icone(const QString &chemin)
+{
+    auto trouvee = icones.find(chemin);
+    if (trouvee == icones.end()) {
+        // Une carte sur une cellule désactivée (la pause d'un tour) garde ses vraies couleurs :
+        // le mode désactivé reçoit l'image normale au lieu de sa version grisée.
+        const QPixmap image(chemin);
+        QIcon icone;
+        icone.addPixmap(image, QIcon::Normal);
+        icone.addPixmap(image, QIcon::Disabled);
+        trouvee = icones.insert(chemin, icone);
+    }
+    return *trouvee;
+}
+
+void Jeu::AfficherFace(int cellule, int numeroCarte, int serie)
+{
+    const Serie *laSerie = SerieNumero(serie);
+    if (!laSerie || numeroCarte < 1 || numeroCarte > 48)
+        return;
+    const int face = (numeroCarte - 1) % 24 + 1;
+    Bouton.at(cellule)->setIcon(Icone(QStringLiteral(":/images/%1/%2.png")
+                                          .arg(QString::fromUtf8(laSerie->Dossier))
+                                          .arg(face, 2, 10, QLatin1Char('0'))));
+}
+
+void Jeu::AfficherDos(int cellule)
+{
+    Bouton.at(cellule)->setIcon(Icone(QStringLiteral(":/images/dos.png")));
+}
+
+void Jeu::ActiverCellule(int cellule, bool actif)
+{
+    Bouton.at(cellule)->setEnabled(actif);
+}
+
+void Jeu::MontrerCellule(int cellule, bool visible)
+{
+    // Aucune disposition automatique : une cellule cachée laisse son carré vide.
+    Bouton.at(cellule)->setVisible(visible);
+}
+
+// ---- La liste des séries et les étiquettes -------------------------------------------------
+
+void Jeu::AjouterSerie(const QString &nom, int numero)
+{
+    // Le premier ajout choisirait l'entrée d'office : la liste reste sans choix.
+    const int choix = ListeJeux->currentIndex();
+    ListeJeux->addItem(nom, numero);
+    ListeJeux->setCurrentIndex(choix);
+}
+
+QString Jeu::TexteListeJeux() const
+{
+    return ListeJeux->currentIndex() < 0 ? QString() : ListeJeux->currentText();
+}
+
+int Jeu::NumeroSerieChoisie() const
+{
+    return ListeJeux->currentIndex() < 0 ? 0 : ListeJeux->currentData().toInt();
+}
+
+void Jeu::ActiverListeJeux(bool actif)
+{
+    ListeJeux->setEnabled(actif);
+}
+
+void Jeu::EcrireScoreEnCours(const QString &texte)
+{
+    ScoreEnCours->setText(texte);
+}
+
+QString Jeu::LireScoreEnCours() const
+{
+    return ScoreEnCours->text();
+}
+
+void Jeu::EcrireMeilleurScore(const QString &texte)
+{
+    MeilleurScore->setText(texte);
+}
+
+// ---- Annuler, la minuterie, les boîtes ------------------------------------------------------
+
+void Jeu::ActiverAnnuler(bool actif)
+{
+    Annuler->setEnabled(actif);
+}
+
+void Jeu::DonnerFocusAnnuler()
+{
+    Annuler->setFocus();
+}
+
+void Jeu::DemarrerMinuterie()
+{
+    Minuterie->start();
+}
+
+void Jeu::ArreterMinuterie()
+{
+    Minuterie->stop();
+}
+
+void Jeu::Repeindre()
+{
+    repaint();
+}
+
+int Jeu::QuestionOuiNon(const QString &titre, const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Information, titre, texte, QMessageBox::Yes | QMessageBox::No,
+                      this);
+    boite.setDefaultButton(QMessageBox::Yes);
+    return boite.exec() == QMessageBox::Yes ? ReponseOui : ReponseNon;
+}
+
+void Jeu::OuvrirEnregistre()
+{
+    // La saisie du score Enregistre(*this, *baseScores, this) s'ouvre ici en modal.
+}
+
+} // namespace kalvoro
