@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -10,8 +11,6 @@
 namespace kalvoro {
 
 namespace {
-
-const QString AncreSommaire = QStringLiteral("sommaire");
 
 QString MessageFichierAbsent(const QString &fichier)
 {
@@ -46,9 +45,11 @@ VisionneuseAide::VisionneuseAide(const QString &fichier, QWidget *parent)
         texte->setHtml(MessageFichierAbsent(fichier));
 }
 
+// Le sommaire ouvre le document : on revient en tête, même après avoir suivi des renvois.
 void VisionneuseAide::AllerAuSommaire()
 {
-    texte->scrollToAnchor(AncreSommaire);
+    texte->moveCursor(QTextCursor::Start);
+    texte->verticalScrollBar()->setValue(0);
 }
 
 ServiceAide::ServiceAide(QWidget *principale) : QObject(principale), fenetrePrincipale(principale)

@@ -1,0 +1,159 @@
+// L'aide sur F1 et par le bouton Aide, et la barre d'état.
+#include "Aide.h"
+#include "BancJeu.h"
+#include "BarreEtat.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+using namespace kalvoro;
+
+class TestJeuAide : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aide_ouvreLeFichierDuDossierAuSommaire_data();
+    void aide_ouvreLeFichierDuDossierAuSommaire();
+    void aide_fichierAbsent_leDitEtLeJeuContinue();
+    void f1_dansUnDialogueModal_ouvreUneAideUtilisable();
+    void barre_montreDateEtHeureAvecLesZeros();
+    void barre_voyantInser_basculeAChaqueAppui();
+    void barre_voyantsInconnus_sontGrises();
+
+private:
+    static void Demarrer(BancJeu &banc)
+    {
+        QVERIFY(banc.jeu->Form_Load());
+        banc.jeu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(banc.jeu.get()));
+    }
+};
+
+void TestJeuAide::aide_ouvreLeFichierDuDossierAuSommaire_data()
+{
+    QTest::addColumn<bool>("parF1");
+    QTest::newRow("touche F1") << true;
+    QTest::newRow("bouton Aide") << false;
+}
+
+void TestJeuAide::aide_ouvreLeFichierDuDossierAuSommaire()
+{
+    QFETCH(bool, parF1);
+    BancJeu banc;
+    Demarrer(banc);
+    QCOMPARE(banc.jeu->AideProgramme().Fichier(), DossierDeTest() + QStringLiteral("Kalvoro.hlp"));
+
+    if (parF1)
+        QTest::keyClick(banc.Controle<QPushButton>(QStringLiteral("Quitter")), Qt::Key_F1);
+    else
+        QTest::mouseClick(banc.Controle<QPushButton>(QStringLiteral("Aide")), Qt::LeftButton);
+
+    VisionneuseAide *visionneuse = banc.jeu->AideProgramme().Visionneuse();
+    QVERIFY(visionneuse);
+    QVERIFY(visionneuse->isVisible());
+    const QString texte = visionneuse->Texte()->toPlainText();
+    QVERIFY2(texte.contains(QStringLiteral("Les règles du jeu")), qPrintable(texte.left(200)));
+    QVERIFY(texte.contains(QStringLiteral("Crédits des images")));
+    QCOMPARE(visionneuse->Texte()->verticalScrollBar()->value(), 0); // le sommaire, en tête
+    // Un second appel ne multiplie pas les visionneuses.
+    QTest::keyClick(banc.jeu.get(), Qt::Key_F1);
+    QCOMPARE(banc.jeu->AideProgramme().Visionneuse(), visionneuse);
+    QCOMPARE(banc.jeu->findChildren<VisionneuseAide *>().size(), 1);
+}
+
+void TestJeuAide::aide_fichierAbsent_leDitEtLeJeuContinue()
+{
+    OriginesJeu origines = BancJeu::OriginesParDefaut();
+    origines.dossier = QStringLiteral("/dossier/qui/n/existe/pas/");
+    BancJeu banc({}, origines);
+    Demarrer(banc);
+
+    QTest::keyClick(banc.jeu.get(), Qt::Key_F1);
+
+    VisionneuseAide *visionneuse = banc.jeu->AideProgramme().Visionneuse();
+    QVERIFY(visionneuse);
+    const QString texte = visionneuse->Texte()->toPlainText();
+    QVERIFY2(texte.contains(QStringLiteral("/dossier/qui/n/existe/pas/Kalvoro.hlp")),
+             qPrintable(texte));
+    QVERIFY(texte.contains(QStringLiteral("introuvable")));
+    QVERIFY(banc.echecs.isEmpty());
+    banc.ChoisirSerie(3); // le jeu continue
+    QVERIFY(banc.Cellule(1)->isEnabled());
+}
+
+void TestJeuAide::f1_dansUnDialogueModal_ouvreUneAideUtilisable()
+{
+    BancJeu banc;
+    Demarrer(banc);
+    QTest::keyClick(banc.jeu.get(), Qt::Key_F1); // une aide déjà ouverte, sous Jeu
+
+    QDialog dialogue(banc.jeu.get());
+    QPointer<VisionneuseAide> visionneuse;
+    bool aDialoguePourParent = false;
+    int defilement = 0;
+    QTimer::singleShot(0, this, [&] {
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_F1);
+        visionneuse = banc.jeu->AideProgramme().Visionneuse();
+        // Un dialogue modal bloque toute fenêtre qui ne descend pas de lui.
+        aDialoguePourParent = visionneuse && visionneuse->parentWidget() == &dialogue;
+        if (visionneuse && QTest::qWaitForWindowExposed(visionneuse)) {
+            // Un clic dans la glissière passe par le contrôle de modalité de Qt : sur une
+            // fenêtre bloquée, il serait perdu et le texte ne défilerait pas.
+            QScrollBar *glissiere = visionneuse->Texte()->verticalScrollBar();
+            const QPoint bas(glissiere->width() / 2, glissiere->height() - 40);
+            QTest::mouseClick(visionneuse->windowHandle(), Qt::LeftButton, {},
+                              glissiere->mapTo(visionneuse, bas));
+            defilement = glissiere->value();
+        }
+        dialogue.accept();
+    });
+    dialogue.exec();
+
+    QVERIFY(aDialoguePourParent);
+    QVERIFY(defilement > 0);
+    QCOMPARE(banc.jeu->findChildren<VisionneuseAide *>().size(), 1); // l'ancienne est fermée
+}
+
+void TestJeuAide::barre_montreDateEtHeureAvecLesZeros()
+{
+    BarreEtat barre(nullptr, [] { return QDateTime(QDate(2001, 3, 5), QTime(9, 5, 42)); });
+    QCOMPARE(barre.Panneau(6)->text(), QStringLiteral("05/03/2001"));
+    QCOMPARE(barre.Panneau(7)->text(), QStringLiteral("09:05"));
+    barre.EcrireInformation(QStringLiteral("Kalvoro  -  Version 1.7"));
+    QCOMPARE(barre.Panneau(1)->text(), QStringLiteral("Kalvoro  -  Version 1.7"));
+    QCOMPARE(barre.Panneau(1)->width(), 321); // 4810 twips
+    QCOMPARE(barre.Panneau(6)->width(), 67);  // 1005 twips
+}
+
+void TestJeuAide::barre_voyantInser_basculeAChaqueAppui()
+{
+    BancJeu banc;
+    Demarrer(banc);
+    QLabel *ins = banc.Controle<BarreEtat>(QStringLiteral("Barre"))->Panneau(3);
+    QCOMPARE(ins->text(), QStringLiteral("INS"));
+    QVERIFY(!ins->isEnabled());
+    QWindow *fenetre = banc.jeu->windowHandle();
+
+    QTest::keyClick(fenetre, Qt::Key_Insert);
+    QVERIFY(ins->isEnabled());
+    QTest::keyClick(fenetre, Qt::Key_Insert);
+    QVERIFY(!ins->isEnabled());
+}
+
+void TestJeuAide::barre_voyantsInconnus_sontGrises()
+{
+    // Sans serveur X (plateforme offscreen), l'état des verrous est inconnu : voyant grisé.
+    BarreEtat barre;
+    const QStringList etiquettes = {"DEFIL", "INS", "MAJ", "NUM"};
+    for (int numero = 2; numero <= 5; ++numero) {
+        QCOMPARE(barre.Panneau(numero)->text(), etiquettes[numero - 2]);
+        QVERIFY(!barre.Panneau(numero)->isEnabled());
+    }
+}
+
+QTEST_MAIN(TestJeuAide)
+#include "tst_jeu_aide.moc"
