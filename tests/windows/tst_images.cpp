@@ -7,6 +7,9 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
+#include <cstdlib>
+
 using namespace kalvoro;
 
 namespace {
@@ -74,9 +77,9 @@ double Ecart(const QImage &a, const QImage &b)
         for (int x = 0; x < ia.width(); ++x) {
             const QRgb pa = ia.pixel(x, y);
             const QRgb pb = ib.pixel(x, y);
-            const int plusGrand = std::max({std::abs(qRed(pa) - qRed(pb)),
-                                            std::abs(qGreen(pa) - qGreen(pb)),
-                                            std::abs(qBlue(pa) - qBlue(pb))});
+            const int plusGrand =
+                std::max({std::abs(qRed(pa) - qRed(pb)), std::abs(qGreen(pa) - qGreen(pb)),
+                          std::abs(qBlue(pa) - qBlue(pb))});
             differents += plusGrand > 64 ? 1 : 0;
         }
     return double(differents) / (ia.width() * ia.height());
@@ -119,8 +122,8 @@ void TestImages::chaqueImageALaTailleEtLesCouleursVoulues_data()
     QTest::addColumn<QSize>("taille");
     QTest::addColumn<bool>("limitee");
     for (const ImageAttendue &image : ImagesAttendues())
-        QTest::newRow(qPrintable(image.Chemin.mid(9))) << image.Chemin << image.Taille
-                                                        << image.Limitee;
+        QTest::newRow(qPrintable(image.Chemin.mid(9)))
+            << image.Chemin << image.Taille << image.Limitee;
 }
 
 void TestImages::chaqueImageALaTailleEtLesCouleursVoulues()
@@ -183,6 +186,8 @@ void TestImages::lesFacesDUneSerieSontDeuxADeuxDifferentesEtDifferentesDuDos()
     }
     noms << QStringLiteral(":/images/dos");
     images << Charger(noms.last() + ".png");
+    for (int i = 0; i < images.size(); ++i)
+        QVERIFY2(!images[i].isNull(), qPrintable(noms[i] + " manque"));
     for (int i = 0; i < images.size(); ++i)
         for (int j = i + 1; j < images.size(); ++j) {
             const double ecart = Ecart(images[i], images[j]);
