@@ -58,6 +58,16 @@ VisuScores::VisuScores(StockScores &stock, QWidget *parent)
     ConstruireGrille();
     ConstruireBoutons();
     ReglerTabulation();
+}
+
+// L'ouverture a lieu au premier affichage : c'est alors seulement que la plateforme peut
+// connaître le cadre de la fenêtre, dont la largeur extérieure sert au centrage.
+void VisuScores::showEvent(QShowEvent *evenement)
+{
+    QDialog::showEvent(evenement);
+    if (charge)
+        return;
+    charge = true;
     affichage.Form_Load();
 }
 

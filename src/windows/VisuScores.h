@@ -22,6 +22,9 @@ public slots:
     void Bouton_Click(int index);
     void Quitter_Click();
 
+protected:
+    void showEvent(QShowEvent *evenement) override;
+
 private:
     void ConstruireBoutons();
     void ConstruireGrille();
@@ -48,6 +51,7 @@ private:
     QPushButton *Quitter = nullptr;
 
     AffichageScores affichage;
+    bool charge = false; // Form_Load a eu lieu
     int ligneCourante = 0;
     int colonneCourante = 0;
 };
