@@ -109,14 +109,18 @@ void VisuScores::ConstruireGrille()
     Grille->verticalHeader()->setMinimumSectionSize(1);
     Grille->verticalHeader()->setDefaultSectionSize(
         (Px(HauteurGrilleTwips) - 2 * Grille->frameWidth()) / AffichageScores::NombreLignes);
+    ColorerGrille();
+    Grille->setEnabled(false); // elle ne fait qu'afficher : ni sélection, ni saisie, ni défilement
+}
 
+void VisuScores::ColorerGrille()
+{
     // Couleurs posées dans tous les groupes de la palette : la grille désactivée reste lisible
     // dans la couleur choisie au lieu d'être grisée.
     QPalette palette = Grille->palette();
     palette.setColor(QPalette::Base, QColor(192, 192, 192));
     palette.setColor(QPalette::Text, palette.color(QPalette::Active, QPalette::ButtonText));
     Grille->setPalette(palette);
-    Grille->setEnabled(false); // elle ne fait qu'afficher : ni sélection, ni saisie, ni défilement
 }
 
 void VisuScores::ConstruireQuitter()

@@ -28,6 +28,7 @@ protected:
 private:
     void ConstruireBoutons();
     void ConstruireGrille();
+    void ColorerGrille();
     void ConstruireQuitter();
     void ReglerTabulation();
 
