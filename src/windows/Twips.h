@@ -4,15 +4,25 @@
 
 namespace kalvoro {
 
-// Les positions des fenêtres sont écrites en twips, comme sur la planche de dessin :
-// 15 twips font un pixel à 96 points par pouce. Seul endroit où se fait la conversion.
+// Les positions et tailles des fenêtres sont écrites en twips, comme sur les plans des
+// fenêtres ; 15 twips font un pixel à 96 points par pouce. Qt met ensuite à l'échelle des
+// grands écrans. Seul endroit où se fait la conversion.
 inline constexpr int TwipsParPixel = 15;
 
-constexpr int Px(int twips)
+// Twips vers pixels, arrondi au plus proche.
+constexpr int Px(double twips)
 {
-    return (twips + TwipsParPixel / 2) / TwipsParPixel;
+    const double pixels = twips / TwipsParPixel;
+    return static_cast<int>(pixels >= 0 ? pixels + 0.5 : pixels - 0.5);
 }
 
+// Pixels vers twips.
+constexpr double EnTwips(int pixels)
+{
+    return static_cast<double>(pixels) * TwipsParPixel;
+}
+
+// Un rectangle (gauche, haut, largeur, hauteur) donné en twips.
 constexpr QRect RectTwips(int gauche, int haut, int largeur, int hauteur)
 {
     return QRect(Px(gauche), Px(haut), Px(largeur), Px(hauteur));
