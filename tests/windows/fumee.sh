@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Essai de fumée du vrai programme sous Xvfb, depuis une copie temporaire du dossier du
+# programme (les scores du dossier de construction ne sont jamais touchés).
+#   fumee.sh <dossier du programme> fenetre      la fenêtre "Kalvoro 1.7" paraît, Alt+Q la ferme
+#   fumee.sh <dossier du programme> sans-scores  sans Scores.dat : message, puis statut 1
+set -euo pipefail
+dossier=$1
+cas=$2
+source "$(dirname "$0")/../../tools/xvfb-libre.sh"
+
+copie=$(mktemp -d)
+programme=
+nettoyer() {
+  [ -n "$programme" ] && kill "$programme" 2>/dev/null || true
+  arreter_xvfb
+  rm -rf "$copie"
+}
+trap nettoyer EXIT
+cp -r "$dossier"/. "$copie"/
+demarrer_xvfb
+
+# Attend la fin du programme, au plus 20 s, et met son statut dans STATUT.
+attendre_fin() {
+  for _ in $(seq 200); do
+    kill -0 "$programme" 2>/dev/null || break
+    sleep 0.1
+  done
+  STATUT=0
+  wait "$programme" || STATUT=$?
+  programme=
+}
+
+# Le premier identifiant de fenêtre visible au titre exact, attendu au plus 20 s.
+fenetre_nommee() {
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+}
+
+case "$cas" in
+fenetre)
+  [ -f "$copie/Scores.dat" ] || { echo "Scores.dat manque dans $dossier"; exit 1; }
+  "$copie/kalvoro" &
+  programme=$!
+  id=$(fenetre_nommee "Kalvoro 1.7")
+  [ -n "$id" ] || { echo "la fenêtre Kalvoro 1.7 n'est pas apparue"; exit 1; }
+  taille=$(xwininfo -id "$id" | awk '/Width:/ {l=$2} /Height:/ {h=$2} END {print l "x" h}')
+  [ "$taille" = "623x413" ] || { echo "taille inattendue : $taille"; exit 1; }
+  xdotool windowfocus --sync "$id" key alt+q
+  attendre_fin
+  [ "$STATUT" = 0 ] || { echo "statut de sortie $STATUT au lieu de 0"; exit 1; }
+  ;;
+sans-scores)
+  rm -f "$copie/Scores.dat"
+  "$copie/kalvoro" &
+  programme=$!
+  id=$(fenetre_nommee "Kalvoro")
+  [ -n "$id" ] || { echo "aucun message d'échec n'est apparu"; exit 1; }
+  if xdotool search --onlyvisible --name '^Kalvoro 1.7$' >/dev/null; then
+    echo "la fenêtre du jeu s'est ouverte malgré l'échec"; exit 1
+  fi
+  xdotool windowfocus --sync "$id" key Return
+  attendre_fin
+  [ "$STATUT" = 1 ] || { echo "statut de sortie $STATUT au lieu de 1"; exit 1; }
+  ;;
+*)
+  echo "cas inconnu : $cas"; exit 2 ;;
+esac
+echo "essai $cas réussi"
