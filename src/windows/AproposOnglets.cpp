@@ -174,6 +174,9 @@ QPlainTextEdit *Apropos::NouveauTexte(QWidget *page, const char *nom, const QRec
     texte->setReadOnly(true);
     texte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     texte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Taquets tous les huit caractères moyens : une tabulation après « 04/2000 - V1.7 » et
+    // deux en début de ligne mènent à la même colonne, ce qui aligne les suites de lignes.
+    texte->setTabStopDistance(8 * texte->fontMetrics().averageCharWidth());
     Colorer(texte, QPalette::Base, JaunePale);
     Placer(texte, surOnglet);
     return texte;

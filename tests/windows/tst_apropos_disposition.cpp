@@ -3,8 +3,11 @@
 
 #include <QtTest>
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTabBar>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using namespace kalvoro;
 
@@ -12,6 +15,14 @@ using namespace kalvoro;
 class TestAproposDisposition : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // Comme le jeu au démarrage : les polices Windows sont remplacées par leurs équivalentes.
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    }
+
     void init()
     {
         Fenetre = std::make_unique<Apropos>(QStringLiteral("1.7"), QStringLiteral("x"),
@@ -162,6 +173,24 @@ private slots:
             QVERIFY(texte->isReadOnly());
             QCOMPARE(texte->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         }
+    }
+
+    void uneDescriptionContinueeSAligneSurLaLignePrecedente()
+    {
+        const auto *afficheur = Fenetre->findChild<QPlainTextEdit *>(QStringLiteral("Afficheur"));
+        auto colonneDe = [afficheur](const QString &debut) {
+            QTextCursor curseur = afficheur->document()->find(debut);
+            curseur.setPosition(curseur.selectionStart());
+            return afficheur->cursorRect(curseur).left();
+        };
+        QCOMPARE(colonneDe(QStringLiteral("d'activer")), colonneDe(QStringLiteral("Correction")));
+        QCOMPARE(colonneDe(QStringLiteral("Possibilité")), colonneDe(QStringLiteral("Correction")));
+        QVERIFY(colonneDe(QStringLiteral("Correction")) > colonneDe(QStringLiteral("01/1999")));
+        // Aucune ligne ne déborde : une description repliée par la fenêtre romprait la colonne.
+        Fenetre->findChild<QTabWidget *>(QStringLiteral("Onglet"))->setCurrentIndex(2);
+        QApplication::processEvents();
+        for (QTextBlock bloc = afficheur->document()->begin(); bloc.isValid(); bloc = bloc.next())
+            QVERIFY2(bloc.layout()->lineCount() <= 1, qPrintable(bloc.text()));
     }
 
 private:
