@@ -12,6 +12,8 @@ struct LigneScore {
     QString PRENOM; // 20 caractères au plus
     QDate DATE;
     int SCORE = 0;
+
+    bool operator==(const LigneScore &) const = default;
 };
 
 // Ce qu'a donné une inscription : écrite, ou refusée (égale ou plus mauvaise que la dernière).
@@ -21,7 +23,7 @@ enum class Classement { Inscrit, Egal, PlusMauvais };
 // fichier et pourquoi ; l'appelant l'affiche et termine le programme.
 class ErreurScores : public std::exception {
 public:
-    explicit ErreurScores(QString message) : message(std::move(message)), utf8(this->message.toUtf8()) {}
+    explicit ErreurScores(QString texte) : message(std::move(texte)), utf8(message.toUtf8()) {}
     const QString &Message() const { return message; }
     const char *what() const noexcept override { return utf8.constData(); }
 
