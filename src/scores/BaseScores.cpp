@@ -1,5 +1,6 @@
 #include "BaseScores.h"
 
+#include "ControlesScores.h"
 #include "Series.h"
 #include "Sqlite.h"
 
@@ -16,63 +17,6 @@ const QByteArray MotDePasse = QByteArrayLiteral("qzm472");
 
 // Un autre exemplaire du programme peut être en train d'inscrire : on l'attend jusque-là.
 constexpr int DelaiOccupationMs = 5000;
-
-// Le nom de table entre guillemets ; seules les six séries en ont une. Aucun autre texte
-// n'entre jamais dans une requête.
-QByteArray NomTable(const QString &serie)
-{
-    const Serie *trouvee = SerieNommee(serie);
-    if (!trouvee)
-        throw ErreurScores(QStringLiteral("« %1 » n'est le nom d'aucune des six séries : il n'y a "
-                                          "pas de table de scores à ce nom.")
-                               .arg(serie));
-    return '"' + trouvee->Nom.toUtf8() + '"';
-}
-
-int NombreDeCaracteres(const QString &texte)
-{
-    return int(texte.toUcs4().size());
-}
-
-void VerifierEntree(const QString &nom, const QString &prenom, const QDate &date)
-{
-    const QString refus = QStringLiteral(" : le score n'est pas inscrit.");
-    if (NombreDeCaracteres(nom) > BaseScores::LongueurNom)
-        throw ErreurScores(QStringLiteral("Le nom « %1 » a plus de %2 caractères")
-                               .arg(nom)
-                               .arg(BaseScores::LongueurNom) +
-                           refus);
-    if (NombreDeCaracteres(prenom) > BaseScores::LongueurPrenom)
-        throw ErreurScores(QStringLiteral("Le prénom « %1 » a plus de %2 caractères")
-                               .arg(prenom)
-                               .arg(BaseScores::LongueurPrenom) +
-                           refus);
-    if (!date.isValid())
-        throw ErreurScores(QStringLiteral("La date de l'inscription n'est pas valide") + refus);
-}
-
-// Ce que dit le moteur, en français, quelle que soit l'opération.
-QString Cause(const ErreurSqlite &erreur)
-{
-    switch (erreur.Code) {
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-        return QStringLiteral("mot de passe refusé ou fichier endommagé");
-    case SQLITE_READONLY:
-        return QStringLiteral("le fichier est en lecture seule");
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QStringLiteral("le fichier est occupé par un autre programme");
-    case SQLITE_FULL:
-        return QStringLiteral("le disque est plein");
-    case SQLITE_PERM:
-        return QStringLiteral("accès refusé");
-    case SQLITE_IOERR:
-        return QStringLiteral("erreur de lecture ou d'écriture sur le disque (%1)").arg(erreur.Texte);
-    default:
-        return QStringLiteral("erreur de la base de données (%1)").arg(erreur.Texte);
-    }
-}
 
 } // namespace
 
@@ -91,7 +35,7 @@ BaseScores::BaseScores(const QString &cheminFichier) : chemin(cheminFichier)
     try {
         Ouvrir();
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurOuverture(erreur);
+        throw ErreurOuverture(chemin, erreur);
     }
     for (const Serie &serie : Series())
         VerifierTable(serie.Nom);
@@ -116,31 +60,31 @@ void BaseScores::Ouvrir()
 
 void BaseScores::VerifierTable(const QString &serie)
 {
-    const QString refus =
-        QStringLiteral("Le fichier des scores « %1 » n'est pas une base de scores : la table "
-                       "« %2 » ")
-            .arg(chemin, serie);
+    const QByteArray table = NomTable(serie);
     try {
         Instruction existe(connexion->Base(), "SELECT count(*) FROM sqlite_master "
                                               "WHERE type = 'table' AND name = ?1");
         existe.Lier(1, serie);
         if (!existe.Avancer() || existe.Entier(0) == 0)
-            throw ErreurScores(refus + QStringLiteral("manque."));
+            throw PasUneBase(chemin, serie, QStringLiteral("manque"));
+        if (!ALesChamps(table))
+            throw PasUneBase(chemin, serie,
+                             QStringLiteral("n'a pas les champs NOM, PRENOM, DATE et SCORE"));
+        if (!LireDerniere(table, serie))
+            throw TableVide(chemin, serie);
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurOuverture(erreur);
+        throw ErreurOuverture(chemin, erreur);
     }
-    std::unique_ptr<Instruction> lignes;
+}
+
+// Le moteur refuse de préparer une requête qui nomme un champ absent.
+bool BaseScores::ALesChamps(const QByteArray &table)
+{
     try {
-        lignes = std::make_unique<Instruction>(
-            connexion->Base(), "SELECT NOM, PRENOM, DATE, SCORE FROM " + NomTable(serie) + " LIMIT 1");
+        Instruction champs(connexion->Base(), "SELECT NOM, PRENOM, DATE, SCORE FROM " + table);
+        return true;
     } catch (const ErreurSqlite &) {
-        throw ErreurScores(refus + QStringLiteral("n'a pas les champs NOM, PRENOM, DATE et SCORE."));
-    }
-    try {
-        if (!lignes->Avancer())
-            throw TableVide(serie);
-    } catch (const ErreurSqlite &erreur) {
-        throw ErreurOuverture(erreur);
+        return false;
     }
 }
 
@@ -154,7 +98,7 @@ QString BaseScores::LireMeilleurScore(const QString &serie)
             return QString();
         return QString::number(ScoreDe(premiere, 0, serie));
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurLecture(serie, erreur);
+        throw ErreurLecture(chemin, serie, erreur);
     }
 }
 
@@ -165,10 +109,10 @@ int BaseScores::LirePlusMauvaisScore(const QString &serie)
     try {
         derniere = LireDerniere(table, serie);
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurLecture(serie, erreur);
+        throw ErreurLecture(chemin, serie, erreur);
     }
     if (!derniere)
-        throw TableVide(serie);
+        throw TableVide(chemin, serie);
     return derniere->Score;
 }
 
@@ -180,7 +124,7 @@ Classement BaseScores::RemplacerPlusMauvais(const QString &serie, const QString 
     try {
         return Inscrire(table, serie, {nom, prenom, date, score});
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurEcriture(serie, erreur);
+        throw ErreurEcriture(chemin, serie, erreur);
     }
 }
 
@@ -196,7 +140,7 @@ QList<LigneScore> BaseScores::ListerScores(const QString &serie)
                                QDate::fromString(lignes.Texte(2), Qt::ISODate),
                                ScoreDe(lignes, 3, serie)});
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurLecture(serie, erreur);
+        throw ErreurLecture(chemin, serie, erreur);
     }
     return classement;
 }
@@ -223,7 +167,7 @@ Classement BaseScores::Inscrire(const QByteArray &table, const QString &serie,
     Transaction transaction(*connexion, lectureSeule ? "BEGIN" : "BEGIN IMMEDIATE");
     const std::optional<Derniere> derniere = LireDerniere(table, serie);
     if (!derniere)
-        throw TableVide(serie);
+        throw TableVide(chemin, serie);
     if (ligne.SCORE == derniere->Score)
         return Classement::Egal;
     if (ligne.SCORE > derniere->Score)
@@ -252,44 +196,8 @@ int BaseScores::ScoreDe(const Instruction &ligne, int colonne, const QString &se
 {
     const qint64 score = ligne.Entier(colonne);
     if (!ligne.EstEntier(colonne) || score < INT_MIN || score > INT_MAX)
-        throw ErreurScores(QStringLiteral("La table « %1 » du fichier des scores « %2 » contient "
-                                          "un SCORE qui n'est pas un nombre entier : le fichier "
-                                          "est endommagé.")
-                               .arg(serie, chemin));
+        throw ScoreNonEntier(chemin, serie);
     return int(score);
-}
-
-ErreurScores BaseScores::ErreurOuverture(const ErreurSqlite &erreur) const
-{
-    return ErreurScores(QStringLiteral("Le fichier des scores « %1 » ne peut être ouvert : %2.")
-                            .arg(chemin, Cause(erreur)));
-}
-
-ErreurScores BaseScores::ErreurLecture(const QString &serie, const ErreurSqlite &erreur) const
-{
-    return ErreurScores(QStringLiteral("Les scores de la série « %1 » ne peuvent être lus dans "
-                                       "« %2 » : %3.")
-                            .arg(serie, chemin, Cause(erreur)));
-}
-
-// Sans droit d'écrire dans le dossier, le moteur ne peut y créer le journal de la transaction.
-ErreurScores BaseScores::ErreurEcriture(const QString &serie, const ErreurSqlite &erreur) const
-{
-    const QString cause =
-        erreur.Code == SQLITE_CANTOPEN
-            ? QStringLiteral("le dossier « %1 » n'est pas inscriptible, le journal de la "
-                             "transaction ne peut y être créé")
-                  .arg(QFileInfo(chemin).absolutePath())
-            : Cause(erreur);
-    return ErreurScores(QStringLiteral("Le score n'a pas pu être inscrit dans la série « %1 » de "
-                                       "« %2 » : %3. Aucune ligne n'a été modifiée.")
-                            .arg(serie, chemin, cause));
-}
-
-ErreurScores BaseScores::TableVide(const QString &serie) const
-{
-    return ErreurScores(QStringLiteral("La table « %1 » du fichier des scores « %2 » est vide.")
-                            .arg(serie, chemin));
 }
 
 } // namespace kalvoro

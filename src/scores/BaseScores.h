@@ -9,7 +9,6 @@ namespace kalvoro {
 
 class Connexion;
 class Instruction;
-struct ErreurSqlite;
 
 // Le magasin des scores sur Scores.dat, fichier SQLCipher chiffré par le mot de passe du
 // programme. La connexion est ouverte une fois (la dérivation de la clé coûte cher) et gardée
@@ -25,9 +24,8 @@ public:
 
     QString LireMeilleurScore(const QString &serie) override;
     int LirePlusMauvaisScore(const QString &serie) override;
-    Classement RemplacerPlusMauvais(const QString &serie, const QString &nom,
-                                    const QString &prenom, int score,
-                                    const QDate &date) override;
+    Classement RemplacerPlusMauvais(const QString &serie, const QString &nom, const QString &prenom,
+                                    int score, const QDate &date) override;
     QList<LigneScore> ListerScores(const QString &serie) override;
 
     const QString &Chemin() const { return chemin; }
@@ -43,15 +41,11 @@ private:
 
     void Ouvrir();
     void VerifierTable(const QString &serie);
+    bool ALesChamps(const QByteArray &table);
     std::optional<Derniere> LireDerniere(const QByteArray &table, const QString &serie);
     Classement Inscrire(const QByteArray &table, const QString &serie, const LigneScore &ligne);
     void Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne);
     int ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const;
-
-    ErreurScores ErreurOuverture(const ErreurSqlite &erreur) const;
-    ErreurScores ErreurLecture(const QString &serie, const ErreurSqlite &erreur) const;
-    ErreurScores ErreurEcriture(const QString &serie, const ErreurSqlite &erreur) const;
-    ErreurScores TableVide(const QString &serie) const;
 
     QString chemin;
     std::unique_ptr<Connexion> connexion;

@@ -23,8 +23,8 @@ void Verifier(sqlite3 *base, int code)
 
 Instruction::Instruction(sqlite3 *ouverte, const QByteArray &sql) : base(ouverte)
 {
-    Verifier(base, sqlite3_prepare_v2(base, sql.constData(), int(sql.size()), &instruction,
-                                      nullptr));
+    Verifier(base,
+             sqlite3_prepare_v2(base, sql.constData(), int(sql.size()), &instruction, nullptr));
 }
 
 Instruction::~Instruction()

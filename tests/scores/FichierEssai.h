@@ -68,7 +68,8 @@ public:
     {
         QString sql = QStringLiteral("BEGIN; DELETE FROM \"%1\";").arg(serie);
         for (int k = 0; k < scores.size(); ++k)
-            sql += QStringLiteral("INSERT INTO \"%1\" (NOM, PRENOM, DATE, SCORE) VALUES ('NOM%2', 'Prénom%2', '2000-04-%3', "
+            sql += QStringLiteral("INSERT INTO \"%1\" (NOM, PRENOM, DATE, SCORE) VALUES ('NOM%2', "
+                                  "'Prénom%2', '2000-04-%3', "
                                   "%4);")
                        .arg(serie)
                        .arg(k + 1)

@@ -51,9 +51,9 @@ int main(int argc, char *argv[])
         BaseScores base(QString::fromLocal8Bit(argv[1]));
         for (const QString &texte : QString::fromUtf8(argv[4]).split(QLatin1Char(','))) {
             const int score = texte.toInt();
-            const Classement classement = base.RemplacerPlusMauvais(
-                serie, prefixe + QLatin1Char(' ') + texte, QStringLiteral("Essai"), score,
-                QDate(2026, 1, 1));
+            const Classement classement =
+                base.RemplacerPlusMauvais(serie, prefixe + QLatin1Char(' ') + texte,
+                                          QStringLiteral("Essai"), score, QDate(2026, 1, 1));
             Annoncer(score, classement);
         }
     } catch (const ErreurScores &erreur) {

@@ -64,7 +64,8 @@ private slots:
         QTest::addColumn<int>("score");
         QTest::addColumn<int>("resultat");
         QTest::addColumn<QList<int>>("attendus");
-        const auto ligne = [](const char *nom, int score, Classement resultat, QList<int> attendus) {
+        const auto ligne = [](const char *nom, int score, Classement resultat,
+                              QList<int> attendus) {
             QTest::newRow(nom) << score << int(resultat) << attendus;
         };
         ligne("égal au dernier", 70, Classement::Egal, {40, 50, 60, 70});
@@ -83,8 +84,7 @@ private slots:
         QCOMPARE(copie.Remplir("Formes", {60, 40, 70, 50}), QString());
         BaseScores base(copie.Chemin());
 
-        QCOMPARE(int(base.RemplacerPlusMauvais("Formes", "DURAND", "Paul", score, Jour)),
-                 resultat);
+        QCOMPARE(int(base.RemplacerPlusMauvais("Formes", "DURAND", "Paul", score, Jour)), resultat);
         QCOMPARE(Scores(base.ListerScores("Formes")), attendus);
         QCOMPARE(base.LireMeilleurScore("Formes"), QString::number(attendus.first()));
         QCOMPARE(base.LirePlusMauvaisScore("Formes"), attendus.last());
@@ -138,8 +138,7 @@ private slots:
         const QList<LigneScore> apres = base.ListerScores("Animaux");
         QCOMPARE(Scores(apres), (QList<int>{30, 40, 50}));
         QVERIFY(!Noms(apres).contains(derniere));
-        QCOMPARE(base.RemplacerPlusMauvais("Animaux", "AUTRE", "Léo", 50, Jour),
-                 Classement::Egal);
+        QCOMPARE(base.RemplacerPlusMauvais("Animaux", "AUTRE", "Léo", 50, Jour), Classement::Egal);
     }
 
     void uneTableDUneLigneEnEstLeMeilleurEtLeDernier()
@@ -150,8 +149,7 @@ private slots:
         BaseScores base(copie.Chemin());
         QCOMPARE(base.LireMeilleurScore("Toons"), QStringLiteral("42"));
         QCOMPARE(base.LirePlusMauvaisScore("Toons"), 42);
-        QCOMPARE(base.RemplacerPlusMauvais("Toons", "SEUL", "Max", 41, Jour),
-                 Classement::Inscrit);
+        QCOMPARE(base.RemplacerPlusMauvais("Toons", "SEUL", "Max", 41, Jour), Classement::Inscrit);
         QCOMPARE(base.ListerScores("Toons"), (QList<LigneScore>{{"SEUL", "Max", Jour, 41}}));
     }
 
@@ -211,8 +209,7 @@ private slots:
         QVERIFY(copie.Prete);
         BaseScores base(copie.Chemin());
         const QString nom = QStringLiteral("O'HARA\"); DROP TABLE x--");
-        QCOMPARE(base.RemplacerPlusMauvais("Formes", nom, "'; --", 20, Jour),
-                 Classement::Inscrit);
+        QCOMPARE(base.RemplacerPlusMauvais("Formes", nom, "'; --", 20, Jour), Classement::Inscrit);
         const LigneScore premiere = base.ListerScores("Formes").first();
         QCOMPARE(premiere.NOM, nom);
         QCOMPARE(premiere.PRENOM, QStringLiteral("'; --"));

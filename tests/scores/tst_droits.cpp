@@ -17,9 +17,8 @@ constexpr int SansDroitsImpossible = 99;
 
 constexpr QFile::Permissions LectureSeule =
     QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ReadUser;
-constexpr QFile::Permissions LectureEcriture = LectureSeule | QFile::WriteOwner |
-                                               QFile::WriteGroup | QFile::WriteOther |
-                                               QFile::WriteUser;
+constexpr QFile::Permissions LectureEcriture =
+    LectureSeule | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther | QFile::WriteUser;
 constexpr QFile::Permissions Traversable =
     LectureSeule | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther | QFile::ExeUser;
 

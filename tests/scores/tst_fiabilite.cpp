@@ -25,8 +25,8 @@ const QDate JourEssai(2026, 1, 1); // la date qu'inscrit le programme d'essai
 // La ligne qu'écrit le programme d'essai pour ce score.
 LigneScore LigneEssai(const QString &prefixe, int score)
 {
-    return {prefixe + QLatin1Char(' ') + QString::number(score), QStringLiteral("Essai"),
-            JourEssai, score};
+    return {prefixe + QLatin1Char(' ') + QString::number(score), QStringLiteral("Essai"), JourEssai,
+            score};
 }
 
 // Les dix meilleures lignes d'un ensemble aux scores tous distincts, dans l'ordre du classement.
@@ -92,8 +92,8 @@ private slots:
             for (qsizetype k = 0; k < annonces.size(); ++k)
                 annoncees.append(LigneEssai("TUE", scores[k]));
             annoncees = DixMeilleures(annoncees, modele.size());
-            avecLaSuivante = DixMeilleures(annoncees + QList{LigneEssai("TUE", scores[annonces.size()])},
-                                           modele.size());
+            avecLaSuivante = DixMeilleures(
+                annoncees + QList{LigneEssai("TUE", scores[annonces.size()])}, modele.size());
             BaseScores base(copie.Chemin());
             for (const Serie &autre : Series())
                 QCOMPARE(base.ListerScores(autre.Nom).size(), 10);
@@ -132,8 +132,10 @@ private slots:
             toutes << LigneEssai("A", scoresA[k]) << LigneEssai("B", scoresB[k]);
 
         QProcess a, b;
-        a.start(QStringLiteral(KALVORO_ESSAI_SCORES), {copie.Chemin(), SerieEssai, "A", EnTexte(scoresA).join(',')});
-        b.start(QStringLiteral(KALVORO_ESSAI_SCORES), {copie.Chemin(), SerieEssai, "B", EnTexte(scoresB).join(',')});
+        a.start(QStringLiteral(KALVORO_ESSAI_SCORES),
+                {copie.Chemin(), SerieEssai, "A", EnTexte(scoresA).join(',')});
+        b.start(QStringLiteral(KALVORO_ESSAI_SCORES),
+                {copie.Chemin(), SerieEssai, "B", EnTexte(scoresB).join(',')});
         QVERIFY(a.waitForFinished(120000) && b.waitForFinished(120000));
         QVERIFY2(a.exitCode() == 0, a.readAllStandardError().constData());
         QVERIFY2(b.exitCode() == 0, b.readAllStandardError().constData());
@@ -141,7 +143,8 @@ private slots:
         QCOMPARE(b.readAllStandardOutput().count('\n'), 60);
 
         QCOMPARE(Integrite(copie.Chemin()), QStringLiteral("ok"));
-        QCOMPARE(BaseScores(copie.Chemin()).ListerScores(SerieEssai), DixMeilleures(toutes, taille));
+        QCOMPARE(BaseScores(copie.Chemin()).ListerScores(SerieEssai),
+                 DixMeilleures(toutes, taille));
     }
 };
 

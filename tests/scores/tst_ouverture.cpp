@@ -47,14 +47,16 @@ QString Preparer(const essai::Copie &copie, Preparation preparation)
     case Preparation::SansChiffrement:
         return depuisGraine(QString());
     case Preparation::Texte:
-        return ecrire(QByteArray("NOM;PRENOM;DATE;SCORE\nDURAND;Paul;2000-01-01;40\n").repeated(50));
+        return ecrire(
+            QByteArray("NOM;PRENOM;DATE;SCORE\nDURAND;Paul;2000-01-01;40\n").repeated(50));
     case Preparation::TableManquante:
         return copie.Sql(QStringLiteral("DROP TABLE Toons;"));
     case Preparation::ChampManquant:
-        return copie.Sql(QStringLiteral("ALTER TABLE Disney RENAME TO Ancienne;"
-                                        "CREATE TABLE Disney (NOM TEXT, PRENOM TEXT, SCORE INTEGER);"
-                                        "INSERT INTO Disney SELECT NOM, PRENOM, SCORE FROM Ancienne;"
-                                        "DROP TABLE Ancienne;"));
+        return copie.Sql(
+            QStringLiteral("ALTER TABLE Disney RENAME TO Ancienne;"
+                           "CREATE TABLE Disney (NOM TEXT, PRENOM TEXT, SCORE INTEGER);"
+                           "INSERT INTO Disney SELECT NOM, PRENOM, SCORE FROM Ancienne;"
+                           "DROP TABLE Ancienne;"));
     case Preparation::TableVide:
         return copie.Sql(QStringLiteral("DELETE FROM Smileys;"));
     case Preparation::Dossier:
