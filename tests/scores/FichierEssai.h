@@ -2,11 +2,24 @@
 // Outils communs des tests du magasin : une copie de travail du Scores.dat livré dans un
 // dossier temporaire (le fichier livré n'est jamais touché), et le shell sqlcipher pour
 // préparer ou relire une copie de l'extérieur, comme le ferait un autre programme.
+#include "StockScores.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+
+namespace kalvoro {
+// Pour que QCOMPARE montre les lignes qui diffèrent.
+inline char *toString(const LigneScore &ligne)
+{
+    return QTest::toString(QStringLiteral("%1|%2|%3|%4")
+                               .arg(ligne.NOM, ligne.PRENOM, ligne.DATE.toString(Qt::ISODate))
+                               .arg(ligne.SCORE));
+}
+} // namespace kalvoro
 
 namespace essai {
 

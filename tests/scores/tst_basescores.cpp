@@ -6,16 +6,6 @@
 
 using namespace kalvoro;
 
-namespace kalvoro {
-// Pour que QCOMPARE montre les lignes qui diffèrent.
-char *toString(const LigneScore &ligne)
-{
-    return QTest::toString(QStringLiteral("%1|%2|%3|%4")
-                               .arg(ligne.NOM, ligne.PRENOM, ligne.DATE.toString(Qt::ISODate))
-                               .arg(ligne.SCORE));
-}
-} // namespace kalvoro
-
 namespace {
 
 QList<int> Scores(const QList<LigneScore> &lignes)

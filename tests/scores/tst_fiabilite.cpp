@@ -10,13 +10,6 @@
 
 using namespace kalvoro;
 
-namespace kalvoro {
-char *toString(const LigneScore &ligne)
-{
-    return QTest::toString(QStringLiteral("%1 %2").arg(ligne.NOM).arg(ligne.SCORE));
-}
-} // namespace kalvoro
-
 namespace {
 
 const QString SerieEssai = QStringLiteral("Toons");
