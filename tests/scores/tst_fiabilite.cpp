@@ -69,7 +69,7 @@ private slots:
             enfant.start(QStringLiteral(KALVORO_ESSAI_SCORES),
                          {copie.Chemin(), SerieEssai, "TUE", EnTexte(scores).join(',')});
             QVERIFY(enfant.waitForStarted());
-            QThread::msleep(alea.bounded(30, 400));
+            QThread::msleep(alea.bounded(30, 600));
             enfant.kill();
             QVERIFY(enfant.waitForFinished());
             const QStringList annonces = QString::fromUtf8(enfant.readAllStandardOutput())
