@@ -1,12 +1,11 @@
 #pragma once
 #include <QRect>
-#include <QSize>
 
 namespace kalvoro {
 
 // Les positions et tailles des fenêtres sont écrites en twips, comme sur les plans des
 // fenêtres ; 15 twips font un pixel à 96 points par pouce. Qt met ensuite à l'échelle des
-// grands écrans. Seul endroit où se fait la conversion.
+// grands écrans. Les géométries s'écrivent avec les nombres en twips, convertis ici seulement.
 inline constexpr int TwipsParPixel = 15;
 
 // Twips vers pixels, arrondi au plus proche.
@@ -22,15 +21,10 @@ constexpr double EnTwips(int pixels)
     return static_cast<double>(pixels) * TwipsParPixel;
 }
 
-// Un rectangle (gauche, haut, largeur, hauteur) donné en twips.
-constexpr QRect RectTwips(int gauche, int haut, int largeur, int hauteur)
+// Un rectangle donné en twips (gauche, haut, largeur, hauteur), en pixels.
+constexpr QRect RectangleTwips(int gauche, int haut, int largeur, int hauteur)
 {
     return QRect(Px(gauche), Px(haut), Px(largeur), Px(hauteur));
-}
-
-constexpr QSize TailleTwips(int largeur, int hauteur)
-{
-    return QSize(Px(largeur), Px(hauteur));
 }
 
 } // namespace kalvoro
