@@ -23,7 +23,7 @@ constexpr QRect PlaceCellule(int i)
 {
     const int rangee = (i - 1) / ColonnesPlateau;
     const int colonne = (i - 1) % ColonnesPlateau;
-    return RectTwips(120 + 960 * colonne, 120 + 960 * rangee, 855, 855);
+    return RectangleTwips(120 + 960 * colonne, 120 + 960 * rangee, 855, 855);
 }
 static_assert(PlaceCellule(1) == QRect(8, 8, 57, 57));
 static_assert(PlaceCellule(48).topLeft() == QPoint(Px(6840), Px(4920)));
@@ -41,7 +41,7 @@ QLabel *CreerEtiquette(const QString &nom, QWidget *cadre, double points, const 
 {
     auto *etiquette = new QLabel(cadre);
     etiquette->setObjectName(nom);
-    etiquette->setGeometry(RectTwips(120, 240, 1215, 375));
+    etiquette->setGeometry(RectangleTwips(120, 240, 1215, 375));
     etiquette->setAlignment(Qt::AlignCenter);
     etiquette->setFont(PoliceEtiquette(points));
     etiquette->setAutoFillBackground(true);
@@ -64,7 +64,7 @@ QPushButton *CreerBouton(const QString &nom, const QString &legende, int haut, Q
 {
     auto *bouton = new QPushButton(legende, parent);
     bouton->setObjectName(nom);
-    bouton->setGeometry(RectTwips(7800, haut, 1455, 375));
+    bouton->setGeometry(RectangleTwips(7800, haut, 1455, 375));
     bouton->setAutoDefault(false);
     return bouton;
 }
@@ -87,21 +87,21 @@ void Jeu::CreerPlateau()
 void Jeu::CreerCadres()
 {
     Frame2 = CreerCadre(QStringLiteral("Frame2"), QStringLiteral("Date"),
-                        RectTwips(7800, 120, 1455, 615), this);
+                        RectangleTwips(7800, 120, 1455, 615), this);
     AfficheDate = CreerEtiquette(QStringLiteral("AfficheDate"), Frame2, 9.75,
                                  palette().color(QPalette::WindowText));
     Frame1 = CreerCadre(QStringLiteral("Frame1"), QStringLiteral("Choix de la série"),
-                        RectTwips(7800, 840, 1455, 855), this);
+                        RectangleTwips(7800, 840, 1455, 855), this);
     ListeJeux = new QComboBox(Frame1);
     ListeJeux->setObjectName(QStringLiteral("ListeJeux"));
     ListeJeux->setEditable(false);
-    ListeJeux->setGeometry(RectTwips(120, 360, 1215, 315));
+    ListeJeux->setGeometry(RectangleTwips(120, 360, 1215, 315));
     connect(ListeJeux, &QComboBox::activated, this, &Jeu::ListeJeux_Click);
     Frame4 = CreerCadre(QStringLiteral("Frame4"), QStringLiteral("Meilleur score"),
-                        RectTwips(7800, 1800, 1455, 735), this);
+                        RectangleTwips(7800, 1800, 1455, 735), this);
     MeilleurScore = CreerEtiquette(QStringLiteral("MeilleurScore"), Frame4, 13.5, Qt::red);
     Frame3 = CreerCadre(QStringLiteral("Frame3"), QStringLiteral("Score en cours"),
-                        RectTwips(7800, 2640, 1455, 735), this);
+                        RectangleTwips(7800, 2640, 1455, 735), this);
     ScoreEnCours = CreerEtiquette(QStringLiteral("ScoreEnCours"), Frame3, 13.5, Qt::blue);
 }
 
@@ -124,7 +124,7 @@ void Jeu::CreerCommandes()
     connect(Minuterie, &QTimer::timeout, this, &Jeu::Minuterie_Timer);
 
     Barre = new BarreEtat(this);
-    Barre->setGeometry(RectTwips(0, 5850, 9345, 345));
+    Barre->setGeometry(RectangleTwips(0, 5850, 9345, 345));
 }
 
 // Les cellules 1 à 48, puis Quitter, Scores, Annuler, ListeJeux, Aide et Command1 ; les
