@@ -11,18 +11,9 @@ sortie=${2:-$racine/docs/kalvoro.png}
 paires_voulues=${PAIRES:-14}
 source "$racine/tools/xvfb-libre.sh"
 
-copie=$(mktemp -d)
-programme=
-nettoyer() {
-  [ -n "$programme" ] && kill "$programme" 2>/dev/null || true
-  arreter_xvfb
-  rm -rf "$copie"
-}
-trap nettoyer EXIT
-cp -r "$dossier"/. "$copie"/
-demarrer_xvfb
-"$copie/kalvoro" &
-programme=$!
+preparer_essai "$dossier"
+"$COPIE/kalvoro" &
+PROGRAMME=$!
 id=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kalvoro 1.7$' | head -n 1)
 xdotool windowfocus --sync "$id"
 

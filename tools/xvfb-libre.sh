@@ -26,3 +26,21 @@ arreter_xvfb() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   XVFB_PID=
 }
+
+# Prépare un essai du vrai programme : une copie temporaire du dossier du programme dans
+# COPIE (les scores du dossier d'origine ne sont jamais touchés), un serveur Xvfb, et le
+# ménage à la sortie du script (programme lancé dont le numéro est dans PROGRAMME, serveur,
+# copie).
+preparer_essai() {
+  COPIE=$(mktemp -d)
+  PROGRAMME=
+  trap nettoyer_essai EXIT
+  cp -r "$1"/. "$COPIE"/
+  demarrer_xvfb
+}
+
+nettoyer_essai() {
+  if [ -n "${PROGRAMME:-}" ]; then kill "$PROGRAMME" 2>/dev/null || true; fi
+  arreter_xvfb
+  rm -rf "$COPIE"
+}

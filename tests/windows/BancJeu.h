@@ -51,6 +51,15 @@ struct BancJeu {
                 [] { return std::optional(QDateTime(QDate(2000, 4, 16), QTime(13, 47, 2))); }};
     }
 
+    // Le démarrage du programme : Form_Load, puis la fenêtre affichée.
+    bool Demarrer() const
+    {
+        if (!jeu->Form_Load())
+            return false;
+        jeu->show();
+        return QTest::qWaitForWindowExposed(jeu.get());
+    }
+
     template <class T> T *Controle(const QString &nom) const
     {
         T *controle = jeu->findChild<T *>(nom);

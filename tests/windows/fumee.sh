@@ -8,26 +8,17 @@ dossier=$1
 cas=$2
 source "$(dirname "$0")/../../tools/xvfb-libre.sh"
 
-copie=$(mktemp -d)
-programme=
-nettoyer() {
-  [ -n "$programme" ] && kill "$programme" 2>/dev/null || true
-  arreter_xvfb
-  rm -rf "$copie"
-}
-trap nettoyer EXIT
-cp -r "$dossier"/. "$copie"/
-demarrer_xvfb
+preparer_essai "$dossier"
 
 # Attend la fin du programme, au plus 20 s, et met son statut dans STATUT.
 attendre_fin() {
   for _ in $(seq 200); do
-    kill -0 "$programme" 2>/dev/null || break
+    kill -0 "$PROGRAMME" 2>/dev/null || break
     sleep 0.1
   done
   STATUT=0
-  wait "$programme" || STATUT=$?
-  programme=
+  wait "$PROGRAMME" || STATUT=$?
+  PROGRAMME=
 }
 
 # Le premier identifiant de fenêtre visible au titre exact, attendu au plus 20 s.
@@ -37,9 +28,9 @@ fenetre_nommee() {
 
 case "$cas" in
 fenetre)
-  [ -f "$copie/Scores.dat" ] || { echo "Scores.dat manque dans $dossier"; exit 1; }
-  "$copie/kalvoro" &
-  programme=$!
+  [ -f "$COPIE/Scores.dat" ] || { echo "Scores.dat manque dans $dossier"; exit 1; }
+  "$COPIE/kalvoro" &
+  PROGRAMME=$!
   id=$(fenetre_nommee "Kalvoro 1.7")
   [ -n "$id" ] || { echo "la fenêtre Kalvoro 1.7 n'est pas apparue"; exit 1; }
   taille=$(xwininfo -id "$id" | awk '/Width:/ {l=$2} /Height:/ {h=$2} END {print l "x" h}')
@@ -49,9 +40,9 @@ fenetre)
   [ "$STATUT" = 0 ] || { echo "statut de sortie $STATUT au lieu de 0"; exit 1; }
   ;;
 sans-scores)
-  rm -f "$copie/Scores.dat"
-  "$copie/kalvoro" &
-  programme=$!
+  rm -f "$COPIE/Scores.dat"
+  "$COPIE/kalvoro" &
+  PROGRAMME=$!
   id=$(fenetre_nommee "Kalvoro")
   [ -n "$id" ] || { echo "aucun message d'échec n'est apparu"; exit 1; }
   if xdotool search --onlyvisible --name '^Kalvoro 1.7$' >/dev/null; then

@@ -33,9 +33,7 @@ private slots:
 void TestJeu::demarrage_laisseLePlateauAuRepos()
 {
     BancJeu banc;
-    QVERIFY(banc.jeu->Form_Load());
-    banc.jeu->show();
-    QVERIFY(QTest::qWaitForWindowExposed(banc.jeu.get()));
+    QVERIFY(banc.Demarrer());
 
     QCOMPARE(banc.jeu->windowTitle(), QStringLiteral("Kalvoro 1.7"));
     auto *barre = banc.Controle<BarreEtat>(QStringLiteral("Barre"));
@@ -146,9 +144,7 @@ void TestJeu::cellules_voisinesVerticalement_sontAlignees()
 void TestJeu::cacherLesCellules3et27_neDeplaceAucuneAutre()
 {
     BancJeu banc;
-    QVERIFY(banc.jeu->Form_Load());
-    banc.jeu->show();
-    QVERIFY(QTest::qWaitForWindowExposed(banc.jeu.get()));
+    QVERIFY(banc.Demarrer());
     QList<QRect> avant;
     for (int i = 1; i <= 48; ++i)
         avant << banc.Cellule(i)->geometry();

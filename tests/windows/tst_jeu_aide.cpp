@@ -23,14 +23,6 @@ private slots:
     void barre_montreDateEtHeureAvecLesZeros();
     void barre_voyantInser_basculeAChaqueAppui();
     void barre_voyantsInconnus_sontGrises();
-
-private:
-    static void Demarrer(BancJeu &banc)
-    {
-        QVERIFY(banc.jeu->Form_Load());
-        banc.jeu->show();
-        QVERIFY(QTest::qWaitForWindowExposed(banc.jeu.get()));
-    }
 };
 
 void TestJeuAide::aide_ouvreLeFichierDuDossierAuSommaire_data()
@@ -44,7 +36,7 @@ void TestJeuAide::aide_ouvreLeFichierDuDossierAuSommaire()
 {
     QFETCH(bool, parF1);
     BancJeu banc;
-    Demarrer(banc);
+    QVERIFY(banc.Demarrer());
     QCOMPARE(banc.jeu->AideProgramme().Fichier(), DossierDeTest() + QStringLiteral("Kalvoro.hlp"));
 
     if (parF1)
@@ -70,7 +62,7 @@ void TestJeuAide::aide_fichierAbsent_leDitEtLeJeuContinue()
     OriginesJeu origines = BancJeu::OriginesParDefaut();
     origines.dossier = QStringLiteral("/dossier/qui/n/existe/pas/");
     BancJeu banc({}, origines);
-    Demarrer(banc);
+    QVERIFY(banc.Demarrer());
 
     QTest::keyClick(banc.jeu.get(), Qt::Key_F1);
 
@@ -88,7 +80,7 @@ void TestJeuAide::aide_fichierAbsent_leDitEtLeJeuContinue()
 void TestJeuAide::f1_dansUnDialogueModal_ouvreUneAideUtilisable()
 {
     BancJeu banc;
-    Demarrer(banc);
+    QVERIFY(banc.Demarrer());
     QTest::keyClick(banc.jeu.get(), Qt::Key_F1); // une aide déjà ouverte, sous Jeu
 
     QDialog dialogue(banc.jeu.get());
@@ -132,7 +124,7 @@ void TestJeuAide::barre_montreDateEtHeureAvecLesZeros()
 void TestJeuAide::barre_voyantInser_basculeAChaqueAppui()
 {
     BancJeu banc;
-    Demarrer(banc);
+    QVERIFY(banc.Demarrer());
     QLabel *ins = banc.Controle<BarreEtat>(QStringLiteral("Barre"))->Panneau(3);
     QCOMPARE(ins->text(), QStringLiteral("INS"));
     QVERIFY(!ins->isEnabled());

@@ -35,19 +35,13 @@ private slots:
     void sortie_immediateMemePendantUnePause();
 
 private:
-    void Demarrer(BancJeu &banc)
-    {
-        QVERIFY(banc.jeu->Form_Load());
-        banc.jeu->show();
-        QVERIFY(QTest::qWaitForWindowExposed(banc.jeu.get()));
-    }
     void Cliquer(BancJeu &banc, int i) { QTest::mouseClick(banc.Cellule(i), Qt::LeftButton); }
 };
 
 void TestJeuPartie::choixDUneSerie_rendLePlateauJouable()
 {
     BancJeu banc;
-    Demarrer(banc);
+    QVERIFY(banc.Demarrer());
     banc.ChoisirSerie(1);
 
     QCOMPARE(banc.Controle<QComboBox>(QStringLiteral("ListeJeux"))->currentText(),
@@ -63,7 +57,7 @@ void TestJeuPartie::choixDUneSerie_rendLePlateauJouable()
 void TestJeuPartie::pendantLaPause_lesDeuxFacesRestentEnCouleur()
 {
     BancJeu banc;
-    Demarrer(banc);
+    QVERIFY(banc.Demarrer());
     banc.ChoisirSerie(2);
     Cliquer(banc, 1);
     Cliquer(banc, 2); // cartes 1 et 2 : pas une paire
@@ -93,7 +87,7 @@ void TestJeuPartie::pendantLaPause_lesDeuxFacesRestentEnCouleur()
 void TestJeuPartie::partieComplete_alaSouris_jusquAuRepos()
 {
     BancJeu banc;
-    Demarrer(banc);
+    QVERIFY(banc.Demarrer());
     banc.ChoisirSerie(4);
     // La donne forcée pose la carte k sur la cellule k : les paires sont k et k + 24.
     for (int k = 1; k <= 23; ++k) {
@@ -150,7 +144,7 @@ void TestJeuPartie::sortie_immediateMemePendantUnePause()
 {
     QFETCH(bool, parQuitter);
     BancJeu banc;
-    Demarrer(banc);
+    QVERIFY(banc.Demarrer());
     banc.ChoisirSerie(1);
     Cliquer(banc, 1);
     Cliquer(banc, 2);
