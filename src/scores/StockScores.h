@@ -21,7 +21,7 @@ enum class Classement { Inscrit, Egal, PlusMauvais };
 // fichier et pourquoi ; l'appelant l'affiche et termine le programme.
 class ErreurScores : public std::exception {
 public:
-    explicit ErreurScores(QString message) : message(std::move(message)), utf8(this->message.toUtf8()) {}
+    explicit ErreurScores(QString texte) : message(std::move(texte)), utf8(message.toUtf8()) {}
     const QString &Message() const { return message; }
     const char *what() const noexcept override { return utf8.constData(); }
 
