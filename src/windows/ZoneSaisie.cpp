@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -31,6 +32,14 @@ bool EstRaccourci(const QKeyEvent *evenement)
     const auto modificateurs = evenement->modifiers() & ~Qt::KeypadModifier;
     return modificateurs == Qt::ControlModifier ||
            modificateurs == (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+// L'action « Coller » du menu standard de QLineEdit, reconnue à son texte (traduit s'il le faut).
+bool EstActionColler(const QAction *action)
+{
+    const QString coller = QCoreApplication::translate("QLineEdit", "&Paste");
+    return action->objectName() == QLatin1String("edit-paste") ||
+           action->text().startsWith(coller + QLatin1Char('\t')) || action->text() == coller;
 }
 
 } // namespace
@@ -104,9 +113,10 @@ void ZoneSaisie::keyPressEvent(QKeyEvent *evenement)
 void ZoneSaisie::contextMenuEvent(QContextMenuEvent *evenement)
 {
     QMenu *menu = createStandardContextMenu();
-    // « Coller » du menu standard irait droit dans la zone, sans le filtre.
+    // « Coller » du menu standard irait droit dans la zone, sans le filtre : on le rebranche.
     for (QAction *action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        if (EstActionColler(action)) {
+            action->setObjectName(QStringLiteral("edit-paste"));
             action->disconnect(this);
             connect(action, &QAction::triggered, this, &ZoneSaisie::Coller);
         }

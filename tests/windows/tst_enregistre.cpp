@@ -1,39 +1,15 @@
-#include "EchecFatal.h"
 #include "Enregistre.h"
 #include "FauxJeuScores.h"
 #include "FauxStock.h"
 
 #include <QtTest>
 #include <QtWidgets>
-#include <functional>
 
 using namespace kalvoro;
 
 namespace {
 
 const QString Cinema = QStringLiteral("Cinéma");
-
-// Ce qu'on a vu d'une boîte de message modale avant d'y répondre OK.
-struct BoiteVue {
-    QString Titre, Texte;
-    QMessageBox::Icon Icone = QMessageBox::NoIcon;
-    Qt::TextFormat Format = Qt::AutoText;
-};
-
-// Dès qu'une boîte de message devient la fenêtre modale active, la note et la ferme par OK.
-void RepondreALaBoite(BoiteVue &vue, int essais = 200)
-{
-    QTimer::singleShot(10, [&vue, essais] {
-        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!boite) {
-            if (essais > 0)
-                RepondreALaBoite(vue, essais - 1);
-            return;
-        }
-        vue = {boite->windowTitle(), boite->text(), boite->icon(), boite->textFormat()};
-        boite->button(QMessageBox::Ok)->click();
-    });
-}
 
 // Frappe au clavier ; QTest::keyClicks ne sait taper que l'ASCII, les lettres accentuées
 // arrivent comme d'un clavier français : une touche et son texte.
@@ -45,6 +21,39 @@ void Taper(QWidget *zone, const QString &touches)
         else
             QTest::sendKeyEvent(QTest::Click, zone, Qt::Key(c.toUpper().unicode()), QString(c),
                                 Qt::NoModifier);
+    }
+}
+
+// Fait entrer un texte dans la zone par l'une des voies qui ne sont pas la frappe.
+void Apporter(QLineEdit *zone, const QString &voie, const QString &texte)
+{
+    QGuiApplication::clipboard()->setText(texte);
+    if (voie == "Ctrl+V") {
+        QTest::keyClick(zone, Qt::Key_V, Qt::ControlModifier);
+    } else if (voie == "Maj+Inser") {
+        QTest::keyClick(zone, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (voie == "menu contextuel") {
+        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(5, 5),
+                               zone->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(zone, &clic);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *coller = menu->findChild<QAction *>(QStringLiteral("edit-paste"));
+        QVERIFY(coller);
+        coller->trigger();
+        menu->close();
+    } else if (voie == "dépôt") {
+        QMimeData donnees;
+        donnees.setText(texte);
+        const QPoint ici(zone->width() - 2, 5);
+        QDragEnterEvent entree(ici, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone, &entree);
+        QDropEvent depot(ici, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone, &depot);
+    } else {
+        QInputMethodEvent methode;
+        methode.setCommitString(texte);
+        QApplication::sendEvent(zone, &methode);
     }
 }
 
@@ -84,11 +93,7 @@ private slots:
         jeu.ScoreEnCours = QStringLiteral("30");
         dialogue = std::make_unique<Enregistre>(jeu, stock);
     }
-    void cleanup()
-    {
-        dialogue.reset();
-        RemplacerReactionEchecFatal(nullptr);
-    }
+    void cleanup() { dialogue.reset(); }
 
     void chaqueControleEstASaPlace_data()
     {
@@ -231,6 +236,34 @@ private slots:
         QCOMPARE(Zone("Nom")->text(), QStringLiteral("ROUGE"));
         QVERIFY(dialogue->isVisible());
         QVERIFY(stock.Appels.isEmpty());
+    }
+    void unTexteApporteEstFiltreCommeSIlEtaitTape_data()
+    {
+        QTest::addColumn<QString>("voie");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("obtenu");
+        for (const char *voie :
+             {"Ctrl+V", "Maj+Inser", "menu contextuel", "dépôt", "méthode de saisie"}) {
+            QTest::addRow("%s, prénom", voie) << voie << "Prenom"
+                                              << "bleu vert"
+                                              << "Bleu Vert";
+            QTest::addRow("%s, nom trop long sur deux lignes", voie)
+                << voie << "Nom"
+                << "o'brien;\ndrop table\tcinéma et plus"
+                << "O'BRIEN;DROP TABLECINÉMA ";
+        }
+    }
+    void unTexteApporteEstFiltreCommeSIlEtaitTape()
+    {
+        QFETCH(QString, voie);
+        QFETCH(QString, zone);
+        QFETCH(QString, texte);
+        QFETCH(QString, obtenu);
+        Montrer();
+        Apporter(Zone(zone), voie, texte);
+        QCOMPARE(Zone(zone)->text(), obtenu);
+        QCOMPARE(QApplication::focusWidget(), Zone("Prenom"));
     }
 };
 
