@@ -40,6 +40,14 @@ public:
     qint16 Tempo() const { return tempo; }
 
 private:
+    bool ClicRecevable(int i) const;
+    void RetournerCarte(int i);
+    void CommencerPause();
+    void FinirTour();
+    void CacherPaire();
+    void FinirPartie();
+    void ActiverPlateau(bool actif);
+
     OperationsFenetre &fenetre;
     SourceX source;
     std::array<qint16, 49> tableau{};
@@ -52,6 +60,14 @@ private:
     qint32 nbClics = 0;
     int nbPaires = 0;
     qint16 tempo = 0;
+
+    // La pause en cours : deux cartes visibles, plateau désactivé, minuterie en marche.
+    bool enPause = false;
+    // Un clic ou une fin de tour se déroule : la fin de partie ouvre des fenêtres modales,
+    // pendant lesquelles aucun autre clic de cellule ne doit être pris.
+    bool occupe = false;
+    // Les cellules des paires trouvées, cachées jusqu'à la remise à zéro.
+    std::array<bool, 49> cachee{};
 };
 
 } // namespace kalvoro

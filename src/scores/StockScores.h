@@ -12,6 +12,8 @@ struct LigneScore {
     QString PRENOM; // 20 caractères au plus
     QDate DATE;
     int SCORE = 0;
+
+    bool operator==(const LigneScore &) const = default;
 };
 
 // Ce qu'a donné une inscription : écrite, ou refusée (égale ou plus mauvaise que la dernière).

@@ -15,11 +15,6 @@ namespace {
 
 const QString PoliceDialogue = QStringLiteral("MS Sans Serif");
 
-QRect Place(int gauche, int haut, int largeur, int hauteur)
-{
-    return QRect(Twips(gauche), Twips(haut), Twips(largeur), Twips(hauteur));
-}
-
 QLabel *Etiquette(QWidget *parent, const char *nom, const QString &texte, const QRect &place,
                   bool gras = false)
 {
@@ -62,7 +57,7 @@ Enregistre::Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *pare
     setWindowTitle(QStringLiteral("Enregistrement des scores"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(Twips(5415), Twips(2400));
+    setFixedSize(Px(5415), Px(2400));
     setFont(QFont(PoliceDialogue, 8));
     QPalette fond = palette();
     fond.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -75,14 +70,17 @@ Enregistre::Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *pare
 
 void Enregistre::CreerControles()
 {
-    Label1 = Etiquette(this, "Label1", QStringLiteral("Série : "), Place(120, 120, 855, 375));
-    Serie = Etiquette(this, "Serie", QString(), Place(960, 120, 2295, 375), true);
-    Label2 = Etiquette(this, "Label2", QStringLiteral("Score : "), Place(3480, 120, 855, 375));
-    Score = Etiquette(this, "Score", QString(), Place(4320, 120, 855, 375), true);
-    Label4 = Etiquette(this, "Label4", QStringLiteral("Prénom"), Place(120, 600, 855, 375));
-    Prenom = Zone(this, "Prenom", 20, Place(1200, 600, 3615, 285));
-    Label3 = Etiquette(this, "Label3", QStringLiteral("Nom"), Place(120, 1080, 855, 375));
-    Nom = Zone(this, "Nom", 25, Place(1200, 1080, 4095, 285));
+    Label1 =
+        Etiquette(this, "Label1", QStringLiteral("Série : "), RectangleTwips(120, 120, 855, 375));
+    Serie = Etiquette(this, "Serie", QString(), RectangleTwips(960, 120, 2295, 375), true);
+    Label2 =
+        Etiquette(this, "Label2", QStringLiteral("Score : "), RectangleTwips(3480, 120, 855, 375));
+    Score = Etiquette(this, "Score", QString(), RectangleTwips(4320, 120, 855, 375), true);
+    Label4 =
+        Etiquette(this, "Label4", QStringLiteral("Prénom"), RectangleTwips(120, 600, 855, 375));
+    Prenom = Zone(this, "Prenom", 20, RectangleTwips(1200, 600, 3615, 285));
+    Label3 = Etiquette(this, "Label3", QStringLiteral("Nom"), RectangleTwips(120, 1080, 855, 375));
+    Nom = Zone(this, "Nom", 25, RectangleTwips(1200, 1080, 4095, 285));
     Prenom->PoserFiltre([this](QChar c) { return Saisie.Prenom_KeyPress(c); });
     Nom->PoserFiltre([this](QChar c) { return Saisie.Nom_KeyPress(c); });
     CreerBoutons();
@@ -92,11 +90,11 @@ void Enregistre::CreerBoutons()
 {
     BoiteBoutons = new QGroupBox(this);
     BoiteBoutons->setObjectName(QStringLiteral("BoiteBoutons"));
-    BoiteBoutons->setGeometry(Place(1320, 1560, 2775, 735));
-    Annuler =
-        Bouton(BoiteBoutons, "Annuler", QStringLiteral("&Annuler"), Place(1440, 240, 1215, 375));
-    Valider =
-        Bouton(BoiteBoutons, "Valider", QStringLiteral("&Valider"), Place(120, 240, 1215, 375));
+    BoiteBoutons->setGeometry(RectangleTwips(1320, 1560, 2775, 735));
+    Annuler = Bouton(BoiteBoutons, "Annuler", QStringLiteral("&Annuler"),
+                     RectangleTwips(1440, 240, 1215, 375));
+    Valider = Bouton(BoiteBoutons, "Valider", QStringLiteral("&Valider"),
+                     RectangleTwips(120, 240, 1215, 375));
     connect(Annuler, &QPushButton::clicked, this, &Enregistre::Annuler_Click);
     connect(Valider, &QPushButton::clicked, this, &Enregistre::Valider_Click);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "FausseFenetre.h"
 #include "SaisieScore.h"
 
 #include <QList>
@@ -46,5 +47,18 @@ public:
     }
     void Fermer() override { Fermee = true; }
 };
+
+// La fenêtre Jeu telle que la laisse une partie finie : la série choisie, le score en cours, et
+// un meilleur score témoin qui montre s'il a été récrit.
+inline const QString MeilleurScoreTemoin = QStringLiteral("(inchangé)");
+
+inline void FinDePartie(FausseFenetre &jeu, const QString &serie, const QString &score)
+{
+    jeu = FausseFenetre();
+    jeu.AjouterSerie(serie, 2);
+    jeu.Choisir(serie);
+    jeu.ScoreEnCours = score;
+    jeu.MeilleurScore = MeilleurScoreTemoin;
+}
 
 } // namespace kalvoro

@@ -1,5 +1,4 @@
 #include "FausseSaisie.h"
-#include "FauxJeuScores.h"
 #include "FauxStock.h"
 #include "Majuscules.h"
 #include "SaisieScore.h"
@@ -16,14 +15,14 @@ class TestSaisieFiltres : public QObject {
     Q_OBJECT
 
     FausseSaisie dialogue;
-    FauxJeuScores jeu;
+    FausseFenetre jeu;
     FauxStock stock;
 
 private slots:
     void init()
     {
         dialogue = FausseSaisie();
-        jeu = FauxJeuScores();
+        FinDePartie(jeu, QStringLiteral("Cinéma"), QStringLiteral("30"));
         stock = FauxStock();
     }
 
@@ -42,14 +41,13 @@ private slots:
         QFETCH(int, gauche);
         dialogue.Largeur = largeur;
         dialogue.LargeurBoite = largeurBoite;
-        jeu.SerieChoisie = QStringLiteral("Cinéma");
-        jeu.ScoreEnCours = QStringLiteral("37");
+        FinDePartie(jeu, QStringLiteral("Cinéma"), QStringLiteral("37"));
         SaisieScore(dialogue, jeu, stock).Form_Load();
         QCOMPARE(dialogue.GaucheBoite, gauche);
         QCOMPARE(dialogue.Serie, QStringLiteral("Cinéma"));
         QCOMPARE(dialogue.Score, QStringLiteral("37"));
         QVERIFY(stock.Appels.isEmpty());
-        QVERIFY(jeu.AppelsInattendus.isEmpty());
+        QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
     }
 
     void laFrappeDonneLesCapitalesAttendues_data()

@@ -1,5 +1,4 @@
 #include "FausseSaisie.h"
-#include "FauxJeuScores.h"
 #include "FauxStock.h"
 #include "SaisieScore.h"
 
@@ -39,7 +38,7 @@ class TestSaisieValidation : public QObject {
     Q_OBJECT
 
     FausseSaisie dialogue;
-    FauxJeuScores jeu;
+    FausseFenetre jeu;
     FauxStock stock;
 
     void Ouvrir(SaisieScore &saisie, const QString &prenom, const QString &nom)
@@ -53,10 +52,9 @@ private slots:
     void init()
     {
         dialogue = FausseSaisie();
-        jeu = FauxJeuScores();
+        FinDePartie(jeu, Cinema, QStringLiteral("30"));
         stock = FauxStock();
         stock.Remplir(Cinema, {20, 26, 31});
-        jeu.ScoreEnCours = QStringLiteral("30");
     }
 
     void unNomVideEstRefuseSansToucherAuMagasin_data()
@@ -87,7 +85,7 @@ private slots:
         QVERIFY(stock.Appels.isEmpty());
         QVERIFY(!dialogue.Fermee);
         QCOMPARE(jeu.ScoreEnCours, QStringLiteral("30"));
-        QCOMPARE(jeu.MeilleurScore, QStringLiteral("(inchangé)"));
+        QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
     }
 
     void leScoreEstClasseContreLePlusMauvais_data()
@@ -214,7 +212,7 @@ private slots:
         saisie.Annuler_Click();
         QVERIFY(stock.Appels.isEmpty());
         QVERIFY(dialogue.Messages.isEmpty());
-        QCOMPARE(jeu.MeilleurScore, QStringLiteral("(inchangé)"));
+        QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
         QCOMPARE(jeu.ScoreEnCours, QString());
         QVERIFY(dialogue.Fermee);
     }

@@ -1,5 +1,5 @@
 #include "Enregistre.h"
-#include "FauxJeuScores.h"
+#include "FausseSaisie.h"
 #include "FauxStock.h"
 
 #include <QtTest>
@@ -64,7 +64,7 @@ void Apporter(QLineEdit *zone, const QString &voie, const QString &texte)
 class TestEnregistre : public QObject {
     Q_OBJECT
 
-    FauxJeuScores jeu;
+    FausseFenetre jeu;
     FauxStock stock;
     std::unique_ptr<Enregistre> dialogue;
 
@@ -87,10 +87,9 @@ class TestEnregistre : public QObject {
 private slots:
     void init()
     {
-        jeu = FauxJeuScores();
+        FinDePartie(jeu, Cinema, QStringLiteral("30"));
         stock = FauxStock();
         stock.Remplir(Cinema, {20, 26, 31});
-        jeu.ScoreEnCours = QStringLiteral("30");
         dialogue = std::make_unique<Enregistre>(jeu, stock);
     }
     void cleanup() { dialogue.reset(); }

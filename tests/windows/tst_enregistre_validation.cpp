@@ -1,6 +1,6 @@
 #include "EchecFatal.h"
 #include "Enregistre.h"
-#include "FauxJeuScores.h"
+#include "FausseSaisie.h"
 #include "FauxStock.h"
 
 #include <QtTest>
@@ -77,7 +77,7 @@ void SaisirEtValider(QDialog *dialogue, const QString &prenom, const QString &no
 class TestEnregistreValidation : public QObject {
     Q_OBJECT
 
-    FauxJeuScores jeu;
+    FausseFenetre jeu;
     FauxStock stock;
 
     QList<int> Scores()
@@ -92,10 +92,9 @@ class TestEnregistreValidation : public QObject {
 private slots:
     void init()
     {
-        jeu = FauxJeuScores();
+        FinDePartie(jeu, Cinema, QStringLiteral("30"));
         stock = FauxStock();
         stock.Remplir(Cinema, {20, 26, 31});
-        jeu.ScoreEnCours = QStringLiteral("30");
     }
     void cleanup() { RemplacerReactionEchecFatal(nullptr); }
 
@@ -209,8 +208,8 @@ private slots:
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
         QVERIFY(stock.Appels.isEmpty());
         QCOMPARE(jeu.ScoreEnCours, QString());
-        QCOMPARE(jeu.MeilleurScore, QStringLiteral("(inchangé)"));
-        QVERIFY(jeu.AppelsInattendus.isEmpty());
+        QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
+        QVERIFY(jeu.Toutes([](const auto &c) { return c.image == FausseFenetre::Image::Aucune; }));
     }
 
     void unEchecDuMagasinEstSignaleEtFermeLeDialogue()

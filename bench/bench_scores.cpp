@@ -1,0 +1,84 @@
+// Vitesse du magasin des scores sur une copie du Scores.dat livré (dossier du programme dans
+// KALVORO_DOSSIER) : ouverture avec dérivation de la clé, lectures, inscription complète.
+#include "BaseScores.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace kalvoro;
+
+namespace {
+
+// Une copie de travail, refaite pour chaque banc : le fichier livré n'est jamais touché.
+class Copie {
+public:
+    Copie()
+    {
+        const QString livre = qEnvironmentVariable("KALVORO_DOSSIER") + "/Scores.dat";
+        if (!QFile::copy(livre, Chemin()))
+            throw ErreurScores("copie impossible de " + livre);
+    }
+    QString Chemin() const { return dossier.filePath("Scores.dat"); }
+
+private:
+    QTemporaryDir dossier;
+};
+
+void Ouverture(benchmark::State &etat)
+{
+    const Copie copie;
+    for (auto _ : etat) {
+        BaseScores base(copie.Chemin());
+        benchmark::DoNotOptimize(&base);
+    }
+}
+BENCHMARK(Ouverture)->Unit(benchmark::kMillisecond);
+
+void LireMeilleurScore(benchmark::State &etat)
+{
+    const Copie copie;
+    BaseScores base(copie.Chemin());
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(base.LireMeilleurScore("Cinéma"));
+}
+BENCHMARK(LireMeilleurScore)->Unit(benchmark::kMicrosecond);
+
+void ListerScores(benchmark::State &etat)
+{
+    const Copie copie;
+    BaseScores base(copie.Chemin());
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(base.ListerScores("Cinéma"));
+}
+BENCHMARK(ListerScores)->Unit(benchmark::kMicrosecond);
+
+// Ce que fait le dialogue de saisie : plus mauvais score, remplacement, meilleur score. Chaque
+// score est plus bas que le précédent, donc chaque tour écrit vraiment (avec synchronisation).
+void InscriptionEntiere(benchmark::State &etat)
+{
+    const Copie copie;
+    BaseScores base(copie.Chemin());
+    int score = 30;
+    for (auto _ : etat) {
+        benchmark::DoNotOptimize(base.LirePlusMauvaisScore("Animaux"));
+        base.RemplacerPlusMauvais("Animaux", "BANC", "Essai", --score, QDate(2026, 1, 1));
+        benchmark::DoNotOptimize(base.LireMeilleurScore("Animaux"));
+    }
+}
+BENCHMARK(InscriptionEntiere)->Unit(benchmark::kMillisecond);
+
+// Un score qui n'entre pas : la transaction s'ouvre et se referme sans rien écrire.
+void InscriptionRefusee(benchmark::State &etat)
+{
+    const Copie copie;
+    BaseScores base(copie.Chemin());
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(
+            base.RemplacerPlusMauvais("Animaux", "BANC", "Essai", 999, QDate(2026, 1, 1)));
+}
+BENCHMARK(InscriptionRefusee)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,218 @@
+#include "Partie.h"
+
+#include <QString>
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <random>
+
+namespace kalvoro {
+
+namespace {
+
+constexpr int NombreCellules = 48;
+constexpr int NombrePaires = 24;
+constexpr int EcartPaire = 24; // les cartes n et n + 24 montrent la même image
+constexpr int TicsDePause = 7; // la pause finit au tic où Tempo dépasse 7 (800 ms)
+constexpr int PremiereSerie = 1;
+constexpr int DerniereSerie = 6;
+
+// Les numéros 1 à 48 dans l'ordre, chacun sur deux chiffres.
+const QString PiocheInitiale = QStringLiteral("0102030405060708091011121314151617181920212223242526"
+                                              "27282930313233343536373839404142434445464748");
+
+// Garde de réentrance : lève le drapeau le temps d'un traitement, le rabaisse en sortant.
+class Occupation {
+public:
+    explicit Occupation(bool &leve) : drapeau(leve) { drapeau = true; }
+    ~Occupation() { drapeau = false; }
+    Occupation(const Occupation &) = delete;
+    Occupation &operator=(const Occupation &) = delete;
+
+private:
+    bool &drapeau;
+};
+
+} // namespace
+
+Partie::Partie(OperationsFenetre &operations, SourceX sourceX)
+    : fenetre(operations), source(std::move(sourceX))
+{
+}
+
+Partie::SourceX Partie::SourceParDefaut()
+{
+    const auto horloge = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::random_device entropie;
+    std::seed_seq graine{entropie(), entropie(), static_cast<unsigned>(horloge),
+                         static_cast<unsigned>(static_cast<unsigned long long>(horloge) >> 32)};
+    auto generateur = std::make_shared<std::mt19937>(graine);
+    // 24 bits tirés au hasard divisés par 2^24 : toutes les valeurs sont exactes en float,
+    // également probables, et la plus grande est 1 - 2^-24, jamais 1.
+    return [generateur]() {
+        const auto bits = static_cast<std::uint32_t>((*generateur)()) >> 8;
+        return static_cast<float>(bits) / 16777216.0f;
+    };
+}
+
+bool Partie::EnPause() const
+{
+    return enPause;
+}
+
+void Partie::Annuler_Click()
+{
+    if (enPause) {
+        // Le tour abandonné s'arrête là : ses cartes ne seront ni retournées ni comptées.
+        enPause = false;
+        tempo = 0;
+        fenetre.ArreterMinuterie();
+    }
+    fenetre.ActiverAnnuler(false);
+    fenetre.ActiverListeJeux(true);
+    for (int i = 1; i <= NombreCellules; ++i) {
+        fenetre.MontrerCellule(i, true);
+        fenetre.ActiverCellule(i, false);
+        fenetre.AfficherDos(i);
+    }
+    cachee.fill(false);
+    distribue = 0;
+    nbRetournees = 0;
+    nbClics = 0;
+    nbPaires = 0;
+    fenetre.EcrireScoreEnCours(QString());
+}
+
+void Partie::Distribuer()
+{
+    QString pioche = PiocheInitiale;
+    for (int k = 1; k <= NombreCellules; ++k) {
+        const int m = static_cast<int>(pioche.size() / 2);
+        // Le produit d'un float par un petit entier est exact en double : r = int(m·x + 1).
+        const int tire = static_cast<int>(double(m) * double(source()) + 1.0);
+        const int r = std::clamp(tire, 1, m); // une source fautive ne sort pas de la pioche
+        const int p = 2 * r - 1;
+        tableau[static_cast<std::size_t>(k)] = static_cast<qint16>(pioche.mid(p - 1, 2).toInt());
+        pioche.remove(p - 1, 2);
+    }
+    distribue = 1;
+}
+
+void Partie::Minuterie_Timer()
+{
+    ++tempo;
+    if (enPause && tempo > TicsDePause)
+        FinirTour();
+}
+
+bool Partie::ClicRecevable(int i) const
+{
+    if (i < 1 || i > NombreCellules || occupe || enPause)
+        return false;
+    // Rien n'est choisi dans ListeJeux : le plateau n'est pas encore jouable.
+    if (fenetre.TexteListeJeux().isEmpty())
+        return false;
+    // Une cellule d'une paire trouvée n'a plus de carte jusqu'à la remise à zéro.
+    return !(distribue == 1 && cachee[static_cast<std::size_t>(i)]);
+}
+
+void Partie::Bouton_Click(int i)
+{
+    if (!ClicRecevable(i))
+        return;
+    Occupation garde(occupe);
+    tempo = 0;
+    ++nbClics;
+    ++nbRetournees;
+    if (distribue == 0)
+        Distribuer();
+    RetournerCarte(i);
+    const int carte = tableau[static_cast<std::size_t>(i)];
+    if (nbRetournees == 1) {
+        valeur1 = carte;
+        position1 = i;
+        valeur2 = 0;
+        position2 = 0;
+        fenetre.DonnerFocusAnnuler();
+        return;
+    }
+    ActiverPlateau(false);
+    valeur2 = carte;
+    position2 = i;
+    if (std::abs(valeur2 - valeur1) != EcartPaire)
+        fenetre.Repeindre(); // les deux faces doivent se voir avant la pause
+    CommencerPause();
+}
+
+void Partie::RetournerCarte(int i)
+{
+    const int serie = fenetre.NumeroSerieChoisie();
+    // Une série inconnue ne montre aucune face ; le tour continue quand même.
+    if (serie >= PremiereSerie && serie <= DerniereSerie)
+        fenetre.AfficherFace(i, tableau[static_cast<std::size_t>(i)], serie);
+    fenetre.Repeindre();
+}
+
+void Partie::CommencerPause()
+{
+    enPause = true;
+    fenetre.DemarrerMinuterie();
+}
+
+void Partie::FinirTour()
+{
+    Occupation garde(occupe);
+    enPause = false;
+    ActiverPlateau(true);
+    tempo = 0;
+    fenetre.ArreterMinuterie();
+    if (std::abs(valeur2 - valeur1) == EcartPaire) {
+        CacherPaire();
+        if (nbPaires == NombrePaires) {
+            FinirPartie();
+            return;
+        }
+    } else {
+        fenetre.AfficherDos(position1);
+        fenetre.AfficherDos(position2);
+    }
+    nbRetournees = 0;
+    fenetre.EcrireScoreEnCours(QString::number(nbClics / 2));
+    fenetre.DonnerFocusAnnuler();
+}
+
+void Partie::CacherPaire()
+{
+    fenetre.AfficherDos(position1);
+    fenetre.AfficherDos(position2);
+    fenetre.MontrerCellule(position1, false);
+    fenetre.MontrerCellule(position2, false);
+    cachee[static_cast<std::size_t>(position1)] = true;
+    cachee[static_cast<std::size_t>(position2)] = true;
+    ++nbPaires;
+}
+
+void Partie::FinirPartie()
+{
+    // L'étiquette montre le score final pendant la question et pendant Enregistre, qui l'y lit.
+    const QString score = QString::number(nbClics / 2);
+    fenetre.EcrireScoreEnCours(score);
+    const QString texte = QStringLiteral("La partie est terminée !!") + QStringLiteral("\n\n") +
+                          QStringLiteral("Votre score est de ") + score +
+                          QStringLiteral(" points") + QStringLiteral("\n\n") +
+                          QStringLiteral("Souhaitez vous enregistrer votre score ?");
+    const int reponse = fenetre.QuestionOuiNon(QStringLiteral("Fin de partie"), texte);
+    if (reponse == ReponseOui)
+        fenetre.OuvrirEnregistre();
+    Annuler_Click();
+}
+
+void Partie::ActiverPlateau(bool actif)
+{
+    for (int i = 1; i <= NombreCellules; ++i)
+        fenetre.ActiverCellule(i, actif);
+}
+
+} // namespace kalvoro

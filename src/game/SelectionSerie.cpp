@@ -1,0 +1,31 @@
+#include "SelectionSerie.h"
+
+#include "Series.h"
+
+namespace kalvoro {
+
+namespace {
+constexpr int NombreCellules = 48;
+}
+
+void RemplirListeJeux(OperationsFenetre &fenetre)
+{
+    for (const Serie &serie : Series())
+        fenetre.AjouterSerie(serie.Nom, serie.Numero);
+}
+
+void ChoisirSerie(OperationsFenetre &fenetre, const LecteurMeilleurScore &lireMeilleurScore)
+{
+    // Reprendre la série déjà affichée après une remise à zéro est un choix comme un autre :
+    // le plateau redevient jouable.
+    const QString serie = fenetre.TexteListeJeux();
+    if (serie.isEmpty())
+        return;
+    fenetre.ActiverAnnuler(true);
+    fenetre.ActiverListeJeux(false);
+    for (int i = 1; i <= NombreCellules; ++i)
+        fenetre.ActiverCellule(i, true);
+    fenetre.EcrireMeilleurScore(lireMeilleurScore(serie));
+}
+
+} // namespace kalvoro

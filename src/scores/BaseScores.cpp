@@ -1,0 +1,203 @@
+#include "BaseScores.h"
+
+#include "ControlesScores.h"
+#include "Series.h"
+#include "Sqlite.h"
+
+#include <QFileInfo>
+#include <climits>
+#include <sqlcipher/sqlite3.h>
+
+namespace kalvoro {
+
+namespace {
+
+// Le mot de passe du fichier, donné comme clé au chiffrement.
+const QByteArray MotDePasse = QByteArrayLiteral("qzm472");
+
+// Un autre exemplaire du programme peut être en train d'inscrire : on l'attend jusque-là.
+constexpr int DelaiOccupationMs = 5000;
+
+} // namespace
+
+BaseScores::BaseScores(const QString &cheminFichier) : chemin(cheminFichier)
+{
+    const QFileInfo fichier(chemin);
+    const QString debut = QStringLiteral("Le fichier des scores « %1 »").arg(chemin);
+    if (!fichier.exists())
+        throw ErreurScores(debut + QStringLiteral(" est introuvable."));
+    if (!fichier.isFile())
+        throw ErreurScores(debut + QStringLiteral(" n'est pas un fichier."));
+    // Le moteur prendrait un fichier vide pour une base neuve : il ne faut jamais le remplir.
+    if (fichier.size() == 0)
+        throw ErreurScores(debut + QStringLiteral(" est vide (0 octet) : ce n'est pas une base "
+                                                  "de scores."));
+    try {
+        Ouvrir();
+    } catch (const ErreurSqlite &erreur) {
+        throw ErreurOuverture(chemin, erreur);
+    }
+    for (const Serie &serie : Series())
+        VerifierTable(serie.Nom);
+}
+
+BaseScores::~BaseScores() = default;
+
+void BaseScores::Ouvrir()
+{
+    connexion = std::make_unique<Connexion>(chemin);
+    connexion->Cle(MotDePasse);
+    connexion->DelaiOccupation(DelaiOccupationMs);
+    // Le moteur accepte n'importe quelle clé : c'est la première lecture qui la refuse, comme
+    // elle refuserait une première page abîmée.
+    connexion->Valeur("SELECT count(*) FROM sqlite_master");
+    // Journal d'annulation et écriture synchrone : une coupure ne laisse jamais le fichier à
+    // moitié écrit.
+    if (connexion->Valeur("PRAGMA journal_mode") != QLatin1String("delete"))
+        connexion->Valeur("PRAGMA journal_mode = DELETE");
+    connexion->Executer("PRAGMA synchronous = FULL");
+}
+
+void BaseScores::VerifierTable(const QString &serie)
+{
+    const QByteArray table = NomTable(serie);
+    try {
+        Instruction existe(connexion->Base(), "SELECT count(*) FROM sqlite_master "
+                                              "WHERE type = 'table' AND name = ?1");
+        existe.Lier(1, serie);
+        if (!existe.Avancer() || existe.Entier(0) == 0)
+            throw PasUneBase(chemin, serie, QStringLiteral("manque"));
+        if (!ALesChamps(table))
+            throw PasUneBase(chemin, serie,
+                             QStringLiteral("n'a pas les champs NOM, PRENOM, DATE et SCORE"));
+        if (!LireDerniere(table, serie))
+            throw TableVide(chemin, serie);
+    } catch (const ErreurSqlite &erreur) {
+        throw ErreurOuverture(chemin, erreur);
+    }
+}
+
+// Le moteur refuse de préparer une requête qui nomme un champ absent.
+bool BaseScores::ALesChamps(const QByteArray &table)
+{
+    try {
+        Instruction champs(connexion->Base(), "SELECT NOM, PRENOM, DATE, SCORE FROM " + table);
+        return true;
+    } catch (const ErreurSqlite &) {
+        return false;
+    }
+}
+
+QString BaseScores::LireMeilleurScore(const QString &serie)
+{
+    const QByteArray table = NomTable(serie);
+    try {
+        Instruction premiere(connexion->Base(),
+                             "SELECT SCORE FROM " + table + " ORDER BY SCORE, rowid LIMIT 1");
+        if (!premiere.Avancer())
+            return QString();
+        return QString::number(ScoreDe(premiere, 0, serie));
+    } catch (const ErreurSqlite &erreur) {
+        throw ErreurLecture(chemin, serie, erreur);
+    }
+}
+
+int BaseScores::LirePlusMauvaisScore(const QString &serie)
+{
+    const QByteArray table = NomTable(serie);
+    std::optional<Derniere> derniere;
+    try {
+        derniere = LireDerniere(table, serie);
+    } catch (const ErreurSqlite &erreur) {
+        throw ErreurLecture(chemin, serie, erreur);
+    }
+    if (!derniere)
+        throw TableVide(chemin, serie);
+    return derniere->Score;
+}
+
+Classement BaseScores::RemplacerPlusMauvais(const QString &serie, const QString &nom,
+                                            const QString &prenom, int score, const QDate &date)
+{
+    const QByteArray table = NomTable(serie);
+    VerifierEntree(nom, prenom, date);
+    try {
+        return Inscrire(table, serie, {nom, prenom, date, score});
+    } catch (const ErreurSqlite &erreur) {
+        throw ErreurEcriture(chemin, serie, erreur);
+    }
+}
+
+QList<LigneScore> BaseScores::ListerScores(const QString &serie)
+{
+    const QByteArray table = NomTable(serie);
+    QList<LigneScore> classement;
+    try {
+        Instruction lignes(connexion->Base(), "SELECT NOM, PRENOM, DATE, SCORE FROM " + table +
+                                                  " ORDER BY SCORE, rowid");
+        while (lignes.Avancer())
+            classement.append({lignes.Texte(0), lignes.Texte(1),
+                               QDate::fromString(lignes.Texte(2), Qt::ISODate),
+                               ScoreDe(lignes, 3, serie)});
+    } catch (const ErreurSqlite &erreur) {
+        throw ErreurLecture(chemin, serie, erreur);
+    }
+    return classement;
+}
+
+// La dernière ligne du classement. À égalité de SCORE, le rowid départage, dans le même sens
+// que ListerScores : la ligne écrasée est toujours celle que la liste montre en dernier.
+std::optional<BaseScores::Derniere> BaseScores::LireDerniere(const QByteArray &table,
+                                                             const QString &serie)
+{
+    Instruction derniere(connexion->Base(), "SELECT rowid, SCORE FROM " + table +
+                                                " ORDER BY SCORE DESC, rowid DESC LIMIT 1");
+    if (!derniere.Avancer())
+        return std::nullopt;
+    return Derniere{derniere.Entier(0), ScoreDe(derniere, 1, serie)};
+}
+
+// Comparer et écraser dans une seule transaction réservée d'emblée en écriture : un autre
+// exemplaire du programme ne peut glisser son inscription entre les deux.
+Classement BaseScores::Inscrire(const QByteArray &table, const QString &serie,
+                                const LigneScore &ligne)
+{
+    // Un fichier en lecture seule se compare encore : seul un score qui entre échoue.
+    const bool lectureSeule = connexion->LectureSeule();
+    Transaction transaction(*connexion, lectureSeule ? "BEGIN" : "BEGIN IMMEDIATE");
+    const std::optional<Derniere> derniere = LireDerniere(table, serie);
+    if (!derniere)
+        throw TableVide(chemin, serie);
+    if (ligne.SCORE == derniere->Score)
+        return Classement::Egal;
+    if (ligne.SCORE > derniere->Score)
+        return Classement::PlusMauvais;
+    if (lectureSeule)
+        throw ErreurSqlite{SQLITE_READONLY, QString()};
+    Ecraser(table, derniere->Rowid, ligne);
+    transaction.Valider();
+    return Classement::Inscrit;
+}
+
+void BaseScores::Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne)
+{
+    Instruction ecriture(connexion->Base(),
+                         "UPDATE " + table +
+                             " SET NOM = ?1, PRENOM = ?2, SCORE = ?3, DATE = ?4 WHERE rowid = ?5");
+    ecriture.Lier(1, ligne.NOM);
+    ecriture.Lier(2, ligne.PRENOM);
+    ecriture.Lier(3, qint64(ligne.SCORE));
+    ecriture.Lier(4, ligne.DATE.toString(Qt::ISODate));
+    ecriture.Lier(5, rowid);
+    ecriture.Avancer();
+}
+
+int BaseScores::ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const
+{
+    const qint64 score = ligne.Entier(colonne);
+    if (!ligne.EstEntier(colonne) || score < INT_MIN || score > INT_MAX)
+        throw ScoreNonEntier(chemin, serie);
+    return int(score);
+}
+
+} // namespace kalvoro

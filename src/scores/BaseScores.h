@@ -1,0 +1,54 @@
+#pragma once
+#include "StockScores.h"
+
+#include <QByteArray>
+#include <memory>
+#include <optional>
+
+namespace kalvoro {
+
+class Connexion;
+class Instruction;
+
+// Le magasin des scores sur Scores.dat, fichier SQLCipher chiffré par le mot de passe du
+// programme. La connexion est ouverte une fois (la dérivation de la clé coûte cher) et gardée
+// jusqu'à la fin ; toutes les opérations passent par elle. Le magasin ne crée jamais le
+// fichier, une table ni une ligne : il lit, et écrase en place la dernière ligne du classement.
+class BaseScores : public StockScores {
+public:
+    // Ouvre le fichier avec la clé et vérifie qu'il porte les six tables, chacune non vide.
+    // Lève ErreurScores (fichier absent, vide, mot de passe refusé ou fichier endommagé,
+    // table manquante ou vide...) ; le fichier n'est alors jamais modifié.
+    explicit BaseScores(const QString &cheminFichier);
+    ~BaseScores() override;
+
+    QString LireMeilleurScore(const QString &serie) override;
+    int LirePlusMauvaisScore(const QString &serie) override;
+    Classement RemplacerPlusMauvais(const QString &serie, const QString &nom, const QString &prenom,
+                                    int score, const QDate &date) override;
+    QList<LigneScore> ListerScores(const QString &serie) override;
+
+    const QString &Chemin() const { return chemin; }
+
+    static constexpr int LongueurNom = 25;
+    static constexpr int LongueurPrenom = 20;
+
+private:
+    struct Derniere {
+        qint64 Rowid;
+        int Score;
+    };
+
+    void Ouvrir();
+    void VerifierTable(const QString &serie);
+    bool ALesChamps(const QByteArray &table);
+    std::optional<Derniere> LireDerniere(const QByteArray &table, const QString &serie);
+    Classement Inscrire(const QByteArray &table, const QString &serie, const LigneScore &ligne);
+    void Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne);
+    int ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const;
+
+    QString chemin;
+    std::unique_ptr<Connexion> connexion;
+};
+
+} // namespace kalvoro

@@ -1,0 +1,28 @@
+#pragma once
+// Les contrôles du magasin des scores et ses messages d'échec : chaque message dit quoi, quel
+// fichier et pourquoi, en français.
+#include "StockScores.h"
+
+#include <QByteArray>
+
+namespace kalvoro {
+
+struct ErreurSqlite;
+
+// Le nom de la table de cette série, entre guillemets, prêt pour une requête. Lève
+// ErreurScores pour tout nom qui n'est pas exactement celui d'une des six séries.
+QByteArray NomTable(const QString &serie);
+
+// Lève ErreurScores si une inscription dépasse les longueurs de NOM ou PRENOM ou n'a pas de date.
+void VerifierEntree(const QString &nom, const QString &prenom, const QDate &date);
+
+ErreurScores ErreurOuverture(const QString &chemin, const ErreurSqlite &erreur);
+ErreurScores ErreurLecture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur);
+ErreurScores ErreurEcriture(const QString &chemin, const QString &serie,
+                            const ErreurSqlite &erreur);
+ErreurScores TableVide(const QString &chemin, const QString &serie);
+// defaut : ce qui manque à la table ("manque", "n'a pas les champs ...").
+ErreurScores PasUneBase(const QString &chemin, const QString &serie, const QString &defaut);
+ErreurScores ScoreNonEntier(const QString &chemin, const QString &serie);
+
+} // namespace kalvoro

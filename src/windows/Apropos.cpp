@@ -1,0 +1,121 @@
+#include "Apropos.h"
+
+#include "AproposTextes.h"
+#include "OuvreurBureau.h"
+#include "Programme.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QUrl>
+
+namespace kalvoro {
+
+namespace {
+
+// Le sablier pendant l'ouverture ; rendu même si l'ouverture s'interrompt.
+class CurseurAttente {
+public:
+    CurseurAttente() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurAttente() { QGuiApplication::restoreOverrideCursor(); }
+    CurseurAttente(const CurseurAttente &) = delete;
+    CurseurAttente &operator=(const CurseurAttente &) = delete;
+};
+
+QString Utf8(const char *texte)
+{
+    return QString::fromUtf8(texte);
+}
+
+// Un document livré est cherché dans le dossier du programme, jamais dans le dossier courant,
+// qui peut être n'importe où ; une adresse (site, mailto:) est remise telle quelle.
+QUrl AdresseARemettre(const QString &nom)
+{
+    const QUrl adresse(nom);
+    if (!adresse.scheme().isEmpty())
+        return adresse;
+    return QUrl::fromLocalFile(DossierProgramme() + nom);
+}
+
+} // namespace
+
+Apropos::Apropos(const QString &numeroVersion, const QString &dateProgramme, QWidget *parent)
+    : Apropos(numeroVersion, dateProgramme, InfosVersion::DuProgramme(), OuvreurDuSysteme(), parent)
+{
+}
+
+Apropos::Apropos(const QString &numeroVersion, const QString &dateProgramme,
+                 const InfosVersion &infos, OuvreurBureau &ouvreur, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), NumeroVersion(numeroVersion),
+      DateProgramme(dateProgramme), Infos(infos), Ouvreur(ouvreur)
+{
+    setObjectName(QStringLiteral("Apropos"));
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPointSizeF(8.25);
+    police.setBold(true);
+    setFont(police);
+    Form_Load();
+}
+
+void Apropos::Form_Load()
+{
+    {
+        const CurseurAttente attente;
+        ConstruireOnglet();
+        Onglet->move(0, 0);
+        setFixedSize(Onglet->size());
+        Titre->setText(Infos.NomProduit);
+        SousTitre->setText(QStringLiteral("Version ") + NumeroVersion +
+                           QStringLiteral(" compilée le ") + DateProgramme);
+        Description->setText(Infos.NomProduit);
+        NomApplication->setText(Utf8(apropos::PrefixeNomExecutable) + Infos.NomExecutable);
+        Commentaires->setText(Utf8(apropos::PrefixeCommentaires) + Infos.Commentaires);
+        Copyright->setText(Utf8(apropos::PrefixeCopyright) + Infos.Copyright);
+        Company->setText(Utf8(apropos::PrefixeOrganisation) + Infos.Organisation);
+        TradeMarks->setText(Utf8(apropos::PrefixeMarques) + Infos.MarquesLegales);
+        Version->setText(Utf8(apropos::PrefixeVersion) + QString::number(Infos.VersionMajeure) +
+                         QLatin1Char('.') + QString::number(Infos.VersionMineure) +
+                         QStringLiteral(" du ") + DateProgramme);
+    }
+    // La flèche elle-même, et non le pointeur que chaque contrôle choisirait.
+    setCursor(Qt::ArrowCursor);
+}
+
+void Apropos::showEvent(QShowEvent *evenement)
+{
+    QDialog::showEvent(evenement);
+    // Un réaffichage venu du système (fenêtre restaurée) laisse l'onglet où le joueur était.
+    if (evenement->spontaneous())
+        return;
+    Onglet->setCurrentIndex(0);
+    PlacerSurLesPages();
+}
+
+void Apropos::Placer(QWidget *controle, const QRect &surOnglet)
+{
+    Placements.emplace_back(controle, surOnglet);
+    controle->setGeometry(surOnglet);
+}
+
+void Apropos::PlacerSurLesPages()
+{
+    // Toutes les pages ont la même origine dans Onglet : celle de la pile des pages.
+    const QPoint originePage = Onglet->widget(0)->mapTo(Onglet, QPoint(0, 0));
+    for (const auto &[controle, surOnglet] : Placements)
+        controle->setGeometry(surOnglet.translated(-originePage));
+}
+
+void Apropos::OuvrirDocument(const QString &nom)
+{
+    // Ce que le bureau fait de la demande, réussite ou échec, est son affaire : la fenêtre
+    // n'affiche rien et reste telle quelle.
+    Ouvreur.Ouvrir(AdresseARemettre(nom));
+}
+
+void Apropos::Quitter_Click()
+{
+    reject();
+}
+
+} // namespace kalvoro

@@ -1,0 +1,54 @@
+#include "AproposTextes.h"
+
+#include <QStringList>
+
+namespace kalvoro::apropos {
+
+namespace {
+
+const QString FinDeLigne = QStringLiteral("\r\n");
+
+QString Lignes(const QStringList &lignes)
+{
+    return lignes.join(FinDeLigne) + FinDeLigne;
+}
+
+} // namespace
+
+QString TexteHistorique(const QString &nomProduit)
+{
+    // Mois/année, " - V", numéro, tabulation, ce qui a changé ; une description qui déborde
+    // continue à la ligne suivante après deux tabulations.
+    return Lignes({
+        QStringLiteral("Evolution des versions de : ") + nomProduit,
+        QString(),
+        QStringLiteral(
+            "04/2000 - V1.7\tTableaux des meilleurs scores protégés et fenêtre A propos"),
+        QStringLiteral("07/1999 - V1.6\tPossibilité E-Mail et site internet"),
+        QStringLiteral("01/1999 - V1.5\tCorrection du bug permettant en cliquant rapidement"),
+        QStringLiteral("\t\td'activer plus de 2 boutons"),
+        QStringLiteral("09/1998 - V1.0\tPremière version : six séries de 24 images"),
+    });
+}
+
+QString TexteAssistance()
+{
+    const QString eMail = QString::fromUtf8(AdresseEMail);
+    return Lignes({
+        QStringLiteral("ASSISTANCE TECHNIQUE :"),
+        QString(),
+        QStringLiteral("L'assistance technique de Kalvoro est gratuite. Elle est assurée par "
+                       "l'auteur lui-même, du lundi au vendredi de 9 h à 18 h, par courrier, "
+                       "par téléphone, par fax ou par e-mail."),
+        QStringLiteral("Pour une réponse rapide, indiquez la version du programme (onglet "
+                       "« Infos techniques ») et décrivez ce que vous faisiez quand le problème "
+                       "est apparu."),
+        QString(),
+        QStringLiteral("Adresse :\tKalvoro, 12 rue des Tilleuls, 99000 Exempleville"),
+        QStringLiteral("Téléphone :\t01 99 00 12 34"),
+        QStringLiteral("Fax :\t\t01 99 00 12 35"),
+        QStringLiteral("E-mail :\t\t") + eMail,
+    });
+}
+
+} // namespace kalvoro::apropos

@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+// Les textes fixes de la fenêtre À propos : adresses, historique des versions, assistance.
+namespace kalvoro::apropos {
+
+// Adresses remises au bureau par les boutons de liens (domaines réservés aux exemples).
+inline constexpr const char *AdresseEMail = "assistance@example.com";
+inline constexpr const char *SiteAuteur = "https://www.example.net/kalvoro/";
+inline constexpr const char *SiteGelvo = "https://www.example.org/gelvo/";
+
+// Les débuts des lignes de l'onglet « Infos techniques » : les blancs alignent les valeurs.
+inline constexpr const char *PrefixeNomExecutable = "  Nom de l'éxecutable : ";
+inline constexpr const char *PrefixeVersion = "  Version :                  ";
+inline constexpr const char *PrefixeCommentaires = "  Commentaires :          ";
+inline constexpr const char *PrefixeMarques = "  Marques légales :       ";
+inline constexpr const char *PrefixeCopyright = "  Copyright :                ";
+inline constexpr const char *PrefixeOrganisation = "  Organisation :            ";
+
+// L'historique des versions, de la plus récente à la plus ancienne ; lignes terminées par CR LF.
+QString TexteHistorique(const QString &nomProduit);
+
+// Les conditions d'assistance technique et les coordonnées de l'auteur ; lignes en CR LF.
+QString TexteAssistance();
+
+} // namespace kalvoro::apropos

@@ -1,0 +1,230 @@
+#include "VisuScores.h"
+
+#include "EchecFatal.h"
+#include "Twips.h"
+
+#include <QHeaderView>
+#include <QIcon>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace kalvoro {
+
+namespace {
+
+// Plan de la fenêtre, en twips.
+constexpr int LargeurClient = 6720, HauteurClient = 4200;
+constexpr int HautBoutons = 120, GaucheBouton0 = 120, PasBoutons = 1080;
+constexpr int LargeurBouton = 1095, HauteurBouton = 375; // voisins chevauchés de 15 twips
+constexpr int GaucheGrille = 120, HautGrille = 840, LargeurGrilleTwips = 6135,
+              HauteurGrilleTwips = 2775;
+constexpr int HautQuitter = 3720, LargeurQuitterTwips = 1215, HauteurQuitter = 375;
+
+QFont Police(double points)
+{
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPointSizeF(points);
+    police.setBold(true);
+    return police;
+}
+
+QColor EnQColor(const Couleur &couleur)
+{
+    return QColor(couleur.Rouge, couleur.Vert, couleur.Bleu);
+}
+
+// Une icône transparente : sans elle, la fenêtre prendrait celle du programme.
+QIcon IconeVide()
+{
+    QPixmap vide(16, 16);
+    vide.fill(Qt::transparent);
+    return QIcon(vide);
+}
+
+} // namespace
+
+VisuScores::VisuScores(StockScores &stock, QWidget *parent)
+    : QDialog(parent), affichage(*this, stock)
+{
+    setObjectName(QStringLiteral("VisuScores"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(IconeVide());
+    setWindowTitle(LegendeVisuScores());
+    setFixedSize(Px(LargeurClient), Px(HauteurClient));
+
+    ConstruireQuitter();
+    ConstruireGrille();
+    ConstruireBoutons();
+    ReglerTabulation();
+}
+
+// L'ouverture a lieu au premier affichage : c'est alors seulement que la plateforme peut
+// connaître le cadre de la fenêtre, dont la largeur extérieure sert au centrage.
+void VisuScores::showEvent(QShowEvent *evenement)
+{
+    QDialog::showEvent(evenement);
+    if (charge)
+        return;
+    charge = true;
+    affichage.Form_Load();
+}
+
+void VisuScores::ConstruireBoutons()
+{
+    for (int index = 0; index < NombreBoutonsSeries; ++index) {
+        const BoutonSerie &serie = BoutonsSeries()[static_cast<std::size_t>(index)];
+        auto *bouton = new QPushButton(serie.Legende, this);
+        bouton->setObjectName(QStringLiteral("Bouton%1").arg(index));
+        bouton->setProperty("Tag", serie.Tag);
+        bouton->setFont(Police(8.25));
+        QPalette palette = bouton->palette();
+        palette.setColor(QPalette::ButtonText, EnQColor(serie.Texte));
+        bouton->setPalette(palette);
+        bouton->setGeometry(Px(GaucheBouton0 + PasBoutons * index), Px(HautBoutons),
+                            Px(LargeurBouton), Px(HauteurBouton));
+        connect(bouton, &QPushButton::clicked, this, [this, index] { Bouton_Click(index); });
+        Bouton[static_cast<std::size_t>(index)] = bouton;
+    }
+}
+
+void VisuScores::ConstruireGrille()
+{
+    Grille = new QTableWidget(AffichageScores::NombreLignes, AffichageScores::NombreColonnes, this);
+    Grille->setObjectName(QStringLiteral("Grille"));
+    Grille->horizontalHeader()->hide();
+    Grille->verticalHeader()->hide();
+    Grille->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grille->setSelectionMode(QAbstractItemView::NoSelection);
+    Grille->setFont(Police(9.75));
+    Grille->setGeometry(Px(GaucheGrille), Px(HautGrille), Px(LargeurGrilleTwips),
+                        Px(HauteurGrilleTwips));
+    for (int ligne = 0; ligne < AffichageScores::NombreLignes; ++ligne)
+        for (int colonne = 0; colonne < AffichageScores::NombreColonnes; ++colonne)
+            Grille->setItem(ligne, colonne, new QTableWidgetItem);
+    // Les onze lignes tiennent dans la hauteur de la grille.
+    Grille->verticalHeader()->setMinimumSectionSize(1);
+    Grille->verticalHeader()->setDefaultSectionSize(
+        (Px(HauteurGrilleTwips) - 2 * Grille->frameWidth()) / AffichageScores::NombreLignes);
+    ColorerGrille();
+    Grille->setEnabled(false); // elle ne fait qu'afficher : ni sélection, ni saisie, ni défilement
+}
+
+void VisuScores::ColorerGrille()
+{
+    // Couleurs posées dans tous les groupes de la palette : la grille désactivée reste lisible
+    // dans la couleur choisie au lieu d'être grisée.
+    QPalette palette = Grille->palette();
+    palette.setColor(QPalette::Base, QColor(192, 192, 192));
+    palette.setColor(QPalette::Text, palette.color(QPalette::Active, QPalette::ButtonText));
+    Grille->setPalette(palette);
+}
+
+void VisuScores::ConstruireQuitter()
+{
+    Quitter = new QPushButton(QStringLiteral("&Quitter"), this);
+    Quitter->setObjectName(QStringLiteral("Quitter"));
+    Quitter->setGeometry(0, Px(HautQuitter), Px(LargeurQuitterTwips), Px(HauteurQuitter));
+    connect(Quitter, &QPushButton::clicked, this, &VisuScores::Quitter_Click);
+}
+
+void VisuScores::ReglerTabulation()
+{
+    QWidget::setTabOrder(Quitter, Grille);
+    QWidget *precedent = Grille;
+    for (QPushButton *bouton : Bouton) {
+        QWidget::setTabOrder(precedent, bouton);
+        precedent = bouton;
+    }
+    Quitter->setFocus();
+}
+
+void VisuScores::Bouton_Click(int index)
+{
+    try {
+        affichage.Bouton_Click(index);
+    } catch (const ErreurScores &erreur) {
+        SignalerEchecFatal(this, erreur.Message());
+    }
+}
+
+void VisuScores::Quitter_Click()
+{
+    accept();
+}
+
+double VisuScores::LargeurFenetre() const
+{
+    return EnTwips(frameGeometry().width());
+}
+
+double VisuScores::LargeurGrille() const
+{
+    return EnTwips(Grille->width());
+}
+
+double VisuScores::LargeurQuitter() const
+{
+    return EnTwips(Quitter->width());
+}
+
+void VisuScores::PlacerGrille(double gauche)
+{
+    Grille->move(Px(gauche), Grille->y());
+}
+
+void VisuScores::PlacerQuitter(double gauche)
+{
+    Quitter->move(Px(gauche), Quitter->y());
+}
+
+void VisuScores::DefinirCouleurTexte(const Couleur &couleur)
+{
+    QPalette palette = Grille->palette();
+    palette.setColor(QPalette::Text, EnQColor(couleur));
+    Grille->setPalette(palette);
+}
+
+void VisuScores::DefinirLargeurColonne(int colonne, double largeur)
+{
+    Grille->setColumnWidth(colonne, Px(largeur));
+}
+
+void VisuScores::DefinirAlignementColonne(int colonne, Alignement alignement)
+{
+    const Qt::Alignment alignementQt =
+        alignement == Alignement::Centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
+    for (int ligne = 0; ligne < Grille->rowCount(); ++ligne)
+        Grille->item(ligne, colonne)->setTextAlignment(alignementQt);
+}
+
+void VisuScores::ChoisirLigne(int ligne)
+{
+    ligneCourante = ligne;
+}
+
+int VisuScores::LigneCourante() const
+{
+    return ligneCourante;
+}
+
+void VisuScores::ChoisirColonne(int colonne)
+{
+    colonneCourante = colonne;
+}
+
+void VisuScores::EcrireCellule(const QString &texte)
+{
+    if (QTableWidgetItem *cellule = Grille->item(ligneCourante, colonneCourante))
+        cellule->setText(texte);
+}
+
+void VisuScores::DefinirLegende(const QString &legende)
+{
+    setWindowTitle(legende);
+}
+
+} // namespace kalvoro

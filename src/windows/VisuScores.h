@@ -1,0 +1,60 @@
+#pragma once
+#include "AffichageScores.h"
+#include "StockScores.h"
+
+#include <QDialog>
+#include <array>
+
+class QPushButton;
+class QTableWidget;
+
+namespace kalvoro {
+
+// La visionneuse des meilleurs scores : six boutons de série, une grille qui montre la table
+// de la série choisie, et Quitter. Jeu l'ouvre en modal (exec()) avec son magasin de scores ;
+// elle ne garde rien d'une visite à l'autre et ne modifie jamais les scores.
+class VisuScores : public QDialog, private OperationsGrille {
+    Q_OBJECT
+public:
+    explicit VisuScores(StockScores &stock, QWidget *parent = nullptr);
+
+public slots:
+    void Bouton_Click(int index);
+    void Quitter_Click();
+
+protected:
+    void showEvent(QShowEvent *evenement) override;
+
+private:
+    void ConstruireBoutons();
+    void ConstruireGrille();
+    void ColorerGrille();
+    void ConstruireQuitter();
+    void ReglerTabulation();
+
+    // OperationsGrille, sur les vrais contrôles.
+    double LargeurFenetre() const override;
+    double LargeurGrille() const override;
+    double LargeurQuitter() const override;
+    void PlacerGrille(double gauche) override;
+    void PlacerQuitter(double gauche) override;
+    void DefinirCouleurTexte(const Couleur &couleur) override;
+    void DefinirLargeurColonne(int colonne, double largeur) override;
+    void DefinirAlignementColonne(int colonne, Alignement alignement) override;
+    void ChoisirLigne(int ligne) override;
+    int LigneCourante() const override;
+    void ChoisirColonne(int colonne) override;
+    void EcrireCellule(const QString &texte) override;
+    void DefinirLegende(const QString &legende) override;
+
+    std::array<QPushButton *, NombreBoutonsSeries> Bouton{};
+    QTableWidget *Grille = nullptr;
+    QPushButton *Quitter = nullptr;
+
+    AffichageScores affichage;
+    bool charge = false; // Form_Load a eu lieu
+    int ligneCourante = 0;
+    int colonneCourante = 0;
+};
+
+} // namespace kalvoro

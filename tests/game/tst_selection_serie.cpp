@@ -1,0 +1,131 @@
+#include "PlateauDeTest.h"
+#include "SelectionSerie.h"
+
+#include <QtTest>
+
+using namespace kalvoro;
+
+namespace {
+
+// Lecteur de meilleur score factice : une table par série, le plus petit score gagne.
+struct FauxLecteur {
+    QMap<QString, QList<int>> Tables;
+    QStringList Demandes;
+
+    LecteurMeilleurScore Lecteur()
+    {
+        return [this](const QString &serie) {
+            Demandes << serie;
+            const QList<int> scores = Tables.value(serie);
+            if (scores.isEmpty())
+                return QString();
+            return QString::number(*std::min_element(scores.begin(), scores.end()));
+        };
+    }
+};
+
+} // namespace
+
+// La liste des séries et le choix qui rend le plateau jouable.
+class TestSelectionSerie : public QObject {
+    Q_OBJECT
+private slots:
+    void laListeTientLesSixSeriesDansLOrdreSansChoix()
+    {
+        FausseFenetre fenetre;
+        RemplirListeJeux(fenetre);
+        const QStringList noms{"Animaux", "Cinéma", "Disney", "Formes", "Smileys", "Toons"};
+        QCOMPARE(fenetre.ListeJeux.size(), noms.size());
+        for (int k = 0; k < noms.size(); ++k) {
+            QCOMPARE(fenetre.ListeJeux[k].nom, noms[k]);
+            QCOMPARE(fenetre.ListeJeux[k].numero, k + 1);
+        }
+        QCOMPARE(fenetre.TexteListeJeux(), QString());
+        QCOMPARE(fenetre.NumeroSerieChoisie(), 0);
+    }
+
+    void choisirUneSerieAfficheSonMeilleurScore_data()
+    {
+        QTest::addColumn<QString>("serie");
+        QTest::addColumn<QList<int>>("scores");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("Cinéma, le plus bas rangé au milieu")
+            << QStringLiteral("Cinéma") << QList<int>{45, 31, 30, 99, 40} << QStringLiteral("30");
+        QTest::newRow("Cinéma, le plus bas rangé en dernier")
+            << QStringLiteral("Cinéma") << QList<int>{99, 45, 30} << QStringLiteral("30");
+        QTest::newRow("Toons, ex aequo")
+            << QStringLiteral("Toons") << QList<int>{26, 26, 50} << QStringLiteral("26");
+        QTest::newRow("table sans ligne") << QStringLiteral("Formes") << QList<int>{} << QString();
+    }
+    void choisirUneSerieAfficheSonMeilleurScore()
+    {
+        QFETCH(QString, serie);
+        QFETCH(QList<int>, scores);
+        QFETCH(QString, attendu);
+        FausseFenetre fenetre;
+        RemplirListeJeux(fenetre);
+        fenetre.MeilleurScore = QStringLiteral("ancien");
+        FauxLecteur lecteur;
+        lecteur.Tables[serie] = scores;
+        fenetre.Choisir(serie);
+        ChoisirSerie(fenetre, lecteur.Lecteur());
+        QCOMPARE(lecteur.Demandes, QStringList{serie}); // le nom exact, accent compris
+        QCOMPARE(fenetre.MeilleurScore, attendu);
+    }
+
+    void apresUnChoixLePlateauEstJouableEtRienNEstDistribue()
+    {
+        PlateauDeTest
+            plateau; // préparé à la main : on le remet au repos pour passer par le vrai choix
+        plateau.partie.Annuler_Click();
+        FauxLecteur lecteur;
+        plateau.fenetre.Choisir(QStringLiteral("Smileys"));
+        ChoisirSerie(plateau.fenetre, lecteur.Lecteur());
+        QVERIFY(!plateau.fenetre.ListeJeuxActive);
+        QVERIFY(plateau.fenetre.AnnulerActif);
+        QVERIFY(plateau.fenetre.Toutes([](const auto &c) { return c.active && c.visible; }));
+        QCOMPARE(plateau.partie.Distribue(), 0);
+        QCOMPARE(plateau.partie.NbClics(), 0);
+        QCOMPARE(plateau.partie.NbPaires(), 0);
+        QCOMPARE(plateau.Tirages, 0);
+    }
+
+    void uneListeSansChoixNeFaitRien()
+    {
+        FausseFenetre fenetre;
+        RemplirListeJeux(fenetre);
+        FauxLecteur lecteur;
+        ChoisirSerie(fenetre, lecteur.Lecteur());
+        QVERIFY(lecteur.Demandes.isEmpty());
+        QVERIFY(fenetre.ListeJeuxActive);
+        QVERIFY(!fenetre.AnnulerActif);
+        QVERIFY(fenetre.Toutes([](const auto &c) { return !c.active; }));
+    }
+
+    void apresLaRemiseAZeroLeMeilleurScoreResteEtLaMemeSerieSeRejoue()
+    {
+        PlateauDeTest plateau;
+        plateau.partie.Annuler_Click();
+        FauxLecteur lecteur;
+        lecteur.Tables[QStringLiteral("Cinéma")] = {30, 41};
+        plateau.fenetre.Choisir(QStringLiteral("Cinéma"));
+        ChoisirSerie(plateau.fenetre, lecteur.Lecteur());
+        plateau.Tour(5, 29);
+        plateau.partie.Annuler_Click();
+        QVERIFY(plateau.fenetre.ListeJeuxActive);
+        QVERIFY(plateau.fenetre.Toutes([](const auto &c) { return !c.active; }));
+        QCOMPARE(plateau.fenetre.MeilleurScore, QStringLiteral("30"));
+        QCOMPARE(plateau.fenetre.TexteListeJeux(), QStringLiteral("Cinéma"));
+        // La liste montre encore Cinéma : la reprendre rend le plateau jouable.
+        ChoisirSerie(plateau.fenetre, lecteur.Lecteur());
+        QCOMPARE(lecteur.Demandes.size(), 2);
+        QVERIFY(!plateau.fenetre.ListeJeuxActive);
+        plateau.partie.Bouton_Click(5);
+        QCOMPARE(plateau.fenetre.Case(5).image, FausseFenetre::Image::Face);
+        QCOMPARE(plateau.fenetre.Case(5).serie, 2);
+        QCOMPARE(plateau.partie.NbClics(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSelectionSerie)
+#include "tst_selection_serie.moc"

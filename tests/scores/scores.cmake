@@ -1,0 +1,28 @@
+# Tests particuliers du magasin des scores : le programme d'essai que les tests lancent dans
+# des processus à part, les chemins des outils dont ils ont besoin, et le contrôle des
+# bibliothèques chargées.
+add_executable(essai_scores ${CMAKE_CURRENT_LIST_DIR}/essai_scores.cpp)
+target_link_libraries(essai_scores PRIVATE kalvoro_scores)
+
+find_program(KALVORO_SQLCIPHER sqlcipher REQUIRED)
+file(GLOB tests_scores CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tst_*.cpp)
+foreach(fichier IN LISTS tests_scores)
+  get_filename_component(nom ${fichier} NAME_WE)
+  target_compile_definitions(${nom} PRIVATE
+    KALVORO_ESSAI_SCORES="$<TARGET_FILE:essai_scores>"
+    KALVORO_SQLCIPHER="${KALVORO_SQLCIPHER}"
+    KALVORO_CMAKE="${CMAKE_COMMAND}"
+    KALVORO_CREER_SCORES="${PROJECT_SOURCE_DIR}/tools/CreerScores.cmake"
+    KALVORO_GRAINE="${PROJECT_SOURCE_DIR}/assets/scores/graine.sql")
+  add_dependencies(${nom} essai_scores)
+  if(TARGET kalvoro_scores_livres)
+    add_dependencies(${nom} kalvoro_scores_livres)
+  endif()
+endforeach()
+
+# Deux copies de SQLite dans un même processus cassent le verrouillage : ni le programme ni le
+# programme d'essai ne doivent charger libsqlite3 ; le second doit bien charger SQLCipher.
+add_test(NAME scores/sans_libsqlite3
+  COMMAND ${CMAKE_COMMAND} -DSANS_SQLITE=$<TARGET_FILE:kalvoro>
+          -DAVEC_SQLCIPHER=$<TARGET_FILE:essai_scores>
+          -P ${CMAKE_CURRENT_LIST_DIR}/SansLibsqlite3.cmake)

@@ -1,0 +1,263 @@
+#include "BaseScores.h"
+#include "FichierEssai.h"
+#include "Series.h"
+
+#include <QtTest>
+
+using namespace kalvoro;
+
+namespace {
+
+QList<int> Scores(const QList<LigneScore> &lignes)
+{
+    QList<int> scores;
+    for (const LigneScore &ligne : lignes)
+        scores << ligne.SCORE;
+    return scores;
+}
+
+QStringList Noms(const QList<LigneScore> &lignes)
+{
+    QStringList noms;
+    for (const LigneScore &ligne : lignes)
+        noms << ligne.NOM;
+    return noms;
+}
+
+const QDate Jour(2026, 3, 5);
+
+} // namespace
+
+// Le classement sur une copie du fichier livré : règle d'entrée, ordre numérique, égalités,
+// séries isolées les unes des autres.
+class TestBaseScores : public QObject {
+    Q_OBJECT
+private slots:
+    void leFichierLivreADixLignesClasseesParSerie()
+    {
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        BaseScores base(copie.Chemin());
+        for (const Serie &serie : Series()) {
+            const QList<int> scores = Scores(base.ListerScores(serie.Nom));
+            QCOMPARE(scores.size(), 10);
+            QVERIFY(std::is_sorted(scores.begin(), scores.end()));
+            // Une bonne partie doit pouvoir entrer : ni trop bas ni trop haut.
+            QVERIFY2(scores.first() >= 30 && scores.last() <= 95, qPrintable(serie.Nom));
+            QCOMPARE(base.LireMeilleurScore(serie.Nom), QString::number(scores.first()));
+            QCOMPARE(base.LirePlusMauvaisScore(serie.Nom), scores.last());
+        }
+    }
+
+    void unScoreEntreSeulementSIlEstStrictementMeilleurQueLeDernier_data()
+    {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("resultat");
+        QTest::addColumn<QList<int>>("attendus");
+        const auto ligne = [](const char *nom, int score, Classement resultat,
+                              QList<int> attendus) {
+            QTest::newRow(nom) << score << int(resultat) << attendus;
+        };
+        ligne("égal au dernier", 70, Classement::Egal, {40, 50, 60, 70});
+        ligne("un de moins que le dernier", 69, Classement::Inscrit, {40, 50, 60, 69});
+        ligne("un de plus que le dernier", 71, Classement::PlusMauvais, {40, 50, 60, 70});
+        ligne("nouveau meilleur", 24, Classement::Inscrit, {24, 40, 50, 60});
+        ligne("entre deux lignes", 55, Classement::Inscrit, {40, 50, 55, 60});
+    }
+    void unScoreEntreSeulementSIlEstStrictementMeilleurQueLeDernier()
+    {
+        QFETCH(int, score);
+        QFETCH(int, resultat);
+        QFETCH(QList<int>, attendus);
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        QCOMPARE(copie.Remplir("Formes", {60, 40, 70, 50}), QString());
+        BaseScores base(copie.Chemin());
+
+        QCOMPARE(int(base.RemplacerPlusMauvais("Formes", "DURAND", "Paul", score, Jour)), resultat);
+        QCOMPARE(Scores(base.ListerScores("Formes")), attendus);
+        QCOMPARE(base.LireMeilleurScore("Formes"), QString::number(attendus.first()));
+        QCOMPARE(base.LirePlusMauvaisScore("Formes"), attendus.last());
+        // Relu par une autre connexion : l'inscription est bien dans le fichier.
+        QCOMPARE(BaseScores(copie.Chemin()).ListerScores("Formes"), base.ListerScores("Formes"));
+    }
+
+    void laLigneInscriteGardeSesChampsEtPrendSaPlace()
+    {
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        BaseScores base(copie.Chemin());
+        const QString meilleurAvant = base.LireMeilleurScore("Disney");
+        QCOMPARE(base.RemplacerPlusMauvais("Disney", "DE LA FONTAINE ", " Anne-Sophie", 24, Jour),
+                 Classement::Inscrit);
+        const LigneScore premiere = base.ListerScores("Disney").first();
+        QCOMPARE(premiere, (LigneScore{"DE LA FONTAINE ", " Anne-Sophie", Jour, 24}));
+        QCOMPARE(base.LireMeilleurScore("Disney"), QStringLiteral("24"));
+        QVERIFY(meilleurAvant != QStringLiteral("24"));
+        QCOMPARE(copie.Sql("SELECT DATE FROM Disney WHERE SCORE = 24;"), QString());
+        QCOMPARE(essai::Shell(copie.Chemin(), "SELECT DATE, typeof(SCORE) FROM Disney WHERE "
+                                              "SCORE = 24;")
+                     .Texte,
+                 QStringLiteral("2026-03-05|integer"));
+    }
+
+    void lesScoresSeTrientCommeDesNombres()
+    {
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        QCOMPARE(copie.Remplir("Smileys", {100, 9, 10}), QString());
+        BaseScores base(copie.Chemin());
+        QCOMPARE(Scores(base.ListerScores("Smileys")), (QList<int>{9, 10, 100}));
+        QCOMPARE(base.LireMeilleurScore("Smileys"), QStringLiteral("9"));
+        QCOMPARE(base.LirePlusMauvaisScore("Smileys"), 100);
+        QCOMPARE(base.RemplacerPlusMauvais("Smileys", "X", "Y", 11, Jour), Classement::Inscrit);
+        QCOMPARE(Scores(base.ListerScores("Smileys")), (QList<int>{9, 10, 11}));
+    }
+
+    // Deux lignes à égalité au dernier rang : une seule est écrasée, celle que la liste
+    // montre en dernier.
+    void uneEgaliteAuDernierRangNeCoutequUneLigne()
+    {
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        QCOMPARE(copie.Remplir("Animaux", {50, 30, 50}), QString());
+        BaseScores base(copie.Chemin());
+        const QString derniere = base.ListerScores("Animaux").last().NOM;
+        QCOMPARE(base.RemplacerPlusMauvais("Animaux", "NEUF", "Léa", 40, Jour),
+                 Classement::Inscrit);
+        const QList<LigneScore> apres = base.ListerScores("Animaux");
+        QCOMPARE(Scores(apres), (QList<int>{30, 40, 50}));
+        QVERIFY(!Noms(apres).contains(derniere));
+        QCOMPARE(base.RemplacerPlusMauvais("Animaux", "AUTRE", "Léo", 50, Jour), Classement::Egal);
+    }
+
+    void uneTableDUneLigneEnEstLeMeilleurEtLeDernier()
+    {
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        QCOMPARE(copie.Remplir("Toons", {42}), QString());
+        BaseScores base(copie.Chemin());
+        QCOMPARE(base.LireMeilleurScore("Toons"), QStringLiteral("42"));
+        QCOMPARE(base.LirePlusMauvaisScore("Toons"), 42);
+        QCOMPARE(base.RemplacerPlusMauvais("Toons", "SEUL", "Max", 41, Jour), Classement::Inscrit);
+        QCOMPARE(base.ListerScores("Toons"), (QList<LigneScore>{{"SEUL", "Max", Jour, 41}}));
+    }
+
+    void uneInscriptionNeToucheAucuneAutreSerie()
+    {
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        BaseScores base(copie.Chemin());
+        QMap<QString, QList<LigneScore>> avant;
+        for (const Serie &serie : Series())
+            avant[serie.Nom] = base.ListerScores(serie.Nom);
+        QCOMPARE(base.RemplacerPlusMauvais("Cinéma", "ÉTIENNE", "Zoé", 25, Jour),
+                 Classement::Inscrit);
+        for (const Serie &serie : Series())
+            if (serie.Nom != QStringLiteral("Cinéma"))
+                QCOMPARE(base.ListerScores(serie.Nom), avant[serie.Nom]);
+        // La table "Cinéma", accent compris, est bien celle qui a reçu la ligne.
+        QCOMPARE(essai::Shell(copie.Chemin(), "SELECT NOM, PRENOM FROM \"Cinéma\" "
+                                              "WHERE SCORE = 25;")
+                     .Texte,
+                 QStringLiteral("ÉTIENNE|Zoé"));
+    }
+
+    void unNomHorsDesSixSeriesEstRefuseSansToucherLeFichier_data()
+    {
+        QTest::addColumn<QString>("serie");
+        QTest::newRow("sans accent") << "Cinema";
+        QTest::newRow("minuscule") << "animaux";
+        QTest::newRow("vide") << "";
+        QTest::newRow("table du moteur") << "sqlite_master";
+        QTest::newRow("injection") << "Animaux\" ; DROP TABLE \"Formes";
+        QTest::newRow("blanc en plus") << "Toons ";
+    }
+    void unNomHorsDesSixSeriesEstRefuseSansToucherLeFichier()
+    {
+        QFETCH(QString, serie);
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        const QByteArray octets = essai::Octets(copie.Chemin());
+        BaseScores base(copie.Chemin());
+        QVERIFY_THROWS_EXCEPTION(ErreurScores, base.LireMeilleurScore(serie));
+        QVERIFY_THROWS_EXCEPTION(ErreurScores, base.LirePlusMauvaisScore(serie));
+        QVERIFY_THROWS_EXCEPTION(ErreurScores, base.ListerScores(serie));
+        try {
+            base.RemplacerPlusMauvais(serie, "X", "Y", 1, Jour);
+            QFAIL("une série inconnue a été acceptée");
+        } catch (const ErreurScores &erreur) {
+            QVERIFY2(erreur.Message().contains(QStringLiteral("aucune des six séries")),
+                     erreur.what());
+        }
+        QCOMPARE(essai::Octets(copie.Chemin()), octets);
+    }
+
+    void lesTextesSontStockesTelsQuelsSansEtreInterpretes()
+    {
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        BaseScores base(copie.Chemin());
+        const QString nom = QStringLiteral("O'HARA\"); DROP TABLE x--");
+        QCOMPARE(base.RemplacerPlusMauvais("Formes", nom, "'; --", 20, Jour), Classement::Inscrit);
+        const LigneScore premiere = base.ListerScores("Formes").first();
+        QCOMPARE(premiere.NOM, nom);
+        QCOMPARE(premiere.PRENOM, QStringLiteral("'; --"));
+        for (const Serie &serie : Series())
+            QCOMPARE(base.ListerScores(serie.Nom).size(), 10);
+    }
+
+    void lesLongueursDesNomsSontBornees_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("prenom");
+        QTest::addColumn<bool>("accepte");
+        QTest::newRow("nom de 25") << QString(25, 'A') << "Jo" << true;
+        QTest::newRow("nom de 25 accentués") << QString(25, QChar(0xC9)) << "Jo" << true;
+        QTest::newRow("nom de 26") << QString(26, 'A') << "Jo" << false;
+        QTest::newRow("prénom de 20") << "NOM" << QString(20, QChar(0xE9)) << true;
+        QTest::newRow("prénom de 21") << "NOM" << QString(21, 'e') << false;
+    }
+    void lesLongueursDesNomsSontBornees()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, prenom);
+        QFETCH(bool, accepte);
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        BaseScores base(copie.Chemin());
+        const QList<LigneScore> avant = base.ListerScores("Toons");
+        if (accepte) {
+            QCOMPARE(base.RemplacerPlusMauvais("Toons", nom, prenom, 24, Jour),
+                     Classement::Inscrit);
+            QCOMPARE(base.ListerScores("Toons").first(), (LigneScore{nom, prenom, Jour, 24}));
+        } else {
+            QVERIFY_THROWS_EXCEPTION(ErreurScores,
+                                     base.RemplacerPlusMauvais("Toons", nom, prenom, 24, Jour));
+            QCOMPARE(base.ListerScores("Toons"), avant);
+        }
+    }
+
+    void uneTableVideeEnCoursDeRouteDonneUneErreurClaire()
+    {
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        BaseScores base(copie.Chemin());
+        QCOMPARE(copie.Sql("DELETE FROM Formes;"), QString());
+        QCOMPARE(base.LireMeilleurScore("Formes"), QString());
+        QVERIFY(base.ListerScores("Formes").isEmpty());
+        try {
+            base.RemplacerPlusMauvais("Formes", "X", "Y", 30, Jour);
+            QFAIL("une table vide a reçu une inscription");
+        } catch (const ErreurScores &erreur) {
+            QVERIFY2(erreur.Message().contains(QStringLiteral("« Formes »")) &&
+                         erreur.Message().contains(QStringLiteral("est vide")),
+                     erreur.what());
+        }
+        QCOMPARE(essai::Shell(copie.Chemin(), "SELECT count(*) FROM Formes;").Texte,
+                 QStringLiteral("0"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBaseScores)
+#include "tst_basescores.moc"

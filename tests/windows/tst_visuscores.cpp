@@ -1,0 +1,255 @@
+#include "EchecFatal.h"
+#include "FauxStock.h"
+#include "VisuScores.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+using namespace kalvoro;
+
+namespace {
+
+const QList<int> DixScores{40, 25, 33, 28, 50, 31, 26, 45, 29, 36};
+
+int NombrePixelsDeCouleur(const QImage &image, const QColor &couleur)
+{
+    int nombre = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            nombre += image.pixelColor(x, y).rgb() == couleur.rgb();
+    return nombre;
+}
+
+} // namespace
+
+class TestVisuScores : public QObject {
+    Q_OBJECT
+    std::unique_ptr<FauxStock> stock;
+    std::unique_ptr<VisuScores> visu;
+
+    QTableWidget *Grille() const { return visu->findChild<QTableWidget *>("Grille"); }
+    QPushButton *Bouton(int index) const
+    {
+        return visu->findChild<QPushButton *>(QStringLiteral("Bouton%1").arg(index));
+    }
+    QPushButton *Quitter() const { return visu->findChild<QPushButton *>("Quitter"); }
+    QString Cellule(int ligne, int colonne) const { return Grille()->item(ligne, colonne)->text(); }
+    QStringList Ligne(int ligne) const
+    {
+        return {Cellule(ligne, 0), Cellule(ligne, 1), Cellule(ligne, 2), Cellule(ligne, 3)};
+    }
+    bool LigneVide(int ligne) const { return Ligne(ligne).join(QString()).isEmpty(); }
+
+    void Montrer()
+    {
+        visu->show();
+        visu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(visu.get()));
+    }
+
+private slots:
+    void init()
+    {
+        stock = std::make_unique<FauxStock>();
+        visu = std::make_unique<VisuScores>(*stock);
+    }
+    void cleanup()
+    {
+        visu.reset();
+        RemplacerReactionEchecFatal(nullptr);
+    }
+
+    void laFenetreOuvreSurLaLegendeSimpleUneGrilleVideEtNeLitRien()
+    {
+        Montrer();
+        QCOMPARE(visu->windowTitle(), QStringLiteral("Les meilleurs scores"));
+        QCOMPARE(visu->size(), QSize(448, 280)); // 6720 × 4200 twips
+        QCOMPARE(visu->minimumSize(), visu->maximumSize());
+        QVERIFY(
+            !(visu->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        for (int ligne = 0; ligne < 11; ++ligne)
+            QVERIFY(LigneVide(ligne));
+        QVERIFY(stock->Appels.isEmpty());
+        QCOMPARE(QApplication::focusWidget(), Quitter());
+    }
+
+    void lesBoutonsDeSerieSuiventLePlan_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("legende");
+        QTest::addColumn<QColor>("couleur");
+        QTest::newRow("Animaux") << 0 << "&Animaux" << QColor(255, 0, 0);
+        QTest::newRow("Cinéma") << 1 << "&Cinéma" << QColor(0, 0, 255);
+        QTest::newRow("Disney") << 2 << "&Disney" << QColor(255, 0, 255);
+        QTest::newRow("Formes") << 3 << "&Formes" << QColor(64, 64, 64);
+        QTest::newRow("Smileys") << 4 << "&Smileys" << QColor(0, 128, 0);
+        QTest::newRow("Toons") << 5 << "&Toons" << QColor(255, 128, 0);
+    }
+    void lesBoutonsDeSerieSuiventLePlan()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, legende);
+        QFETCH(QColor, couleur);
+        QPushButton *bouton = Bouton(index);
+        QVERIFY(bouton);
+        QCOMPARE(bouton->text(), legende);
+        QCOMPARE(bouton->palette().color(QPalette::ButtonText), couleur);
+        // Left 120 + 1080 × index, Top 120, 1095 × 375 : chaque voisin chevauche d'un pixel.
+        QCOMPARE(bouton->geometry(), QRect(8 + 72 * index, 8, 73, 25));
+        QVERIFY(bouton->font().bold());
+        QCOMPARE(bouton->font().pointSizeF(), 8.25);
+    }
+
+    void laGrilleEtQuitterSuiventLePlanEtSontCentres()
+    {
+        Montrer();
+        QTableWidget *grille = Grille();
+        QCOMPARE(grille->columnCount(), 4);
+        QCOMPARE(grille->rowCount(), 11);
+        QVERIFY(grille->horizontalHeader()->isHidden() && grille->verticalHeader()->isHidden());
+        QVERIFY(!grille->isEnabled());
+        QCOMPARE(grille->palette().color(QPalette::Disabled, QPalette::Base),
+                 QColor(192, 192, 192));
+        QVERIFY(grille->font().bold());
+        QCOMPARE(grille->font().pointSizeF(), 9.75);
+        const QList<int> largeurs{100, 113, 113, 80}; // 1500, 1700, 1700, 1200 twips
+        const QList<Qt::Alignment> alignements{Qt::AlignLeft | Qt::AlignVCenter,
+                                               Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignCenter,
+                                               Qt::AlignCenter};
+        for (int colonne = 0; colonne < 4; ++colonne) {
+            QCOMPARE(grille->columnWidth(colonne), largeurs[colonne]);
+            QCOMPARE(Qt::Alignment(grille->item(10, colonne)->textAlignment()),
+                     alignements[colonne]);
+        }
+        // Centrés sur la largeur extérieure connue à l'ouverture (sans cadre ici).
+        const int exterieure = visu->frameGeometry().width();
+        QCOMPARE(grille->geometry(), QRect(qRound((exterieure - 409) / 2.0), 56, 409, 185));
+        QCOMPARE(Quitter()->text(), QStringLiteral("&Quitter"));
+        QCOMPARE(Quitter()->geometry(), QRect(qRound((exterieure - 81) / 2.0), 248, 81, 25));
+        QVERIFY(grille->rowViewportPosition(10) + grille->rowHeight(10) <=
+                grille->viewport()->height());
+    }
+
+    void dixLignesRemplissentLaGrilleMeilleureDAbordEtLaOnziemeResteVide()
+    {
+        stock->Remplir(QStringLiteral("Animaux"), DixScores);
+        QTest::mouseClick(Bouton(0), Qt::LeftButton);
+
+        QCOMPARE(visu->windowTitle(), QStringLiteral("Les meilleurs scores.    Série : Animaux"));
+        QCOMPARE(Ligne(0), (QStringList{"Prenom2", "NOM2", "02/04/2000", "25"}));
+        QCOMPARE(Ligne(9), (QStringList{"Prenom5", "NOM5", "05/04/2000", "50"}));
+        QVERIFY(LigneVide(10));
+    }
+
+    void uneSerieCourteApresDixLignesNeLaisseRienDeLAutre()
+    {
+        stock->Remplir(QStringLiteral("Animaux"), DixScores);
+        stock->Remplir(QStringLiteral("Disney"), {61, 27});
+        QTest::mouseClick(Bouton(0), Qt::LeftButton);
+        QTest::mouseClick(Bouton(2), Qt::LeftButton);
+
+        QCOMPARE(Ligne(0)[3], QStringLiteral("27"));
+        QCOMPARE(Ligne(1)[3], QStringLiteral("61"));
+        for (int ligne = 2; ligne < 11; ++ligne)
+            QVERIFY2(LigneVide(ligne), qPrintable(Ligne(ligne).join(' ')));
+    }
+
+    // La grille est désactivée, mais son texte garde la couleur de la série au lieu d'être grisé.
+    void toonsEcritEnOrangeLisibleEtFormesEnsuiteEnGrisFonce()
+    {
+        stock->Remplir(QStringLiteral("Toons"), DixScores);
+        stock->Remplir(QStringLiteral("Formes"), DixScores);
+        Montrer();
+        const QColor orange(255, 128, 0), grisFonce(64, 64, 64);
+
+        QTest::mouseClick(Bouton(5), Qt::LeftButton);
+        QCOMPARE(Grille()->palette().color(QPalette::Disabled, QPalette::Text), orange);
+        QVERIFY(NombrePixelsDeCouleur(Grille()->grab().toImage(), orange) > 50);
+
+        QTest::mouseClick(Bouton(3), Qt::LeftButton);
+        const QImage image = Grille()->grab().toImage();
+        QVERIFY(NombrePixelsDeCouleur(image, grisFonce) > 50);
+        QCOMPARE(NombrePixelsDeCouleur(image, orange), 0);
+    }
+
+    void laMemeSerieDeuxFoisMontreLesMemesLignes()
+    {
+        stock->Remplir(QStringLiteral("Smileys"), DixScores);
+        QTest::mouseClick(Bouton(4), Qt::LeftButton);
+        QStringList premiere;
+        for (int ligne = 0; ligne < 11; ++ligne)
+            premiere << Ligne(ligne);
+        QTest::mouseClick(Bouton(4), Qt::LeftButton);
+        QStringList seconde;
+        for (int ligne = 0; ligne < 11; ++ligne)
+            seconde << Ligne(ligne);
+
+        QCOMPARE(stock->Appels, QStringList(2, "ListerScores Smileys"));
+        QCOMPARE(seconde, premiere);
+    }
+
+    void altCMontreCinemaDepuisSaTableAccentuee()
+    {
+        stock->Remplir(QStringLiteral("Cinéma"), {35, 24});
+        Montrer();
+        QTest::keyClick(visu->windowHandle(), Qt::Key_C, Qt::AltModifier);
+
+        // La touche d'accès enfonce le bouton un instant avant de le cliquer.
+        QTRY_COMPARE(stock->Appels, QStringList{"ListerScores Cinéma"});
+        QCOMPARE(visu->windowTitle(), QStringLiteral("Les meilleurs scores.    Série : Cinéma"));
+        QCOMPARE(Ligne(0)[3], QStringLiteral("24"));
+        QCOMPARE(Grille()->palette().color(QPalette::Disabled, QPalette::Text), QColor(0, 0, 255));
+    }
+
+    void uneTableDeDouzeLignesNEnMontreQueDix()
+    {
+        stock->Remplir(QStringLiteral("Formes"), {60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49});
+        QTest::mouseClick(Bouton(3), Qt::LeftButton);
+
+        QCOMPARE(Ligne(0)[3], QStringLiteral("49"));
+        QCOMPARE(Ligne(9)[3], QStringLiteral("58"));
+        QVERIFY(LigneVide(10));
+    }
+
+    // Quitter d'abord, la grille désactivée est sautée, puis les six boutons.
+    void laTabulationVaDeQuitterAuxBoutonsDansLOrdre()
+    {
+        Montrer();
+        QCOMPARE(QApplication::focusWidget(), Quitter());
+        for (int index = 0; index < 6; ++index) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Bouton(index));
+        }
+    }
+
+    void quitterFermeLaFenetreModaleEtRendLaMain()
+    {
+        QTimer::singleShot(0, this, [] {
+            QWidget *modale = QApplication::activeModalWidget();
+            QVERIFY(modale);
+            QTest::mouseClick(modale->findChild<QPushButton *>("Quitter"), Qt::LeftButton);
+        });
+        QCOMPARE(visu->exec(), int(QDialog::Accepted));
+        QVERIFY(!visu->isVisible());
+        QVERIFY(stock->Appels.isEmpty());
+    }
+
+    void unEchecDuMagasinEstSignaleEnClair()
+    {
+        QString signale;
+        RemplacerReactionEchecFatal(
+            [&signale](QWidget *, const QString &message) { signale = message; });
+        stock->Remplir(QStringLiteral("Animaux"), DixScores);
+        stock->EchecAuProchainAppel =
+            QStringLiteral("Scores.dat : mot de passe refusé ou fichier endommagé");
+        QTest::mouseClick(Bouton(0), Qt::LeftButton);
+        QCOMPARE(signale, QStringLiteral("Scores.dat : mot de passe refusé ou fichier endommagé"));
+    }
+};
+
+QTEST_MAIN(TestVisuScores)
+#include "tst_visuscores.moc"

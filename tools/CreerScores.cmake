@@ -1,0 +1,37 @@
+# cmake -DSQLCIPHER=<shell sqlcipher> -DGRAINE=<graine.sql> -DDESTINATION=<.../Scores.dat>
+#       -P CreerScores.cmake
+# Écrit DESTINATION, chiffré avec le mot de passe du programme, à partir de la graine, et
+# seulement s'il n'existe pas : un fichier déjà là garde ses scores, octet pour octet.
+# Le fichier est d'abord écrit et vérifié à côté, puis renommé : jamais de Scores.dat à moitié
+# écrit.
+foreach(variable SQLCIPHER GRAINE DESTINATION)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "CreerScores.cmake : la variable ${variable} manque.")
+  endif()
+endforeach()
+
+set(cle "PRAGMA key = 'qzm472';")
+
+if(EXISTS "${DESTINATION}")
+  message(STATUS "Scores.dat existe déjà, il est laissé tel quel : ${DESTINATION}")
+else()
+  set(provisoire "${DESTINATION}.creation")
+  file(REMOVE "${provisoire}" "${provisoire}-journal")
+  execute_process(
+    COMMAND "${SQLCIPHER}" -batch -bail -cmd "${cle}" "${provisoire}" ".read '${GRAINE}'"
+    RESULT_VARIABLE resultat ERROR_VARIABLE erreur)
+  if(NOT resultat EQUAL 0 OR erreur)
+    file(REMOVE "${provisoire}")
+    message(FATAL_ERROR "La graine ${GRAINE} n'a pu être écrite : ${erreur}")
+  endif()
+  execute_process(
+    COMMAND "${SQLCIPHER}" -batch -bail -cmd "${cle}" "${provisoire}" "PRAGMA integrity_check;"
+    RESULT_VARIABLE resultat OUTPUT_VARIABLE controle ERROR_VARIABLE erreur
+    OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT resultat EQUAL 0 OR NOT controle STREQUAL "ok")
+    file(REMOVE "${provisoire}")
+    message(FATAL_ERROR "Le Scores.dat écrit ne passe pas le contrôle : ${controle} ${erreur}")
+  endif()
+  file(RENAME "${provisoire}" "${DESTINATION}")
+  message(STATUS "Scores.dat écrit à partir de la graine : ${DESTINATION}")
+endif()
