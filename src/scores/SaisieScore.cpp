@@ -1,0 +1,131 @@
+#include "SaisieScore.h"
+
+#include "Majuscules.h"
+
+namespace kalvoro {
+
+namespace {
+
+constexpr QChar Entree = QChar(13);
+const QString DeuxSautsDeLigne = QStringLiteral("\n\n");
+
+// Le score arrive en texte depuis l'étiquette ScoreEnCours ; seul un entier positif en est un.
+std::optional<int> ScoreLu(const QString &texte)
+{
+    bool ok = false;
+    const int score = texte.toInt(&ok);
+    if (!ok || score <= 0)
+        return std::nullopt;
+    return score;
+}
+
+} // namespace
+
+SaisieScore::SaisieScore(OperationsSaisie &dialogue, OperationsFenetre &jeu, StockScores &stock,
+                         Horloge horloge)
+    : Dialogue(dialogue), FenetreJeu(jeu), Stock(stock), Aujourdhui(std::move(horloge))
+{
+}
+
+void SaisieScore::Form_Load()
+{
+    Dialogue.PlacerBoiteBoutons((Dialogue.LargeurDialogue() - Dialogue.LargeurBoiteBoutons()) / 2);
+    Dialogue.EcrireSerie(FenetreJeu.TexteListeJeux());
+    Dialogue.EcrireScore(FenetreJeu.LireScoreEnCours());
+}
+
+std::optional<QChar> SaisieScore::Prenom_KeyPress(QChar KeyAscii)
+{
+    if (KeyAscii == Entree) {
+        Dialogue.DonnerFocus(OperationsSaisie::Controle::Nom);
+        return std::nullopt;
+    }
+    // Seul le blanc sépare les mots, et c'est la fin du texte qui compte, pas la place du curseur.
+    const QString texte = Dialogue.TextePrenom();
+    if (texte.isEmpty() || texte.back() == QLatin1Char(' '))
+        return MajusculeInterface(KeyAscii);
+    return KeyAscii;
+}
+
+std::optional<QChar> SaisieScore::Nom_KeyPress(QChar KeyAscii)
+{
+    if (KeyAscii == Entree) {
+        Dialogue.DonnerFocus(OperationsSaisie::Controle::Valider);
+        return std::nullopt;
+    }
+    return MajusculeInterface(KeyAscii);
+}
+
+void SaisieScore::Valider_Click()
+{
+    if (!NomsRemplis())
+        return;
+    const QString serie = Dialogue.LireSerie();
+    const QString texteScore = Dialogue.LireScore();
+    if (const auto score = ScoreLu(texteScore)) {
+        Classer(serie, *score);
+        FenetreJeu.EcrireMeilleurScore(Stock.LireMeilleurScore(serie));
+    } else {
+        // Ne peut venir que d'une fin de partie faussée : mieux vaut ne rien inscrire qu'un 0
+        // qui passerait en tête du classement.
+        Dialogue.MessageArret(TextesSaisie::TitreClassement,
+                              QStringLiteral("Le score « %1 » n'est pas un nombre de coups : "
+                                             "rien n'est enregistré.")
+                                  .arg(texteScore));
+    }
+    Annuler_Click();
+}
+
+void SaisieScore::Annuler_Click()
+{
+    FenetreJeu.EcrireScoreEnCours(QString());
+    Dialogue.Fermer();
+}
+
+bool SaisieScore::NomsRemplis()
+{
+    // Un nom fait de blancs passe : seul le texte vide est refusé.
+    if (Dialogue.TextePrenom().isEmpty())
+        return RefuserVide(OperationsSaisie::Controle::Prenom);
+    if (Dialogue.TexteNom().isEmpty())
+        return RefuserVide(OperationsSaisie::Controle::Nom);
+    return true;
+}
+
+bool SaisieScore::RefuserVide(OperationsSaisie::Controle controle)
+{
+    Dialogue.MessageArret(TextesSaisie::TitreErreur, TextesSaisie::AuMoinsUneLettre);
+    Dialogue.DonnerFocus(controle);
+    return false;
+}
+
+void SaisieScore::Classer(const QString &serie, int score)
+{
+    const int plusMauvais = Stock.LirePlusMauvaisScore(serie);
+    if (score > plusMauvais) {
+        SignalerRefus(Classement::PlusMauvais);
+        return;
+    }
+    if (score == plusMauvais) {
+        SignalerRefus(Classement::Egal);
+        return;
+    }
+    // Le magasin compare de nouveau dans sa transaction : si une autre copie du programme a
+    // changé la table entre-temps, c'est son verdict qui fait foi.
+    const Classement resultat = Stock.RemplacerPlusMauvais(
+        serie, Dialogue.TexteNom(), Dialogue.TextePrenom(), score, Aujourdhui());
+    if (resultat != Classement::Inscrit)
+        SignalerRefus(resultat);
+}
+
+void SaisieScore::SignalerRefus(Classement classement)
+{
+    const QString phrase =
+        classement == Classement::Egal ? TextesSaisie::PhraseEgal : TextesSaisie::PhrasePlusMauvais;
+    Dialogue.MessageArret(TextesSaisie::TitreClassement,
+                          QStringLiteral("Désolé, ") + Dialogue.TextePrenom() + QLatin1Char(' ') +
+                              Dialogue.TexteNom() + QLatin1Char(',') + DeuxSautsDeLigne + phrase +
+                              DeuxSautsDeLigne + TextesSaisie::PasClasse);
+}
+
+} // namespace kalvoro

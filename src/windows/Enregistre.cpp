@@ -1,0 +1,199 @@
+#include "Enregistre.h"
+
+#include "EchecFatal.h"
+#include "Twips.h"
+#include "ZoneSaisie.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kalvoro {
+
+namespace {
+
+const QString PoliceDialogue = QStringLiteral("MS Sans Serif");
+
+QLabel *Etiquette(QWidget *parent, const char *nom, const QString &texte, const QRect &place,
+                  bool gras = false)
+{
+    auto *etiquette = new QLabel(texte, parent);
+    etiquette->setObjectName(QLatin1String(nom));
+    etiquette->setTextFormat(Qt::PlainText); // la série vient d'ailleurs : jamais lue en HTML
+    etiquette->setGeometry(place);
+    QFont police(PoliceDialogue, 12);
+    police.setBold(gras);
+    etiquette->setFont(police);
+    return etiquette;
+}
+
+ZoneSaisie *Zone(QWidget *parent, const char *nom, int longueurMax, const QRect &place)
+{
+    auto *zone = new ZoneSaisie(parent);
+    zone->setObjectName(QLatin1String(nom));
+    zone->setMaxLength(longueurMax);
+    zone->setGeometry(place);
+    return zone;
+}
+
+QPushButton *Bouton(QWidget *parent, const char *nom, const QString &texte, const QRect &place)
+{
+    auto *bouton = new QPushButton(texte, parent);
+    bouton->setObjectName(QLatin1String(nom));
+    bouton->setGeometry(place);
+    // Aucun bouton ne répond à Entrée : Entrée sert à passer d'une zone à l'autre.
+    bouton->setAutoDefault(false);
+    bouton->setDefault(false);
+    return bouton;
+}
+
+} // namespace
+
+Enregistre::Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *parent)
+    : QDialog(parent), Saisie(*this, jeu, stock)
+{
+    setObjectName(QStringLiteral("Enregistre"));
+    setWindowTitle(QStringLiteral("Enregistrement des scores"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Px(5415), Px(2400));
+    setFont(QFont(PoliceDialogue, 8));
+    QPalette fond = palette();
+    fond.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(fond);
+    setAutoFillBackground(true);
+    CreerControles();
+    OrdonnerClavier();
+    Saisie.Form_Load();
+}
+
+void Enregistre::CreerControles()
+{
+    Label1 =
+        Etiquette(this, "Label1", QStringLiteral("Série : "), RectangleTwips(120, 120, 855, 375));
+    Serie = Etiquette(this, "Serie", QString(), RectangleTwips(960, 120, 2295, 375), true);
+    Label2 =
+        Etiquette(this, "Label2", QStringLiteral("Score : "), RectangleTwips(3480, 120, 855, 375));
+    Score = Etiquette(this, "Score", QString(), RectangleTwips(4320, 120, 855, 375), true);
+    Label4 =
+        Etiquette(this, "Label4", QStringLiteral("Prénom"), RectangleTwips(120, 600, 855, 375));
+    Prenom = Zone(this, "Prenom", 20, RectangleTwips(1200, 600, 3615, 285));
+    Label3 = Etiquette(this, "Label3", QStringLiteral("Nom"), RectangleTwips(120, 1080, 855, 375));
+    Nom = Zone(this, "Nom", 25, RectangleTwips(1200, 1080, 4095, 285));
+    Prenom->PoserFiltre([this](QChar c) { return Saisie.Prenom_KeyPress(c); });
+    Nom->PoserFiltre([this](QChar c) { return Saisie.Nom_KeyPress(c); });
+    CreerBoutons();
+}
+
+void Enregistre::CreerBoutons()
+{
+    BoiteBoutons = new QGroupBox(this);
+    BoiteBoutons->setObjectName(QStringLiteral("BoiteBoutons"));
+    BoiteBoutons->setGeometry(RectangleTwips(1320, 1560, 2775, 735));
+    Annuler = Bouton(BoiteBoutons, "Annuler", QStringLiteral("&Annuler"),
+                     RectangleTwips(1440, 240, 1215, 375));
+    Valider = Bouton(BoiteBoutons, "Valider", QStringLiteral("&Valider"),
+                     RectangleTwips(120, 240, 1215, 375));
+    connect(Annuler, &QPushButton::clicked, this, &Enregistre::Annuler_Click);
+    connect(Valider, &QPushButton::clicked, this, &Enregistre::Valider_Click);
+}
+
+void Enregistre::OrdonnerClavier()
+{
+    // Valider est à gauche d'Annuler, mais la touche Tab passe par Annuler d'abord.
+    setTabOrder(Prenom, Nom);
+    setTabOrder(Nom, Annuler);
+    setTabOrder(Annuler, Valider);
+    Prenom->setFocus();
+}
+
+void Enregistre::reject()
+{
+    Saisie.Annuler_Click();
+}
+
+void Enregistre::Valider_Click()
+{
+    try {
+        Saisie.Valider_Click();
+    } catch (const ErreurScores &erreur) {
+        // Le magasin n'a rien laissé à moitié écrit ; le dialogue se ferme sans rien toucher.
+        SignalerEchecFatal(this, erreur.Message());
+        QDialog::reject();
+    }
+}
+
+void Enregistre::Annuler_Click()
+{
+    Saisie.Annuler_Click();
+}
+
+QString Enregistre::TextePrenom() const
+{
+    return Prenom->text();
+}
+
+QString Enregistre::TexteNom() const
+{
+    return Nom->text();
+}
+
+void Enregistre::DonnerFocus(Controle controle)
+{
+    QWidget *cible = controle == Controle::Prenom ? static_cast<QWidget *>(Prenom)
+                     : controle == Controle::Nom  ? static_cast<QWidget *>(Nom)
+                                                  : static_cast<QWidget *>(Valider);
+    cible->setFocus(Qt::OtherFocusReason);
+}
+
+void Enregistre::EcrireSerie(const QString &texte)
+{
+    Serie->setText(texte);
+}
+
+QString Enregistre::LireSerie() const
+{
+    return Serie->text();
+}
+
+void Enregistre::EcrireScore(const QString &texte)
+{
+    Score->setText(texte);
+}
+
+QString Enregistre::LireScore() const
+{
+    return Score->text();
+}
+
+int Enregistre::LargeurDialogue() const
+{
+    // La largeur intérieure : le cadre de la fenêtre n'est pas encore connu avant l'affichage,
+    // et c'est dans l'intérieur que les boutons doivent paraître centrés.
+    return width();
+}
+
+int Enregistre::LargeurBoiteBoutons() const
+{
+    return BoiteBoutons->width();
+}
+
+void Enregistre::PlacerBoiteBoutons(int gauche)
+{
+    BoiteBoutons->move(gauche, BoiteBoutons->y());
+}
+
+void Enregistre::MessageArret(const QString &titre, const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Critical, titre, texte, QMessageBox::Ok, this);
+    boite.setTextFormat(Qt::PlainText); // les noms saisis ne sont jamais lus comme du HTML
+    boite.exec();
+}
+
+void Enregistre::Fermer()
+{
+    QDialog::reject();
+}
+
+} // namespace kalvoro

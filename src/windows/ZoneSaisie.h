@@ -1,0 +1,41 @@
+#pragma once
+#include <QLineEdit>
+#include <functional>
+#include <optional>
+
+namespace kalvoro {
+
+// Une zone de texte d'une ligne dont chaque caractère ajouté passe par un filtre de frappe,
+// qu'il soit tapé, collé (clavier, menu contextuel, bouton du milieu) ou déposé : le filtre
+// reçoit le caractère et rend celui à ajouter, ou rien s'il absorbe la touche. Entrée passe
+// par le filtre puis s'arrête là : ni la zone ni le dialogue ne la voient.
+class ZoneSaisie : public QLineEdit {
+    Q_OBJECT
+public:
+    using Filtre = std::function<std::optional<QChar>(QChar)>;
+
+    explicit ZoneSaisie(QWidget *parent = nullptr);
+
+    void PoserFiltre(Filtre filtre);
+
+    // Ajoute au curseur, à la place de la sélection, comme si chaque caractère était tapé ; les
+    // caractères de contrôle (tabulation, sauts de ligne) d'un texte collé sont écartés.
+    void InsererCommeTape(const QString &texte);
+
+    void Coller();
+
+protected:
+    void keyPressEvent(QKeyEvent *evenement) override;
+    void contextMenuEvent(QContextMenuEvent *evenement) override;
+    void dropEvent(QDropEvent *evenement) override;
+    void mouseReleaseEvent(QMouseEvent *evenement) override;
+    void inputMethodEvent(QInputMethodEvent *evenement) override;
+
+private:
+    void InsererUnite(const QString &unite);
+    int PlaceRestante() const;
+
+    Filtre FiltreFrappe;
+};
+
+} // namespace kalvoro

@@ -1,0 +1,270 @@
+#include "Enregistre.h"
+#include "FausseSaisie.h"
+#include "FauxStock.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace kalvoro;
+
+namespace {
+
+const QString Cinema = QStringLiteral("Cinéma");
+
+// Frappe au clavier ; QTest::keyClicks ne sait taper que l'ASCII, les lettres accentuées
+// arrivent comme d'un clavier français : une touche et son texte.
+void Taper(QWidget *zone, const QString &touches)
+{
+    for (QChar c : touches) {
+        if (c.unicode() < 0x80)
+            QTest::keyClicks(zone, QString(c));
+        else
+            QTest::sendKeyEvent(QTest::Click, zone, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::NoModifier);
+    }
+}
+
+// Fait entrer un texte dans la zone par l'une des voies qui ne sont pas la frappe.
+void Apporter(QLineEdit *zone, const QString &voie, const QString &texte)
+{
+    QGuiApplication::clipboard()->setText(texte);
+    if (voie == "Ctrl+V") {
+        QTest::keyClick(zone, Qt::Key_V, Qt::ControlModifier);
+    } else if (voie == "Maj+Inser") {
+        QTest::keyClick(zone, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (voie == "menu contextuel") {
+        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(5, 5),
+                               zone->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(zone, &clic);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *coller = menu->findChild<QAction *>(QStringLiteral("edit-paste"));
+        QVERIFY(coller);
+        coller->trigger();
+        menu->close();
+    } else if (voie == "dépôt") {
+        QMimeData donnees;
+        donnees.setText(texte);
+        const QPoint ici(zone->width() - 2, 5);
+        QDragEnterEvent entree(ici, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone, &entree);
+        QDropEvent depot(ici, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone, &depot);
+    } else {
+        QInputMethodEvent methode;
+        methode.setCommitString(texte);
+        QApplication::sendEvent(zone, &methode);
+    }
+}
+
+} // namespace
+
+// Le dialogue Enregistre sur de vrais widgets : disposition, frappe, collage, validation,
+// fermeture.
+class TestEnregistre : public QObject {
+    Q_OBJECT
+
+    FausseFenetre jeu;
+    FauxStock stock;
+    std::unique_ptr<Enregistre> dialogue;
+
+    template <typename T> T *Controle(const char *nom)
+    {
+        T *controle = dialogue->findChild<T *>(QLatin1String(nom));
+        if (!controle)
+            qFatal("contrôle introuvable : %s", nom);
+        return controle;
+    }
+    QLineEdit *Zone(const QString &nom) { return Controle<QLineEdit>(qPrintable(nom)); }
+
+    void Montrer()
+    {
+        dialogue->show();
+        QApplication::setActiveWindow(dialogue.get());
+        QVERIFY(QTest::qWaitForWindowActive(dialogue.get()));
+    }
+
+private slots:
+    void init()
+    {
+        FinDePartie(jeu, Cinema, QStringLiteral("30"));
+        stock = FauxStock();
+        stock.Remplir(Cinema, {20, 26, 31});
+        dialogue = std::make_unique<Enregistre>(jeu, stock);
+    }
+    void cleanup() { dialogue.reset(); }
+
+    void chaqueControleEstASaPlace_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("Label1") << "Label1" << QRect(120, 120, 855, 375);
+        QTest::newRow("Serie") << "Serie" << QRect(960, 120, 2295, 375);
+        QTest::newRow("Label2") << "Label2" << QRect(3480, 120, 855, 375);
+        QTest::newRow("Score") << "Score" << QRect(4320, 120, 855, 375);
+        QTest::newRow("Label4") << "Label4" << QRect(120, 600, 855, 375);
+        QTest::newRow("Prenom") << "Prenom" << QRect(1200, 600, 3615, 285);
+        QTest::newRow("Label3") << "Label3" << QRect(120, 1080, 855, 375);
+        QTest::newRow("Nom") << "Nom" << QRect(1200, 1080, 4095, 285);
+        QTest::newRow("BoiteBoutons centré") << "BoiteBoutons" << QRect(1320, 1560, 2775, 735);
+        QTest::newRow("Annuler dans le cadre") << "Annuler" << QRect(1440, 240, 1215, 375);
+        QTest::newRow("Valider dans le cadre") << "Valider" << QRect(120, 240, 1215, 375);
+    }
+    void chaqueControleEstASaPlace()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QRect, twips);
+        const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+        QCOMPARE(Controle<QWidget>(qPrintable(nom))->geometry(), pixels);
+    }
+
+    void lesEtiquettesOntLeursTextesEtPolices_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("gras");
+        QTest::newRow("Label1") << "Label1"
+                                << "Série : " << false;
+        QTest::newRow("Serie recopiée de ListeJeux") << "Serie"
+                                                     << "Cinéma" << true;
+        QTest::newRow("Label2") << "Label2"
+                                << "Score : " << false;
+        QTest::newRow("Score recopié de ScoreEnCours") << "Score"
+                                                       << "30" << true;
+        QTest::newRow("Label4") << "Label4"
+                                << "Prénom" << false;
+        QTest::newRow("Label3") << "Label3"
+                                << "Nom" << false;
+    }
+    void lesEtiquettesOntLeursTextesEtPolices()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, texte);
+        QFETCH(bool, gras);
+        auto *etiquette = Controle<QLabel>(qPrintable(nom));
+        QCOMPARE(etiquette->text(), texte);
+        QCOMPARE(etiquette->font().family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(etiquette->font().pointSize(), 12);
+        QCOMPARE(etiquette->font().bold(), gras);
+    }
+
+    void leDialogueEstFixeGrisEtSansBoutonParDefaut()
+    {
+        QCOMPARE(dialogue->windowTitle(), QStringLiteral("Enregistrement des scores"));
+        QCOMPARE(dialogue->minimumSize(), QSize(361, 160));
+        QCOMPARE(dialogue->maximumSize(), QSize(361, 160));
+        QCOMPARE(dialogue->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(Zone("Prenom")->maxLength(), 20);
+        QCOMPARE(Zone("Nom")->maxLength(), 25);
+        QCOMPARE(Zone("Prenom")->text(), QString());
+        for (const char *nom : {"Annuler", "Valider"}) {
+            auto *bouton = Controle<QPushButton>(nom);
+            QVERIFY(!bouton->autoDefault());
+            QVERIFY(!bouton->isDefault());
+        }
+        QCOMPARE(Controle<QPushButton>("Valider")->text(), QStringLiteral("&Valider"));
+        QCOMPARE(Controle<QPushButton>("Annuler")->text(), QStringLiteral("&Annuler"));
+    }
+
+    void leFocusCommenceDansPrenomEtTabSuitLOrdreDuDialogue()
+    {
+        Montrer();
+        QCOMPARE(QApplication::focusWidget(), Zone("Prenom"));
+        for (const char *suivant : {"Nom", "Annuler", "Valider", "Prenom"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(suivant));
+        }
+    }
+
+    void laFrappeEstFiltree_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("obtenu");
+        QTest::newRow("bleu vert") << "Prenom"
+                                   << "bleu vert"
+                                   << "Bleu Vert";
+        QTest::newRow("bleu-vert") << "Prenom"
+                                   << "bleu-vert"
+                                   << "Bleu-vert";
+        QTest::newRow("rouge") << "Nom"
+                               << "rouge"
+                               << "ROUGE";
+        QTest::newRow("été") << "Nom"
+                             << "été"
+                             << "ÉTÉ";
+        QTest::newRow("Prenom limité à 20")
+            << "Prenom" << QString(30, u'a') << "A" + QString(19, u'a');
+        QTest::newRow("Nom limité à 25") << "Nom" << QString(30, u'b') << QString(25, u'B');
+    }
+    void laFrappeEstFiltree()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, tape);
+        QFETCH(QString, obtenu);
+        Taper(Zone(zone), tape);
+        QCOMPARE(Zone(zone)->text(), obtenu);
+    }
+
+    void uneLettreHorsDeLatin1PrendSaCapitale()
+    {
+        Taper(Zone("Nom"), QStringLiteral("cœur ÿ"));
+        QCOMPARE(Zone("Nom")->text(), QStringLiteral("CŒUR Ÿ"));
+    }
+
+    void leCurseurAuDebutNEmpechePasLaCapitale()
+    {
+        QTest::keyClicks(Zone("Prenom"), QStringLiteral("bleu "));
+        QTest::keyClick(Zone("Prenom"), Qt::Key_Home);
+        QTest::keyClicks(Zone("Prenom"), QStringLiteral("x"));
+        QCOMPARE(Zone("Prenom")->text(), QStringLiteral("XBleu "));
+    }
+
+    void entreePasseAuControleSuivantSansRienAjouter()
+    {
+        Montrer();
+        QTest::keyClicks(Zone("Prenom"), QStringLiteral("bleu"));
+        QTest::keyClick(Zone("Prenom"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), Zone("Nom"));
+        QTest::keyClicks(Zone("Nom"), QStringLiteral("rouge"));
+        QTest::keyClick(Zone("Nom"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Valider"));
+        // Valider n'est pas un bouton par défaut : Entrée sur lui ne valide pas.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(Zone("Prenom")->text(), QStringLiteral("Bleu"));
+        QCOMPARE(Zone("Nom")->text(), QStringLiteral("ROUGE"));
+        QVERIFY(dialogue->isVisible());
+        QVERIFY(stock.Appels.isEmpty());
+    }
+    void unTexteApporteEstFiltreCommeSIlEtaitTape_data()
+    {
+        QTest::addColumn<QString>("voie");
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("obtenu");
+        for (const char *voie :
+             {"Ctrl+V", "Maj+Inser", "menu contextuel", "dépôt", "méthode de saisie"}) {
+            QTest::addRow("%s, prénom", voie) << voie << "Prenom"
+                                              << "bleu vert"
+                                              << "Bleu Vert";
+            QTest::addRow("%s, nom trop long sur deux lignes", voie)
+                << voie << "Nom"
+                << "o'brien;\ndrop table\tcinéma et plus"
+                << "O'BRIEN;DROP TABLECINÉMA ";
+        }
+    }
+    void unTexteApporteEstFiltreCommeSIlEtaitTape()
+    {
+        QFETCH(QString, voie);
+        QFETCH(QString, zone);
+        QFETCH(QString, texte);
+        QFETCH(QString, obtenu);
+        Montrer();
+        Apporter(Zone(zone), voie, texte);
+        QCOMPARE(Zone(zone)->text(), obtenu);
+        QCOMPARE(QApplication::focusWidget(), Zone("Prenom"));
+    }
+};
+
+QTEST_MAIN(TestEnregistre)
+#include "tst_enregistre.moc"

@@ -1,0 +1,231 @@
+#include "EchecFatal.h"
+#include "Enregistre.h"
+#include "FausseSaisie.h"
+#include "FauxStock.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace kalvoro;
+
+namespace {
+
+const QString Cinema = QStringLiteral("Cinéma");
+
+// Ce qu'on a vu d'une boîte de message modale avant d'y répondre OK.
+struct BoiteVue {
+    QString Titre, Texte;
+    QMessageBox::Icon Icone = QMessageBox::NoIcon;
+    Qt::TextFormat Format = Qt::AutoText;
+};
+
+// Dès qu'une boîte de message devient la fenêtre modale active, la note et la ferme par OK.
+void RepondreALaBoite(BoiteVue &vue, int essais = 200)
+{
+    QTimer::singleShot(10, [&vue, essais] {
+        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!boite) {
+            if (essais > 0)
+                RepondreALaBoite(vue, essais - 1);
+            return;
+        }
+        vue = {boite->windowTitle(), boite->text(), boite->icon(), boite->textFormat()};
+        boite->button(QMessageBox::Ok)->click();
+    });
+}
+
+QLineEdit *Zone(QWidget *dialogue, const char *nom)
+{
+    return dialogue->findChild<QLineEdit *>(QLatin1String(nom));
+}
+
+// Ce que fait un joueur dans le dialogue ouvert en modal, le temps de son exec().
+void JouerDansLeDialogue(const std::function<void(QDialog *)> &geste)
+{
+    QTimer::singleShot(0, [geste] {
+        auto *dialogue = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialogue);
+        QVERIFY(QTest::qWaitForWindowActive(dialogue)); // les raccourcis Alt+ en dépendent
+        geste(dialogue);
+    });
+}
+
+// exec() comme Jeu l'appelle ; un geste resté sans effet fait échouer le test au lieu de le
+// bloquer.
+int Executer(QDialog &dialogue)
+{
+    QTimer::singleShot(5000, &dialogue, [&dialogue] { dialogue.done(-1); });
+    return dialogue.exec();
+}
+
+void Valider(QDialog *dialogue)
+{
+    QTest::mouseClick(dialogue->findChild<QPushButton *>(QStringLiteral("Valider")),
+                      Qt::LeftButton);
+}
+
+void SaisirEtValider(QDialog *dialogue, const QString &prenom, const QString &nom)
+{
+    QTest::keyClicks(Zone(dialogue, "Prenom"), prenom);
+    QTest::keyClicks(Zone(dialogue, "Nom"), nom);
+    Valider(dialogue);
+}
+
+} // namespace
+
+// Le dialogue ouvert comme Jeu l'ouvre (exec()) : validation, refus, fermetures, échec du magasin.
+class TestEnregistreValidation : public QObject {
+    Q_OBJECT
+
+    FausseFenetre jeu;
+    FauxStock stock;
+
+    QList<int> Scores()
+    {
+        QList<int> scores;
+        for (const LigneScore &ligne : stock.ListerScores(Cinema))
+            scores << ligne.SCORE;
+        stock.Appels.removeLast();
+        return scores;
+    }
+
+private slots:
+    void init()
+    {
+        FinDePartie(jeu, Cinema, QStringLiteral("30"));
+        stock = FauxStock();
+        stock.Remplir(Cinema, {20, 26, 31});
+    }
+    void cleanup() { RemplacerReactionEchecFatal(nullptr); }
+
+    void unScoreQuiBatLePlusMauvaisEstInscritSansMessage()
+    {
+        Enregistre dialogue(jeu, stock);
+        JouerDansLeDialogue([](QDialog *d) { SaisirEtValider(d, "bleu", "o'brien; drop"); });
+        QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
+        const LigneScore inscrite = stock.ListerScores(Cinema).last();
+        QCOMPARE(inscrite.PRENOM, QStringLiteral("Bleu"));
+        QCOMPARE(inscrite.NOM, QStringLiteral("O'BRIEN; DROP"));
+        QCOMPARE(inscrite.SCORE, 30);
+        QCOMPARE(inscrite.DATE, QDate::currentDate());
+        QCOMPARE(jeu.MeilleurScore, QStringLiteral("20"));
+        QCOMPARE(jeu.ScoreEnCours, QString());
+        QVERIFY(!dialogue.isVisible());
+    }
+
+    void unScoreRefuseLeDitPuisFerme_data()
+    {
+        QTest::addColumn<int>("plusMauvais");
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("égal") << 30 << "votre score est égal au plus mauvais score enregistré !!!";
+        QTest::newRow("plus mauvais")
+            << 29 << "votre score est plus mauvais au plus mauvais score enregistré !!!";
+    }
+    void unScoreRefuseLeDitPuisFerme()
+    {
+        QFETCH(int, plusMauvais);
+        QFETCH(QString, phrase);
+        stock.Remplir(Cinema, {18, 26, plusMauvais});
+        Enregistre dialogue(jeu, stock);
+        BoiteVue vue;
+        JouerDansLeDialogue([&vue](QDialog *d) {
+            RepondreALaBoite(vue);
+            SaisirEtValider(d, "<b>bleu</b>", "rouge");
+        });
+        QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
+        QCOMPARE(vue.Titre, QStringLiteral("Saisie des scores"));
+        QCOMPARE(vue.Texte, QStringLiteral("Désolé, <b>bleu</b> ROUGE,\n\n") + phrase +
+                                QStringLiteral("\n\nVous ne pouvez être classé."));
+        QCOMPARE(vue.Icone, QMessageBox::Critical);
+        QCOMPARE(vue.Format, Qt::PlainText);
+        QCOMPARE(Scores(), (QList<int>{18, 26, plusMauvais}));
+        QCOMPARE(jeu.MeilleurScore, QStringLiteral("18"));
+        QCOMPARE(jeu.ScoreEnCours, QString());
+        QVERIFY(!dialogue.isVisible());
+    }
+
+    void unNomVideEstRefuseEtLeDialogueResteOuvert_data()
+    {
+        QTest::addColumn<QString>("prenom");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("prénom vide") << ""
+                                     << "rouge"
+                                     << "Prenom";
+        QTest::newRow("nom vide") << "bleu"
+                                  << ""
+                                  << "Nom";
+    }
+    void unNomVideEstRefuseEtLeDialogueResteOuvert()
+    {
+        QFETCH(QString, prenom);
+        QFETCH(QString, nom);
+        QFETCH(QString, focus);
+        Enregistre dialogue(jeu, stock);
+        BoiteVue vue;
+        QString focusApres;
+        bool ouvertApres = false;
+        JouerDansLeDialogue([&](QDialog *d) {
+            RepondreALaBoite(vue);
+            SaisirEtValider(d, prenom, nom);
+            focusApres = d->focusWidget()->objectName();
+            ouvertApres = d->isVisible();
+            d->findChild<QPushButton *>(QStringLiteral("Annuler"))->click();
+        });
+        QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
+        QCOMPARE(vue.Titre, QStringLiteral("Erreur de saisie"));
+        QCOMPARE(vue.Texte, QStringLiteral("Saisissez au moins une lettre !!!"));
+        QCOMPARE(vue.Icone, QMessageBox::Critical);
+        QCOMPARE(focusApres, focus);
+        QVERIFY(ouvertApres);
+        QVERIFY(stock.Appels.isEmpty());
+    }
+
+    void fermerSansValiderNEcritRien_data()
+    {
+        QTest::addColumn<QString>("geste");
+        QTest::newRow("bouton Annuler") << "Annuler";
+        QTest::newRow("Alt+A") << "Alt+A";
+        QTest::newRow("Échap") << "Échap";
+        QTest::newRow("case de fermeture") << "cadre";
+    }
+    void fermerSansValiderNEcritRien()
+    {
+        QFETCH(QString, geste);
+        Enregistre dialogue(jeu, stock);
+        JouerDansLeDialogue([geste](QDialog *d) {
+            QTest::keyClicks(Zone(d, "Prenom"), "bleu");
+            QTest::keyClicks(Zone(d, "Nom"), "rouge");
+            if (geste == "Annuler")
+                QTest::mouseClick(d->findChild<QPushButton *>("Annuler"), Qt::LeftButton);
+            else if (geste == "Alt+A")
+                QTest::keyClick(d, Qt::Key_A, Qt::AltModifier);
+            else if (geste == "Échap")
+                QTest::keyClick(Zone(d, "Nom"), Qt::Key_Escape);
+            else
+                d->close();
+        });
+        QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
+        QVERIFY(stock.Appels.isEmpty());
+        QCOMPARE(jeu.ScoreEnCours, QString());
+        QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
+        QVERIFY(jeu.Toutes([](const auto &c) { return c.image == FausseFenetre::Image::Aucune; }));
+    }
+
+    void unEchecDuMagasinEstSignaleEtFermeLeDialogue()
+    {
+        QStringList signales;
+        RemplacerReactionEchecFatal(
+            [&signales](QWidget *, const QString &message) { signales << message; });
+        stock.EchecAuProchainAppel = QStringLiteral("Scores.dat : disque plein");
+        Enregistre dialogue(jeu, stock);
+        JouerDansLeDialogue([](QDialog *d) { SaisirEtValider(d, "bleu", "rouge"); });
+        QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
+        QCOMPARE(signales, QStringList{QStringLiteral("Scores.dat : disque plein")});
+        QVERIFY(!dialogue.isVisible());
+        QCOMPARE(Scores(), (QList<int>{20, 26, 31}));
+    }
+};
+
+QTEST_MAIN(TestEnregistreValidation)
+#include "tst_enregistre_validation.moc"
