@@ -2,6 +2,7 @@
 #include "EchecFatal.h"
 #include "Jeu.h"
 #include "Polices.h"
+#include "Traductions.h"
 
 #include <QApplication>
 
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
 {
     ApplicationKalvoro application(argc, argv);
     kalvoro::InstallerSubstitutionsPolices();
+    kalvoro::InstallerTraductionsQt();
     kalvoro::Jeu jeu([](const QString &chemin) -> std::unique_ptr<kalvoro::StockScores> {
         return std::make_unique<kalvoro::BaseScores>(chemin);
     });

@@ -1,6 +1,7 @@
 #include "Jeu.h"
 
 #include "Aide.h"
+#include "Apropos.h"
 #include "BarreEtat.h"
 #include "EchecFatal.h"
 #include "Polices.h"
@@ -8,6 +9,7 @@
 #include "SelectionSerie.h"
 #include "Twips.h"
 #include "Version.h"
+#include "VisuScores.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -127,12 +129,16 @@ void Jeu::Annuler_Click()
 
 void Jeu::Scores_Click()
 {
-    // La visionneuse des scores VisuScores(*baseScores, this) s'ouvre ici en modal.
+    SansEchec([this] {
+        VisuScores visionneuse(*baseScores, this);
+        visionneuse.exec();
+    });
 }
 
 void Jeu::Command1_Click()
 {
-    // La fenêtre « A propos » Apropos(numeroVersion, dateProgramme, this) s'ouvre ici en modal.
+    Apropos apropos(numeroVersion, dateProgramme, this);
+    apropos.exec();
 }
 
 void Jeu::Aide_Click()

@@ -1,6 +1,8 @@
 // Les opérations que la logique du jeu demande à la fenêtre, réalisées sur les contrôles.
 #include "Jeu.h"
 
+#include "Enregistre.h"
+
 #include "Series.h"
 
 #include <QComboBox>
@@ -132,7 +134,9 @@ int Jeu::QuestionOuiNon(const QString &titre, const QString &texte)
 
 void Jeu::OuvrirEnregistre()
 {
-    // La saisie du score Enregistre(*this, *baseScores, this) s'ouvre ici en modal.
+    // Le dialogue signale lui-même les échecs du magasin.
+    Enregistre saisie(*this, *baseScores, this);
+    saisie.exec();
 }
 
 } // namespace kalvoro

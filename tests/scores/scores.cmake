@@ -21,8 +21,8 @@ foreach(fichier IN LISTS tests_scores)
 endforeach()
 
 # Deux copies de SQLite dans un même processus cassent le verrouillage : ni le programme ni le
-# programme d'essai ne doivent charger libsqlite3 ; le second doit bien charger SQLCipher.
+# programme d'essai ne doivent charger libsqlite3 ; tous deux doivent bien charger SQLCipher.
 add_test(NAME scores/sans_libsqlite3
-  COMMAND ${CMAKE_COMMAND} -DSANS_SQLITE=$<TARGET_FILE:kalvoro>
-          -DAVEC_SQLCIPHER=$<TARGET_FILE:essai_scores>
+  COMMAND ${CMAKE_COMMAND}
+          "-DAVEC_SQLCIPHER=$<TARGET_FILE:kalvoro>$<SEMICOLON>$<TARGET_FILE:essai_scores>"
           -P ${CMAKE_CURRENT_LIST_DIR}/SansLibsqlite3.cmake)
