@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
 #include <memory>
 
 namespace kalvoro {
@@ -80,6 +82,52 @@ struct BancJeu {
         QAbstractItemView *vue = liste->view();
         vue->setCurrentIndex(vue->model()->index(numero - 1, 0));
         QTest::keyClick(vue, Qt::Key_Return);
+    }
+
+    void Cliquer(int i) const { QTest::mouseClick(Cellule(i), Qt::LeftButton); }
+
+    // Un tic de la minuterie "Minuterie" de la fenêtre, sans attendre ses 100 ms : il passe par
+    // le QTimer lui-même, et n'a donc lieu que si le jeu l'a démarré. Rend false sinon.
+    bool Tic() const
+    {
+        auto *minuterie = Controle<QTimer>(QStringLiteral("Minuterie"));
+        if (!minuterie->isActive())
+            return false;
+        QTimerEvent tic(minuterie->timerId());
+        QCoreApplication::sendEvent(minuterie, &tic);
+        return true;
+    }
+
+    // Les tics jusqu'à la fin de la pause en cours, dont les fenêtres modales de la fin de
+    // partie ; rend leur nombre (une pause qui ne finit pas s'arrête à 100).
+    int TicsJusquALaFinDeLaPause() const
+    {
+        int tics = 0;
+        while (jeu->LaPartie().EnPause() && tics < 100 && Tic())
+            ++tics;
+        return tics;
+    }
+
+    // Un tour : deux cartes cliquées, puis la pause jouée par la minuterie ; rend ses tics.
+    int JouerTour(int premiere, int seconde) const
+    {
+        Cliquer(premiere);
+        Cliquer(seconde);
+        return TicsJusquALaFinDeLaPause();
+    }
+
+    // Une partie entière sur la donne forcée : d'abord `rates` tours manqués (cartes 1 et 2),
+    // puis les 24 paires k et k + 24 ; le score est 24 + rates. Rend false dès qu'un tour ne
+    // finit pas au 8e tic.
+    bool JouerPartie(int rates = 0) const
+    {
+        for (int tour = 0; tour < rates; ++tour)
+            if (JouerTour(1, 2) != 8)
+                return false;
+        for (int k = 1; k <= 24; ++k)
+            if (JouerTour(k, k + 24) != 8)
+                return false;
+        return true;
     }
 };
 

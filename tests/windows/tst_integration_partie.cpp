@@ -1,0 +1,237 @@
+// Des parties jouées de bout en bout dans la vraie fenêtre, sur une copie du Scores.dat livré :
+// la fin de partie, la saisie des noms au clavier dans Enregistre, et ce que le fichier garde.
+#include "BancScoresReels.h"
+#include "RepondeurModales.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+using namespace kalvoro;
+
+namespace {
+
+// Ce qu'une boîte de message a montré avant qu'on lui réponde.
+struct BoiteVue {
+    QString Texte;
+    QMessageBox::Icon Icone = QMessageBox::NoIcon;
+};
+
+RepondeurModales::Action Repondre(QMessageBox::StandardButton bouton, BoiteVue &vue)
+{
+    return [bouton, &vue](QWidget *modale) {
+        auto *boite = qobject_cast<QMessageBox *>(modale);
+        if (!boite || !boite->button(bouton))
+            return; // le répondeur la fermera et le test le verra
+        vue = {boite->text(), boite->icon()};
+        boite->button(bouton)->click();
+    };
+}
+
+template <class T> T *Enfant(QWidget *parent, const char *nom)
+{
+    T *enfant = parent->findChild<T *>(QLatin1String(nom));
+    if (!enfant)
+        qFatal("contrôle introuvable : %s", nom);
+    return enfant;
+}
+
+// Ce que le dialogue Enregistre a montré, et les noms tels que les zones les ont gardés.
+struct SaisieVue {
+    QString Serie, Score, Prenom, Nom;
+};
+
+// Les noms tapés au clavier dans Enregistre, puis un clic sur Valider.
+RepondeurModales::Action Saisir(const QString &prenom, const QString &nom, SaisieVue &vue)
+{
+    return [prenom, nom, &vue](QWidget *dialogue) {
+        auto *zonePrenom = Enfant<QLineEdit>(dialogue, "Prenom");
+        auto *zoneNom = Enfant<QLineEdit>(dialogue, "Nom");
+        QTest::keyClicks(zonePrenom, prenom);
+        QTest::keyClicks(zoneNom, nom);
+        vue = {Enfant<QLabel>(dialogue, "Serie")->text(), Enfant<QLabel>(dialogue, "Score")->text(),
+               zonePrenom->text(), zoneNom->text()};
+        QTest::mouseClick(Enfant<QPushButton>(dialogue, "Valider"), Qt::LeftButton);
+    };
+}
+
+// Une série dans la liste de la fenêtre : son numéro, donc sa place.
+int NumeroDe(const QString &serie)
+{
+    const Serie *trouvee = SerieNommee(serie);
+    return trouvee ? trouvee->Numero : 0;
+}
+
+void VerifierPlateauAuRepos(const BancJeu &banc)
+{
+    for (int i = 1; i <= 48; ++i) {
+        QVERIFY(banc.Cellule(i)->isVisible());
+        QVERIFY(!banc.Cellule(i)->isEnabled());
+    }
+    QVERIFY(banc.Controle<QComboBox>(QStringLiteral("ListeJeux"))->isEnabled());
+    QVERIFY(!banc.Controle<QPushButton>(QStringLiteral("Annuler"))->isEnabled());
+    QCOMPARE(banc.Controle<QLabel>(QStringLiteral("ScoreEnCours"))->text(), QString());
+}
+
+void ComparerClassements(const Classements &obtenus, const Classements &attendus)
+{
+    QCOMPARE(obtenus.keys(), attendus.keys());
+    for (const QString &serie : attendus.keys()) {
+        if (obtenus.value(serie) != attendus.value(serie))
+            qInfo("série %s", qPrintable(serie));
+        QCOMPARE(obtenus.value(serie), attendus.value(serie));
+    }
+}
+
+QString Label(const BancJeu &banc, const char *nom)
+{
+    return banc.Controle<QLabel>(QLatin1String(nom))->text();
+}
+
+} // namespace
+
+class TestIntegrationPartie : public QObject {
+    Q_OBJECT
+
+private slots:
+    void partieParfaite_inscritLeJoueurEnTeteDuVraiFichier_data();
+    void partieParfaite_inscritLeJoueurEnTeteDuVraiFichier();
+    void scoreRefuse_leVraiFichierNeChangePas_data();
+    void scoreRefuse_leVraiFichierNeChangePas();
+};
+
+void TestIntegrationPartie::partieParfaite_inscritLeJoueurEnTeteDuVraiFichier_data()
+{
+    QTest::addColumn<QString>("serie");
+    QTest::addColumn<QString>("prenomTape");
+    QTest::addColumn<QString>("prenom");
+    QTest::addColumn<QString>("nomTape");
+    QTest::addColumn<QString>("nom");
+    QTest::newRow("jean pierre dupont, Cinéma") << "Cinéma"
+                                                << "jean pierre"
+                                                << "Jean Pierre"
+                                                << "dupont"
+                                                << "DUPONT";
+    QTest::newRow("apostrophes, points-virgules et SQL, Toons") << "Toons"
+                                                                << "x'; drop table toons"
+                                                                << "X'; Drop Table Toons"
+                                                                << "o'brien; drop table toons"
+                                                                << "O'BRIEN; DROP TABLE TOONS";
+    QTest::newRow("guillemets et commentaire SQL, Animaux") << "Animaux"
+                                                            << "\"); delete --"
+                                                            << "\"); Delete --"
+                                                            << "robert\"); --"
+                                                            << "ROBERT\"); --";
+}
+
+void TestIntegrationPartie::partieParfaite_inscritLeJoueurEnTeteDuVraiFichier()
+{
+    QFETCH(QString, serie);
+    QFETCH(QString, prenomTape);
+    QFETCH(QString, prenom);
+    QFETCH(QString, nomTape);
+    QFETCH(QString, nom);
+    BancScoresReels reels;
+    QVERIFY(reels.copie.Prete);
+    const Classements avant = LireClassements(reels.copie.Chemin());
+    BancJeu &banc = reels.Ouvrir();
+    QVERIFY(banc.Demarrer());
+    banc.ChoisirSerie(NumeroDe(serie));
+    QCOMPARE(Label(banc, "MeilleurScore"), QString::number(avant.value(serie).first().SCORE));
+
+    BoiteVue finDePartie;
+    SaisieVue saisie;
+    RepondeurModales repondeur;
+    repondeur.Attendre(QStringLiteral("Fin de partie"), Repondre(QMessageBox::Yes, finDePartie));
+    repondeur.Attendre(QStringLiteral("Enregistre"), Saisir(prenomTape, nomTape, saisie));
+    const QDate jourAvant = QDate::currentDate();
+    QVERIFY(banc.JouerPartie());
+    const QDate jourApres = QDate::currentDate();
+
+    QCOMPARE(repondeur.Attendues(), QStringList());
+    QCOMPARE(repondeur.Imprevues, QStringList());
+    QVERIFY(finDePartie.Texte.contains(QStringLiteral("Votre score est de 24 points")));
+    QCOMPARE(saisie.Serie, serie);
+    QCOMPARE(saisie.Score, QStringLiteral("24"));
+    QCOMPARE(saisie.Prenom, prenom);
+    QCOMPARE(saisie.Nom, nom);
+    VerifierPlateauAuRepos(banc);
+    QCOMPARE(Label(banc, "MeilleurScore"), QStringLiteral("24"));
+    QCOMPARE(banc.echecs, QStringList());
+
+    reels.Fermer();
+    const Classements apres = LireClassements(reels.copie.Chemin());
+    const QDate dateEcrite = apres.value(serie).value(0).DATE;
+    QVERIFY2(dateEcrite == jourAvant || dateEcrite == jourApres,
+             qPrintable(dateEcrite.toString(Qt::ISODate)));
+    // La ligne du plus mauvais a fait place au joueur, premier avec le meilleur score possible.
+    Classements attendus = avant;
+    attendus[serie].removeLast();
+    attendus[serie].prepend({nom, prenom, dateEcrite, 24});
+    ComparerClassements(apres, attendus);
+    if (QTest::currentTestFailed())
+        return;
+    // Relu de l'extérieur, par le shell : les noms sont des valeurs, pas du SQL, et les six
+    // tables sont toujours là.
+    const essai::Sortie tete = essai::Shell(
+        reels.copie.Chemin(),
+        QStringLiteral("SELECT NOM, PRENOM, DATE, SCORE FROM \"%1\" ORDER BY SCORE LIMIT 1;\n"
+                       "SELECT count(*) FROM sqlite_master WHERE type = 'table';")
+            .arg(serie));
+    QCOMPARE(tete.Erreur, QString());
+    QCOMPARE(tete.Texte,
+             QStringLiteral("%1|%2|%3|24\n6").arg(nom, prenom, dateEcrite.toString(Qt::ISODate)));
+}
+
+void TestIntegrationPartie::scoreRefuse_leVraiFichierNeChangePas_data()
+{
+    QTest::addColumn<QString>("serie");
+    QTest::addColumn<int>("audelaDuPlusMauvais");
+    QTest::addColumn<QString>("phrase");
+    QTest::newRow("égal au plus mauvais, Formes")
+        << "Formes" << 0 << "votre score est égal au plus mauvais score enregistré !!!";
+    QTest::newRow("plus mauvais que le plus mauvais, Smileys")
+        << "Smileys" << 1 << "votre score est plus mauvais au plus mauvais score enregistré !!!";
+}
+
+void TestIntegrationPartie::scoreRefuse_leVraiFichierNeChangePas()
+{
+    QFETCH(QString, serie);
+    QFETCH(int, audelaDuPlusMauvais);
+    QFETCH(QString, phrase);
+    BancScoresReels reels;
+    QVERIFY(reels.copie.Prete);
+    const Classements avant = LireClassements(reels.copie.Chemin());
+    const QByteArray octetsAvant = essai::Octets(reels.copie.Chemin());
+    const int score = avant.value(serie).last().SCORE + audelaDuPlusMauvais;
+    QVERIFY(score > 24); // une partie ratée peut l'atteindre
+    BancJeu &banc = reels.Ouvrir();
+    QVERIFY(banc.Demarrer());
+    banc.ChoisirSerie(NumeroDe(serie));
+
+    BoiteVue finDePartie, refus;
+    SaisieVue saisie;
+    RepondeurModales repondeur;
+    repondeur.Attendre(QStringLiteral("Fin de partie"), Repondre(QMessageBox::Yes, finDePartie));
+    repondeur.Attendre(QStringLiteral("Enregistre"),
+                       Saisir(QStringLiteral("jean pierre"), QStringLiteral("dupont"), saisie));
+    repondeur.Attendre(QStringLiteral("Saisie des scores"), Repondre(QMessageBox::Ok, refus));
+    QVERIFY(banc.JouerPartie(score - 24));
+
+    QCOMPARE(repondeur.Attendues(), QStringList());
+    QCOMPARE(repondeur.Imprevues, QStringList());
+    QCOMPARE(saisie.Score, QString::number(score));
+    QCOMPARE(refus.Texte, QStringLiteral("Désolé, Jean Pierre DUPONT,\n\n") + phrase +
+                              QStringLiteral("\n\nVous ne pouvez être classé."));
+    QCOMPARE(refus.Icone, QMessageBox::Critical);
+    VerifierPlateauAuRepos(banc);
+    QCOMPARE(Label(banc, "MeilleurScore"), QString::number(avant.value(serie).first().SCORE));
+    QCOMPARE(banc.echecs, QStringList());
+
+    reels.Fermer();
+    QVERIFY2(essai::Octets(reels.copie.Chemin()) == octetsAvant, "Scores.dat a été modifié");
+    ComparerClassements(LireClassements(reels.copie.Chemin()), avant);
+}
+
+QTEST_MAIN(TestIntegrationPartie)
+#include "tst_integration_partie.moc"
