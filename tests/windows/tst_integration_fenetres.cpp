@@ -65,10 +65,20 @@ class TestIntegrationFenetres : public QObject {
     BancScoresReels reels;
     BancJeu *banc = nullptr;
 
-    // Un clic sur un bouton de Jeu qui ouvre une fenêtre modale ; rend après sa fermeture.
-    void Commande(const char *bouton)
+    // Un clic sur un bouton de Jeu qui ouvre la fenêtre modale attendue ; la réponse lui est
+    // faite, et le clic rend après sa fermeture. L'état de la partie pendant qu'elle était
+    // ouverte est noté.
+    void Commande(const char *bouton, const QString &fenetre, FenetreVue &vue,
+                  const RepondeurModales::Action &reponse)
     {
+        RepondeurModales repondeur;
+        repondeur.Attendre(fenetre, [&](QWidget *modale) {
+            vue.PartieEnPause = banc->jeu->LaPartie().EnPause();
+            reponse(modale);
+        });
         QTest::mouseClick(banc->Controle<QPushButton>(QLatin1String(bouton)), Qt::LeftButton);
+        QCOMPARE(repondeur.Attendues(), QStringList());
+        QCOMPARE(repondeur.Imprevues, QStringList());
     }
 
     // Après la fenêtre : la pause finit par la minuterie (sans repartir de zéro), le tour est
@@ -120,7 +130,9 @@ void TestIntegrationFenetres::scoresPendantUnePause_montreLaSerieCliquee_data()
     QTest::addColumn<int>("bouton");
     QTest::newRow("Toons, dès le second clic") << 0 << 5;
     QTest::newRow("Cinéma, au 3e tic") << 3 << 1;
-    QTest::newRow("Animaux, au 7e tic") << 7 << 0;
+    // Pas plus loin que le 6e tic : la vraie minuterie tourne aussi pendant que la visionneuse
+    // est ouverte, et une machine chargée pourrait y placer le 8e avant que le test ne regarde.
+    QTest::newRow("Animaux, au 6e tic") << 6 << 0;
 }
 
 void TestIntegrationFenetres::scoresPendantUnePause_montreLaSerieCliquee()
@@ -133,9 +145,7 @@ void TestIntegrationFenetres::scoresPendantUnePause_montreLaSerieCliquee()
         QVERIFY(banc->Tic());
 
     FenetreVue vue;
-    RepondeurModales repondeur;
-    repondeur.Attendre(QStringLiteral("VisuScores"), [&](QWidget *visionneuse) {
-        vue.PartieEnPause = banc->jeu->LaPartie().EnPause();
+    Commande("Scores", QStringLiteral("VisuScores"), vue, [&](QWidget *visionneuse) {
         QTest::mouseClick(Enfant<QPushButton>(visionneuse, QStringLiteral("Bouton%1").arg(bouton)),
                           Qt::LeftButton);
         vue.Titre = visionneuse->windowTitle();
@@ -143,10 +153,8 @@ void TestIntegrationFenetres::scoresPendantUnePause_montreLaSerieCliquee()
         QTest::mouseClick(Enfant<QPushButton>(visionneuse, QStringLiteral("Quitter")),
                           Qt::LeftButton);
     });
-    Commande("Scores");
-
-    QCOMPARE(repondeur.Attendues(), QStringList());
-    QCOMPARE(repondeur.Imprevues, QStringList());
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(vue.PartieEnPause);
     const QString serie = Series()[bouton].Nom;
     QCOMPARE(vue.Titre, QStringLiteral("Les meilleurs scores.    Série : ") + serie);
@@ -173,17 +181,13 @@ void TestIntegrationFenetres::aproposPendantUnePartie_surLePremierOnglet()
         QVERIFY(banc->Tic());
 
     FenetreVue vue;
-    RepondeurModales repondeur;
-    repondeur.Attendre(QStringLiteral("Apropos"), [&](QWidget *apropos) {
-        vue.PartieEnPause = banc->jeu->LaPartie().EnPause();
+    Commande("Command1", QStringLiteral("Apropos"), vue, [&](QWidget *apropos) {
         vue.Onglet = Enfant<QTabWidget>(apropos, QStringLiteral("Onglet"))->currentIndex();
         vue.SousTitre = Enfant<QLabel>(apropos, QStringLiteral("SousTitre"))->text();
         QTest::mouseClick(Enfant<QPushButton>(apropos, QStringLiteral("Quitter")), Qt::LeftButton);
     });
-    Commande("Command1");
-
-    QCOMPARE(repondeur.Attendues(), QStringList());
-    QCOMPARE(repondeur.Imprevues, QStringList());
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(vue.PartieEnPause, clics == 2);
     QCOMPARE(vue.Onglet, 0);
     QCOMPARE(vue.SousTitre, QStringLiteral("Version ") + banc->jeu->NumeroVersion() +

@@ -88,12 +88,59 @@ QString Label(const BancJeu &banc, const char *nom)
     return banc.Controle<QLabel>(QLatin1String(nom))->text();
 }
 
+// La tête du classement relue de l'extérieur, par le shell : les noms y sont des valeurs et
+// non du SQL, et les six tables sont toujours là.
+void VerifierDeLExterieur(const QString &chemin, const QString &serie, const LigneScore &tete)
+{
+    const essai::Sortie sortie = essai::Shell(
+        chemin,
+        QStringLiteral("SELECT NOM, PRENOM, DATE, SCORE FROM \"%1\" ORDER BY SCORE LIMIT 1;\n"
+                       "SELECT count(*) FROM sqlite_master WHERE type = 'table';")
+            .arg(serie));
+    QCOMPARE(sortie.Erreur, QString());
+    QCOMPARE(sortie.Texte, QStringLiteral("%1|%2|%3|%4\n6")
+                               .arg(tete.NOM, tete.PRENOM, tete.DATE.toString(Qt::ISODate))
+                               .arg(tete.SCORE));
+}
+
 } // namespace
 
 class TestIntegrationPartie : public QObject {
     Q_OBJECT
 
+    // Une copie neuve du fichier livré pour chaque essai, et ses classements avant la partie.
+    std::optional<BancScoresReels> reels;
+    Classements avant;
+
+    // Le Jeu démarré sur la copie, la série choisie ; nullptr s'il n'a pas démarré.
+    BancJeu *Commencer(const QString &serie)
+    {
+        BancJeu &banc = reels->Ouvrir();
+        if (!banc.Demarrer())
+            return nullptr;
+        banc.ChoisirSerie(NumeroDe(serie));
+        return &banc;
+    }
+
+    // La partie jouée jusqu'au bout, les fenêtres de la fin répondues : le plateau est au repos.
+    void JouerJusquAuRepos(const BancJeu &banc, int rates, const RepondeurModales &repondeur)
+    {
+        QVERIFY(banc.JouerPartie(rates));
+        QCOMPARE(repondeur.Attendues(), QStringList());
+        QCOMPARE(repondeur.Imprevues, QStringList());
+        VerifierPlateauAuRepos(banc);
+        QCOMPARE(banc.echecs, QStringList());
+    }
+
 private slots:
+    void init()
+    {
+        reels.emplace();
+        QVERIFY(reels->copie.Prete);
+        avant = LireClassements(reels->copie.Chemin());
+    }
+    void cleanup() { reels.reset(); }
+
     void partieParfaite_inscritLeJoueurEnTeteDuVraiFichier_data();
     void partieParfaite_inscritLeJoueurEnTeteDuVraiFichier();
     void scoreRefuse_leVraiFichierNeChangePas_data();
@@ -131,13 +178,9 @@ void TestIntegrationPartie::partieParfaite_inscritLeJoueurEnTeteDuVraiFichier()
     QFETCH(QString, prenom);
     QFETCH(QString, nomTape);
     QFETCH(QString, nom);
-    BancScoresReels reels;
-    QVERIFY(reels.copie.Prete);
-    const Classements avant = LireClassements(reels.copie.Chemin());
-    BancJeu &banc = reels.Ouvrir();
-    QVERIFY(banc.Demarrer());
-    banc.ChoisirSerie(NumeroDe(serie));
-    QCOMPARE(Label(banc, "MeilleurScore"), QString::number(avant.value(serie).first().SCORE));
+    BancJeu *banc = Commencer(serie);
+    QVERIFY(banc);
+    QCOMPARE(Label(*banc, "MeilleurScore"), QString::number(avant.value(serie).first().SCORE));
 
     BoiteVue finDePartie;
     SaisieVue saisie;
@@ -145,42 +188,29 @@ void TestIntegrationPartie::partieParfaite_inscritLeJoueurEnTeteDuVraiFichier()
     repondeur.Attendre(QStringLiteral("Fin de partie"), Repondre(QMessageBox::Yes, finDePartie));
     repondeur.Attendre(QStringLiteral("Enregistre"), Saisir(prenomTape, nomTape, saisie));
     const QDate jourAvant = QDate::currentDate();
-    QVERIFY(banc.JouerPartie());
+    JouerJusquAuRepos(*banc, 0, repondeur);
     const QDate jourApres = QDate::currentDate();
-
-    QCOMPARE(repondeur.Attendues(), QStringList());
-    QCOMPARE(repondeur.Imprevues, QStringList());
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(finDePartie.Texte.contains(QStringLiteral("Votre score est de 24 points")));
     QCOMPARE(saisie.Serie, serie);
     QCOMPARE(saisie.Score, QStringLiteral("24"));
     QCOMPARE(saisie.Prenom, prenom);
     QCOMPARE(saisie.Nom, nom);
-    VerifierPlateauAuRepos(banc);
-    QCOMPARE(Label(banc, "MeilleurScore"), QStringLiteral("24"));
-    QCOMPARE(banc.echecs, QStringList());
+    QCOMPARE(Label(*banc, "MeilleurScore"), QStringLiteral("24"));
 
-    reels.Fermer();
-    const Classements apres = LireClassements(reels.copie.Chemin());
-    const QDate dateEcrite = apres.value(serie).value(0).DATE;
-    QVERIFY2(dateEcrite == jourAvant || dateEcrite == jourApres,
-             qPrintable(dateEcrite.toString(Qt::ISODate)));
+    reels->Fermer();
+    const Classements apres = LireClassements(reels->copie.Chemin());
+    const LigneScore tete{nom, prenom, apres.value(serie).value(0).DATE, 24};
+    QVERIFY2(tete.DATE == jourAvant || tete.DATE == jourApres,
+             qPrintable(tete.DATE.toString(Qt::ISODate)));
     // La ligne du plus mauvais a fait place au joueur, premier avec le meilleur score possible.
     Classements attendus = avant;
     attendus[serie].removeLast();
-    attendus[serie].prepend({nom, prenom, dateEcrite, 24});
+    attendus[serie].prepend(tete);
     ComparerClassements(apres, attendus);
-    if (QTest::currentTestFailed())
-        return;
-    // Relu de l'extérieur, par le shell : les noms sont des valeurs, pas du SQL, et les six
-    // tables sont toujours là.
-    const essai::Sortie tete = essai::Shell(
-        reels.copie.Chemin(),
-        QStringLiteral("SELECT NOM, PRENOM, DATE, SCORE FROM \"%1\" ORDER BY SCORE LIMIT 1;\n"
-                       "SELECT count(*) FROM sqlite_master WHERE type = 'table';")
-            .arg(serie));
-    QCOMPARE(tete.Erreur, QString());
-    QCOMPARE(tete.Texte,
-             QStringLiteral("%1|%2|%3|24\n6").arg(nom, prenom, dateEcrite.toString(Qt::ISODate)));
+    if (!QTest::currentTestFailed())
+        VerifierDeLExterieur(reels->copie.Chemin(), serie, tete);
 }
 
 void TestIntegrationPartie::scoreRefuse_leVraiFichierNeChangePas_data()
@@ -199,15 +229,11 @@ void TestIntegrationPartie::scoreRefuse_leVraiFichierNeChangePas()
     QFETCH(QString, serie);
     QFETCH(int, audelaDuPlusMauvais);
     QFETCH(QString, phrase);
-    BancScoresReels reels;
-    QVERIFY(reels.copie.Prete);
-    const Classements avant = LireClassements(reels.copie.Chemin());
-    const QByteArray octetsAvant = essai::Octets(reels.copie.Chemin());
+    const QByteArray octetsAvant = essai::Octets(reels->copie.Chemin());
     const int score = avant.value(serie).last().SCORE + audelaDuPlusMauvais;
     QVERIFY(score > 24); // une partie ratée peut l'atteindre
-    BancJeu &banc = reels.Ouvrir();
-    QVERIFY(banc.Demarrer());
-    banc.ChoisirSerie(NumeroDe(serie));
+    BancJeu *banc = Commencer(serie);
+    QVERIFY(banc);
 
     BoiteVue finDePartie, refus;
     SaisieVue saisie;
@@ -216,21 +242,18 @@ void TestIntegrationPartie::scoreRefuse_leVraiFichierNeChangePas()
     repondeur.Attendre(QStringLiteral("Enregistre"),
                        Saisir(QStringLiteral("jean pierre"), QStringLiteral("dupont"), saisie));
     repondeur.Attendre(QStringLiteral("Saisie des scores"), Repondre(QMessageBox::Ok, refus));
-    QVERIFY(banc.JouerPartie(score - 24));
-
-    QCOMPARE(repondeur.Attendues(), QStringList());
-    QCOMPARE(repondeur.Imprevues, QStringList());
+    JouerJusquAuRepos(*banc, score - 24, repondeur);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(saisie.Score, QString::number(score));
     QCOMPARE(refus.Texte, QStringLiteral("Désolé, Jean Pierre DUPONT,\n\n") + phrase +
                               QStringLiteral("\n\nVous ne pouvez être classé."));
     QCOMPARE(refus.Icone, QMessageBox::Critical);
-    VerifierPlateauAuRepos(banc);
-    QCOMPARE(Label(banc, "MeilleurScore"), QString::number(avant.value(serie).first().SCORE));
-    QCOMPARE(banc.echecs, QStringList());
+    QCOMPARE(Label(*banc, "MeilleurScore"), QString::number(avant.value(serie).first().SCORE));
 
-    reels.Fermer();
-    QVERIFY2(essai::Octets(reels.copie.Chemin()) == octetsAvant, "Scores.dat a été modifié");
-    ComparerClassements(LireClassements(reels.copie.Chemin()), avant);
+    reels->Fermer();
+    QVERIFY2(essai::Octets(reels->copie.Chemin()) == octetsAvant, "Scores.dat a été modifié");
+    ComparerClassements(LireClassements(reels->copie.Chemin()), avant);
 }
 
 QTEST_MAIN(TestIntegrationPartie)
