@@ -21,6 +21,13 @@ public:
         } catch (const kalvoro::ErreurScores &erreur) {
             kalvoro::SignalerEchecFatal(nullptr, erreur.Message());
             return true;
+        } catch (const std::exception &erreur) {
+            // Une faute imprévue : le joueur lit ce qui s'est passé au lieu d'un arrêt muet.
+            kalvoro::SignalerEchecFatal(
+                nullptr, QStringLiteral("Kalvoro a rencontré une erreur imprévue et doit "
+                                        "s'arrêter.\n\n%1")
+                             .arg(QString::fromLocal8Bit(erreur.what())));
+            return true;
         }
     }
 };

@@ -120,7 +120,7 @@ void Enregistre::Valider_Click()
     } catch (const ErreurScores &erreur) {
         // Le magasin n'a rien laissé à moitié écrit ; le dialogue se ferme sans rien toucher.
         SignalerEchecFatal(this, erreur.Message());
-        QDialog::reject();
+        Saisie.Annuler_Click();
     }
 }
 

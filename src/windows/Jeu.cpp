@@ -153,6 +153,11 @@ void Jeu::Quitter_Click()
 
 void Jeu::Minuterie_Timer()
 {
+    // Pendant que la visionneuse ou la fenêtre À propos est ouverte par-dessus une pause, la
+    // partie attend : le joueur la retrouve où il l'a laissée, et la fin de partie ne vient pas
+    // s'ouvrir par-dessus une autre fenêtre.
+    if (QApplication::activeModalWidget())
+        return;
     partie.Minuterie_Timer();
 }
 

@@ -100,6 +100,7 @@ private slots:
     void scoresPendantUnePause_montreLaSerieCliquee();
     void aproposPendantUnePartie_surLePremierOnglet_data();
     void aproposPendantUnePartie_surLePremierOnglet();
+    void laPauseAttendPendantQueLaVisionneuseEstOuverte();
 };
 
 void TestIntegrationFenetres::VerifierQueLaPartieContinue(int ticsDejaPasses, int premiere,
@@ -197,6 +198,31 @@ void TestIntegrationFenetres::aproposPendantUnePartie_surLePremierOnglet()
         banc->Cliquer(31);
     }
     VerifierQueLaPartieContinue(tics, 7, 31);
+}
+
+
+void TestIntegrationFenetres::laPauseAttendPendantQueLaVisionneuseEstOuverte()
+{
+    banc->Cliquer(1);
+    banc->Cliquer(2);
+    for (int tic = 0; tic < 7; ++tic)
+        QVERIFY(banc->Tic());
+
+    bool enPauseApresLesTics = false;
+    FenetreVue vue;
+    Commande("Scores", QStringLiteral("VisuScores"), vue, [&](QWidget *visionneuse) {
+        // Bien plus de tics qu'il n'en faut pour finir la pause : aucun ne doit compter.
+        for (int tic = 0; tic < 20; ++tic)
+            banc->Tic();
+        enPauseApresLesTics = banc->jeu->LaPartie().EnPause();
+        QTest::mouseClick(Enfant<QPushButton>(visionneuse, QStringLiteral("Quitter")),
+                          Qt::LeftButton);
+    });
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(enPauseApresLesTics);
+    QCOMPARE(banc->Controle<QLabel>(QStringLiteral("ScoreEnCours"))->text(), QString());
+    VerifierQueLaPartieContinue(7, 1, 2);
 }
 
 QTEST_MAIN(TestIntegrationFenetres)
