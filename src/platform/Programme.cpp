@@ -14,15 +14,15 @@ QString DossierProgramme()
 
 QString NumeroVersion()
 {
-    return QString::number(fiche::VersionMajeure) + QLatin1Char('.')
-           + QString::number(fiche::VersionMineure);
+    return QString::number(fiche::VersionMajeure) + QLatin1Char('.') +
+           QString::number(fiche::VersionMineure);
 }
 
 QString FormaterDateProgramme(const QDateTime &moment)
 {
     // Format fixe plutôt que celui de la langue du système : le texte ne dépend pas de la machine.
-    return moment.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" à ")
-           + moment.toString(QStringLiteral("HH:mm"));
+    return moment.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" à ") +
+           moment.toString(QStringLiteral("HH:mm"));
 }
 
 std::optional<QDateTime> DateExecutable()

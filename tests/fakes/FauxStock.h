@@ -1,6 +1,6 @@
 #pragma once
-#include "StockScores.h"
 #include "Series.h"
+#include "StockScores.h"
 
 #include <QMap>
 #include <QStringList>
@@ -14,7 +14,7 @@ namespace kalvoro {
 class FauxStock : public StockScores {
 public:
     QMap<QString, QList<LigneScore>> Tables;
-    QStringList Appels;        // "LireMeilleurScore Cinéma", ...
+    QStringList Appels;           // "LireMeilleurScore Cinéma", ...
     QString EchecAuProchainAppel; // non vide : le prochain appel lève ErreurScores avec ce texte
 
     void Remplir(const QString &serie, const QList<int> &scores)
@@ -43,8 +43,8 @@ public:
         return lignes.last().SCORE;
     }
 
-    Classement RemplacerPlusMauvais(const QString &serie, const QString &nom,
-                                    const QString &prenom, int score, const QDate &date) override
+    Classement RemplacerPlusMauvais(const QString &serie, const QString &nom, const QString &prenom,
+                                    int score, const QDate &date) override
     {
         auto lignes = Classees(QStringLiteral("RemplacerPlusMauvais"), serie);
         if (lignes.isEmpty())
@@ -75,8 +75,9 @@ private:
         if (!SerieNommee(serie) || !Tables.contains(serie))
             throw ErreurScores(QStringLiteral("table inconnue : ") + serie);
         QList<LigneScore> lignes = Tables.value(serie);
-        std::stable_sort(lignes.begin(), lignes.end(),
-                         [](const LigneScore &a, const LigneScore &b) { return a.SCORE < b.SCORE; });
+        std::stable_sort(
+            lignes.begin(), lignes.end(),
+            [](const LigneScore &a, const LigneScore &b) { return a.SCORE < b.SCORE; });
         return lignes;
     }
 };

@@ -200,7 +200,6 @@ void TestIntegrationFenetres::aproposPendantUnePartie_surLePremierOnglet()
     VerifierQueLaPartieContinue(tics, 7, 31);
 }
 
-
 void TestIntegrationFenetres::laPauseAttendPendantQueLaVisionneuseEstOuverte()
 {
     banc->Cliquer(1);
