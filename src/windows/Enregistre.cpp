@@ -5,6 +5,7 @@
 #include "ZoneSaisie.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -111,6 +112,16 @@ void Enregistre::OrdonnerClavier()
 void Enregistre::reject()
 {
     Saisie.Annuler_Click();
+}
+
+void Enregistre::keyPressEvent(QKeyEvent *evenement)
+{
+    // Aucun des deux boutons n'est un bouton d'annulation : Échap ne fait rien.
+    if (evenement->key() == Qt::Key_Escape && evenement->modifiers() == Qt::NoModifier) {
+        evenement->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evenement);
 }
 
 void Enregistre::Valider_Click()

@@ -15,15 +15,20 @@ class ZoneSaisie;
 
 // Le dialogue de saisie du score, ouvert en modal (exec()) par Jeu à la fin d'une partie : il
 // lit la série et le score dans Jeu, inscrit le score ou dit pourquoi il ne l'est pas, met à
-// jour MeilleurScore et vide ScoreEnCours. Fermé par Annuler, Échap ou son cadre, il n'écrit
-// rien et vide ScoreEnCours. Une erreur du magasin passe par SignalerEchecFatal.
+// jour MeilleurScore et vide ScoreEnCours. Fermé par Annuler ou par son cadre, il n'écrit
+// rien et vide ScoreEnCours ; Échap ne le ferme pas, pour qu'une touche de trop pendant la
+// frappe des noms ne fasse pas perdre la saisie. Une erreur du magasin passe par
+// SignalerEchecFatal.
 class Enregistre : public QDialog, private OperationsSaisie {
     Q_OBJECT
 public:
     Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *parent = nullptr);
 
-    // Échap et la case de fermeture du cadre valent Annuler.
+    // La case de fermeture du cadre vaut Annuler.
     void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent *evenement) override;
 
 private slots:
     void Valider_Click();

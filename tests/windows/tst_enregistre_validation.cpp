@@ -186,7 +186,6 @@ private slots:
         QTest::addColumn<QString>("geste");
         QTest::newRow("bouton Annuler") << "Annuler";
         QTest::newRow("Alt+A") << "Alt+A";
-        QTest::newRow("Échap") << "Échap";
         QTest::newRow("case de fermeture") << "cadre";
     }
     void fermerSansValiderNEcritRien()
@@ -200,8 +199,6 @@ private slots:
                 QTest::mouseClick(d->findChild<QPushButton *>("Annuler"), Qt::LeftButton);
             else if (geste == "Alt+A")
                 QTest::keyClick(d, Qt::Key_A, Qt::AltModifier);
-            else if (geste == "Échap")
-                QTest::keyClick(Zone(d, "Nom"), Qt::Key_Escape);
             else
                 d->close();
         });
@@ -210,6 +207,26 @@ private slots:
         QCOMPARE(jeu.ScoreEnCours, QString());
         QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
         QVERIFY(jeu.Toutes([](const auto &c) { return c.image == FausseFenetre::Image::Aucune; }));
+    }
+
+    void echapNeFermePasEtNeFaitRienPerdre()
+    {
+        Enregistre dialogue(jeu, stock);
+        bool ouvertApres = false;
+        QString nomApres;
+        JouerDansLeDialogue([&](QDialog *d) {
+            QTest::keyClicks(Zone(d, "Prenom"), "bleu");
+            QTest::keyClicks(Zone(d, "Nom"), "rouge");
+            QTest::keyClick(Zone(d, "Nom"), Qt::Key_Escape);
+            QTest::keyClick(d, Qt::Key_Escape);
+            ouvertApres = d->isVisible();
+            nomApres = Zone(d, "Nom")->text();
+            QTest::mouseClick(d->findChild<QPushButton *>("Annuler"), Qt::LeftButton);
+        });
+        QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
+        QVERIFY(ouvertApres);
+        QCOMPARE(nomApres, QStringLiteral("ROUGE"));
+        QVERIFY(stock.Appels.isEmpty());
     }
 
     void unEchecDuMagasinEstSignaleEtFermeLeDialogue()
