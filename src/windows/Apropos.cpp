@@ -2,6 +2,7 @@
 
 #include "AproposTextes.h"
 #include "OuvreurBureau.h"
+#include "Polices.h"
 #include "Programme.h"
 
 #include <QGuiApplication>
@@ -51,10 +52,7 @@ Apropos::Apropos(const QString &numeroVersion, const QString &dateProgramme,
       DateProgramme(dateProgramme), Infos(infos), Ouvreur(ouvreur)
 {
     setObjectName(QStringLiteral("Apropos"));
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPointSizeF(8.25);
-    police.setBold(true);
-    setFont(police);
+    setFont(Police(MsSansSerif, 8.25, true));
     Form_Load();
 }
 

@@ -3,6 +3,7 @@
 #include "Apropos.h"
 
 #include "AproposTextes.h"
+#include "Polices.h"
 #include "Twips.h"
 
 #include <QFrame>
@@ -19,15 +20,6 @@ namespace {
 const QColor GrisClair(192, 192, 192);
 const QColor JaunePale(255, 255, 192);
 const QColor Bleu(0, 0, 255);
-
-QFont PoliceGrasse(const QString &famille, qreal points, bool italique = false)
-{
-    QFont police(famille);
-    police.setPointSizeF(points);
-    police.setBold(true);
-    police.setItalic(italique);
-    return police;
-}
 
 void Colorer(QWidget *controle, QPalette::ColorRole role, const QColor &couleur)
 {
@@ -110,13 +102,13 @@ void Apropos::ConstruireTitre(QWidget *page)
     Panel3D1 = NouveauPanneau(page, "Panel3D1");
     Placer(Panel3D1, RectangleTwips(2040, 600, 5175, 1095));
     Titre = NouvelleEtiquette(Panel3D1, "Titre", RectangleTwips(120, 120, 4935, 495));
-    Titre->setFont(PoliceGrasse(QStringLiteral("Arial"), 18));
+    Titre->setFont(Police(Arial, 18, true));
     Titre->setAlignment(Qt::AlignCenter);
     Titre->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Remplir(Titre, Titre->palette().color(QPalette::Button));
     Colorer(Titre, QPalette::WindowText, Qt::black);
     SousTitre = NouvelleEtiquette(Panel3D1, "SousTitre", RectangleTwips(120, 600, 4935, 255));
-    SousTitre->setFont(PoliceGrasse(QStringLiteral("Arial"), 9.75));
+    SousTitre->setFont(Police(Arial, 9.75, true));
     SousTitre->setAlignment(Qt::AlignCenter);
     Remplir(SousTitre, GrisClair);
 }
@@ -129,7 +121,7 @@ void Apropos::ConstruireInfosTechniques()
     Remplir(SupportInfos, GrisClair);
     Description = NouvelleLigneInfo(SupportInfos, "Description", 120, 495);
     Description->setAlignment(Qt::AlignCenter);
-    Description->setFont(PoliceGrasse(QStringLiteral("MS Sans Serif"), 12, true));
+    Description->setFont(Police(MsSansSerif, 12, true, true));
     NomApplication = NouvelleLigneInfo(SupportInfos, "NomApplication", 600, 375);
     Version = NouvelleLigneInfo(SupportInfos, "Version", 960, 375);
     Commentaires = NouvelleLigneInfo(SupportInfos, "Commentaires", 1320, 375);

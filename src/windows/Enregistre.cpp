@@ -1,6 +1,7 @@
 #include "Enregistre.h"
 
 #include "EchecFatal.h"
+#include "Polices.h"
 #include "Twips.h"
 #include "ZoneSaisie.h"
 
@@ -14,8 +15,6 @@ namespace kalvoro {
 
 namespace {
 
-const QString PoliceDialogue = QStringLiteral("MS Sans Serif");
-
 QLabel *Etiquette(QWidget *parent, const char *nom, const QString &texte, const QRect &place,
                   bool gras = false)
 {
@@ -23,9 +22,7 @@ QLabel *Etiquette(QWidget *parent, const char *nom, const QString &texte, const 
     etiquette->setObjectName(QLatin1String(nom));
     etiquette->setTextFormat(Qt::PlainText); // la série vient d'ailleurs : jamais lue en HTML
     etiquette->setGeometry(place);
-    QFont police(PoliceDialogue, 12);
-    police.setBold(gras);
-    etiquette->setFont(police);
+    etiquette->setFont(Police(MsSansSerif, 12, gras));
     return etiquette;
 }
 
@@ -59,7 +56,7 @@ Enregistre::Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *pare
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(5415), Px(2400));
-    setFont(QFont(PoliceDialogue, 8));
+    setFont(Police(MsSansSerif, 8));
     QPalette fond = palette();
     fond.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(fond);

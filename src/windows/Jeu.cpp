@@ -34,7 +34,7 @@ Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu orig
 {
     InstallerSubstitutionsPolices();
     setObjectName(QStringLiteral("Jeu"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(Police(MsSansSerif, 8));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
     setFixedSize(QSize(Px(9345), Px(6195)));
     CreerPlateau();

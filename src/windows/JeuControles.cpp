@@ -3,6 +3,7 @@
 #include "Jeu.h"
 
 #include "BarreEtat.h"
+#include "Polices.h"
 #include "Twips.h"
 
 #include <QComboBox>
@@ -28,14 +29,6 @@ constexpr QRect PlaceCellule(int i)
 static_assert(PlaceCellule(1) == QRect(8, 8, 57, 57));
 static_assert(PlaceCellule(48).topLeft() == QPoint(Px(6840), Px(4920)));
 
-QFont PoliceEtiquette(double points)
-{
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPointSizeF(points);
-    police.setBold(true);
-    return police;
-}
-
 // Les trois étiquettes de score et de date : fond gris clair, texte centré, gras.
 QLabel *CreerEtiquette(const QString &nom, QWidget *cadre, double points, const QColor &encre)
 {
@@ -43,7 +36,7 @@ QLabel *CreerEtiquette(const QString &nom, QWidget *cadre, double points, const 
     etiquette->setObjectName(nom);
     etiquette->setGeometry(RectangleTwips(120, 240, 1215, 375));
     etiquette->setAlignment(Qt::AlignCenter);
-    etiquette->setFont(PoliceEtiquette(points));
+    etiquette->setFont(Police(MsSansSerif, points, true));
     etiquette->setAutoFillBackground(true);
     QPalette palette = etiquette->palette();
     palette.setColor(QPalette::Window, QColor(192, 192, 192));

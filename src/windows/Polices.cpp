@@ -1,9 +1,17 @@
 #include "Polices.h"
 
-#include <QFont>
 #include <QStringList>
 
 namespace kalvoro {
+
+QFont Police(const QString &famille, qreal points, bool gras, bool italique)
+{
+    QFont police(famille);
+    police.setPointSizeF(points);
+    police.setBold(gras);
+    police.setItalic(italique);
+    return police;
+}
 
 void InstallerSubstitutionsPolices()
 {
@@ -13,8 +21,8 @@ void InstallerSubstitutionsPolices()
     installees = true;
     const QStringList libres = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                 QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), libres);
-    QFont::insertSubstitutions(QStringLiteral("Arial"), libres);
+    QFont::insertSubstitutions(MsSansSerif, libres);
+    QFont::insertSubstitutions(Arial, libres);
 }
 
 } // namespace kalvoro

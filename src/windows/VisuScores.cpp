@@ -1,6 +1,7 @@
 #include "VisuScores.h"
 
 #include "EchecFatal.h"
+#include "Polices.h"
 #include "Twips.h"
 
 #include <QHeaderView>
@@ -20,14 +21,6 @@ constexpr int LargeurBouton = 1095, HauteurBouton = 375; // voisins chevauchés 
 constexpr int GaucheGrille = 120, HautGrille = 840, LargeurGrilleTwips = 6135,
               HauteurGrilleTwips = 2775;
 constexpr int HautQuitter = 3720, LargeurQuitterTwips = 1215, HauteurQuitter = 375;
-
-QFont Police(double points)
-{
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPointSizeF(points);
-    police.setBold(true);
-    return police;
-}
 
 QColor EnQColor(const Couleur &couleur)
 {
@@ -78,7 +71,7 @@ void VisuScores::ConstruireBoutons()
         auto *bouton = new QPushButton(serie.Legende, this);
         bouton->setObjectName(QStringLiteral("Bouton%1").arg(index));
         bouton->setProperty("Tag", serie.Tag);
-        bouton->setFont(Police(8.25));
+        bouton->setFont(Police(MsSansSerif, 8.25, true));
         QPalette palette = bouton->palette();
         palette.setColor(QPalette::ButtonText, EnQColor(serie.Texte));
         bouton->setPalette(palette);
@@ -99,7 +92,7 @@ void VisuScores::ConstruireGrille()
     Grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grille->setSelectionMode(QAbstractItemView::NoSelection);
-    Grille->setFont(Police(9.75));
+    Grille->setFont(Police(MsSansSerif, 9.75, true));
     Grille->setGeometry(Px(GaucheGrille), Px(HautGrille), Px(LargeurGrilleTwips),
                         Px(HauteurGrilleTwips));
     for (int ligne = 0; ligne < AffichageScores::NombreLignes; ++ligne)
