@@ -18,11 +18,20 @@ QString NumeroVersion()
            QString::number(fiche::VersionMineure);
 }
 
+QString FormaterDate(const QDate &date)
+{
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QString FormaterHeure(const QTime &heure)
+{
+    return heure.toString(QStringLiteral("HH:mm"));
+}
+
 QString FormaterDateProgramme(const QDateTime &moment)
 {
     // Format fixe plutôt que celui de la langue du système : le texte ne dépend pas de la machine.
-    return moment.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" à ") +
-           moment.toString(QStringLiteral("HH:mm"));
+    return FormaterDate(moment.date()) + QStringLiteral(" à ") + FormaterHeure(moment.time());
 }
 
 std::optional<QDateTime> DateExecutable()

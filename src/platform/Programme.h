@@ -12,7 +12,12 @@ QString DossierProgramme();
 // "1.7" : majeure, point, mineure, sans zéros de tête.
 QString NumeroVersion();
 
-// "16/04/2000 à 13:47", quelle que soit la langue de la machine.
+// "16/04/2000" et "13:47", comme un poste français les écrit, quelle que soit la langue de
+// la machine ; une date ou une heure invalide donne un texte vide.
+QString FormaterDate(const QDate &date);
+QString FormaterHeure(const QTime &heure);
+
+// "16/04/2000 à 13:47".
 QString FormaterDateProgramme(const QDateTime &moment);
 
 // Date de dernière modification de l'exécutable ; vide si elle ne peut être lue.

@@ -1,5 +1,6 @@
 #include "AffichageScores.h"
 
+#include "Programme.h"
 #include "Series.h"
 
 namespace kalvoro {
@@ -28,13 +29,6 @@ constexpr std::array<Colonne, AffichageScores::NombreColonnes> Colonnes{{
     {1700, Alignement::Centre},
     {1200, Alignement::Centre},
 }};
-
-// La date comme un poste français l'écrit, quelle que soit la langue de la machine ; une date
-// absente reste une cellule vide.
-QString TexteDate(const QDate &date)
-{
-    return date.isValid() ? date.toString(QStringLiteral("dd/MM/yyyy")) : QString();
-}
 
 } // namespace
 
@@ -107,8 +101,8 @@ void AffichageScores::ViderLignes()
 
 void AffichageScores::EcrireLigne(const LigneScore &ligne)
 {
-    const std::array<QString, NombreColonnes> textes{ligne.PRENOM, ligne.NOM, TexteDate(ligne.DATE),
-                                                     QString::number(ligne.SCORE)};
+    const std::array<QString, NombreColonnes> textes{
+        ligne.PRENOM, ligne.NOM, FormaterDate(ligne.DATE), QString::number(ligne.SCORE)};
     for (int colonne = 0; colonne < NombreColonnes; ++colonne) {
         operations.ChoisirColonne(colonne);
         operations.EcrireCellule(textes[static_cast<std::size_t>(colonne)]);

@@ -1,5 +1,6 @@
 #include "BarreEtat.h"
 
+#include "Programme.h"
 #include "Twips.h"
 #include "Verrous.h"
 
@@ -79,8 +80,8 @@ void BarreEtat::Rafraichir()
     AllumerVoyant(PanneauMaj, EtatVerrou(Verrou::Majuscules).value_or(false));
     AllumerVoyant(PanneauNum, EtatVerrou(Verrou::Numerique).value_or(false));
     const QDateTime maintenant = horloge();
-    Panneau(PanneauDate)->setText(maintenant.toString(QStringLiteral("dd/MM/yyyy")));
-    Panneau(PanneauHeure)->setText(maintenant.toString(QStringLiteral("HH:mm")));
+    Panneau(PanneauDate)->setText(FormaterDate(maintenant.date()));
+    Panneau(PanneauHeure)->setText(FormaterHeure(maintenant.time()));
 }
 
 bool BarreEtat::eventFilter(QObject *objet, QEvent *evenement)

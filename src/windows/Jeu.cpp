@@ -62,7 +62,7 @@ bool Jeu::Form_Load()
     for (int i = 1; i <= 48; ++i)
         ActiverCellule(i, false);
     RemplirListeJeux(*this);
-    AfficheDate->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    AfficheDate->setText(FormaterDate(QDate::currentDate()));
     Quitter->setFocus();
     return true;
 }
