@@ -1,16 +1,16 @@
 # cmake -DSQLCIPHER=<shell sqlcipher> -DGRAINE=<graine.sql> -DDESTINATION=<.../Scores.dat>
-#       -P CreerScores.cmake
+#       -DMOT_DE_PASSE=<mot de passe> -P CreerScores.cmake
 # Écrit DESTINATION, chiffré avec le mot de passe du programme, à partir de la graine, et
 # seulement s'il n'existe pas : un fichier déjà là garde ses scores, octet pour octet.
 # Le fichier est d'abord écrit et vérifié à côté, puis renommé : jamais de Scores.dat à moitié
 # écrit.
-foreach(variable SQLCIPHER GRAINE DESTINATION)
+foreach(variable SQLCIPHER GRAINE DESTINATION MOT_DE_PASSE)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "CreerScores.cmake : la variable ${variable} manque.")
   endif()
 endforeach()
 
-set(cle "PRAGMA key = 'qzm472';")
+set(cle "PRAGMA key = '${MOT_DE_PASSE}';")
 
 if(EXISTS "${DESTINATION}")
   message(STATUS "Scores.dat existe déjà, il est laissé tel quel : ${DESTINATION}")

@@ -1,6 +1,7 @@
 #include "BaseScores.h"
 
 #include "ControlesScores.h"
+#include "MotDePasse.h"
 #include "Series.h"
 #include "Sqlite.h"
 
@@ -13,7 +14,7 @@ namespace kalvoro {
 namespace {
 
 // Le mot de passe du fichier, donné comme clé au chiffrement.
-const QByteArray MotDePasse = QByteArrayLiteral("qzm472");
+const QByteArray MotDePasse = QByteArrayLiteral(KALVORO_MOT_DE_PASSE);
 
 // Un autre exemplaire du programme peut être en train d'inscrire : on l'attend jusque-là.
 constexpr int DelaiOccupationMs = 5000;

@@ -178,6 +178,7 @@ private:
                                  {QStringLiteral("-DSQLCIPHER=" KALVORO_SQLCIPHER),
                                   QStringLiteral("-DGRAINE=" KALVORO_GRAINE),
                                   QStringLiteral("-DDESTINATION=") + destination,
+                                  QStringLiteral("-DMOT_DE_PASSE=") + essai::MotDePasse,
                                   QStringLiteral("-P"), QStringLiteral(KALVORO_CREER_SCORES)});
     }
 };
