@@ -7,9 +7,23 @@
 
 namespace kalvoro {
 
+QString CheminExecutable()
+{
+    // QCoreApplication ne répond qu'une fois construite ; /proc répond dès la première ligne.
+    const QString reel = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (!reel.isEmpty())
+        return reel;
+    return QCoreApplication::applicationFilePath();
+}
+
 QString DossierProgramme()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return QFileInfo(CheminExecutable()).absolutePath() + QLatin1Char('/');
+}
+
+QString CheminScores()
+{
+    return DossierProgramme() + QStringLiteral("Scores.dat");
 }
 
 QString NumeroVersion()
@@ -36,7 +50,7 @@ QString FormaterDateProgramme(const QDateTime &moment)
 
 std::optional<QDateTime> DateExecutable()
 {
-    const QFileInfo executable(QCoreApplication::applicationFilePath());
+    const QFileInfo executable(CheminExecutable());
     const QDateTime date = executable.lastModified();
     if (!executable.exists() || !date.isValid())
         return std::nullopt;

@@ -6,8 +6,15 @@
 namespace kalvoro {
 
 // Le dossier de l'exécutable, terminé par "/" : Scores.dat, l'aide et les documents y sont.
-// Jamais le dossier courant.
+// Jamais le dossier courant. Lisible avant QApplication et depuis un autre fil.
 QString DossierProgramme();
+
+// Le chemin réel de l'exécutable en cours, liens résolus.
+QString CheminExecutable();
+
+// Le Scores.dat que le programme ouvre au démarrage. Lisible avant QApplication et depuis un
+// autre fil : l'ouverture, longue à cause de la dérivation de la clé, commence dès main.
+QString CheminScores();
 
 // "1.7" : majeure, point, mineure, sans zéros de tête.
 QString NumeroVersion();

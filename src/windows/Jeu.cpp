@@ -91,7 +91,7 @@ bool Jeu::LireDateProgramme()
         SignalerEchecFatal(
             this, QStringLiteral("La date de dernière modification du programme %1 ne peut pas "
                                  "être lue : le fichier est absent ou illisible.")
-                      .arg(QDir::toNativeSeparators(QCoreApplication::applicationFilePath())));
+                      .arg(QDir::toNativeSeparators(CheminExecutable())));
         return false;
     }
     dateProgramme = FormaterDateProgramme(*date);
