@@ -21,7 +21,8 @@ struct Coordonnee {
 QList<Coordonnee> Coordonnees()
 {
     return {
-        {QStringLiteral("Adresse :"), QStringLiteral("Kalvoro, 12 rue des Tilleuls, 99000 Exempleville")},
+        {QStringLiteral("Adresse :"),
+         QStringLiteral("Kalvoro, 12 rue des Tilleuls, 99000 Exempleville")},
         {QStringLiteral("Téléphone :"), QStringLiteral("01 99 00 12 34")},
         {QStringLiteral("Fax :"), QStringLiteral("01 99 00 12 35")},
         {QStringLiteral("E-mail :"), QString::fromUtf8(AdresseEMail)},

@@ -210,12 +210,11 @@ private slots:
         }
         QCOMPARE(lignes.size(), 4); // adresse, téléphone, fax, e-mail
         for (int k = 1; k < lignes.size(); ++k)
-            QVERIFY2(colonnes[k] == colonnes[0],
-                     qPrintable(QStringLiteral("%1 (%2) et %3 (%4)")
-                                    .arg(lignes[0])
-                                    .arg(colonnes[0])
-                                    .arg(lignes[k])
-                                    .arg(colonnes[k])));
+            QVERIFY2(colonnes[k] == colonnes[0], qPrintable(QStringLiteral("%1 (%2) et %3 (%4)")
+                                                                .arg(lignes[0])
+                                                                .arg(colonnes[0])
+                                                                .arg(lignes[k])
+                                                                .arg(colonnes[k])));
     }
 
 private:

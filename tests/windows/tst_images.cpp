@@ -223,9 +223,12 @@ void TestImages::laFenetreAproposMontreLe2xDeSesImages_data()
     QTest::addColumn<QString>("controle");
     QTest::addColumn<QString>("chemin");
     QTest::addColumn<QSize>("taille");
-    QTest::newRow("emblème") << "Dessin4" << ":/images/embleme" << QSize(73, 75);
-    QTest::newRow("logo de Gelvo") << "Picture1" << ":/images/logo_gelvo" << QSize(192, 65);
-    QTest::newRow("bouton Quitter") << "Quitter" << ":/images/quitter" << QSize(41, 41);
+    QTest::newRow("emblème") << "Dessin4"
+                             << ":/images/embleme" << QSize(73, 75);
+    QTest::newRow("logo de Gelvo") << "Picture1"
+                                   << ":/images/logo_gelvo" << QSize(192, 65);
+    QTest::newRow("bouton Quitter") << "Quitter"
+                                    << ":/images/quitter" << QSize(41, 41);
 }
 
 // Une image chargée en simple QPixmap garde sa taille de fichier et Qt l'agrandit, floue.
