@@ -2,9 +2,11 @@
 
 #include "Version.h"
 
+#include <QFileInfo>
+
 namespace kalvoro {
 
-InfosVersion InfosVersion::DuProgramme()
+InfosVersion InfosVersion::DuProgramme(const QString &cheminExecutable)
 {
     InfosVersion infos;
     infos.NomProduit = QString::fromUtf8(fiche::NomProduit);
@@ -14,11 +16,9 @@ InfosVersion InfosVersion::DuProgramme()
     infos.Copyright = QString::fromUtf8(fiche::Copyright);
     infos.Organisation = QString::fromUtf8(fiche::Organisation);
     infos.MarquesLegales = QString::fromUtf8(fiche::MarquesLegales);
-    infos.NomExecutable = QString::fromUtf8(fiche::NomExecutable);
-#ifdef Q_OS_WIN
-    // Seul Windows donne une extension aux exécutables.
-    infos.NomExecutable += QStringLiteral(".exe");
-#endif
+    // Le fichier tel qu'il est, extension comprise s'il en a une : un joueur qui a renommé sa
+    // copie la reconnaît à son nouveau nom.
+    infos.NomExecutable = QFileInfo(cheminExecutable).fileName();
     return infos;
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "Programme.h"
+
 #include <QString>
 
 namespace kalvoro {
@@ -13,10 +15,13 @@ struct InfosVersion {
     QString Copyright;
     QString Organisation;
     QString MarquesLegales;
-    // Le nom du fichier exécutable tel qu'il est : "kalvoro" ici, "kalvoro.exe" sous Windows.
+    // Le nom du fichier exécutable tel qu'il s'appelle au moment où le programme tourne :
+    // "kalvoro" ici, "kalvoro.exe" sous Windows, le nouveau nom d'une copie renommée.
     QString NomExecutable;
 
-    static InfosVersion DuProgramme();
+    // La fiche du programme ; le nom de l'exécutable est pris du fichier donné, par défaut
+    // celui qui tourne.
+    static InfosVersion DuProgramme(const QString &cheminExecutable = CheminExecutable());
 };
 
 } // namespace kalvoro

@@ -6,6 +6,7 @@
 #include "Programme.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QShowEvent>
 #include <QTabWidget>
@@ -39,6 +40,14 @@ QUrl AdresseARemettre(const QString &nom)
     return QUrl::fromLocalFile(DossierProgramme() + nom);
 }
 
+// L'image faite pour la densité de l'écran du contrôle : sur un écran double, le fichier @2x
+// livré à côté, et non l'image simple agrandie, floue. QIcon sait choisir le bon fichier ;
+// QPixmap ne lit que celui qu'on lui nomme.
+QPixmap ImageALaDensite(const QWidget *controle, const QString &chemin, const QSize &taille)
+{
+    return QIcon(chemin).pixmap(taille, controle->devicePixelRatioF());
+}
+
 } // namespace
 
 Apropos::Apropos(const QString &numeroVersion, const QString &dateProgramme, QWidget *parent)
@@ -61,6 +70,7 @@ void Apropos::Form_Load()
     {
         const CurseurAttente attente;
         ConstruireOnglet();
+        ChargerImages();
         Onglet->move(0, 0);
         setFixedSize(Onglet->size());
         Titre->setText(Infos.NomProduit);
@@ -88,6 +98,15 @@ void Apropos::showEvent(QShowEvent *evenement)
         return;
     Onglet->setCurrentIndex(0);
     PlacerSurLesPages();
+    // La fenêtre connaît maintenant l'écran où elle s'ouvre, et donc sa densité.
+    ChargerImages();
+}
+
+void Apropos::ChargerImages()
+{
+    Dessin4->setPixmap(ImageALaDensite(Dessin4, QStringLiteral(":/images/embleme.png"), {73, 75}));
+    Picture1->setPixmap(
+        ImageALaDensite(Picture1, QStringLiteral(":/images/logo_gelvo.png"), {192, 65}));
 }
 
 void Apropos::Placer(QWidget *controle, const QRect &surOnglet)

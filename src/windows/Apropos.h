@@ -38,6 +38,7 @@ private:
     void Form_Load();
     void OuvrirDocument(const QString &nom);
 
+    void ChargerImages();
     void ConstruireOnglet();
     void ConstruirePresentation();
     void ConstruireTitre(QWidget *page);

@@ -13,6 +13,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace kalvoro {
 
 namespace {
@@ -51,6 +53,18 @@ QLabel *NouvelleEtiquette(QWidget *parent, const char *nom, const QRect &geometr
     return etiquette;
 }
 
+// Un seul taquet, juste après la plus large des rubriques des coordonnées : la tabulation de
+// chaque rubrique mène à la même colonne, quelle que soit la police. Avec des taquets réguliers,
+// une rubrique un peu plus courte que les autres s'arrêtait au taquet d'avant.
+void AlignerCoordonnees(QPlainTextEdit *texte)
+{
+    const QFontMetrics mesures = texte->fontMetrics();
+    int plusLarge = 0;
+    for (const QString &rubrique : apropos::RubriquesCoordonnees())
+        plusLarge = std::max(plusLarge, mesures.horizontalAdvance(rubrique));
+    texte->setTabStopDistance(plusLarge + 2 * mesures.averageCharWidth());
+}
+
 } // namespace
 
 void Apropos::ConstruireOnglet()
@@ -84,7 +98,6 @@ void Apropos::ConstruirePresentation()
     Panel3D3 = NouveauPanneau(page, "Panel3D3");
     Placer(Panel3D3, RectangleTwips(240, 2400, 1575, 1455));
     Dessin4 = NouvelleEtiquette(Panel3D3, "Dessin4", RectangleTwips(120, 120, 1335, 1245));
-    Dessin4->setPixmap(QPixmap(QStringLiteral(":/images/embleme.png")));
     Dessin4->setScaledContents(true);
 
     Quitter = new QPushButton(page);
@@ -150,6 +163,7 @@ void Apropos::ConstruireAssistance()
     QWidget *page = NouvellePage(QStringLiteral("Assistance technique"));
     Text1 = NouveauTexte(page, "Text1", RectangleTwips(240, 600, 6975, 2415));
     Text1->setPlainText(apropos::TexteAssistance());
+    AlignerCoordonnees(Text1);
     const QString eMail = QString::fromUtf8(apropos::AdresseEMail);
     const QString site = QString::fromUtf8(apropos::SiteAuteur);
     NouveauLien(page, "EMail", QStringLiteral("M'envoyer un E-Mail : ") + eMail,
@@ -178,7 +192,6 @@ void Apropos::ConstruireGelvo()
 {
     QWidget *page = NouvellePage(QStringLiteral("Gelvo"));
     Picture1 = NouvelleEtiquette(page, "Picture1", QRect());
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/logo_gelvo.png")));
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Remplir(Picture1, GrisClair);

@@ -13,6 +13,22 @@ QString Lignes(const QStringList &lignes)
     return lignes.join(FinDeLigne) + FinDeLigne;
 }
 
+struct Coordonnee {
+    QString Rubrique;
+    QString Valeur;
+};
+
+QList<Coordonnee> Coordonnees()
+{
+    return {
+        {QStringLiteral("Adresse :"),
+         QStringLiteral("Kalvoro, 12 rue des Tilleuls, 99000 Exempleville")},
+        {QStringLiteral("Téléphone :"), QStringLiteral("01 99 00 12 34")},
+        {QStringLiteral("Fax :"), QStringLiteral("01 99 00 12 35")},
+        {QStringLiteral("E-mail :"), QString::fromUtf8(AdresseEMail)},
+    };
+}
+
 } // namespace
 
 QString TexteHistorique(const QString &nomProduit)
@@ -33,8 +49,7 @@ QString TexteHistorique(const QString &nomProduit)
 
 QString TexteAssistance()
 {
-    const QString eMail = QString::fromUtf8(AdresseEMail);
-    return Lignes({
+    QStringList lignes = {
         QStringLiteral("ASSISTANCE TECHNIQUE :"),
         QString(),
         QStringLiteral("L'assistance technique de Kalvoro est gratuite. Elle est assurée par "
@@ -44,11 +59,18 @@ QString TexteAssistance()
                        "« Infos techniques ») et décrivez ce que vous faisiez quand le problème "
                        "est apparu."),
         QString(),
-        QStringLiteral("Adresse :\tKalvoro, 12 rue des Tilleuls, 99000 Exempleville"),
-        QStringLiteral("Téléphone :\t01 99 00 12 34"),
-        QStringLiteral("Fax :\t\t01 99 00 12 35"),
-        QStringLiteral("E-mail :\t\t") + eMail,
-    });
+    };
+    for (const Coordonnee &coordonnee : Coordonnees())
+        lignes << coordonnee.Rubrique + u'\t' + coordonnee.Valeur;
+    return Lignes(lignes);
+}
+
+QStringList RubriquesCoordonnees()
+{
+    QStringList rubriques;
+    for (const Coordonnee &coordonnee : Coordonnees())
+        rubriques << coordonnee.Rubrique;
+    return rubriques;
 }
 
 } // namespace kalvoro::apropos

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // Les textes fixes de la fenêtre À propos : adresses, historique des versions, assistance.
 namespace kalvoro::apropos {
@@ -21,6 +22,11 @@ inline constexpr const char *PrefixeOrganisation = "  Organisation :            
 QString TexteHistorique(const QString &nomProduit);
 
 // Les conditions d'assistance technique et les coordonnées de l'auteur ; lignes en CR LF.
+// Chaque coordonnée est une rubrique ("Adresse :"), une tabulation et sa valeur.
 QString TexteAssistance();
+
+// Les rubriques des coordonnées, telles que TexteAssistance les écrit : la fenêtre pose son
+// taquet de tabulation après la plus large, pour que les valeurs fassent une colonne.
+QStringList RubriquesCoordonnees();
 
 } // namespace kalvoro::apropos

@@ -193,6 +193,30 @@ private slots:
             QVERIFY2(bloc.layout()->lineCount() <= 1, qPrintable(bloc.text()));
     }
 
+    void lesCoordonneesDeLAuteurFontUneColonne()
+    {
+        const auto *text1 = Fenetre->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        QStringList lignes;
+        QList<int> colonnes;
+        for (QTextBlock bloc = text1->document()->begin(); bloc.isValid(); bloc = bloc.next()) {
+            static const QRegularExpression rubrique(QStringLiteral("^[^\t]+ :\t+"));
+            const QRegularExpressionMatch trouvee = rubrique.match(bloc.text());
+            if (!trouvee.hasMatch())
+                continue;
+            QTextCursor curseur(bloc);
+            curseur.setPosition(bloc.position() + trouvee.capturedLength());
+            lignes << bloc.text();
+            colonnes << text1->cursorRect(curseur).left();
+        }
+        QCOMPARE(lignes.size(), 4); // adresse, téléphone, fax, e-mail
+        for (int k = 1; k < lignes.size(); ++k)
+            QVERIFY2(colonnes[k] == colonnes[0], qPrintable(QStringLiteral("%1 (%2) et %3 (%4)")
+                                                                .arg(lignes[0])
+                                                                .arg(colonnes[0])
+                                                                .arg(lignes[k])
+                                                                .arg(colonnes[k])));
+    }
+
 private:
     FauxBureau Bureau;
     std::unique_ptr<Apropos> Fenetre;

@@ -1,8 +1,12 @@
+#include "Apropos.h"
+#include "FauxBureau.h"
 #include "Series.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLabel>
 #include <QPainter>
 #include <QSet>
 #include <QtTest>
@@ -114,6 +118,8 @@ private slots:
     void lesFacesDUneSerieSontDeuxADeuxDifferentesEtDifferentesDuDos_data();
     void lesFacesDUneSerieSontDeuxADeuxDifferentesEtDifferentesDuDos();
     void surUnEcranDenseQtPrendLe2x();
+    void laFenetreAproposMontreLe2xDeSesImages_data();
+    void laFenetreAproposMontreLe2xDeSesImages();
 };
 
 void TestImages::chaqueImageALaTailleEtLesCouleursVoulues_data()
@@ -210,6 +216,41 @@ void TestImages::surUnEcranDenseQtPrendLe2x()
         QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
                  attendue.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
+}
+
+void TestImages::laFenetreAproposMontreLe2xDeSesImages_data()
+{
+    QTest::addColumn<QString>("controle");
+    QTest::addColumn<QString>("chemin");
+    QTest::addColumn<QSize>("taille");
+    QTest::newRow("emblème") << "Dessin4"
+                             << ":/images/embleme" << QSize(73, 75);
+    QTest::newRow("logo de Gelvo") << "Picture1"
+                                   << ":/images/logo_gelvo" << QSize(192, 65);
+    QTest::newRow("bouton Quitter") << "Quitter"
+                                    << ":/images/quitter" << QSize(41, 41);
+}
+
+// Une image chargée en simple QPixmap garde sa taille de fichier et Qt l'agrandit, floue.
+void TestImages::laFenetreAproposMontreLe2xDeSesImages()
+{
+    QFETCH(QString, controle);
+    QFETCH(QString, chemin);
+    QFETCH(QSize, taille);
+    FauxBureau bureau;
+    Apropos fenetre(QStringLiteral("1.7"), QString(), InfosVersion(), bureau);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    const QWidget *widget = fenetre.findChild<QWidget *>(controle);
+    QPixmap montree;
+    if (const auto *etiquette = qobject_cast<const QLabel *>(widget))
+        montree = etiquette->pixmap();
+    else if (const auto *bouton = qobject_cast<const QAbstractButton *>(widget))
+        montree = bouton->icon().pixmap(bouton->iconSize(), widget->devicePixelRatioF());
+    QCOMPARE(montree.devicePixelRatio(), 2.0);
+    QCOMPARE(montree.deviceIndependentSize().toSize(), taille);
+    QCOMPARE(montree.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             Charger(chemin + "@2x.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 int main(int argc, char **argv)

@@ -5,12 +5,14 @@
 # On ne relance ce script que pour changer une image.
 #
 # Paquets Debian du rendu : librsvg2-bin (rsvg-convert), pngquant, imagemagick (planche),
-# fonts-liberation2 (texte du logo), fonts-dejavu-core (étiquettes de la planche), npm.
+# fonts-liberation2 (texte du logo), fonts-dejavu-core (étiquettes de la planche), npm, python3
+# (écarts de couleur des formes et simulation du daltonisme sur la planche).
 # Graphismes : paquet npm @twemoji/svg (Twemoji, CC-BY 4.0), installé dans un cache hors du dépôt
 # (build/rendu-images, ou $KALVORO_CACHE_IMAGES). Les formes géométriques, le dos des cartes,
 # l'icône, l'emblème et le logo sont dessinés ici (SVG à côté de ce script).
 #
-# Les images de 32 × 32 (faces, dos, icône) et leurs @2x sont réduites à 16 couleurs.
+# Les images de 32 × 32 (faces, dos, icône) et leurs @2x sont réduites à 16 couleurs ; celles de
+# la fenêtre À propos (emblème, Quitter, logo) gardent jusqu'à 256 couleurs.
 set -euo pipefail
 
 ici=$(cd "$(dirname "$0")" && pwd)
@@ -34,15 +36,15 @@ installer_twemoji() {
     fi
 }
 
-# Couleurs des formes : remplissage et contour plus sombre, bien distincts à 32 pixels.
+# Couleurs des formes (remplissage et contour plus sombre), lues dans couleurs_formes.tsv :
+# choisies pour rester distinctes aux yeux des daltoniens (ecarts_couleurs.py le vérifie).
 couleurs_forme() {
-    case $1 in
-    rouge) echo '#dd2e44 #a0041e' ;;
-    bleu) echo '#3b88c3 #1c5a8c' ;;
-    vert) echo '#5c9e31 #3e721d' ;;
-    jaune) echo '#ffcc33 #c69400' ;;
-    *) echo "couleur inconnue : $1" >&2; return 1 ;;
-    esac
+    local nom remplissage contour
+    while IFS=$'\t' read -r nom remplissage contour; do
+        [[ $nom == "$1" ]] && echo "$remplissage $contour" && return 0
+    done <"$ici/couleurs_formes.tsv"
+    echo "couleur inconnue : $1" >&2
+    return 1
 }
 
 trace_forme() {
@@ -131,26 +133,51 @@ rangee() {
 }
 
 planche() {
-    local dossier numero source nom titre courant="" rangees=() vignettes=()
+    local dossier numero source nom courant="" rangees=() vignettes=()
     while IFS=$'\t' read -r -u 3 dossier numero source nom; do
         [[ -z $dossier || $dossier == \#* ]] && continue
         if [[ $dossier != "$courant" && -n $courant ]]; then
-            rangee "$titre" "$travail/rangee-$courant.png" "${vignettes[@]}"
-            rangees+=("$travail/rangee-$courant.png")
+            rangees_serie "$courant" "${vignettes[@]}"
             vignettes=()
         fi
         courant=$dossier
-        titre="assets/images/$dossier"
         vignette "$images/$dossier/$numero.png" "$numero $nom" "$travail/v-$dossier-$numero.png"
         vignettes+=("$travail/v-$dossier-$numero.png")
     done 3<"$ici/faces.tsv"
-    rangee "$titre" "$travail/rangee-$courant.png" "${vignettes[@]}"
-    rangees+=("$travail/rangee-$courant.png")
+    rangees_serie "$courant" "${vignettes[@]}"
     planche_divers
     rangees+=("$travail/rangee-divers.png")
     mkdir -p "$depot/docs"
     convert "${rangees[@]}" -background white -append +repage +set date:create +set date:modify \
         -define png:exclude-chunks=date,time "$depot/docs/pictures.png"
+}
+
+# La rangée d'une série ; pour les formes, suivie des mêmes vignettes vues par des yeux
+# daltoniens, pour que chacun voie que les quatre couleurs y restent distinctes.
+rangees_serie() {
+    local dossier=$1 vision nom_vision vignette_simulee simulees
+    shift
+    rangee "assets/images/$dossier" "$travail/rangee-$dossier.png" "$@"
+    rangees+=("$travail/rangee-$dossier.png")
+    [[ $dossier == formes ]] || return 0
+    for vision in deuteranopie protanopie; do
+        simulees=()
+        for vignette_simulee in "$@"; do
+            simuler "$vision" "$vignette_simulee" "${vignette_simulee%.png}-$vision.png"
+            simulees+=("${vignette_simulee%.png}-$vision.png")
+        done
+        nom_vision=${vision/deuteranopie/deutéranopie}
+        rangee "assets/images/formes vues avec une $nom_vision (simulation de Machado 2009)" \
+            "$travail/rangee-formes-$vision.png" "${simulees[@]}"
+        rangees+=("$travail/rangee-formes-$vision.png")
+    done
+}
+
+# Une image vue par un daltonien : la matrice de Machado appliquée aux composantes linéaires.
+simuler() {
+    local matrice
+    matrice=$(python3 "$ici/ecarts_couleurs.py" --matrice "$1")
+    convert "$2" -colorspace RGB -color-matrix "${matrice//,/ }" -colorspace sRGB "$3"
 }
 
 # Dernière rangée : le dos, l'icône, et les images de la fenêtre À propos à leur taille réelle.
@@ -171,6 +198,7 @@ planche_divers() {
         "$travail/rangee-divers.png"
 }
 
+python3 "$ici/ecarts_couleurs.py"
 installer_twemoji
 rendre_faces
 rendre_divers
