@@ -16,12 +16,14 @@ bench: build
 # Installe ce que "make build" a construit, sous PREFIX (/usr/local par défaut) ; DESTDIR est
 # suivi comme d'ordinaire. Sans dépendance : "sudo make install" ne reconstruit rien en root.
 PREFIX ?= /usr/local
+# La liste des fichiers posés est gardée à part : les essais installent eux aussi, ailleurs.
 install:
 	cmake --install $(BUILD) --prefix $(PREFIX)
+	cp $(BUILD)/install_manifest.txt $(BUILD)/fichiers_installes.txt
 
 # Retire les fichiers installés, et eux seuls : les scores des joueurs restent chez eux.
 uninstall:
-	xargs -d '\n' rm -f -- < $(BUILD)/install_manifest.txt
+	xargs -d '\n' rm -f -- < $(BUILD)/fichiers_installes.txt
 
 # Le paquet Debian dans build/paquet/, puis l'avis de lintian s'il est là.
 paquet: build

@@ -1,7 +1,7 @@
 # L'installation (cmake --install, préfixe /usr/local par défaut) et le paquet Debian
 # (cpack -G DEB, make paquet). Le dossier de construction build/Kalvoro/ n'en dépend pas.
 #
-#   bin/kalvoro                                    l'exécutable
+#   games/kalvoro                                  l'exécutable, rangé avec les jeux
 #   share/kalvoro/                                 l'aide, les documents, le Scores.dat livré
 #   share/applications/kalvoro.desktop             l'entrée du menu
 #   share/icons/hicolor/{32x32,64x64,scalable}/    l'icône
@@ -33,6 +33,11 @@ foreach(nom kalvoro.6 changelog)
 endforeach()
 add_custom_target(kalvoro_livraison ALL DEPENDS ${KALVORO_COMPRESSES})
 
+# Liaison durcie comme celle des paquets Debian : la table des symboles est résolue puis
+# protégée en écriture dès le démarrage.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  target_link_options(kalvoro PRIVATE LINKER:-z,relro,-z,now)
+endif()
 install(TARGETS kalvoro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Le Scores.dat installé est toujours le neuf, tiré de la graine, jamais celui du dossier de
 # construction où l'on a pu jouer.
@@ -60,12 +65,15 @@ set(CPACK_PACKAGE_NAME kalvoro)
 set(CPACK_PACKAGE_VENDOR ${KALVORO_ORGANISATION})
 set(CPACK_PACKAGE_CONTACT "Kalvoro <assistance@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "jeu de mémoire en images")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Kalvoro est un jeu de mémoire en images pour un seul joueur : 48 cartes face cachée, \
-six séries de 24 images, deux cartes par tour. Le score est le nombre de tours joués ; \
-chaque série a son tableau des dix meilleurs scores, propre à chaque joueur.")
+# Lignes de moins de 80 colonnes : CPack ne les coupe pas.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Kalvoro est un jeu de mémoire en images pour un seul joueur : 48 cartes"
+  "face cachée, six séries de 24 images, deux cartes par tour. Le score est"
+  "le nombre de tours joués ; chaque série a son tableau des dix meilleurs"
+  "scores, propre à chaque joueur.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${KALVORO_PAQUETAGE}/Depouiller.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -18,6 +18,7 @@ echec() { echo "$*"; exit 1; }
 DESTDIR="$racine/dest" cmake --install "$construction" --prefix /usr/local >/dev/null
 prefixe="$racine/dest/usr/local"
 partage="$prefixe/share/kalvoro"
+executable=$(find "$prefixe" -type f -name kalvoro -perm -u+x)
 
 # Lance le programme, attend sa fenêtre, la ferme par Alt+Q ; le statut doit être 0.
 lancer_et_fermer() {
@@ -52,11 +53,11 @@ joueur)
   chmod -R a-w "$partage"
   empreinte=$(cd "$partage" && ls -A && sha256sum ./*)
   demarrer_xvfb
-  lancer_et_fermer "$prefixe/bin/kalvoro"
+  lancer_et_fermer "$executable"
   cmp "$partage/Scores.dat" "$donnees" || echec "la copie du joueur diffère du fichier livré"
   requete "$donnees" "UPDATE Animaux SET NOM = 'GARDE' WHERE rowid =
     (SELECT rowid FROM Animaux ORDER BY SCORE DESC LIMIT 1);"
-  lancer_et_fermer "$prefixe/bin/kalvoro"
+  lancer_et_fermer "$executable"
   [ "$(requete "$donnees" "SELECT count(*) FROM Animaux WHERE NOM = 'GARDE';")" = 1 ] ||
     echec "le deuxième lancement n'a pas gardé la ligne du joueur"
   [ "$(cd "$partage" && ls -A && sha256sum ./*)" = "$empreinte" ] || echec "share/kalvoro a changé"
