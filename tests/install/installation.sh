@@ -1,24 +1,19 @@
 #!/usr/bin/env bash
-# Le programme installé dans un DESTDIR temporaire, au préfixe /usr/local.
-#   installation.sh <construction> <mot de passe> fiches  l'entrée du menu et la fiche AppStream
-#                                                         passent leurs validateurs
-#   installation.sh <construction> <mot de passe> joueur  HOME neuf : la copie des scores du
-#     joueur paraît, identique au fichier livré, puis garde ses lignes ; share/kalvoro reste
-#     intact ; le dossier de construction garde, lui, son propre Scores.dat
+# installation.sh <construction> <mot de passe> fiches|joueur : le programme installé dans un
+# DESTDIR temporaire. fiches : l'entrée du menu et la fiche AppStream passent leurs validateurs.
+# joueur : avec un HOME neuf, la copie des scores du joueur paraît, identique au fichier livré,
+# puis garde ses lignes, sans que share/kalvoro change ; le dossier de construction garde, lui,
+# son propre Scores.dat.
 set -euo pipefail
 construction=$1
 cle="PRAGMA key = '$2';"
-cas=$3
 source "$(dirname "$0")/../../tools/xvfb-libre.sh"
-
 racine=$(mktemp -d)
-PROGRAMME=
-trap 'arreter_xvfb; rm -rf "$racine"' EXIT
+trap 'arreter_xvfb; chmod -R u+w "$racine"; rm -rf "$racine"' EXIT
 echec() { echo "$*"; exit 1; }
 DESTDIR="$racine/dest" cmake --install "$construction" --prefix /usr/local >/dev/null
 prefixe="$racine/dest/usr/local"
 partage="$prefixe/share/kalvoro"
-executable=$(find "$prefixe" -type f -name kalvoro -perm -u+x)
 
 # Lance le programme, attend sa fenêtre, la ferme par Alt+Q ; le statut doit être 0.
 lancer_et_fermer() {
@@ -29,15 +24,14 @@ lancer_et_fermer() {
   xdotool windowfocus --sync "$id" key alt+q
   wait "$programme" || echec "$1 s'est terminé avec le statut $?"
 }
+requete() { sqlcipher -batch -bail -cmd "$cle" "$donnees" "$1"; }
+empreinte() { (cd "$partage" && ls -A && sha256sum ./*); }
 
-requete() { sqlcipher -batch -bail -cmd "$cle" "$1" "$2"; }
-
-case "$cas" in
+case "$3" in
 fiches)
   entree="$prefixe/share/applications/kalvoro.desktop"
   desktop-file-validate "$entree"
   appstreamcli validate --no-net "$prefixe"/share/metainfo/*.metainfo.xml
-  # L'icône que nomme l'entrée existe à chaque taille, et la fiche désigne cette entrée.
   icone=$(sed -n 's/^Icon=//p' "$entree")
   for taille in 32x32/apps/$icone.png 64x64/apps/$icone.png scalable/apps/$icone.svg; do
     [ -f "$prefixe/share/icons/hicolor/$taille" ] || echec "icône $taille absente"
@@ -51,22 +45,22 @@ joueur)
   donnees="$HOME/.local/share/Kalvoro/Scores.dat"
   mkdir -p "$HOME"
   chmod -R a-w "$partage"
-  empreinte=$(cd "$partage" && ls -A && sha256sum ./*)
+  avant=$(empreinte)
   demarrer_xvfb
-  lancer_et_fermer "$executable"
+  lancer_et_fermer "$(find "$prefixe" -type f -name kalvoro -perm -u+x)"
   cmp "$partage/Scores.dat" "$donnees" || echec "la copie du joueur diffère du fichier livré"
-  requete "$donnees" "UPDATE Animaux SET NOM = 'GARDE' WHERE rowid =
+  requete "UPDATE Animaux SET NOM = 'GARDE' WHERE rowid =
     (SELECT rowid FROM Animaux ORDER BY SCORE DESC LIMIT 1);"
-  lancer_et_fermer "$executable"
-  [ "$(requete "$donnees" "SELECT count(*) FROM Animaux WHERE NOM = 'GARDE';")" = 1 ] ||
+  lancer_et_fermer "$(find "$prefixe" -type f -name kalvoro -perm -u+x)"
+  [ "$(requete "SELECT count(*) FROM Animaux WHERE NOM = 'GARDE';")" = 1 ] ||
     echec "le deuxième lancement n'a pas gardé la ligne du joueur"
-  [ "$(cd "$partage" && ls -A && sha256sum ./*)" = "$empreinte" ] || echec "share/kalvoro a changé"
+  [ "$(empreinte)" = "$avant" ] || echec "share/kalvoro a changé"
   chmod -R u+w "$partage"
   rm -rf "$HOME/.local"
   cp -r "$construction/Kalvoro" "$racine/portable"
   lancer_et_fermer "$racine/portable/kalvoro"
   [ ! -e "$HOME/.local/share/Kalvoro" ] || echec "le dossier portable a pris les scores du joueur"
   ;;
-*) echec "cas inconnu : $cas" ;;
+*) echec "cas inconnu : $3" ;;
 esac
-echo "essai $cas réussi"
+echo "essai $3 réussi"
