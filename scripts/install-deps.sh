@@ -9,6 +9,7 @@ paquets=(
   libx11-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick
   fonts-liberation2 fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev file
 )
 
 manquants=()

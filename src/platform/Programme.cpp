@@ -1,5 +1,6 @@
 #include "Programme.h"
 
+#include "Emplacements.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -18,12 +19,12 @@ QString CheminExecutable()
 
 QString DossierProgramme()
 {
-    return QFileInfo(CheminExecutable()).absolutePath() + QLatin1Char('/');
+    return EmplacementsDuProgramme().dossierFichiers;
 }
 
 QString CheminScores()
 {
-    return DossierProgramme() + QStringLiteral("Scores.dat");
+    return EmplacementsDuProgramme().scores;
 }
 
 QString NumeroVersion()

@@ -5,15 +5,18 @@
 
 namespace kalvoro {
 
-// Le dossier de l'exécutable, terminé par "/" : Scores.dat, l'aide et les documents y sont.
-// Jamais le dossier courant. Lisible avant QApplication et depuis un autre fil.
+// Le dossier des fichiers du programme, terminé par "/" : l'aide et les documents y sont.
+// C'est celui de l'exécutable quand il les tient, share/kalvoro quand le programme est
+// installé ; jamais le dossier courant. Lisible avant QApplication et depuis un autre fil.
 QString DossierProgramme();
 
 // Le chemin réel de l'exécutable en cours, liens résolus.
 QString CheminExecutable();
 
-// Le Scores.dat que le programme ouvre au démarrage. Lisible avant QApplication et depuis un
-// autre fil : l'ouverture, longue à cause de la dérivation de la clé, commence dès main.
+// Le Scores.dat que le programme ouvre au démarrage : celui du dossier du programme, ou la
+// copie propre au joueur (recopiée au premier appel) quand le programme est installé.
+// Lisible avant QApplication et depuis un autre fil : l'ouverture, longue à cause de la
+// dérivation de la clé, commence dès main.
 QString CheminScores();
 
 // "1.7" : majeure, point, mineure, sans zéros de tête.

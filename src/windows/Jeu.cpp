@@ -24,7 +24,7 @@ namespace kalvoro {
 
 OriginesJeu OriginesJeu::DuProgramme()
 {
-    return {DossierProgramme(), &DateExecutable};
+    return {DossierProgramme(), &DateExecutable, CheminScores()};
 }
 
 Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
@@ -69,7 +69,9 @@ bool Jeu::Form_Load()
 
 bool Jeu::OuvrirBaseScores()
 {
-    const QString chemin = origines.dossier + QStringLiteral("Scores.dat");
+    const QString chemin = origines.scores.isEmpty()
+                               ? origines.dossier + QStringLiteral("Scores.dat")
+                               : origines.scores;
     try {
         baseScores = fabrique(chemin);
     } catch (const ErreurScores &erreur) {

@@ -27,10 +27,12 @@ class ServiceAide;
 using FabriqueStock = std::function<std::unique_ptr<StockScores>(const QString &chemin)>;
 
 // D'où Jeu tire ce qu'il lit du système au démarrage : le dossier du programme (terminé par
-// "/") et la date de l'exécutable. Le programme prend les vrais ; les tests les choisissent.
+// "/"), la date de l'exécutable et le Scores.dat à ouvrir (vide : celui du dossier). Le
+// programme prend les vrais ; les tests les choisissent.
 struct OriginesJeu {
     QString dossier;
     std::function<std::optional<QDateTime>()> dateExecutable;
+    QString scores = {};
     static OriginesJeu DuProgramme();
 };
 

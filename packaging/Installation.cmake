@@ -1,0 +1,86 @@
+# L'installation (cmake --install, préfixe /usr/local par défaut) et le paquet Debian
+# (cpack -G DEB, make paquet). Le dossier de construction build/Kalvoro/ n'en dépend pas.
+#
+#   games/kalvoro                                  l'exécutable, rangé avec les jeux
+#   share/kalvoro/                                 l'aide, les documents, le Scores.dat livré
+#   share/applications/kalvoro.desktop             l'entrée du menu
+#   share/icons/hicolor/{32x32,64x64,scalable}/    l'icône
+#   share/metainfo/<id>.metainfo.xml               la fiche des logithèques
+#   share/man/man6/kalvoro.6.gz                    la page de manuel
+#   share/doc/kalvoro/{copyright,changelog.gz}     les licences et l'historique
+#
+# L'adresse du site est celle de la fenêtre A propos ; l'identifiant AppStream en est tiré, à
+# l'envers comme le veut la norme.
+set(KALVORO_SITE "https://www.example.net/kalvoro/")
+set(KALVORO_ID_APPSTREAM "net.example.www.kalvoro")
+set(KALVORO_LIVRAISON ${CMAKE_BINARY_DIR}/livraison)
+set(KALVORO_PARTAGE ${CMAKE_INSTALL_DATADIR}/kalvoro)
+set(KALVORO_PAQUETAGE ${CMAKE_CURRENT_LIST_DIR})
+
+configure_file(${KALVORO_PAQUETAGE}/kalvoro.metainfo.xml.in
+  ${KALVORO_LIVRAISON}/${KALVORO_ID_APPSTREAM}.metainfo.xml @ONLY)
+
+# Page de manuel et historique compressés comme Debian les attend (-n : sans date, le paquet
+# se refait à l'identique).
+find_program(KALVORO_GZIP gzip REQUIRED)
+set(KALVORO_COMPRESSES)
+foreach(nom kalvoro.6 changelog)
+  add_custom_command(OUTPUT ${KALVORO_LIVRAISON}/${nom}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${KALVORO_PAQUETAGE}/${nom} ${KALVORO_LIVRAISON}/${nom}
+    COMMAND ${KALVORO_GZIP} -9nf ${KALVORO_LIVRAISON}/${nom}
+    DEPENDS ${KALVORO_PAQUETAGE}/${nom} VERBATIM)
+  list(APPEND KALVORO_COMPRESSES ${KALVORO_LIVRAISON}/${nom}.gz)
+endforeach()
+add_custom_target(kalvoro_livraison ALL DEPENDS ${KALVORO_COMPRESSES})
+
+# Liaison durcie comme celle des paquets Debian : la table des symboles est résolue puis
+# protégée en écriture dès le démarrage.
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  target_link_options(kalvoro PRIVATE LINKER:-z,relro,-z,now)
+endif()
+install(TARGETS kalvoro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Le Scores.dat installé est toujours le neuf, tiré de la graine, jamais celui du dossier de
+# construction où l'on a pu jouer.
+install(FILES ${KALVORO_LIVRAISON}/Scores.dat DESTINATION ${KALVORO_PARTAGE})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/dossier/ DESTINATION ${KALVORO_PARTAGE})
+install(FILES ${KALVORO_PAQUETAGE}/kalvoro.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+set(KALVORO_ICONES ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/images/icone.png
+  DESTINATION ${KALVORO_ICONES}/32x32/apps RENAME kalvoro.png)
+install(FILES ${PROJECT_SOURCE_DIR}/assets/images/icone@2x.png
+  DESTINATION ${KALVORO_ICONES}/64x64/apps RENAME kalvoro.png)
+install(FILES ${PROJECT_SOURCE_DIR}/tools/images/icone.svg
+  DESTINATION ${KALVORO_ICONES}/scalable/apps RENAME kalvoro.svg)
+install(FILES ${KALVORO_LIVRAISON}/${KALVORO_ID_APPSTREAM}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${KALVORO_LIVRAISON}/kalvoro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${KALVORO_PAQUETAGE}/copyright ${KALVORO_LIVRAISON}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kalvoro)
+
+# Le paquet Debian. Les bibliothèques viennent de dpkg-shlibdeps ; le greffon d'affichage de
+# Qt, chargé à l'exécution, n'y paraît pas et s'ajoute à la main.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kalvoro)
+set(CPACK_PACKAGE_VENDOR ${KALVORO_ORGANISATION})
+set(CPACK_PACKAGE_CONTACT "Kalvoro <assistance@example.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "jeu de mémoire en images")
+# Lignes de moins de 80 colonnes : CPack ne les coupe pas.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Kalvoro est un jeu de mémoire en images pour un seul joueur : 48 cartes"
+  "face cachée, six séries de 24 images, deux cartes par tour. Le score est"
+  "le nombre de tours joués ; chaque série a son tableau des dix meilleurs"
+  "scores, propre à chaque joueur.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${KALVORO_PAQUETAGE}/Depouiller.cmake)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KALVORO_SITE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/paquet)
+include(CPack)

@@ -1,0 +1,151 @@
+#include "Emplacements.h"
+
+#include "Programme.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+#ifndef KALVORO_PARTAGE_RELATIF
+#define KALVORO_PARTAGE_RELATIF "../share/kalvoro"
+#endif
+
+namespace kalvoro {
+
+namespace {
+
+const QString NomScores = QStringLiteral("Scores.dat");
+const QString NomAide = QStringLiteral("Kalvoro.hlp");
+
+bool TientSesFichiers(const QString &dossier)
+{
+    return QFileInfo::exists(dossier + NomScores) || QFileInfo::exists(dossier + NomAide);
+}
+
+QString AvecBarre(const QString &dossier)
+{
+    return dossier.endsWith(QLatin1Char('/')) ? dossier : dossier + QLatin1Char('/');
+}
+
+// Le contenu écrit est-il bien sur le disque avant le renommage ? Sans cela, une coupure
+// pourrait laisser un Scores.dat vide à la place de la copie.
+bool EcrireSurDisque(QFile &fichier, const QByteArray &contenu)
+{
+    if (fichier.write(contenu) != contenu.size() || !fichier.flush())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::fsync(fichier.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
+bool RelireIdentique(const QString &chemin, const QByteArray &attendu)
+{
+    QFile relu(chemin);
+    return relu.open(QIODevice::ReadOnly) && relu.readAll() == attendu;
+}
+
+// Écrit la copie sous un nom provisoire unique et rend ce nom ; vide en cas d'échec.
+QString EcrireCopieProvisoire(const QString &dossier, const QByteArray &contenu)
+{
+    QTemporaryFile provisoire(dossier + NomScores + QStringLiteral(".copie-XXXXXX"));
+    provisoire.setAutoRemove(false);
+    if (!provisoire.open())
+        return {};
+    const QString chemin = provisoire.fileName();
+    const bool ecrit = EcrireSurDisque(provisoire, contenu);
+    provisoire.close();
+    if (ecrit && RelireIdentique(chemin, contenu))
+        return chemin;
+    QFile::remove(chemin);
+    return {};
+}
+
+// Pose la copie sous son nom sans jamais écraser un fichier déjà là. QFile::rename, s'il échoue,
+// recopie le contenu par-dessus la destination : un lien dur, lui, refuse une destination prise.
+bool RenommerSansEcraser(const QString &de, const QString &vers)
+{
+#ifdef Q_OS_UNIX
+    if (::link(QFile::encodeName(de).constData(), QFile::encodeName(vers).constData()) != 0)
+        return false;
+    QFile::remove(de);
+    return true;
+#else
+    return QFile::rename(de, vers);
+#endif
+}
+
+} // namespace
+
+Emplacements ResoudreEmplacements(const Lieux &lieux)
+{
+    const QString executable = AvecBarre(lieux.dossierExecutable);
+    const QString partage =
+        AvecBarre(QDir::cleanPath(executable + AvecBarre(lieux.partageRelatif)));
+    const bool installe = !TientSesFichiers(executable) && QFileInfo(partage).isDir();
+    Emplacements emplacements;
+    emplacements.dossierFichiers = installe ? partage : executable;
+    if (!installe && lieux.ecrivable(executable)) {
+        emplacements.scores = executable + NomScores;
+    } else {
+        emplacements.scores = AvecBarre(lieux.dossierDonnees) + NomScores;
+        emplacements.scoresLivres = emplacements.dossierFichiers + NomScores;
+    }
+    return emplacements;
+}
+
+QString PreparerScoresJoueur(const Emplacements &emplacements)
+{
+    if (emplacements.scoresLivres.isEmpty() || QFileInfo::exists(emplacements.scores))
+        return {};
+    const QString dossier = QFileInfo(emplacements.scores).absolutePath() + QLatin1Char('/');
+    QFile livre(emplacements.scoresLivres);
+    if (!livre.open(QIODevice::ReadOnly))
+        return QStringLiteral("Le fichier des scores livré « %1 » ne peut pas être lu : %2")
+            .arg(QDir::toNativeSeparators(livre.fileName()), livre.errorString());
+    const QByteArray contenu = livre.readAll();
+    const QString provisoire =
+        QDir().mkpath(dossier) ? EcrireCopieProvisoire(dossier, contenu) : QString();
+    if (provisoire.isEmpty())
+        return QStringLiteral("La copie de vos scores n'a pas pu être écrite dans le dossier "
+                              "« %1 ».")
+            .arg(QDir::toNativeSeparators(dossier));
+    // Si un autre exemplaire du programme a posé sa copie entre temps, c'est elle qui reste.
+    if (RenommerSansEcraser(provisoire, emplacements.scores))
+        return {};
+    QFile::remove(provisoire);
+    if (QFileInfo::exists(emplacements.scores))
+        return {};
+    return QStringLiteral("La copie de vos scores n'a pas pu être nommée « %1 ».")
+        .arg(QDir::toNativeSeparators(emplacements.scores));
+}
+
+const Emplacements &EmplacementsDuProgramme()
+{
+    // Une initialisation statique locale est sûre entre fils : le fil qui ouvre Scores.dat dès
+    // main et la fenêtre attendent la même copie, faite une seule fois.
+    static const Emplacements emplacements = [] {
+        const Lieux lieux{QFileInfo(CheminExecutable()).absolutePath(),
+                          QStringLiteral(KALVORO_PARTAGE_RELATIF),
+                          // Le dossier de données de l'application « Kalvoro », calculé sans
+                          // QApplication, dont le nom n'est pas encore connu quand ce code tourne.
+                          QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                              QStringLiteral("/Kalvoro"),
+                          [](const QString &dossier) { return QFileInfo(dossier).isWritable(); }};
+        const Emplacements resolus = ResoudreEmplacements(lieux);
+        const QString echec = PreparerScoresJoueur(resolus);
+        if (!echec.isEmpty())
+            qWarning("%s", qUtf8Printable(echec));
+        return resolus;
+    }();
+    return emplacements;
+}
+
+} // namespace kalvoro

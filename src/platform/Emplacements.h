@@ -1,0 +1,43 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+namespace kalvoro {
+
+// Ce que le programme voit de l'endroit où il tourne. Les dossiers se terminent par "/".
+struct Lieux {
+    QString dossierExecutable;
+    // Du dossier de l'exécutable installé vers ses fichiers : "../share/kalvoro" d'ordinaire.
+    QString partageRelatif;
+    // Le dossier de données du joueur, où va sa copie de Scores.dat.
+    QString dossierDonnees;
+    // Le joueur peut-il écrire dans ce dossier ?
+    std::function<bool(const QString &dossier)> ecrivable;
+};
+
+// Où le programme prend ses fichiers.
+struct Emplacements {
+    // L'aide et les documents, en lecture seule ; terminé par "/".
+    QString dossierFichiers;
+    // Le Scores.dat que le programme ouvre.
+    QString scores;
+    // Le Scores.dat livré à recopier d'abord vers scores ; vide quand scores s'ouvre en place.
+    QString scoresLivres;
+};
+
+// Un dossier qui contient ses fichiers (le dossier de construction, une copie, une installation
+// portable) sert tel quel, Scores.dat compris, si le joueur peut y écrire. Installé, le programme
+// lit ses fichiers dans share/kalvoro et ouvre la copie de Scores.dat propre au joueur ; de même
+// pour un dossier portable où il ne peut écrire : un dossier du système n'est jamais écrit.
+Emplacements ResoudreEmplacements(const Lieux &lieux);
+
+// Recopie le Scores.dat livré chez le joueur s'il n'y a pas encore le sien : sous un nom
+// provisoire, relu et comparé, puis renommé sans jamais écraser un fichier déjà là. Rend la
+// cause d'un échec en français, vide si tout va bien ou s'il n'y a rien à faire.
+QString PreparerScoresJoueur(const Emplacements &emplacements);
+
+// Les emplacements du programme en cours, résolus et préparés une seule fois. Utilisables
+// avant QApplication et depuis un autre fil.
+const Emplacements &EmplacementsDuProgramme();
+
+} // namespace kalvoro

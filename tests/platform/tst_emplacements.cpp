@@ -1,0 +1,103 @@
+#include "Emplacements.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kalvoro;
+
+// Une arborescence d'essai : bin/ (l'exécutable), share/kalvoro/, donnees/ (le joueur).
+class TestEmplacements : public QObject {
+    Q_OBJECT
+    QTemporaryDir racine;
+    QString Chemin(const QString &relatif) const { return racine.filePath(relatif); }
+    void Poser(const QString &relatif, const QByteArray &contenu = "livré") const
+    {
+        QDir().mkpath(QFileInfo(Chemin(relatif)).absolutePath());
+        QFile fichier(Chemin(relatif));
+        QVERIFY(fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size());
+    }
+    QByteArray Lire(const QString &relatif) const
+    {
+        QFile fichier(Chemin(relatif));
+        return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+    }
+    Emplacements Resoudre(bool binEcrivable = true) const
+    {
+        return ResoudreEmplacements({Chemin("bin"), "../share/kalvoro", Chemin("donnees"),
+                                     [=](const QString &) { return binEcrivable; }});
+    }
+    QString Relatif(const QString &chemin) const
+    {
+        return QDir(racine.path()).relativeFilePath(chemin);
+    }
+
+private slots:
+    void init() { QVERIFY(racine.isValid() && QDir().mkpath(Chemin("bin"))); }
+    void cleanup()
+    {
+        QFile::setPermissions(Chemin("share/kalvoro"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(racine.path()).removeRecursively();
+    }
+
+    void LeDossierQuiTientSesFichiersSertTelQuel_data()
+    {
+        QTest::addColumn<QStringList>("poses");
+        QTest::addColumn<bool>("binEcrivable");
+        QTest::addColumn<QStringList>("attendus"); // fichiers, scores, scores livrés
+        const QStringList livres{"share/kalvoro/Kalvoro.hlp", "share/kalvoro/Scores.dat"};
+        QTest::newRow("dossier de construction")
+            << QStringList{"bin/Scores.dat"} << true << QStringList{"bin", "bin/Scores.dat", ""};
+        QTest::newRow("copie portable sans Scores.dat : l'échec dira lequel manque")
+            << QStringList{"bin/Kalvoro.hlp"} + livres << true
+            << QStringList{"bin", "bin/Scores.dat", ""};
+        QTest::newRow("installé") << livres << true
+                                  << QStringList{"share/kalvoro", "donnees/Scores.dat",
+                                                 "share/kalvoro/Scores.dat"};
+        QTest::newRow("dossier portable où le joueur ne peut écrire")
+            << QStringList{"bin/Scores.dat", "bin/Kalvoro.hlp"} << false
+            << QStringList{"bin", "donnees/Scores.dat", "bin/Scores.dat"};
+    }
+    void LeDossierQuiTientSesFichiersSertTelQuel()
+    {
+        QFETCH(QStringList, poses);
+        QFETCH(bool, binEcrivable);
+        for (const QString &pose : poses)
+            Poser(pose);
+        const Emplacements resolus = Resoudre(binEcrivable);
+        const QString livres = resolus.scoresLivres.isEmpty() ? "" : Relatif(resolus.scoresLivres);
+        QTEST((QStringList{Relatif(resolus.dossierFichiers), Relatif(resolus.scores), livres}),
+              "attendus");
+    }
+
+    void LePremierLancementRecopieLeFichierLivreSansEcrireDansLePartage()
+    {
+        Poser("share/kalvoro/Scores.dat", QByteArray(5000, 'k'));
+        QFile::setPermissions(Chemin("share/kalvoro"), QFile::ReadOwner | QFile::ExeOwner);
+        QCOMPARE(PreparerScoresJoueur(Resoudre()), QString());
+        QCOMPARE(Lire("donnees/Scores.dat"), QByteArray(5000, 'k'));
+        QCOMPARE(QDir(Chemin("donnees")).entryList(QDir::Files), QStringList{"Scores.dat"});
+        QCOMPARE(QDir(Chemin("share/kalvoro")).entryList(QDir::Files), QStringList{"Scores.dat"});
+    }
+
+    void LesScoresDuJoueurNeSontJamaisRemplaces()
+    {
+        Poser("share/kalvoro/Scores.dat");
+        Poser("donnees/Scores.dat", "scores du joueur");
+        QCOMPARE(PreparerScoresJoueur(Resoudre()), QString());
+        QCOMPARE(Lire("donnees/Scores.dat"), QByteArray("scores du joueur"));
+    }
+
+    void UneCopieImpossibleEstDiteEtNeLaisseRien()
+    {
+        Poser("share/kalvoro/Scores.dat");
+        Poser("donnees", "un fichier là où le dossier devrait être");
+        const QString echec = PreparerScoresJoueur(Resoudre());
+        QVERIFY2(echec.contains(QDir::toNativeSeparators(Chemin("donnees"))), qPrintable(echec));
+        QCOMPARE(QDir(racine.path()).entryList(QDir::Files), QStringList{"donnees"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEmplacements)
+#include "tst_emplacements.moc"
