@@ -1,7 +1,9 @@
 #include "BaseScores.h"
 #include "EchecFatal.h"
 #include "Jeu.h"
+#include "OuvertureAnticipee.h"
 #include "Polices.h"
+#include "Programme.h"
 #include "Traductions.h"
 
 #include <QApplication>
@@ -36,12 +38,17 @@ public:
 
 int main(int argc, char *argv[])
 {
+    // La dérivation de la clé de Scores.dat, le plus long du démarrage, commence avant tout le
+    // reste sur un autre fil ; Form_Load la rejoint là où il ouvre le magasin.
+    kalvoro::OuvertureAnticipee ouverture(
+        kalvoro::CheminScores(),
+        [](const QString &chemin) -> std::unique_ptr<kalvoro::StockScores> {
+            return std::make_unique<kalvoro::BaseScores>(chemin);
+        });
     ApplicationKalvoro application(argc, argv);
     kalvoro::InstallerSubstitutionsPolices();
     kalvoro::InstallerTraductionsQt();
-    kalvoro::Jeu jeu([](const QString &chemin) -> std::unique_ptr<kalvoro::StockScores> {
-        return std::make_unique<kalvoro::BaseScores>(chemin);
-    });
+    kalvoro::Jeu jeu([&ouverture](const QString &chemin) { return ouverture.Prendre(chemin); });
     if (!jeu.Form_Load())
         return 1;
     jeu.show();

@@ -1,5 +1,6 @@
 #include "BaseScores.h"
 
+#include "CleScores.h"
 #include "ControlesScores.h"
 #include "MotDePasse.h"
 #include "Series.h"
@@ -47,7 +48,7 @@ BaseScores::~BaseScores() = default;
 void BaseScores::Ouvrir()
 {
     connexion = std::make_unique<Connexion>(chemin);
-    connexion->Cle(MotDePasse);
+    connexion->Cle(CleDeScores(connexion->Base(), MotDePasse));
     connexion->DelaiOccupation(DelaiOccupationMs);
     // Le moteur accepte n'importe quelle clé : c'est la première lecture qui la refuse, comme
     // elle refuserait une première page abîmée.
