@@ -9,11 +9,8 @@ namespace kalvoro {
 // ici, avec le sel lu dans l'en-tête du fichier, et donné au moteur comme clé brute (x'…').
 // Le résultat est celui que SQLCipher 3 obtiendrait lui-même (PBKDF2-HMAC-SHA1, 64 000 tours,
 // 32 octets) : les fichiers restent les mêmes ; mais sa dérivation passe par l'interface
-// générique d'OpenSSL, quatre fois plus lente, et c'est le plus long du démarrage. Si le sel
+// générique d'OpenSSL, trois fois plus lente, et c'est le plus long du démarrage. Si le sel
 // ne peut être lu, rend le mot de passe tel quel : le moteur dira ce qui ne va pas.
 QByteArray CleDeScores(sqlite3 *base, const QByteArray &motDePasse);
-
-// PBKDF2 avec HMAC-SHA1 (RFC 2898).
-QByteArray Pbkdf2Sha1(const QByteArray &motDePasse, const QByteArray &sel, int tours, int longueur);
 
 } // namespace kalvoro
