@@ -70,8 +70,9 @@ void Partie::Annuler_Click()
         tempo = 0;
         fenetre.ArreterMinuterie();
     }
-    fenetre.ActiverAnnuler(false);
+    // La liste d'abord : Annuler désactivé lui laisse le focus, au lieu de l'envoyer sur Aide.
     fenetre.ActiverListeJeux(true);
+    fenetre.ActiverAnnuler(false);
     for (int i = 1; i <= NombreCellules; ++i) {
         fenetre.MontrerCellule(i, true);
         fenetre.ActiverCellule(i, false);

@@ -113,6 +113,7 @@ void Jeu::SansEchec(const std::function<void()> &action)
 
 void Jeu::Bouton_Click(int i)
 {
+    derniereCellule = i;
     SansEchec([this, i] { partie.Bouton_Click(i); });
 }
 

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -88,6 +89,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *evenement) override;
+    // Les touches et la molette sur les cellules, Annuler et ListeJeux (JeuClavier.cpp).
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
     void CreerPlateau();
@@ -97,6 +100,11 @@ private:
     bool OuvrirBaseScores();
     bool LireDateProgramme();
     const QIcon &Icone(const QString &chemin);
+    // Le focus déplacé par le programme, avec son cadre visible comme après une tabulation.
+    void DonnerFocus(QWidget *controle);
+    bool CelluleJouable(int i) const;
+    bool FlecheSurCellule(int i, const QKeyEvent &touche);
+    bool ToucheSurAnnuler(const QKeyEvent &touche);
     // Exécute une action qui touche au magasin : un échec de Scores.dat est fatal, jamais un
     // plantage.
     void SansEchec(const std::function<void()> &action);
@@ -118,6 +126,7 @@ private:
     QString numeroVersion;
     QString dateProgramme;
     QHash<QString, QIcon> icones;
+    int derniereCellule = 1; // la dernière cellule jouée, où les flèches ramènent le focus
     Partie partie;
 };
 

@@ -3,6 +3,7 @@
 #include "Jeu.h"
 
 #include "BarreEtat.h"
+#include "Cadre3D.h"
 #include "Polices.h"
 #include "Twips.h"
 
@@ -47,7 +48,7 @@ QLabel *CreerEtiquette(const QString &nom, QWidget *cadre, double points, const 
 
 QGroupBox *CreerCadre(const QString &nom, const QString &titre, const QRect &place, QWidget *parent)
 {
-    auto *cadre = new QGroupBox(titre, parent);
+    auto *cadre = new Cadre3D(titre, parent);
     cadre->setObjectName(nom);
     cadre->setGeometry(place);
     return cadre;
@@ -72,6 +73,8 @@ void Jeu::CreerPlateau()
         cellule->setGeometry(PlaceCellule(i));
         cellule->setIconSize(QSize(TailleImage, TailleImage));
         cellule->setAutoDefault(false);
+        cellule->setAccessibleName(QStringLiteral("Carte %1, face cachée").arg(i));
+        cellule->installEventFilter(this);
         connect(cellule, &QPushButton::clicked, this, [this, i] { Bouton_Click(i); });
         Bouton[i] = cellule;
     }
@@ -89,6 +92,9 @@ void Jeu::CreerCadres()
     ListeJeux->setObjectName(QStringLiteral("ListeJeux"));
     ListeJeux->setEditable(false);
     ListeJeux->setGeometry(RectangleTwips(120, 360, 1215, 315));
+    // La molette ne donne pas le focus à la liste : passer dessus ne choisit rien.
+    ListeJeux->setFocusPolicy(Qt::StrongFocus);
+    ListeJeux->installEventFilter(this);
     connect(ListeJeux, &QComboBox::activated, this, &Jeu::ListeJeux_Click);
     Frame4 = CreerCadre(QStringLiteral("Frame4"), QStringLiteral("Meilleur score"),
                         RectangleTwips(7800, 1800, 1455, 735), this);
@@ -105,6 +111,7 @@ void Jeu::CreerCommandes()
     Command1 = CreerBouton(QStringLiteral("Command1"), QStringLiteral("&A propos"), 4440, this);
     Aide = CreerBouton(QStringLiteral("Aide"), QStringLiteral("&Aide"), 4920, this);
     Quitter = CreerBouton(QStringLiteral("Quitter"), QStringLiteral("&Quitter"), 5400, this);
+    Annuler->installEventFilter(this);
     connect(Annuler, &QPushButton::clicked, this, &Jeu::Annuler_Click);
     connect(Scores, &QPushButton::clicked, this, &Jeu::Scores_Click);
     connect(Command1, &QPushButton::clicked, this, &Jeu::Command1_Click);
@@ -114,6 +121,9 @@ void Jeu::CreerCommandes()
     Minuterie = new QTimer(this);
     Minuterie->setObjectName(QStringLiteral("Minuterie"));
     Minuterie->setInterval(100);
+    // Une minuterie grossière peut sonner jusqu'à 5 % en avance : la pause d'un tour
+    // durerait moins de 800 ms.
+    Minuterie->setTimerType(Qt::PreciseTimer);
     connect(Minuterie, &QTimer::timeout, this, &Jeu::Minuterie_Timer);
 
     Barre = new BarreEtat(this);

@@ -2,16 +2,47 @@
 #include "Jeu.h"
 
 #include "Enregistre.h"
+#include "NomsImages.h"
 
 #include "Series.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 namespace kalvoro {
+
+namespace {
+
+// Une boîte Oui/Non n'a pas de bouton d'annulation : ni Échap ni sa case de fermeture ne
+// répondent à la place du joueur, seuls Oui et Non le font.
+class SansEchappement : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override
+    {
+        if (evenement->type() == QEvent::Close) {
+            evenement->ignore();
+            return true;
+        }
+        if (evenement->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(evenement)->matches(QKeySequence::Cancel))
+            return true;
+        return QObject::eventFilter(objet, evenement);
+    }
+};
+
+QString NomCellule(int cellule, const QString &image)
+{
+    return QStringLiteral("Carte %1, %2").arg(cellule).arg(image);
+}
+
+} // namespace
 
 // ---- Le plateau -------------------------------------------------------------------------
 
@@ -36,19 +67,34 @@ void Jeu::AfficherFace(int cellule, int numeroCarte, int serie)
     if (!laSerie || numeroCarte < 1 || numeroCarte > 48)
         return;
     const int face = (numeroCarte - 1) % 24 + 1;
-    Bouton.at(cellule)->setIcon(Icone(QStringLiteral(":/images/%1/%2.png")
-                                          .arg(QString::fromUtf8(laSerie->Dossier))
-                                          .arg(face, 2, 10, QLatin1Char('0'))));
+    const QString dossier = QString::fromUtf8(laSerie->Dossier);
+    QPushButton *bouton = Bouton.at(cellule);
+    bouton->setIcon(Icone(
+        QStringLiteral(":/images/%1/%2.png").arg(dossier).arg(face, 2, 10, QLatin1Char('0'))));
+    const QString nom = NomImage(dossier, face);
+    bouton->setAccessibleName(
+        NomCellule(cellule, nom.isEmpty() ? QStringLiteral("face visible") : nom));
 }
 
 void Jeu::AfficherDos(int cellule)
 {
     Bouton.at(cellule)->setIcon(Icone(QStringLiteral(":/images/dos.png")));
+    Bouton.at(cellule)->setAccessibleName(NomCellule(cellule, QStringLiteral("face cachée")));
 }
 
 void Jeu::ActiverCellule(int cellule, bool actif)
 {
-    Bouton.at(cellule)->setEnabled(actif);
+    QPushButton *bouton = Bouton.at(cellule);
+    // Une cellule désactivée qui tient le focus le passerait à la suivante de la tabulation,
+    // Quitter, où une barre d'espace égarée finirait le programme : il va d'abord là où le
+    // joueur agit ensuite.
+    if (!actif && focusWidget() == bouton) {
+        if (Annuler->isEnabled())
+            DonnerFocus(Annuler);
+        else if (ListeJeux->isEnabled())
+            DonnerFocus(ListeJeux);
+    }
+    bouton->setEnabled(actif);
 }
 
 void Jeu::MontrerCellule(int cellule, bool visible)
@@ -106,7 +152,7 @@ void Jeu::ActiverAnnuler(bool actif)
 
 void Jeu::DonnerFocusAnnuler()
 {
-    Annuler->setFocus();
+    DonnerFocus(Annuler);
 }
 
 void Jeu::DemarrerMinuterie()
@@ -129,6 +175,8 @@ int Jeu::QuestionOuiNon(const QString &titre, const QString &texte)
     QMessageBox boite(QMessageBox::Information, titre, texte, QMessageBox::Yes | QMessageBox::No,
                       this);
     boite.setDefaultButton(QMessageBox::Yes);
+    SansEchappement filtre;
+    boite.installEventFilter(&filtre);
     return boite.exec() == QMessageBox::Yes ? ReponseOui : ReponseNon;
 }
 

@@ -1,0 +1,150 @@
+// Le clavier et la molette sur la vraie fenêtre Jeu : le focus pendant la pause, la boîte de
+// fin de partie, la molette sur la liste des séries, les flèches sur le plateau.
+#include "BancJeu.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+
+using namespace kalvoro;
+
+class TestJeuClavier : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne_data();
+    void pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne();
+    void finDePartie_nEcouteQueOuiEtNon();
+    void molette_surLaListeSansFocus_neChoisitRien();
+    void fleches_parcourentLePlateau_data();
+    void fleches_parcourentLePlateau();
+};
+
+void TestJeuClavier::pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne_data()
+{
+    QTest::addColumn<bool>("auClavier");
+    QTest::newRow("seconde carte à la souris") << false;
+    QTest::newRow("seconde carte à la barre d'espace") << true;
+}
+
+void TestJeuClavier::pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne()
+{
+    QFETCH(bool, auClavier);
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    banc.ChoisirSerie(1);
+    banc.Cliquer(1);
+    if (auClavier) {
+        banc.Cellule(2)->setFocus();
+        QTest::keyClick(banc.Cellule(2), Qt::Key_Space);
+    } else {
+        banc.Cliquer(2);
+    }
+    auto *annuler = banc.Controle<QPushButton>(QStringLiteral("Annuler"));
+    QVERIFY(banc.jeu->LaPartie().EnPause());
+    QCOMPARE(banc.jeu->focusWidget(), annuler);
+    QTest::keyClick(banc.jeu->focusWidget(), Qt::Key_Space);
+
+    QVERIFY(banc.jeu->isVisible());
+    QVERIFY(banc.jeu->LaPartie().EnPause());
+    QCOMPARE(banc.jeu->LaPartie().NbClics(), 2);
+    QCOMPARE(banc.TicsJusquALaFinDeLaPause(), 8);
+    QCOMPARE(banc.jeu->focusWidget(), annuler);
+    // Le focus posé par le programme se voit, comme après une tabulation.
+    QVERIFY(banc.jeu->testAttribute(Qt::WA_KeyboardFocusChange));
+}
+
+void TestJeuClavier::finDePartie_nEcouteQueOuiEtNon()
+{
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    banc.ChoisirSerie(1);
+    bool ouverteApresEchap = false, ouverteApresFermeture = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(boite);
+        QTest::keyClick(boite, Qt::Key_Escape);
+        ouverteApresEchap = boite->isVisible();
+        QCloseEvent fermeture; // la case de fermeture de la barre de titre
+        QSpontaneKeyEvent::setSpontaneous(&fermeture);
+        QCoreApplication::sendEvent(boite, &fermeture);
+        ouverteApresFermeture = boite->isVisible();
+        boite->button(QMessageBox::No)->click();
+    });
+    QVERIFY(banc.JouerPartie());
+    QVERIFY(ouverteApresEchap);
+    QVERIFY(ouverteApresFermeture);
+    QVERIFY(!banc.Cellule(1)->isEnabled()); // Non a remis le plateau au repos
+}
+
+void TestJeuClavier::molette_surLaListeSansFocus_neChoisitRien()
+{
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    auto *liste = banc.Controle<QComboBox>(QStringLiteral("ListeJeux"));
+    const QPointF milieu = liste->rect().center();
+    QWheelEvent molette(milieu, liste->mapToGlobal(milieu), {}, {0, -120}, Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&molette);
+    QCoreApplication::sendEvent(liste, &molette);
+    QCOMPARE(liste->currentIndex(), -1);
+    QVERIFY(!banc.Cellule(1)->isEnabled());
+
+    // La liste qui a le focus se choisit toujours aux flèches.
+    liste->setFocus();
+    QTest::keyClick(liste, Qt::Key_Down);
+    QCOMPARE(liste->currentIndex(), 0);
+    QVERIFY(banc.Cellule(1)->isEnabled());
+}
+
+void TestJeuClavier::fleches_parcourentLePlateau_data()
+{
+    QTest::addColumn<QList<int>>("cachees");
+    QTest::addColumn<int>("depart");
+    QTest::addColumn<int>("touche");
+    QTest::addColumn<int>("arrivee");
+    QTest::newRow("gauche au début reste sur le plateau")
+        << QList<int>{} << 1 << int(Qt::Key_Left) << 1;
+    QTest::newRow("bas au bord reste sur le plateau")
+        << QList<int>{} << 44 << int(Qt::Key_Down) << 44;
+    QTest::newRow("bas saute une cellule cachée") << QList<int>{12} << 4 << int(Qt::Key_Down) << 20;
+    // ....... 8      la rangée du haut n'a plus que la cellule 8 : le haut y mène
+    // . 10 ...
+    QTest::newRow("haut vers la plus proche de la rangée")
+        << QList<int>{1, 2, 3, 4, 5, 6, 7} << 10 << int(Qt::Key_Up) << 8;
+}
+
+void TestJeuClavier::fleches_parcourentLePlateau()
+{
+    QFETCH(QList<int>, cachees);
+    QFETCH(int, depart);
+    QFETCH(int, touche);
+    QFETCH(int, arrivee);
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    banc.ChoisirSerie(1);
+    for (int i : cachees)
+        banc.jeu->MontrerCellule(i, false);
+    // La carte de départ se retourne à la barre d'espace ; le focus part sur Annuler, et la
+    // flèche le ramène d'abord à la dernière carte jouée.
+    banc.Cellule(depart)->setFocus();
+    QTest::keyClick(banc.Cellule(depart), Qt::Key_Space);
+    QCOMPARE(banc.jeu->LaPartie().NbRetournees(), 1);
+    QTest::keyClick(banc.jeu->focusWidget(), Qt::Key(touche));
+    QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(depart));
+
+    QTest::keyClick(banc.Cellule(depart), Qt::Key(touche));
+    QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(arrivee));
+    // Le lecteur d'écran lit le nom de l'image montrée, celui du fichier qui la dessine.
+    QFile faces(qEnvironmentVariable("KALVORO_SOURCES") + "/tools/images/faces.tsv");
+    QVERIFY(faces.open(QIODevice::ReadOnly));
+    const int face = (depart - 1) % 24 + 1; // la donne forcée pose la carte k sur la cellule k
+    const QString entete = QStringLiteral("animaux\t%1\t").arg(face, 2, 10, QChar('0'));
+    const QString ligne = QString::fromUtf8(faces.readAll()).section(entete, 1).section('\n', 0, 0);
+    QCOMPARE(banc.Cellule(depart)->accessibleName(),
+             QStringLiteral("Carte %1, %2").arg(depart).arg(ligne.section('\t', 1)));
+}
+
+QTEST_MAIN(TestJeuClavier)
+#include "tst_jeu_clavier.moc"
