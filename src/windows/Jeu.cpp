@@ -63,7 +63,7 @@ bool Jeu::Form_Load()
         ActiverCellule(i, false);
     RemplirListeJeux(*this);
     AfficheDate->setText(FormaterDate(QDate::currentDate()));
-    Quitter->setFocus();
+    DonnerFocus(Quitter);
     return true;
 }
 

@@ -51,11 +51,11 @@ const QIcon &Jeu::Icone(const QString &chemin)
     auto trouvee = icones.find(chemin);
     if (trouvee == icones.end()) {
         // Une carte sur une cellule désactivée (la pause d'un tour) garde ses vraies couleurs :
-        // le mode désactivé reçoit l'image normale au lieu de sa version grisée.
-        const QPixmap image(chemin);
+        // le mode désactivé reçoit l'image normale au lieu de sa version grisée. Par fichier et
+        // non par QPixmap : QIcon prend aussi le @2x livré, net sur un écran dense.
         QIcon icone;
-        icone.addPixmap(image, QIcon::Normal);
-        icone.addPixmap(image, QIcon::Disabled);
+        icone.addFile(chemin, QSize(), QIcon::Normal);
+        icone.addFile(chemin, QSize(), QIcon::Disabled);
         trouvee = icones.insert(chemin, icone);
     }
     return *trouvee;

@@ -1,5 +1,6 @@
 #include "Apropos.h"
 #include "FauxBureau.h"
+#include "Jeu.h"
 #include "Series.h"
 
 #include <QAbstractButton>
@@ -8,6 +9,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QSet>
 #include <QtTest>
 
@@ -120,6 +122,7 @@ private slots:
     void surUnEcranDenseQtPrendLe2x();
     void laFenetreAproposMontreLe2xDeSesImages_data();
     void laFenetreAproposMontreLe2xDeSesImages();
+    void uneCelluleMontreLe2xActiveOuNon();
 };
 
 void TestImages::chaqueImageALaTailleEtLesCouleursVoulues_data()
@@ -251,6 +254,21 @@ void TestImages::laFenetreAproposMontreLe2xDeSesImages()
     QCOMPARE(montree.deviceIndependentSize().toSize(), taille);
     QCOMPARE(montree.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
              Charger(chemin + "@2x.png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// Pendant la pause, les deux cartes retournées sont sur des cellules désactivées : nettes aussi.
+void TestImages::uneCelluleMontreLe2xActiveOuNon()
+{
+    Jeu jeu(FabriqueStock{});
+    jeu.AfficherDos(1);
+    const auto *cellule = jeu.findChild<QPushButton *>(QStringLiteral("Bouton1"));
+    QVERIFY(cellule);
+    const QImage attendue =
+        Charger(":/images/dos@2x.png").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+        const QPixmap montree = cellule->icon().pixmap(cellule->iconSize(), 2.0, mode);
+        QCOMPARE(montree.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), attendue);
+    }
 }
 
 int main(int argc, char **argv)
