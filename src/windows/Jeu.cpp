@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTimer>
 
 namespace kalvoro {
@@ -162,6 +163,14 @@ void Jeu::Minuterie_Timer()
     if (QApplication::activeModalWidget())
         return;
     partie.Minuterie_Timer();
+}
+
+void Jeu::showEvent(QShowEvent *evenement)
+{
+    QWidget::showEvent(evenement);
+    // Qt oublie à l'affichage que le focus a été placé par le programme : le joueur au clavier
+    // doit voir dès l'ouverture que la barre d'espace agirait sur Quitter.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void Jeu::closeEvent(QCloseEvent *evenement)

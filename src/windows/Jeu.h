@@ -89,6 +89,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *evenement) override;
+    void showEvent(QShowEvent *evenement) override;
     // Les touches et la molette sur les cellules, Annuler et ListeJeux (JeuClavier.cpp).
     bool eventFilter(QObject *objet, QEvent *evenement) override;
 

@@ -56,6 +56,8 @@ void TestJeu::demarrage_laisseLePlateauAuRepos()
     QCOMPARE(banc.Controle<QLabel>(QStringLiteral("AfficheDate"))->text(),
              QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
     QCOMPARE(banc.jeu->focusWidget(), banc.Controle<QPushButton>(QStringLiteral("Quitter")));
+    // Le cadre du focus se voit dès l'ouverture : la barre d'espace agirait sur Quitter.
+    QVERIFY(banc.jeu->testAttribute(Qt::WA_KeyboardFocusChange));
     QVERIFY(banc.echecs.isEmpty());
 }
 
