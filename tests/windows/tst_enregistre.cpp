@@ -1,6 +1,7 @@
 #include "Enregistre.h"
 #include "FausseSaisie.h"
 #include "FauxStock.h"
+#include "ZoneSaisie.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -154,8 +155,8 @@ private slots:
         QCOMPARE(dialogue->minimumSize(), QSize(361, 160));
         QCOMPARE(dialogue->maximumSize(), QSize(361, 160));
         QCOMPARE(dialogue->palette().color(QPalette::Window), QColor(192, 192, 192));
-        QCOMPARE(Zone("Prenom")->maxLength(), 20);
-        QCOMPARE(Zone("Nom")->maxLength(), 25);
+        QCOMPARE(dialogue->findChild<ZoneSaisie *>("Prenom")->LongueurMaxCaracteres(), 20);
+        QCOMPARE(dialogue->findChild<ZoneSaisie *>("Nom")->LongueurMaxCaracteres(), 25);
         QCOMPARE(Zone("Prenom")->text(), QString());
         for (const char *nom : {"Annuler", "Valider"}) {
             auto *bouton = Controle<QPushButton>(nom);
