@@ -205,6 +205,41 @@ private slots:
         QCOMPARE(stock.ListerScores(Cinema).last().SCORE, 31);
     }
 
+    // Réessayer reprend où le fichier occupé a arrêté : un score déjà inscrit ne l'est pas deux
+    // fois. Annuler laisse le dialogue ouvert et le score en cours intact.
+    void unFichierOccupeSeReessaieSansInscrireDeuxFois_data()
+    {
+        QTest::addColumn<QString>("occupee");
+        QTest::addColumn<bool>("reessayer");
+        QTest::addColumn<QStringList>("appels");
+        const QString pire = "LirePlusMauvaisScore Cinéma",
+                      remplacer = "RemplacerPlusMauvais Cinéma",
+                      meilleur = "LireMeilleurScore Cinéma";
+        QTest::newRow("occupé après l'inscription, Réessayer")
+            << "LireMeilleurScore" << true << QStringList{pire, remplacer, meilleur, meilleur};
+        QTest::newRow("occupé avant, Réessayer")
+            << "RemplacerPlusMauvais" << true
+            << QStringList{pire, remplacer, pire, remplacer, meilleur};
+        QTest::newRow("occupé avant, Annuler")
+            << "RemplacerPlusMauvais" << false << QStringList{pire, remplacer};
+    }
+    void unFichierOccupeSeReessaieSansInscrireDeuxFois()
+    {
+        QFETCH(QString, occupee);
+        QFETCH(bool, reessayer);
+        QFETCH(QStringList, appels);
+        stock.OccupeUneFois = QStringList{occupee};
+        dialogue.ReponsesReessai = {reessayer};
+        SaisieScore saisie(dialogue, jeu, stock);
+        Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
+        saisie.Valider_Click();
+        QCOMPARE(stock.Appels, appels);
+        QCOMPARE(dialogue.Reessais.size(), 1);
+        QVERIFY(dialogue.Messages.isEmpty());
+        QCOMPARE(dialogue.Fermee, reessayer);
+        QCOMPARE(jeu.ScoreEnCours, reessayer ? QString() : QStringLiteral("30"));
+    }
+
     void annulerNEcritRienEtVideLeScoreEnCours()
     {
         SaisieScore saisie(dialogue, jeu, stock);
