@@ -45,7 +45,7 @@ bool ProposerReessai(QWidget *parent, const QString &texte)
     boite.setObjectName(QStringLiteral("FichierOccupe"));
     boite.setTextFormat(Qt::PlainText); // le chemin et les noms ne sont jamais lus en HTML
     QPushButton *reessayer = boite.addButton(QStringLiteral("&Réessayer"), QMessageBox::AcceptRole);
-    boite.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole);
+    boite.setEscapeButton(boite.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole));
     boite.setDefaultButton(reessayer);
     boite.exec();
     return boite.clickedButton() == reessayer;
