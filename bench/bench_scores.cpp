@@ -1,6 +1,7 @@
 // Vitesse du magasin des scores sur une copie du Scores.dat livré (dossier du programme dans
 // KALVORO_DOSSIER) : ouverture avec dérivation de la clé, lectures, inscription complète.
 #include "BaseScores.h"
+#include "Sqlite.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -54,7 +55,7 @@ void ListerScores(benchmark::State &etat)
 BENCHMARK(ListerScores)->Unit(benchmark::kMicrosecond);
 
 // Ce que fait le dialogue de saisie : plus mauvais score, remplacement, meilleur score. Chaque
-// score est plus bas que le précédent, donc chaque tour écrit vraiment (avec synchronisation).
+// score est plus bas que le précédent, donc chaque tour écrit vraiment (synchronous = EXTRA).
 void InscriptionEntiere(benchmark::State &etat)
 {
     const Copie copie;
@@ -67,6 +68,27 @@ void InscriptionEntiere(benchmark::State &etat)
     }
 }
 BENCHMARK(InscriptionEntiere)->Unit(benchmark::kMillisecond);
+
+// Le prix de synchronous = EXTRA (le dossier synchronisé après l'effacement du journal, pour
+// qu'une coupure de courant ne fasse pas revenir la dernière inscription) : la même écriture
+// nue, transaction comprise, en FULL (argument 0) puis en EXTRA (argument 1).
+void Synchronisation(benchmark::State &etat)
+{
+    const Copie copie;
+    Connexion connexion(copie.Chemin());
+    connexion.Cle("qzm472"); // le mot de passe du fichier livré
+    connexion.Executer(etat.range(0) ? "PRAGMA synchronous = EXTRA" : "PRAGMA synchronous = FULL");
+    qint64 score = 1000000;
+    for (auto _ : etat) {
+        Transaction transaction(connexion, "BEGIN IMMEDIATE");
+        Instruction ecriture(connexion.Base(), "UPDATE \"Animaux\" SET SCORE = ?1 WHERE rowid = 1");
+        ecriture.Lier(1, --score);
+        ecriture.Avancer();
+        transaction.Valider();
+    }
+    etat.SetLabel(etat.range(0) ? "EXTRA" : "FULL");
+}
+BENCHMARK(Synchronisation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Un score qui n'entre pas : la transaction s'ouvre et se referme sans rien écrire.
 void InscriptionRefusee(benchmark::State &etat)

@@ -1,5 +1,6 @@
 #include "BaseScores.h"
 
+#include "Caracteres.h"
 #include "CleScores.h"
 #include "ControlesScores.h"
 #include "MotDePasse.h"
@@ -17,8 +18,15 @@ namespace {
 // Le mot de passe du fichier, donné comme clé au chiffrement.
 const QByteArray MotDePasse = QByteArrayLiteral(KALVORO_MOT_DE_PASSE);
 
-// Un autre exemplaire du programme peut être en train d'inscrire : on l'attend jusque-là.
-constexpr int DelaiOccupationMs = 5000;
+// Un autre exemplaire du programme qui inscrit tient le fichier quelques millisecondes : on
+// l'attend. Un autre programme qui le garde plus longtemps n'est pas attendu davantage, la
+// fenêtre resterait figée : l'erreur « occupé » laisse le joueur réessayer quand il veut.
+constexpr int DelaiOccupationMs = 500;
+
+// Seules les dix meilleures lignes comptent, celles que montre la visionneuse : dans une table
+// qui en aurait plus, un score doit battre la dixième pour entrer, sinon il serait inscrit
+// sans jamais paraître.
+constexpr int LignesClassees = 10;
 
 } // namespace
 
@@ -54,10 +62,12 @@ void BaseScores::Ouvrir()
     // elle refuserait une première page abîmée.
     connexion->Valeur("SELECT count(*) FROM sqlite_master");
     // Journal d'annulation et écriture synchrone : une coupure ne laisse jamais le fichier à
-    // moitié écrit.
+    // moitié écrit. EXTRA synchronise aussi le dossier après l'effacement du journal : sans
+    // cela, une coupure de courant à cet instant ferait revenir le journal, qui annulerait la
+    // dernière inscription.
     if (connexion->Valeur("PRAGMA journal_mode") != QLatin1String("delete"))
         connexion->Valeur("PRAGMA journal_mode = DELETE");
-    connexion->Executer("PRAGMA synchronous = FULL");
+    connexion->Executer("PRAGMA synchronous = EXTRA");
 }
 
 void BaseScores::VerifierTable(const QString &serie)
@@ -107,15 +117,15 @@ QString BaseScores::LireMeilleurScore(const QString &serie)
 int BaseScores::LirePlusMauvaisScore(const QString &serie)
 {
     const QByteArray table = NomTable(serie);
-    std::optional<Derniere> derniere;
+    std::optional<int> seuil;
     try {
-        derniere = LireDerniere(table, serie);
+        seuil = LireSeuil(table, serie);
     } catch (const ErreurSqlite &erreur) {
         throw ErreurLecture(chemin, serie, erreur);
     }
-    if (!derniere)
+    if (!seuil)
         throw TableVide(chemin, serie);
-    return derniere->Score;
+    return *seuil;
 }
 
 Classement BaseScores::RemplacerPlusMauvais(const QString &serie, const QString &nom,
@@ -124,7 +134,7 @@ Classement BaseScores::RemplacerPlusMauvais(const QString &serie, const QString 
     const QByteArray table = NomTable(serie);
     VerifierEntree(nom, prenom, date);
     try {
-        return Inscrire(table, serie, {nom, prenom, date, score});
+        return Inscrire(table, serie, {FormeEcrite(nom), FormeEcrite(prenom), date, score});
     } catch (const ErreurSqlite &erreur) {
         throw ErreurEcriture(chemin, serie, erreur);
     }
@@ -159,6 +169,18 @@ std::optional<BaseScores::Derniere> BaseScores::LireDerniere(const QByteArray &t
     return Derniere{derniere.Entier(0), ScoreDe(derniere, 1, serie)};
 }
 
+// Le plus mauvais des dix meilleurs scores : celui qu'un score doit battre pour entrer.
+std::optional<int> BaseScores::LireSeuil(const QByteArray &table, const QString &serie)
+{
+    Instruction dixieme(connexion->Base(),
+                        "SELECT SCORE FROM " + table + " ORDER BY SCORE, rowid LIMIT 1 OFFSET " +
+                            "(SELECT min(count(*), " + QByteArray::number(LignesClassees) +
+                            ") - 1 FROM " + table + ")");
+    if (!dixieme.Avancer())
+        return std::nullopt;
+    return ScoreDe(dixieme, 0, serie);
+}
+
 // Comparer et écraser dans une seule transaction réservée d'emblée en écriture : un autre
 // exemplaire du programme ne peut glisser son inscription entre les deux.
 Classement BaseScores::Inscrire(const QByteArray &table, const QString &serie,
@@ -167,12 +189,13 @@ Classement BaseScores::Inscrire(const QByteArray &table, const QString &serie,
     // Un fichier en lecture seule se compare encore : seul un score qui entre échoue.
     const bool lectureSeule = connexion->LectureSeule();
     Transaction transaction(*connexion, lectureSeule ? "BEGIN" : "BEGIN IMMEDIATE");
+    const std::optional<int> seuil = LireSeuil(table, serie);
     const std::optional<Derniere> derniere = LireDerniere(table, serie);
-    if (!derniere)
+    if (!seuil || !derniere)
         throw TableVide(chemin, serie);
-    if (ligne.SCORE == derniere->Score)
+    if (ligne.SCORE == *seuil)
         return Classement::Egal;
-    if (ligne.SCORE > derniere->Score)
+    if (ligne.SCORE > *seuil)
         return Classement::PlusMauvais;
     if (lectureSeule)
         throw ErreurSqlite{SQLITE_READONLY, QString()};

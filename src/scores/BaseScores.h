@@ -43,6 +43,7 @@ private:
     void VerifierTable(const QString &serie);
     bool ALesChamps(const QByteArray &table);
     std::optional<Derniere> LireDerniere(const QByteArray &table, const QString &serie);
+    std::optional<int> LireSeuil(const QByteArray &table, const QString &serie);
     Classement Inscrire(const QByteArray &table, const QString &serie, const LigneScore &ligne);
     void Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne);
     int ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const;

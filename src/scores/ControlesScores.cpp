@@ -1,6 +1,7 @@
 #include "ControlesScores.h"
 
 #include "BaseScores.h"
+#include "Caracteres.h"
 #include "Series.h"
 #include "Sqlite.h"
 
@@ -23,9 +24,11 @@ QByteArray NomTable(const QString &serie)
 
 namespace {
 
-int NombreDeCaracteres(const QString &texte)
+// Un fichier que tient un autre programme se libère : l'appelant peut proposer de réessayer.
+ErreurScores::Nature NatureDe(const ErreurSqlite &erreur)
 {
-    return int(texte.toUcs4().size());
+    return erreur.Code == SQLITE_BUSY || erreur.Code == SQLITE_LOCKED ? ErreurScores::Nature::Occupe
+                                                                      : ErreurScores::Nature::Autre;
 }
 
 // Ce que dit le moteur, en français, quelle que soit l'opération.
@@ -39,7 +42,7 @@ QString Cause(const ErreurSqlite &erreur)
         return QStringLiteral("le fichier est en lecture seule");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("le fichier est occupé par un autre programme");
+        return QStringLiteral("le fichier est utilisé par un autre programme");
     case SQLITE_FULL:
         return QStringLiteral("le disque est plein");
     case SQLITE_PERM:
@@ -54,19 +57,16 @@ QString Cause(const ErreurSqlite &erreur)
 
 } // namespace
 
+// Un seul arg() à plusieurs arguments : un « %1 » dans un nom reste du texte.
 void VerifierEntree(const QString &nom, const QString &prenom, const QDate &date)
 {
     const QString refus = QStringLiteral(" : le score n'est pas inscrit.");
-    if (NombreDeCaracteres(nom) > BaseScores::LongueurNom)
-        throw ErreurScores(QStringLiteral("Le nom « %1 » a plus de %2 caractères")
-                               .arg(nom)
-                               .arg(BaseScores::LongueurNom) +
-                           refus);
-    if (NombreDeCaracteres(prenom) > BaseScores::LongueurPrenom)
-        throw ErreurScores(QStringLiteral("Le prénom « %1 » a plus de %2 caractères")
-                               .arg(prenom)
-                               .arg(BaseScores::LongueurPrenom) +
-                           refus);
+    if (!TientDans(nom, BaseScores::LongueurNom))
+        throw ErreurScores(QStringLiteral("Le nom « %1 » a plus de %2 caractères%3")
+                               .arg(nom, QString::number(BaseScores::LongueurNom), refus));
+    if (!TientDans(prenom, BaseScores::LongueurPrenom))
+        throw ErreurScores(QStringLiteral("Le prénom « %1 » a plus de %2 caractères%3")
+                               .arg(prenom, QString::number(BaseScores::LongueurPrenom), refus));
     if (!date.isValid())
         throw ErreurScores(QStringLiteral("La date de l'inscription n'est pas valide") + refus);
 }
@@ -74,14 +74,16 @@ void VerifierEntree(const QString &nom, const QString &prenom, const QDate &date
 ErreurScores ErreurOuverture(const QString &chemin, const ErreurSqlite &erreur)
 {
     return ErreurScores(QStringLiteral("Le fichier des scores « %1 » ne peut être ouvert : %2.")
-                            .arg(chemin, Cause(erreur)));
+                            .arg(chemin, Cause(erreur)),
+                        NatureDe(erreur));
 }
 
 ErreurScores ErreurLecture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
 {
     return ErreurScores(QStringLiteral("Les scores de la série « %1 » ne peuvent être lus dans "
                                        "« %2 » : %3.")
-                            .arg(serie, chemin, Cause(erreur)));
+                            .arg(serie, chemin, Cause(erreur)),
+                        NatureDe(erreur));
 }
 
 // Sans droit d'écrire dans le dossier, le moteur ne peut y créer le journal de la transaction.
@@ -95,7 +97,8 @@ ErreurScores ErreurEcriture(const QString &chemin, const QString &serie, const E
             : Cause(erreur);
     return ErreurScores(QStringLiteral("Le score n'a pas pu être inscrit dans la série « %1 » de "
                                        "« %2 » : %3. Aucune ligne n'a été modifiée.")
-                            .arg(serie, chemin, cause));
+                            .arg(serie, chemin, cause),
+                        NatureDe(erreur));
 }
 
 ErreurScores TableVide(const QString &chemin, const QString &serie)

@@ -60,20 +60,40 @@ void SaisieScore::Valider_Click()
 {
     if (!NomsRemplis())
         return;
+    for (;;) {
+        try {
+            Inscrire();
+            break;
+        } catch (const ErreurScores &erreur) {
+            if (!erreur.Occupe())
+                throw;
+            if (!Dialogue.ProposerReessai(erreur.Message() + DeuxSautsDeLigne +
+                                          TextesSaisie::ConseilOccupe))
+                return;
+        }
+    }
+    Annuler_Click();
+}
+
+void SaisieScore::Inscrire()
+{
     const QString serie = Dialogue.LireSerie();
     const QString texteScore = Dialogue.LireScore();
-    if (const auto score = ScoreLu(texteScore)) {
-        Classer(serie, *score);
-        FenetreJeu.EcrireMeilleurScore(Stock.LireMeilleurScore(serie));
-    } else {
+    const auto score = ScoreLu(texteScore);
+    if (!score) {
         // Ne peut venir que d'une fin de partie faussée : mieux vaut ne rien inscrire qu'un 0
         // qui passerait en tête du classement.
         Dialogue.MessageArret(TextesSaisie::TitreClassement,
                               QStringLiteral("Le score « %1 » n'est pas un nombre de coups : "
                                              "rien n'est enregistré.")
                                   .arg(texteScore));
+        return;
     }
-    Annuler_Click();
+    if (!Classe) {
+        Classer(serie, *score);
+        Classe = true;
+    }
+    FenetreJeu.EcrireMeilleurScore(Stock.LireMeilleurScore(serie));
 }
 
 void SaisieScore::Annuler_Click()

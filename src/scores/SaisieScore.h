@@ -19,6 +19,11 @@ inline const QString PhraseEgal =
 inline const QString PhrasePlusMauvais =
     QStringLiteral("votre score est plus mauvais au plus mauvais score enregistré !!!");
 inline const QString PasClasse = QStringLiteral("Vous ne pouvez être classé.");
+// Ajouté au message du magasin quand Scores.dat est tenu par un autre programme.
+inline const QString ConseilOccupe =
+    QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez sur "
+                   "Réessayer. Avec Annuler, vous revenez à la saisie : votre score et vos noms "
+                   "sont gardés.");
 } // namespace TextesSaisie
 
 // Ce que la logique de saisie demande au dialogue Enregistre, et rien d'autre. Le dialogue le
@@ -47,6 +52,9 @@ public:
     // Boîte modale de style 16 (OK seul, icône d'arrêt critique) ; rend la main à sa fermeture.
     virtual void MessageArret(const QString &titre, const QString &texte) = 0;
 
+    // Boîte Réessayer / Annuler pour un fichier occupé ; vrai si le joueur veut réessayer.
+    virtual bool ProposerReessai(const QString &texte) = 0;
+
     virtual void Fermer() = 0;
 };
 
@@ -66,11 +74,13 @@ public:
     std::optional<QChar> Prenom_KeyPress(QChar KeyAscii);
     std::optional<QChar> Nom_KeyPress(QChar KeyAscii);
 
-    // Peut lever ErreurScores (le dialogue reste alors ouvert, rien n'est écrit à moitié).
+    // Un fichier occupé laisse le joueur réessayer ou revenir à la saisie, le dialogue ouvert.
+    // Toute autre ErreurScores remonte (rien n'est écrit à moitié).
     void Valider_Click();
     void Annuler_Click();
 
 private:
+    void Inscrire();
     bool NomsRemplis();
     bool RefuserVide(OperationsSaisie::Controle controle);
     void Classer(const QString &serie, int score);
@@ -80,6 +90,9 @@ private:
     OperationsFenetre &FenetreJeu;
     StockScores &Stock;
     Horloge Aujourdhui;
+    // Le classement est fait (score écrit ou refus dit) : un nouvel essai après un fichier
+    // occupé ne relit plus que le meilleur score, sans inscrire deux fois.
+    bool Classe = false;
 };
 
 } // namespace kalvoro

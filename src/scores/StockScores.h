@@ -8,7 +8,7 @@ namespace kalvoro {
 
 // Une ligne d'une table de scores.
 struct LigneScore {
-    QString NOM;    // 25 caractères au plus
+    QString NOM;    // 25 caractères au plus (voir Caracteres.h)
     QString PRENOM; // 20 caractères au plus
     QDate DATE;
     int SCORE = 0;
@@ -20,16 +20,24 @@ struct LigneScore {
 enum class Classement { Inscrit, Egal, PlusMauvais };
 
 // Échec d'une opération sur Scores.dat. Le message est en français et dit quoi, quel
-// fichier et pourquoi ; l'appelant l'affiche et termine le programme.
+// fichier et pourquoi ; l'appelant l'affiche et termine le programme, sauf quand le fichier
+// est seulement occupé par un autre programme : cet état passe, le joueur peut réessayer.
 class ErreurScores : public std::exception {
 public:
-    explicit ErreurScores(QString texte) : message(std::move(texte)), utf8(message.toUtf8()) {}
+    enum class Nature { Autre, Occupe };
+
+    explicit ErreurScores(QString texte, Nature nature = Nature::Autre)
+        : message(std::move(texte)), utf8(message.toUtf8()), sorte(nature)
+    {
+    }
     const QString &Message() const { return message; }
+    bool Occupe() const { return sorte == Nature::Occupe; }
     const char *what() const noexcept override { return utf8.constData(); }
 
 private:
     QString message;
     QByteArray utf8;
+    Nature sorte;
 };
 
 // Le seul chemin vers les tables de scores. Les séries sont désignées par leur nom exact
@@ -42,11 +50,13 @@ public:
     // SCORE de la première ligne du classement, en texte simple ("30") ; "" si la table est vide.
     virtual QString LireMeilleurScore(const QString &serie) = 0;
 
-    // SCORE de la dernière ligne du classement.
+    // SCORE de la dernière ligne du classement : la dixième au plus, seules les dix
+    // meilleures lignes comptant (celles que montre la visionneuse).
     virtual int LirePlusMauvaisScore(const QString &serie) = 0;
 
-    // Compare score au plus mauvais et, s'il est strictement meilleur, écrase la dernière ligne
-    // en place ; le tout dans une seule transaction. Rend ce qui a été fait.
+    // Compare score au plus mauvais (ci-dessus) et, s'il est strictement meilleur, écrase la
+    // dernière ligne de la table en place ; le tout dans une seule transaction. Rend ce qui a
+    // été fait.
     virtual Classement RemplacerPlusMauvais(const QString &serie, const QString &nom,
                                             const QString &prenom, int score,
                                             const QDate &date) = 0;

@@ -1,6 +1,7 @@
 #include "EchecFatal.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdlib>
 
 namespace kalvoro {
@@ -31,6 +32,23 @@ void SignalerEchecFatal(QWidget *parent, const QString &message)
 void RemplacerReactionEchecFatal(ReactionEchecFatal reaction)
 {
     Reaction() = reaction ? std::move(reaction) : ReactionEchecFatal(ReactionParDefaut);
+}
+
+const QString ConseilOccupeDemarrage =
+    QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez sur "
+                   "Réessayer. Avec Annuler, Kalvoro s'arrête.");
+
+bool ProposerReessai(QWidget *parent, const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Fichier des scores occupé"), texte,
+                      QMessageBox::NoButton, parent);
+    boite.setObjectName(QStringLiteral("FichierOccupe"));
+    boite.setTextFormat(Qt::PlainText); // le chemin et les noms ne sont jamais lus en HTML
+    QPushButton *reessayer = boite.addButton(QStringLiteral("&Réessayer"), QMessageBox::AcceptRole);
+    boite.setEscapeButton(boite.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole));
+    boite.setDefaultButton(reessayer);
+    boite.exec();
+    return boite.clickedButton() == reessayer;
 }
 
 } // namespace kalvoro

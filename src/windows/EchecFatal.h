@@ -15,4 +15,12 @@ void SignalerEchecFatal(QWidget *parent, const QString &message);
 using ReactionEchecFatal = std::function<void(QWidget *parent, const QString &message)>;
 void RemplacerReactionEchecFatal(ReactionEchecFatal reaction);
 
+// Scores.dat tenu par un autre programme n'est pas un échec : la boîte « Fichier des scores
+// occupé » dit pourquoi et propose Réessayer (vrai) ou Annuler (faux). Rien n'est perdu
+// pendant qu'elle est ouverte.
+bool ProposerReessai(QWidget *parent, const QString &texte);
+
+// Le conseil de la boîte au démarrage, ajouté au message du magasin.
+extern const QString ConseilOccupeDemarrage;
+
 } // namespace kalvoro

@@ -30,7 +30,7 @@ ZoneSaisie *Zone(QWidget *parent, const char *nom, int longueurMax, const QRect 
 {
     auto *zone = new ZoneSaisie(parent);
     zone->setObjectName(QLatin1String(nom));
-    zone->setMaxLength(longueurMax);
+    zone->PoserLongueurMax(longueurMax);
     zone->setGeometry(place);
     return zone;
 }
@@ -127,6 +127,7 @@ void Enregistre::Valider_Click()
         Saisie.Valider_Click();
     } catch (const ErreurScores &erreur) {
         // Le magasin n'a rien laissé à moitié écrit ; le dialogue se ferme sans rien toucher.
+        // (Un fichier seulement occupé ne vient pas jusqu'ici : la saisie propose de réessayer.)
         SignalerEchecFatal(this, erreur.Message());
         Saisie.Annuler_Click();
     }
@@ -152,6 +153,9 @@ void Enregistre::DonnerFocus(Controle controle)
     QWidget *cible = controle == Controle::Prenom ? static_cast<QWidget *>(Prenom)
                      : controle == Controle::Nom  ? static_cast<QWidget *>(Nom)
                                                   : static_cast<QWidget *>(Valider);
+    // Qt ne dessine le cadre du focus qu'après Tab : quand le dialogue déplace lui-même le
+    // focus, le joueur au clavier doit voir où agira la barre d'espace.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     cible->setFocus(Qt::OtherFocusReason);
 }
 
@@ -197,6 +201,11 @@ void Enregistre::MessageArret(const QString &titre, const QString &texte)
     QMessageBox boite(QMessageBox::Critical, titre, texte, QMessageBox::Ok, this);
     boite.setTextFormat(Qt::PlainText); // les noms saisis ne sont jamais lus comme du HTML
     boite.exec();
+}
+
+bool Enregistre::ProposerReessai(const QString &texte)
+{
+    return kalvoro::ProposerReessai(this, texte);
 }
 
 void Enregistre::Fermer()

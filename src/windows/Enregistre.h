@@ -17,7 +17,8 @@ class ZoneSaisie;
 // lit la série et le score dans Jeu, inscrit le score ou dit pourquoi il ne l'est pas, met à
 // jour MeilleurScore et vide ScoreEnCours. Fermé par Annuler ou par son cadre, il n'écrit
 // rien et vide ScoreEnCours ; Échap ne le ferme pas, pour qu'une touche de trop pendant la
-// frappe des noms ne fasse pas perdre la saisie. Une erreur du magasin passe par
+// frappe des noms ne fasse pas perdre la saisie. Un Scores.dat occupé par un autre programme
+// laisse réessayer sans rien perdre ; toute autre erreur du magasin passe par
 // SignalerEchecFatal.
 class Enregistre : public QDialog, private OperationsSaisie {
     Q_OBJECT
@@ -50,6 +51,7 @@ private:
     int LargeurBoiteBoutons() const override;
     void PlacerBoiteBoutons(int gauche) override;
     void MessageArret(const QString &titre, const QString &texte) override;
+    bool ProposerReessai(const QString &texte) override;
     void Fermer() override;
 
     QLabel *Label1 = nullptr;

@@ -73,11 +73,19 @@ bool Jeu::OuvrirBaseScores()
     const QString chemin = origines.scores.isEmpty()
                                ? origines.dossier + QStringLiteral("Scores.dat")
                                : origines.scores;
-    try {
-        baseScores = fabrique(chemin);
-    } catch (const ErreurScores &erreur) {
-        SignalerEchecFatal(this, erreur.Message());
-        return false;
+    // Un fichier tenu par un autre programme se libère : le joueur peut réessayer avant que
+    // Kalvoro n'abandonne. Chaque nouvel essai rappelle la fabrique, qui rouvre le fichier.
+    for (;;) {
+        try {
+            baseScores = fabrique(chemin);
+            break;
+        } catch (const ErreurScores &erreur) {
+            if (erreur.Occupe() && ProposerReessai(this, erreur.Message() + QStringLiteral("\n\n") +
+                                                             ConseilOccupeDemarrage))
+                continue;
+            SignalerEchecFatal(this, erreur.Message());
+            return false;
+        }
     }
     if (!baseScores) {
         SignalerEchecFatal(this, QStringLiteral("La base des scores %1 n'a pas pu être ouverte.")

@@ -1,5 +1,7 @@
 #include "ZoneSaisie.h"
 
+#include "Caracteres.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -25,13 +27,25 @@ bool EstControle(QChar c)
            categorie == QChar::Separator_Paragraph;
 }
 
-// Ctrl et Ctrl+Maj servent aux raccourcis de la zone (tout sélectionner, annuler...) ; AltGr,
-// qui vaut Ctrl+Alt sous Windows, produit bien des caractères.
-bool EstRaccourci(const QKeyEvent *evenement)
+// Ctrl et Ctrl+Maj servent aux raccourcis de la zone (tout sélectionner, annuler...), Alt aux
+// touches d'accès et aux commandes. AltGr produit bien des caractères : il vaut Ctrl+Alt sous
+// Windows et se signale par GroupSwitchModifier sous X11. Sur macOS, Option (Alt pour Qt)
+// tape des caractères, comme AltGr ailleurs.
+bool EstCommande(const QKeyEvent *evenement)
 {
-    const auto modificateurs = evenement->modifiers() & ~Qt::KeypadModifier;
-    return modificateurs == Qt::ControlModifier ||
-           modificateurs == (Qt::ControlModifier | Qt::ShiftModifier);
+    const auto modificateurs = evenement->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+#ifdef Q_OS_MACOS
+    return modificateurs == Qt::ControlModifier;
+#else
+    return modificateurs == Qt::ControlModifier || modificateurs == Qt::AltModifier;
+#endif
+}
+
+// Retour arrière, Suppr, Échap, Tab : des touches d'édition, que QLineEdit n'insère jamais.
+bool EstToucheEdition(const QString &texte)
+{
+    return std::all_of(texte.begin(), texte.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 // L'action « Coller » du menu standard de QLineEdit, reconnue à son texte (traduit s'il le faut).
@@ -55,19 +69,35 @@ void ZoneSaisie::InsererCommeTape(const QString &texte)
 {
     if (isReadOnly())
         return;
-    for (qsizetype k = 0; k < texte.size(); ++k) {
-        const QChar c = texte[k];
-        // Un caractère hors du plan de base (deux unités) n'a pas de capitale : il passe entier.
-        if (c.isHighSurrogate() && k + 1 < texte.size() && texte[k + 1].isLowSurrogate()) {
-            InsererUnite(texte.mid(k++, 2));
+    // Caractère par caractère vu du joueur : un accent combinant, un drapeau ou une famille
+    // d'émojis entre entier ou pas du tout.
+    for (const QString &grappe : Grappes(texte)) {
+        const QString ajout = Filtrer(grappe);
+        if (ajout.isEmpty())
+            continue;
+        if (!Tiendrait(ajout))
+            return;
+        insert(ajout);
+    }
+}
+
+// Le filtre de frappe sur chaque unité ; une paire d'unités (hors du plan de base) n'a pas de
+// capitale et passe entière.
+QString ZoneSaisie::Filtrer(const QString &grappe) const
+{
+    QString ajout;
+    for (qsizetype k = 0; k < grappe.size(); ++k) {
+        const QChar c = grappe[k];
+        if (c.isHighSurrogate() && k + 1 < grappe.size() && grappe[k + 1].isLowSurrogate()) {
+            ajout += grappe.mid(k++, 2);
             continue;
         }
         if (EstControle(c) || c.isSurrogate())
             continue;
-        const std::optional<QChar> garde = FiltreFrappe ? FiltreFrappe(c) : c;
-        if (garde)
-            InsererUnite(QString(*garde));
+        if (const std::optional<QChar> garde = FiltreFrappe ? FiltreFrappe(c) : c)
+            ajout += *garde;
     }
+    return ajout;
 }
 
 void ZoneSaisie::Coller()
@@ -75,16 +105,14 @@ void ZoneSaisie::Coller()
     InsererCommeTape(QGuiApplication::clipboard()->text());
 }
 
-void ZoneSaisie::InsererUnite(const QString &unite)
+bool ZoneSaisie::Tiendrait(const QString &ajout) const
 {
-    // QLineEdit couperait une paire d'unités à la limite de longueur ; on la laisse entière dehors.
-    if (PlaceRestante() >= unite.size())
-        insert(unite);
-}
-
-int ZoneSaisie::PlaceRestante() const
-{
-    return maxLength() - int(text().size()) + int(selectedText().size());
+    QString apres = text();
+    if (hasSelectedText())
+        apres.replace(selectionStart(), selectedText().size(), ajout);
+    else
+        apres.insert(cursorPosition(), ajout);
+    return TientDans(apres, LongueurMax);
 }
 
 void ZoneSaisie::keyPressEvent(QKeyEvent *evenement)
@@ -101,13 +129,26 @@ void ZoneSaisie::keyPressEvent(QKeyEvent *evenement)
         return;
     }
     const QString texte = evenement->text();
-    if (!isReadOnly() && !texte.isEmpty() && !EstRaccourci(evenement) &&
-        std::none_of(texte.begin(), texte.end(), EstControle)) {
+    if (texte.isEmpty() || EstToucheEdition(texte)) {
+        QLineEdit::keyPressEvent(evenement);
+    } else if (EstCommande(evenement)) {
+        TransmettreSansTexte(evenement);
+    } else {
+        // Le texte tapé passe par le même filtre que le texte collé.
         InsererCommeTape(texte);
         evenement->accept();
-        return;
     }
-    QLineEdit::keyPressEvent(evenement);
+}
+
+// La zone garde ses raccourcis (Ctrl+A, Alt+Retour arrière...) sans jamais insérer la lettre.
+void ZoneSaisie::TransmettreSansTexte(QKeyEvent *evenement)
+{
+    QKeyEvent sansTexte(evenement->type(), evenement->key(), evenement->modifiers(),
+                        evenement->nativeScanCode(), evenement->nativeVirtualKey(),
+                        evenement->nativeModifiers(), QString(), evenement->isAutoRepeat(),
+                        quint16(evenement->count()));
+    QLineEdit::keyPressEvent(&sansTexte);
+    evenement->setAccepted(sansTexte.isAccepted());
 }
 
 void ZoneSaisie::contextMenuEvent(QContextMenuEvent *evenement)

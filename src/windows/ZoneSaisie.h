@@ -8,7 +8,9 @@ namespace kalvoro {
 // Une zone de texte d'une ligne dont chaque caractère ajouté passe par un filtre de frappe,
 // qu'il soit tapé, collé (clavier, menu contextuel, bouton du milieu) ou déposé : le filtre
 // reçoit le caractère et rend celui à ajouter, ou rien s'il absorbe la touche. Entrée passe
-// par le filtre puis s'arrête là : ni la zone ni le dialogue ne la voient.
+// par le filtre puis s'arrête là : ni la zone ni le dialogue ne la voient. Alt + une touche est
+// une commande, jamais du texte (AltGr, lui, tape ses caractères). La longueur se compte en
+// caractères tels que le joueur les voit, comme dans le magasin (Caracteres.h).
 class ZoneSaisie : public QLineEdit {
     Q_OBJECT
 public:
@@ -17,9 +19,13 @@ public:
     explicit ZoneSaisie(QWidget *parent = nullptr);
 
     void PoserFiltre(Filtre filtre);
+    void PoserLongueurMax(int caracteres) { LongueurMax = caracteres; }
+    int LongueurMaxCaracteres() const { return LongueurMax; }
 
     // Ajoute au curseur, à la place de la sélection, comme si chaque caractère était tapé ; les
-    // caractères de contrôle (tabulation, sauts de ligne) d'un texte collé sont écartés.
+    // caractères de contrôle (tabulation, sauts de ligne, séparateurs de ligne et de
+    // paragraphe) sont écartés. Un caractère qui ne tient plus est refusé entier, et rien de ce
+    // qui le suit n'est gardé.
     void InsererCommeTape(const QString &texte);
 
     void Coller();
@@ -32,10 +38,12 @@ protected:
     void inputMethodEvent(QInputMethodEvent *evenement) override;
 
 private:
-    void InsererUnite(const QString &unite);
-    int PlaceRestante() const;
+    QString Filtrer(const QString &grappe) const;
+    bool Tiendrait(const QString &ajout) const;
+    void TransmettreSansTexte(QKeyEvent *evenement);
 
     Filtre FiltreFrappe;
+    int LongueurMax = 32767;
 };
 
 } // namespace kalvoro

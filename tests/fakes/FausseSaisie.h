@@ -14,6 +14,8 @@ public:
     QString Prenom, Nom, Serie, Score;
     Controle Focus = Controle::Prenom;
     QList<QPair<QString, QString>> Messages; // (titre, texte)
+    QStringList Reessais;                    // textes des boîtes « fichier occupé » montrées
+    QList<bool> ReponsesReessai;             // vrai : Réessayer ; épuisées : Annuler
     int Largeur = 361, LargeurBoite = 185, GaucheBoite = -1;
     bool Fermee = false;
 
@@ -44,6 +46,11 @@ public:
     void MessageArret(const QString &titre, const QString &texte) override
     {
         Messages.append({titre, texte});
+    }
+    bool ProposerReessai(const QString &texte) override
+    {
+        Reessais << texte;
+        return !ReponsesReessai.isEmpty() && ReponsesReessai.takeFirst();
     }
     void Fermer() override { Fermee = true; }
 };

@@ -16,6 +16,7 @@ public:
     QMap<QString, QList<LigneScore>> Tables;
     QStringList Appels;           // "LireMeilleurScore Cinéma", ...
     QString EchecAuProchainAppel; // non vide : le prochain appel lève ErreurScores avec ce texte
+    QStringList OccupeUneFois;    // opérations dont le prochain appel trouve le fichier occupé
 
     void Remplir(const QString &serie, const QList<int> &scores)
     {
@@ -67,6 +68,8 @@ private:
     QList<LigneScore> Classees(const QString &operation, const QString &serie)
     {
         Appels << operation + QLatin1Char(' ') + serie;
+        if (OccupeUneFois.removeOne(operation))
+            throw ErreurScores(QStringLiteral("occupé"), ErreurScores::Nature::Occupe);
         if (!EchecAuProchainAppel.isEmpty()) {
             const QString texte = EchecAuProchainAppel;
             EchecAuProchainAppel.clear();

@@ -10,6 +10,7 @@
 
 #include <QStringList>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 using namespace kalvoro;
@@ -37,6 +38,20 @@ void Annoncer(int score, Classement classement)
         _exit(3);
 }
 
+// Un fichier occupé au-delà du court délai d'attente du magasin : l'essai réessaie, comme le
+// joueur à qui le jeu propose Réessayer (à l'ouverture comme à l'inscription).
+template <typename Operation> auto Reessayer(Operation operation)
+{
+    for (int essai = 1;; ++essai) {
+        try {
+            return operation();
+        } catch (const ErreurScores &erreur) {
+            if (!erreur.Occupe() || essai == 100)
+                throw;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -48,13 +63,15 @@ int main(int argc, char *argv[])
     const QString serie = QString::fromUtf8(argv[2]);
     const QString prefixe = QString::fromUtf8(argv[3]);
     try {
-        BaseScores base(QString::fromLocal8Bit(argv[1]));
+        const QString chemin = QString::fromLocal8Bit(argv[1]);
+        const auto base = Reessayer([&] { return std::make_unique<BaseScores>(chemin); });
         for (const QString &texte : QString::fromUtf8(argv[4]).split(QLatin1Char(','))) {
             const int score = texte.toInt();
-            const Classement classement =
-                base.RemplacerPlusMauvais(serie, prefixe + QLatin1Char(' ') + texte,
-                                          QStringLiteral("Essai"), score, QDate(2026, 1, 1));
-            Annoncer(score, classement);
+            Annoncer(score, Reessayer([&] {
+                         return base->RemplacerPlusMauvais(
+                             serie, prefixe + QLatin1Char(' ') + texte, QStringLiteral("Essai"),
+                             score, QDate(2026, 1, 1));
+                     }));
         }
     } catch (const ErreurScores &erreur) {
         std::fprintf(stderr, "%s\n", erreur.what());

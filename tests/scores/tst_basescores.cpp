@@ -217,6 +217,12 @@ private slots:
         QTest::newRow("nom de 26") << QString(26, 'A') << "Jo" << false;
         QTest::newRow("prénom de 20") << "NOM" << QString(20, QChar(0xE9)) << true;
         QTest::newRow("prénom de 21") << "NOM" << QString(21, 'e') << false;
+        // Des caractères tels que le joueur les voit, écrits sous leur forme composée.
+        QTest::newRow("nom de 25 à accents combinants")
+            << QString("E\u0301").repeated(25) << "Jo" << true;
+        QTest::newRow("prénom de 21 émojis")
+            << "NOM" << QString("\U0001F600").repeated(21) << false;
+        QTest::newRow("« %1 » dans un nom de 26") << "A%1B%2" + QString(20, 'C') << "Jo" << false;
     }
     void lesLongueursDesNomsSontBornees()
     {
@@ -230,12 +236,39 @@ private slots:
         if (accepte) {
             QCOMPARE(base.RemplacerPlusMauvais("Toons", nom, prenom, 24, Jour),
                      Classement::Inscrit);
-            QCOMPARE(base.ListerScores("Toons").first(), (LigneScore{nom, prenom, Jour, 24}));
+            const auto nfc = QString::NormalizationForm_C;
+            QCOMPARE(base.ListerScores("Toons").first(),
+                     (LigneScore{nom.normalized(nfc), prenom.normalized(nfc), Jour, 24}));
         } else {
-            QVERIFY_THROWS_EXCEPTION(ErreurScores,
-                                     base.RemplacerPlusMauvais("Toons", nom, prenom, 24, Jour));
+            try {
+                base.RemplacerPlusMauvais("Toons", nom, prenom, 24, Jour);
+                QFAIL("un nom trop long a été accepté");
+            } catch (const ErreurScores &erreur) { // le nom refusé, intact, et la limite
+                QVERIFY2(erreur.Message().contains(
+                             QRegularExpression("« (" + QRegularExpression::escape(nom) + "|" +
+                                                prenom + ") » a plus de 2[05] ")),
+                         erreur.what());
+            }
             QCOMPARE(base.ListerScores("Toons"), avant);
         }
+    }
+
+    // Seules les dix meilleures lignes comptent : un score qui ne bat pas la dixième serait
+    // inscrit sans jamais paraître. La ligne écrasée reste la dernière de la table.
+    void uneTableDeOnzeLignesNeCompteQueSesDixMeilleures()
+    {
+        essai::Copie copie;
+        QVERIFY(copie.Prete);
+        QCOMPARE(copie.Remplir("Formes", {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110}),
+                 QString());
+        BaseScores base(copie.Chemin());
+        QCOMPARE(base.LirePlusMauvaisScore("Formes"), 100);
+        for (const auto &[score, resultat] : {std::pair{105, Classement::PlusMauvais},
+                                              {100, Classement::Egal},
+                                              {95, Classement::Inscrit}})
+            QCOMPARE(base.RemplacerPlusMauvais("Formes", "X", "Y", score, Jour), resultat);
+        QCOMPARE(Scores(base.ListerScores("Formes")),
+                 (QList<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 95, 100}));
     }
 
     void uneTableVideeEnCoursDeRouteDonneUneErreurClaire()

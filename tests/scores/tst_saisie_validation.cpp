@@ -205,6 +205,22 @@ private slots:
         QCOMPARE(stock.ListerScores(Cinema).last().SCORE, 31);
     }
 
+    // Réessayer reprend où le fichier occupé a arrêté : un score déjà inscrit ne l'est pas deux
+    // fois (le second essai le trouverait égal au plus mauvais et dirait qu'il n'entre pas).
+    void unFichierOccupeApresLInscriptionNeLaRefaitPas()
+    {
+        stock.OccupeUneFois = QStringList{"LireMeilleurScore"};
+        dialogue.ReponsesReessai = {true};
+        SaisieScore saisie(dialogue, jeu, stock);
+        Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
+        saisie.Valider_Click();
+        QCOMPARE(stock.Appels.filter("RemplacerPlusMauvais").size(), 1);
+        QCOMPARE(dialogue.Reessais.size(), 1);
+        QVERIFY(dialogue.Messages.isEmpty());
+        QCOMPARE(jeu.MeilleurScore, QStringLiteral("20"));
+        QVERIFY(dialogue.Fermee);
+    }
+
     void annulerNEcritRienEtVideLeScoreEnCours()
     {
         SaisieScore saisie(dialogue, jeu, stock);

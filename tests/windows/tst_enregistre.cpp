@@ -1,6 +1,7 @@
 #include "Enregistre.h"
 #include "FausseSaisie.h"
 #include "FauxStock.h"
+#include "ZoneSaisie.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -154,8 +155,8 @@ private slots:
         QCOMPARE(dialogue->minimumSize(), QSize(361, 160));
         QCOMPARE(dialogue->maximumSize(), QSize(361, 160));
         QCOMPARE(dialogue->palette().color(QPalette::Window), QColor(192, 192, 192));
-        QCOMPARE(Zone("Prenom")->maxLength(), 20);
-        QCOMPARE(Zone("Nom")->maxLength(), 25);
+        QCOMPARE(dialogue->findChild<ZoneSaisie *>("Prenom")->LongueurMaxCaracteres(), 20);
+        QCOMPARE(dialogue->findChild<ZoneSaisie *>("Nom")->LongueurMaxCaracteres(), 25);
         QCOMPARE(Zone("Prenom")->text(), QString());
         for (const char *nom : {"Annuler", "Valider"}) {
             auto *bouton = Controle<QPushButton>(nom);
@@ -206,6 +207,50 @@ private slots:
         QCOMPARE(Zone(zone)->text(), obtenu);
     }
 
+    // Le texte d'une touche passe par le filtre du collage ; Alt + lettre est une commande,
+    // AltGr (X11, Windows) tape. À la limite, un caractère vu du joueur entre entier ou pas du
+    // tout, et rien de ce qui suit un refus n'est gardé. (modificateurs -1 : collé)
+    void uneToucheOuUnCollageNApporteQueDesCaracteresEntiers_data()
+    {
+        const QString sourire = "\U0001F600",
+                      famille = "\U0001F468\u200D\U0001F469\u200D\U0001F467";
+        const QString a19(19, u'a'), a21(21, u'A'), a24(24, u'A');
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("avant");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("modificateurs");
+        QTest::addColumn<QString>("obtenu");
+        const auto ligne = [](const char *nom, const char *zone, const QString &avant,
+                              const QString &texte, int modificateurs, const QString &obtenu) {
+            QTest::newRow(nom) << zone << avant << texte << modificateurs << obtenu;
+        };
+        ligne("U+2028 tapé", "Prenom", "Jo", "\u2028", 0, "Jo");
+        ligne("contrôle tapé", "Nom", "JO", "e\x01", 0, "JOE");
+        ligne("Alt+X", "Nom", "JO", "x", Qt::AltModifier, "JO");
+        ligne("AltGr sous X11", "Nom", "JO", "€", Qt::GroupSwitchModifier, "JO€");
+        ligne("AltGr sous Windows", "Prenom", "Jo", "@", Qt::ControlModifier | Qt::AltModifier,
+              "Jo@");
+        ligne("accent combinant au dernier rang", "Nom", a24, "e\u0301z", -1, a24 + "E\u0301");
+        ligne("émoji au dernier rang", "Prenom", a19, sourire + "b", -1, a19 + sourire);
+        ligne("famille refusée entière", "Nom", a21, famille + "z", -1, a21);
+        ligne("vingt-cinq émojis", "Nom", "", sourire.repeated(30), -1, sourire.repeated(25));
+    }
+    void uneToucheOuUnCollageNApporteQueDesCaracteresEntiers()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, avant);
+        QFETCH(QString, texte);
+        QFETCH(int, modificateurs);
+        Montrer();
+        Zone(zone)->setText(avant);
+        if (modificateurs < 0)
+            Apporter(Zone(zone), "Ctrl+V", texte);
+        else
+            QTest::sendKeyEvent(QTest::Click, Zone(zone), Qt::Key_X, texte,
+                                Qt::KeyboardModifiers(modificateurs));
+        QTEST(Zone(zone)->text(), "obtenu");
+    }
+
     void uneLettreHorsDeLatin1PrendSaCapitale()
     {
         Taper(Zone("Nom"), QStringLiteral("cœur ÿ"));
@@ -229,6 +274,10 @@ private slots:
         QTest::keyClicks(Zone("Nom"), QStringLiteral("rouge"));
         QTest::keyClick(Zone("Nom"), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Valider"));
+        // Le cadre du focus est dessiné sur Valider, comme après Tab.
+        QStyleOption etat;
+        etat.initFrom(QApplication::focusWidget());
+        QVERIFY(etat.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange));
         // Valider n'est pas un bouton par défaut : Entrée sur lui ne valide pas.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(Zone("Prenom")->text(), QStringLiteral("Bleu"));

@@ -1,7 +1,9 @@
+#include "BaseScores.h"
 #include "EchecFatal.h"
 #include "Enregistre.h"
 #include "FausseSaisie.h"
 #include "FauxStock.h"
+#include "Sqlite.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -31,6 +33,22 @@ void RepondreALaBoite(BoiteVue &vue, int essais = 200)
         }
         vue = {boite->windowTitle(), boite->text(), boite->icon(), boite->textFormat()};
         boite->button(QMessageBox::Ok)->click();
+    });
+}
+
+// Répond à la boîte « fichier occupé » dès qu'elle paraît (Réessayer ou Annuler), en notant
+// son texte, après avoir fait `avant`.
+void RepondreAuFichierOccupe(QStringList &textes, bool reessayer, std::function<void()> avant)
+{
+    QTimer::singleShot(10, [&textes, reessayer, avant] {
+        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!boite || boite->objectName() != QLatin1String("FichierOccupe"))
+            return RepondreAuFichierOccupe(textes, reessayer, avant);
+        textes << boite->text();
+        avant();
+        for (QAbstractButton *bouton : boite->buttons())
+            if ((boite->buttonRole(bouton) == QMessageBox::AcceptRole) == reessayer)
+                bouton->click();
     });
 }
 
@@ -227,6 +245,37 @@ private slots:
         QVERIFY(ouvertApres);
         QCOMPARE(nomApres, QStringLiteral("ROUGE"));
         QVERIFY(stock.Appels.isEmpty());
+    }
+
+    // Un autre programme tient Scores.dat : Annuler ramène à la saisie sans rien perdre,
+    // Réessayer inscrit le score une fois le fichier libéré.
+    void unFichierOccupeLaisseReessayerSansRienPerdre()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("Scores.dat"));
+        QVERIFY(QFile::copy(qEnvironmentVariable("KALVORO_DOSSIER") + "/Scores.dat", chemin));
+        BaseScores base(chemin);
+        Connexion autre(chemin); // l'autre programme, qui garde le fichier pour lui
+        autre.Cle("qzm472");
+        autre.Executer("BEGIN EXCLUSIVE");
+        FinDePartie(jeu, Cinema, QStringLiteral("24"));
+        Enregistre dialogue(jeu, base);
+        QStringList textes, apresAnnuler;
+        JouerDansLeDialogue([&](QDialog *d) {
+            RepondreAuFichierOccupe(textes, false, [] {});
+            SaisirEtValider(d, "bleu", "rouge");
+            apresAnnuler << Zone(d, "Prenom")->text() << Zone(d, "Nom")->text() << jeu.ScoreEnCours;
+            RepondreAuFichierOccupe(textes, true, [&] { autre.Executer("ROLLBACK"); });
+            Valider(d);
+        });
+        QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
+        QCOMPARE(apresAnnuler, (QStringList{"Bleu", "ROUGE", "24"}));
+        QCOMPARE(textes.size(), 2);
+        QVERIFY2(textes[0].contains(QStringLiteral("utilisé par un autre programme")),
+                 qPrintable(textes[0]));
+        QCOMPARE(base.ListerScores(Cinema).first(),
+                 (LigneScore{"ROUGE", "Bleu", QDate::currentDate(), 24}));
+        QCOMPARE(jeu.ScoreEnCours, QString());
     }
 
     void unEchecDuMagasinEstSignaleEtFermeLeDialogue()
