@@ -1,5 +1,7 @@
 #include "EchecFatal.h"
 
+#include "StockScores.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdlib>
@@ -37,6 +39,28 @@ void RemplacerReactionEchecFatal(ReactionEchecFatal reaction)
 const QString ConseilOccupeDemarrage =
     QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez sur "
                    "Réessayer. Avec Annuler, Kalvoro s'arrête.");
+
+const QString ConseilOccupeEnJeu =
+    QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez sur "
+                   "Réessayer. Avec Annuler, le jeu continue sans ces scores.");
+
+bool LireAvecReessai(QWidget *parent, const std::function<void()> &lecture)
+{
+    for (;;) {
+        try {
+            lecture();
+            return true;
+        } catch (const ErreurScores &erreur) {
+            if (!erreur.Occupe()) {
+                SignalerEchecFatal(parent, erreur.Message());
+                return false;
+            }
+            if (!ProposerReessai(parent,
+                                 erreur.Message() + QStringLiteral("\n\n") + ConseilOccupeEnJeu))
+                return false;
+        }
+    }
+}
 
 bool ProposerReessai(QWidget *parent, const QString &texte)
 {

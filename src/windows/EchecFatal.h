@@ -23,4 +23,9 @@ bool ProposerReessai(QWidget *parent, const QString &texte);
 // Le conseil de la boîte au démarrage, ajouté au message du magasin.
 extern const QString ConseilOccupeDemarrage;
 
+// Fait une lecture des scores qu'on peut refaire sans dommage (choix d'une série, liste d'une
+// table). Un fichier occupé propose Réessayer / Annuler et rend faux si le joueur renonce : le
+// jeu continue sans ces scores. Tout autre échec du magasin est fatal.
+bool LireAvecReessai(QWidget *parent, const std::function<void()> &lecture);
+
 } // namespace kalvoro

@@ -128,7 +128,7 @@ void Jeu::Bouton_Click(int i)
 
 void Jeu::ListeJeux_Click()
 {
-    SansEchec([this] {
+    LireAvecReessai(this, [this] {
         ChoisirSerie(*this,
                      [this](const QString &serie) { return baseScores->LireMeilleurScore(serie); });
     });
@@ -141,7 +141,7 @@ void Jeu::Annuler_Click()
 
 void Jeu::Scores_Click()
 {
-    SansEchec([this] {
+    LireAvecReessai(this, [this] {
         VisuScores visionneuse(*baseScores, this);
         visionneuse.exec();
     });

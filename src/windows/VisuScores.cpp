@@ -137,11 +137,7 @@ void VisuScores::ReglerTabulation()
 
 void VisuScores::Bouton_Click(int index)
 {
-    try {
-        affichage.Bouton_Click(index);
-    } catch (const ErreurScores &erreur) {
-        SignalerEchecFatal(this, erreur.Message());
-    }
+    LireAvecReessai(this, [this, index] { affichage.Bouton_Click(index); });
 }
 
 void VisuScores::Quitter_Click()

@@ -6,7 +6,9 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 using namespace kalvoro;
 
@@ -28,6 +30,8 @@ private slots:
     void etiquettes_ontLeursPolicesEtCouleurs();
     void tabulation_suitLOrdreDeLaPlanche();
     void echecDuMagasinEnCoursDeJeu_estFatalSansPlantage();
+    void fichierOccupeAuChoixDUneSerie_laisseReessayerSansFinir_data();
+    void fichierOccupeAuChoixDUneSerie_laisseReessayerSansFinir();
 };
 
 void TestJeu::demarrage_laisseLePlateauAuRepos()
@@ -265,6 +269,38 @@ void TestJeu::echecDuMagasinEnCoursDeJeu_estFatalSansPlantage()
     banc.stock->EchecAuProchainAppel = QStringLiteral("disque illisible");
     banc.ChoisirSerie(2);
     QCOMPARE(banc.echecs, QStringList{QStringLiteral("disque illisible")});
+}
+
+void TestJeu::fichierOccupeAuChoixDUneSerie_laisseReessayerSansFinir_data()
+{
+    QTest::addColumn<bool>("reessayer");
+    QTest::addColumn<QString>("meilleurScore");
+    QTest::newRow("Réessayer lit le score") << true << QStringLiteral("31");
+    QTest::newRow("Annuler laisse jouer sans lui") << false << QString();
+}
+
+// Un autre programme tient Scores.dat un instant : ce n'est pas une raison de finir le jeu.
+void TestJeu::fichierOccupeAuChoixDUneSerie_laisseReessayerSansFinir()
+{
+    QFETCH(bool, reessayer);
+    QFETCH(QString, meilleurScore);
+    BancJeu banc;
+    QVERIFY(banc.jeu->Form_Load());
+    banc.stock->Remplir(QStringLiteral("Cinéma"), {31, 40});
+    banc.stock->OccupeUneFois << QStringLiteral("LireMeilleurScore");
+    bool proposee = false;
+    QTimer::singleShot(10, [&] {
+        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        proposee = boite && boite->objectName() == QLatin1String("FichierOccupe");
+        for (QAbstractButton *bouton : boite ? boite->buttons() : QList<QAbstractButton *>())
+            if ((boite->buttonRole(bouton) == QMessageBox::AcceptRole) == reessayer)
+                bouton->click();
+    });
+    banc.ChoisirSerie(2);
+    QVERIFY(proposee);
+    QVERIFY(banc.echecs.isEmpty());
+    QCOMPARE(banc.Controle<QLabel>(QStringLiteral("MeilleurScore"))->text(), meilleurScore);
+    QVERIFY(banc.Cellule(1)->isEnabled());
 }
 
 QTEST_MAIN(TestJeu)
