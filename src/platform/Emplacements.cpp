@@ -115,7 +115,8 @@ QString PreparerScoresJoueur(const Emplacements &emplacements)
         QDir().mkpath(dossier) ? EcrireCopieProvisoire(dossier, contenu) : QString();
     if (provisoire.isEmpty())
         return QStringLiteral("La copie de vos scores n'a pas pu être écrite dans le dossier "
-                              "« %1 ».")
+                              "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
+                              "plein).")
             .arg(QDir::toNativeSeparators(dossier));
     // Si un autre exemplaire du programme a posé sa copie entre temps, c'est elle qui reste.
     if (RenommerSansEcraser(provisoire, emplacements.scores))
@@ -139,10 +140,9 @@ const Emplacements &EmplacementsDuProgramme()
                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                               QStringLiteral("/Kalvoro"),
                           [](const QString &dossier) { return QFileInfo(dossier).isWritable(); }};
-        const Emplacements resolus = ResoudreEmplacements(lieux);
-        const QString echec = PreparerScoresJoueur(resolus);
-        if (!echec.isEmpty())
-            qWarning("%s", qUtf8Printable(echec));
+        Emplacements resolus = ResoudreEmplacements(lieux);
+        // Dit au joueur au moment d'ouvrir ses scores, plutôt qu'un simple « introuvable ».
+        resolus.echecPreparation = PreparerScoresJoueur(resolus);
         return resolus;
     }();
     return emplacements;

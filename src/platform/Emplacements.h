@@ -23,6 +23,8 @@ struct Emplacements {
     QString scores;
     // Le Scores.dat livré à recopier d'abord vers scores ; vide quand scores s'ouvre en place.
     QString scoresLivres;
+    // Pourquoi cette copie n'a pu être faite, en français ; vide si tout va bien.
+    QString echecPreparation;
 };
 
 // Un dossier qui contient ses fichiers (le dossier de construction, une copie, une installation

@@ -4,6 +4,7 @@
 #include "Apropos.h"
 #include "BarreEtat.h"
 #include "EchecFatal.h"
+#include "Emplacements.h"
 #include "Polices.h"
 #include "Programme.h"
 #include "SelectionSerie.h"
@@ -25,7 +26,8 @@ namespace kalvoro {
 
 OriginesJeu OriginesJeu::DuProgramme()
 {
-    return {DossierProgramme(), &DateExecutable, CheminScores()};
+    return {DossierProgramme(), &DateExecutable, CheminScores(),
+            EmplacementsDuProgramme().echecPreparation};
 }
 
 Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
@@ -70,6 +72,10 @@ bool Jeu::Form_Load()
 
 bool Jeu::OuvrirBaseScores()
 {
+    if (!origines.echecScores.isEmpty()) {
+        SignalerEchecFatal(this, origines.echecScores);
+        return false;
+    }
     const QString chemin = origines.scores.isEmpty()
                                ? origines.dossier + QStringLiteral("Scores.dat")
                                : origines.scores;

@@ -34,6 +34,8 @@ struct OriginesJeu {
     QString dossier;
     std::function<std::optional<QDateTime>()> dateExecutable;
     QString scores = {};
+    // Non vide : la copie de Scores.dat chez le joueur a échoué, et voici pourquoi.
+    QString echecScores = {};
     static OriginesJeu DuProgramme();
 };
 

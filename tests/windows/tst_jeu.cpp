@@ -81,16 +81,21 @@ void TestJeu::demarrage_echoueProprement_data()
     QTest::addColumn<bool>("fabriqueVide");
     QTest::addColumn<bool>("dateLisible");
     QTest::addColumn<QString>("attendu");
+    QTest::addColumn<QString>("echecCopie"); // la copie chez le joueur a échoué
     QTest::newRow("Scores.dat absent")
         << QStringLiteral("Le fichier des scores Scores.dat est introuvable.") << false << true
-        << QStringLiteral("introuvable");
+        << QStringLiteral("introuvable") << QString();
     QTest::newRow("mot de passe refusé")
         << QStringLiteral("mot de passe refusé ou fichier endommagé") << false << true
-        << QStringLiteral("mot de passe refusé");
+        << QStringLiteral("mot de passe refusé") << QString();
     QTest::newRow("magasin non construit")
-        << QString() << true << true << QStringLiteral("Scores.dat");
+        << QString() << true << true << QStringLiteral("Scores.dat") << QString();
     QTest::newRow("date de l'exécutable illisible")
-        << QString() << false << false << QStringLiteral("ne peut pas être lue");
+        << QString() << false << false << QStringLiteral("ne peut pas être lue") << QString();
+    // Le joueur lit pourquoi sa copie manque, pas seulement qu'elle est introuvable.
+    QTest::newRow("copie chez le joueur impossible")
+        << QStringLiteral("Le fichier des scores Scores.dat est introuvable.") << false << true
+        << QStringLiteral("dossier plein") << QStringLiteral("dossier plein");
 }
 
 void TestJeu::demarrage_echoueProprement()
@@ -99,6 +104,7 @@ void TestJeu::demarrage_echoueProprement()
     QFETCH(bool, fabriqueVide);
     QFETCH(bool, dateLisible);
     QFETCH(QString, attendu);
+    QFETCH(QString, echecCopie);
     FabriqueStock fabrique = [&](const QString &) -> std::unique_ptr<StockScores> {
         if (!echecMagasin.isEmpty())
             throw ErreurScores(echecMagasin);
@@ -107,6 +113,7 @@ void TestJeu::demarrage_echoueProprement()
     OriginesJeu origines = BancJeu::OriginesParDefaut();
     if (!dateLisible)
         origines.dateExecutable = [] { return std::optional<QDateTime>(); };
+    origines.echecScores = echecCopie;
     BancJeu banc(fabrique, origines);
 
     QVERIFY(!banc.jeu->Form_Load());
