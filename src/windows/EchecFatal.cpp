@@ -36,28 +36,35 @@ void RemplacerReactionEchecFatal(ReactionEchecFatal reaction)
     Reaction() = reaction ? std::move(reaction) : ReactionEchecFatal(ReactionParDefaut);
 }
 
-const QString ConseilOccupeDemarrage =
-    QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez sur "
-                   "Réessayer. Avec Annuler, Kalvoro s'arrête.");
+namespace {
 
-const QString ConseilOccupeEnJeu =
-    QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez sur "
-                   "Réessayer. Avec Annuler, le jeu continue sans ces scores.");
+QString Conseil(Renoncement renoncement)
+{
+    return QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez "
+                          "sur Réessayer. ") +
+           (renoncement == Renoncement::Arreter
+                ? QStringLiteral("Avec Annuler, Kalvoro s'arrête.")
+                : QStringLiteral("Avec Annuler, le jeu continue sans ces scores."));
+}
 
-bool LireAvecReessai(QWidget *parent, const std::function<void()> &lecture)
+} // namespace
+
+bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Renoncement renoncement)
 {
     for (;;) {
         try {
-            lecture();
+            action();
             return true;
         } catch (const ErreurScores &erreur) {
-            if (!erreur.Occupe()) {
+            const bool reessayer =
+                erreur.Occupe() &&
+                ProposerReessai(parent,
+                                erreur.Message() + QStringLiteral("\n\n") + Conseil(renoncement));
+            if (reessayer)
+                continue;
+            if (!erreur.Occupe() || renoncement == Renoncement::Arreter)
                 SignalerEchecFatal(parent, erreur.Message());
-                return false;
-            }
-            if (!ProposerReessai(parent,
-                                 erreur.Message() + QStringLiteral("\n\n") + ConseilOccupeEnJeu))
-                return false;
+            return false;
         }
     }
 }

@@ -20,12 +20,16 @@ void RemplacerReactionEchecFatal(ReactionEchecFatal reaction);
 // pendant qu'elle est ouverte.
 bool ProposerReessai(QWidget *parent, const QString &texte);
 
-// Le conseil de la boîte au démarrage, ajouté au message du magasin.
-extern const QString ConseilOccupeDemarrage;
+// Ce que devient le programme quand le joueur renonce devant un fichier occupé.
+enum class Renoncement {
+    Continuer, // une lecture qu'on peut laisser : le jeu continue sans ces scores
+    Arreter,   // l'ouverture du démarrage : l'échec est signalé, le programme s'arrête
+};
 
-// Fait une lecture des scores qu'on peut refaire sans dommage (choix d'une série, liste d'une
-// table). Un fichier occupé propose Réessayer / Annuler et rend faux si le joueur renonce : le
-// jeu continue sans ces scores. Tout autre échec du magasin est fatal.
-bool LireAvecReessai(QWidget *parent, const std::function<void()> &lecture);
+// Fait l'action, qui ne touche aux scores que par des opérations qu'on peut refaire sans
+// dommage. Un fichier occupé propose Réessayer / Annuler ; tout autre échec du magasin est
+// fatal. Rend faux si l'action n'a pas abouti.
+bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action,
+                      Renoncement renoncement);
 
 } // namespace kalvoro

@@ -81,18 +81,9 @@ bool Jeu::OuvrirBaseScores()
                                : origines.scores;
     // Un fichier tenu par un autre programme se libère : le joueur peut réessayer avant que
     // Kalvoro n'abandonne. Chaque nouvel essai rappelle la fabrique, qui rouvre le fichier.
-    for (;;) {
-        try {
-            baseScores = fabrique(chemin);
-            break;
-        } catch (const ErreurScores &erreur) {
-            if (erreur.Occupe() && ProposerReessai(this, erreur.Message() + QStringLiteral("\n\n") +
-                                                             ConseilOccupeDemarrage))
-                continue;
-            SignalerEchecFatal(this, erreur.Message());
-            return false;
-        }
-    }
+    if (!FaireAvecReessai(
+            this, [this, &chemin] { baseScores = fabrique(chemin); }, Renoncement::Arreter))
+        return false;
     if (!baseScores) {
         SignalerEchecFatal(this, QStringLiteral("La base des scores %1 n'a pas pu être ouverte.")
                                      .arg(QDir::toNativeSeparators(chemin)));
@@ -134,10 +125,14 @@ void Jeu::Bouton_Click(int i)
 
 void Jeu::ListeJeux_Click()
 {
-    LireAvecReessai(this, [this] {
-        ChoisirSerie(*this,
-                     [this](const QString &serie) { return baseScores->LireMeilleurScore(serie); });
-    });
+    FaireAvecReessai(
+        this,
+        [this] {
+            ChoisirSerie(*this, [this](const QString &serie) {
+                return baseScores->LireMeilleurScore(serie);
+            });
+        },
+        Renoncement::Continuer);
 }
 
 void Jeu::Annuler_Click()
@@ -147,10 +142,13 @@ void Jeu::Annuler_Click()
 
 void Jeu::Scores_Click()
 {
-    LireAvecReessai(this, [this] {
-        VisuScores visionneuse(*baseScores, this);
-        visionneuse.exec();
-    });
+    FaireAvecReessai(
+        this,
+        [this] {
+            VisuScores visionneuse(*baseScores, this);
+            visionneuse.exec();
+        },
+        Renoncement::Continuer);
 }
 
 void Jeu::Command1_Click()

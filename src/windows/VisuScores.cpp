@@ -137,7 +137,8 @@ void VisuScores::ReglerTabulation()
 
 void VisuScores::Bouton_Click(int index)
 {
-    LireAvecReessai(this, [this, index] { affichage.Bouton_Click(index); });
+    FaireAvecReessai(
+        this, [this, index] { affichage.Bouton_Click(index); }, Renoncement::Continuer);
 }
 
 void VisuScores::Quitter_Click()
