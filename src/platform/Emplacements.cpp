@@ -2,6 +2,7 @@
 
 #include "Programme.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -108,15 +109,17 @@ QString PreparerScoresJoueur(const Emplacements &emplacements)
     const QString dossier = QFileInfo(emplacements.scores).absolutePath() + QLatin1Char('/');
     QFile livre(emplacements.scoresLivres);
     if (!livre.open(QIODevice::ReadOnly))
-        return QStringLiteral("Le fichier des scores livré « %1 » ne peut pas être lu : %2")
+        return QCoreApplication::translate(
+                   "Emplacements", "Le fichier des scores livré « %1 » ne peut pas être lu : %2")
             .arg(QDir::toNativeSeparators(livre.fileName()), livre.errorString());
     const QByteArray contenu = livre.readAll();
     const QString provisoire =
         QDir().mkpath(dossier) ? EcrireCopieProvisoire(dossier, contenu) : QString();
     if (provisoire.isEmpty())
-        return QStringLiteral("La copie de vos scores n'a pas pu être écrite dans le dossier "
-                              "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
-                              "plein).")
+        return QCoreApplication::translate(
+                   "Emplacements", "La copie de vos scores n'a pas pu être écrite dans le dossier "
+                                   "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
+                                   "plein).")
             .arg(QDir::toNativeSeparators(dossier));
     // Si un autre exemplaire du programme a posé sa copie entre temps, c'est elle qui reste.
     if (RenommerSansEcraser(provisoire, emplacements.scores))
@@ -124,7 +127,8 @@ QString PreparerScoresJoueur(const Emplacements &emplacements)
     QFile::remove(provisoire);
     if (QFileInfo::exists(emplacements.scores))
         return {};
-    return QStringLiteral("La copie de vos scores n'a pas pu être nommée « %1 ».")
+    return QCoreApplication::translate("Emplacements",
+                                       "La copie de vos scores n'a pas pu être nommée « %1 ».")
         .arg(QDir::toNativeSeparators(emplacements.scores));
 }
 

@@ -2,6 +2,7 @@
 
 #include "StockScores.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdlib>
@@ -40,11 +41,13 @@ namespace {
 
 QString Conseil(Renoncement renoncement)
 {
-    return QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez "
-                          "sur Réessayer. ") +
+    return QCoreApplication::translate(
+               "EchecFatal", "Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez "
+                             "sur Réessayer. ") +
            (renoncement == Renoncement::Arreter
-                ? QStringLiteral("Avec Annuler, Kalvoro s'arrête.")
-                : QStringLiteral("Avec Annuler, le jeu continue sans ces scores."));
+                ? QCoreApplication::translate("EchecFatal", "Avec Annuler, Kalvoro s'arrête.")
+                : QCoreApplication::translate("EchecFatal",
+                                              "Avec Annuler, le jeu continue sans ces scores."));
 }
 
 } // namespace
@@ -71,12 +74,15 @@ bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Reno
 
 bool ProposerReessai(QWidget *parent, const QString &texte)
 {
-    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Fichier des scores occupé"), texte,
+    QMessageBox boite(QMessageBox::Warning,
+                      QCoreApplication::translate("EchecFatal", "Fichier des scores occupé"), texte,
                       QMessageBox::NoButton, parent);
     boite.setObjectName(QStringLiteral("FichierOccupe"));
     boite.setTextFormat(Qt::PlainText); // le chemin et les noms ne sont jamais lus en HTML
-    QPushButton *reessayer = boite.addButton(QStringLiteral("&Réessayer"), QMessageBox::AcceptRole);
-    boite.setEscapeButton(boite.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole));
+    QPushButton *reessayer = boite.addButton(
+        QCoreApplication::translate("EchecFatal", "&Réessayer"), QMessageBox::AcceptRole);
+    boite.setEscapeButton(boite.addButton(QCoreApplication::translate("EchecFatal", "&Annuler"),
+                                          QMessageBox::RejectRole));
     boite.setDefaultButton(reessayer);
     boite.exec();
     return boite.clickedButton() == reessayer;

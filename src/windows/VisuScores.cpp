@@ -68,7 +68,7 @@ void VisuScores::ConstruireBoutons()
 {
     for (int index = 0; index < NombreBoutonsSeries; ++index) {
         const BoutonSerie &serie = BoutonsSeries()[static_cast<std::size_t>(index)];
-        auto *bouton = new QPushButton(serie.Legende, this);
+        auto *bouton = new QPushButton(LegendeBouton(index), this);
         bouton->setObjectName(QStringLiteral("Bouton%1").arg(index));
         bouton->setProperty("Tag", serie.Tag);
         bouton->setFont(Police(MsSansSerif, 8.25, true));
@@ -118,7 +118,7 @@ void VisuScores::ColorerGrille()
 
 void VisuScores::ConstruireQuitter()
 {
-    Quitter = new QPushButton(QStringLiteral("&Quitter"), this);
+    Quitter = new QPushButton(tr("&Quitter"), this);
     Quitter->setObjectName(QStringLiteral("Quitter"));
     Quitter->setGeometry(0, Px(HautQuitter), Px(LargeurQuitterTwips), Px(HauteurQuitter));
     connect(Quitter, &QPushButton::clicked, this, &VisuScores::Quitter_Click);
