@@ -218,6 +218,17 @@
     </message>
 </context>
 <context>
+    <name>Demarrage</name>
+    <message>
+        <source>La base des scores %1 n&apos;a pas pu être ouverte.</source>
+        <translation>The score database %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>La date de dernière modification du programme %1 ne peut pas être lue : le fichier est absent ou illisible.</source>
+        <translation>The last-modified date of the program %1 cannot be read: the file is missing or unreadable.</translation>
+    </message>
+</context>
+<context>
     <name>EchecFatal</name>
     <message>
         <source>Fermez cet autre programme ou attendez qu&apos;il ait fini, puis cliquez sur Réessayer. </source>
@@ -480,6 +491,64 @@ Would you like to save your score?</translation>
     <message>
         <source>&amp;Valider</source>
         <translation>&amp;Save</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::Jeu</name>
+    <message>
+        <source>%1  -  Version %2</source>
+        <translation>%1  -  Version %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Choix de la série</source>
+        <translation>Choose a series</translation>
+    </message>
+    <message>
+        <source>Meilleur score</source>
+        <translation>Best score</translation>
+    </message>
+    <message>
+        <source>Score en cours</source>
+        <translation>Current score</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Give up</translation>
+    </message>
+    <message>
+        <source>&amp;Scores</source>
+        <translation>&amp;Scores</translation>
+    </message>
+    <message>
+        <source>&amp;A propos</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::Plateau</name>
+    <message>
+        <source>face cachée</source>
+        <translation>face down</translation>
+    </message>
+    <message>
+        <source>Carte %1, %2</source>
+        <translation>Card %1, %2</translation>
+    </message>
+    <message>
+        <source>face visible</source>
+        <translation>face up</translation>
     </message>
 </context>
 <context>

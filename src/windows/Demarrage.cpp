@@ -2,16 +2,24 @@
 
 #include "EchecFatal.h"
 #include "Emplacements.h"
+#include "Langue.h"
 #include "Programme.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kalvoro {
 
 OriginesJeu OriginesJeu::DuProgramme()
 {
-    return {DossierProgramme(), &DateExecutable, CheminScores(),
-            EmplacementsDuProgramme().echecPreparation};
+    const Emplacements &emplacements = EmplacementsDuProgramme();
+    // La copie chez le joueur s'est faite dès la première ligne du programme, avant que la
+    // langue du joueur soit connue : son échec est dit en français. Dans une autre langue, la
+    // copie réessayée maintenant dit pourquoi dans la sienne (ou réussit, et tout va bien).
+    QString echec = emplacements.echecPreparation;
+    if (!echec.isEmpty() && !LangueChoisie().Francais())
+        echec = PreparerScoresJoueur(emplacements);
+    return {DossierProgramme(), &DateExecutable, CheminScores(), echec};
 }
 
 std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJeu &origines,
@@ -31,8 +39,10 @@ std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJe
             fenetre, [&] { stock = fabrique(chemin); }, Renoncement::Arreter))
         return nullptr;
     if (!stock)
-        SignalerEchecFatal(fenetre, QStringLiteral("La base des scores %1 n'a pas pu être ouverte.")
-                                        .arg(QDir::toNativeSeparators(chemin)));
+        SignalerEchecFatal(
+            fenetre, QCoreApplication::translate("Demarrage",
+                                                 "La base des scores %1 n'a pas pu être ouverte.")
+                         .arg(QDir::toNativeSeparators(chemin)));
     return stock;
 }
 
@@ -41,8 +51,10 @@ std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &or
     const std::optional<QDateTime> date = origines.dateExecutable();
     if (!date) {
         SignalerEchecFatal(
-            fenetre, QStringLiteral("La date de dernière modification du programme %1 ne peut pas "
-                                    "être lue : le fichier est absent ou illisible.")
+            fenetre, QCoreApplication::translate(
+                         "Demarrage",
+                         "La date de dernière modification du programme %1 ne peut pas être lue : "
+                         "le fichier est absent ou illisible.")
                          .arg(QDir::toNativeSeparators(CheminExecutable())));
         return std::nullopt;
     }
