@@ -53,12 +53,12 @@ photo "$aide" aide
 xdotool windowfocus --sync "$aide" key Escape
 sleep 0.3
 
-# Une partie entière, série Shapes : la question de fin, puis l'enregistrement.
+# Une partie entière, série Smileys (les centres des formes se ressemblent trop) : la question de fin, puis l'enregistrement.
 xdotool windowfocus --sync "$id"
 source "$racine/tools/jeu-xdotool.sh"
 xdotool mousemove --window "$id" 568 90 click 1
 sleep 0.4
-xdotool key Down Down Down Return
+xdotool key Down Down Down Down Return
 sleep 0.3
 while [ "$paires" -lt 24 ]; do
   jouer_tour
@@ -73,7 +73,7 @@ photo "$enregistre" enregistre
 xdotool key alt+s
 sleep 0.8
 reponse=$(derniere_fenetre)
-[ "$reponse" != "$enregistre" ] && photo "$reponse" enregistre-reponse
+[ "$reponse" != "$enregistre" ] && photo "$reponse" jeu-apres-enregistrement
 kill "$PROGRAMME"
 wait "$PROGRAMME" 2>/dev/null || true
 

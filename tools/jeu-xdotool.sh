@@ -33,6 +33,10 @@ retourner() { # retourne une cellule inconnue et rend son empreinte dans EMPREIN
   cliquer "$1"
   connue[$1]=1
   nb_connues=$((nb_connues + 1))
+  # Le pointeur quitte la carte (pour la barre d'état, dans la fenêtre qui garde le focus) :
+  # le fond de survol, visible dans les parties transparentes de l'image, fausserait l'empreinte.
+  xdotool mousemove --window "$id" 100 400
+  sleep 0.05
   EMPREINTE=$(empreinte "$1")
 }
 
