@@ -19,11 +19,7 @@ xdotool windowfocus --sync "$id"
 
 source "$racine/tools/jeu-xdotool.sh"
 
-# Choix de la série Smileys : la liste déroulée, puis le clavier.
-xdotool mousemove --window "$id" 568 90 click 1
-sleep 0.4
-xdotool key Down Down Down Down Return
-sleep 0.3
+choisir_smileys
 
 # On s'arrête tant qu'il reste deux cartes inconnues pour le dernier tour.
 while [ "$paires" -lt "$paires_voulues" ] && [ $((48 - nb_connues)) -ge 4 ]; do

@@ -53,13 +53,10 @@ photo "$aide" aide
 xdotool windowfocus --sync "$aide" key Escape
 sleep 0.3
 
-# Une partie entière, série Smileys (les centres des formes se ressemblent trop) : la question de fin, puis l'enregistrement.
+# Une partie entière : la question de fin, puis l'enregistrement.
 xdotool windowfocus --sync "$id"
 source "$racine/tools/jeu-xdotool.sh"
-xdotool mousemove --window "$id" 568 90 click 1
-sleep 0.4
-xdotool key Down Down Down Down Return
-sleep 0.3
+choisir_smileys
 while [ "$paires" -lt 24 ]; do
   jouer_tour
 done

@@ -2,6 +2,15 @@
 # retient l'image de chaque carte vue (par l'empreinte de sa capture) et ramasse les paires
 # qu'il connaît. La fenêtre du jeu est dans la variable id.
 
+# Choix de la série Smileys, celle dont les faces se distinguent le mieux par leur centre : la
+# liste déroulée, puis le clavier.
+choisir_smileys() {
+  xdotool mousemove --window "$id" 568 90 click 1
+  sleep 0.4
+  xdotool key Down Down Down Down Return
+  sleep 0.3
+}
+
 # Cellule i (1 à 48) : coin en pixels dans la fenêtre (carrés de 57 px au pas de 64).
 coin_x() { echo $((8 + 64 * (($1 - 1) % 8))); }
 coin_y() { echo $((8 + 64 * (($1 - 1) / 8))); }
