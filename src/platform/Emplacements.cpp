@@ -12,10 +12,6 @@
 #include <unistd.h>
 #endif
 
-#ifndef KALVORO_PARTAGE_RELATIF
-#define KALVORO_PARTAGE_RELATIF "../share/kalvoro"
-#endif
-
 namespace kalvoro {
 
 namespace {

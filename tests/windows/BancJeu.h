@@ -4,6 +4,7 @@
 #include "EchecFatal.h"
 #include "FauxStock.h"
 #include "Jeu.h"
+#include "Polices.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -30,6 +31,8 @@ struct BancJeu {
     // x = 0 à chaque tirage : la donne est Tableau(k) = k, les paires sont k et k + 24.
     explicit BancJeu(FabriqueStock fabrique = {}, OriginesJeu origines = OriginesParDefaut())
     {
+        // Les polices que le programme substitue au démarrage, avant de construire Jeu.
+        InstallerSubstitutionsPolices();
         RemplacerReactionEchecFatal(
             [this](QWidget *, const QString &message) { echecs << message; });
         if (!fabrique)
