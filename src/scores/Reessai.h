@@ -15,8 +15,8 @@ inline const QString Conseil = QStringLiteral(
 inline const QString AnnulerArrete = QStringLiteral("Avec Annuler, Kalvoro s'arrête.");
 inline const QString AnnulerContinue =
     QStringLiteral("Avec Annuler, le jeu continue sans ces scores.");
-inline const QString AnnulerRevientALaSaisie = QStringLiteral(
-    "Avec Annuler, vous revenez à la saisie : votre score et vos noms sont gardés.");
+inline const QString AnnulerRevientALaSaisie =
+    QStringLiteral("Avec Annuler, vous revenez à la saisie : votre score et vos noms sont gardés.");
 } // namespace TextesOccupe
 
 // Le texte de la question : le message du magasin, le conseil, puis ce que fait Annuler.

@@ -62,8 +62,7 @@ void SaisieScore::Valider_Click()
     if (!NomsRemplis())
         return;
     const auto reessayer = [this](const ErreurScores &erreur) {
-        return Dialogue.ProposerReessai(
-            TexteOccupe(erreur, TextesOccupe::AnnulerRevientALaSaisie));
+        return Dialogue.ProposerReessai(TexteOccupe(erreur, TextesOccupe::AnnulerRevientALaSaisie));
     };
     if (FaireTantQueOccupe([this] { Inscrire(); }, reessayer))
         Annuler_Click();

@@ -1,4 +1,4 @@
-#include "ControlesScores.h"
+#include "VerificationsScores.h"
 
 #include "BaseScores.h"
 #include "Caracteres.h"
