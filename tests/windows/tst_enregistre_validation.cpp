@@ -256,7 +256,7 @@ private slots:
         QVERIFY(QFile::copy(qEnvironmentVariable("KALVORO_DOSSIER") + "/Scores.dat", chemin));
         BaseScores base(chemin);
         Connexion autre(chemin); // l'autre programme, qui garde le fichier pour lui
-        autre.Cle("qzm472");
+        autre.Cle(KALVORO_MOT_DE_PASSE_ESSAI);
         autre.Executer("BEGIN EXCLUSIVE");
         FinDePartie(jeu, Cinema, QStringLiteral("24"));
         Enregistre dialogue(jeu, base);
