@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -84,7 +85,10 @@ struct BancJeu {
         liste->showPopup();
         QAbstractItemView *vue = liste->view();
         vue->setCurrentIndex(vue->model()->index(numero - 1, 0));
-        QTest::keyClick(vue, Qt::Key_Return);
+        // Entrée referme la liste sur son choix : l'événement ne revient pas « accepté », ce que
+        // QTest::keyClick prendrait pour un échec et signalerait à chaque choix.
+        QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(vue, &entree);
     }
 
     void Cliquer(int i) const { QTest::mouseClick(Cellule(i), Qt::LeftButton); }

@@ -1,6 +1,7 @@
 #include "Enregistre.h"
 #include "FausseSaisie.h"
 #include "FauxStock.h"
+#include "SansAvisDePlateforme.h"
 #include "ZoneSaisie.h"
 
 #include <QtTest>
@@ -86,6 +87,7 @@ class TestEnregistre : public QObject {
     }
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void init()
     {
         FinDePartie(jeu, Cinema, QStringLiteral("30"));

@@ -3,6 +3,7 @@
 #include "Enregistre.h"
 #include "FausseSaisie.h"
 #include "FauxStock.h"
+#include "SansAvisDePlateforme.h"
 #include "Sqlite.h"
 
 #include <QtTest>
@@ -108,6 +109,7 @@ class TestEnregistreValidation : public QObject {
     }
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void init()
     {
         FinDePartie(jeu, Cinema, QStringLiteral("30"));

@@ -3,6 +3,7 @@
 // partie reprend où elle en était.
 #include "BancScoresReels.h"
 #include "RepondeurModales.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -86,6 +87,7 @@ class TestIntegrationFenetres : public QObject {
     void VerifierQueLaPartieContinue(int ticsDejaPasses, int premiere, int seconde);
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void init()
     {
         reels.Fermer();

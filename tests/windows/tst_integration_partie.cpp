@@ -2,6 +2,7 @@
 // la fin de partie, la saisie des noms au clavier dans Enregistre, et ce que le fichier garde.
 #include "BancScoresReels.h"
 #include "RepondeurModales.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -133,6 +134,7 @@ class TestIntegrationPartie : public QObject {
     }
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void init()
     {
         reels.emplace();

@@ -1,6 +1,7 @@
 // La fenêtre Jeu au démarrage : son état, la place de ses contrôles, ses échecs fatals.
 #include "BancJeu.h"
 #include "BarreEtat.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QDate>
 #include <QFontInfo>
@@ -16,6 +17,7 @@ class TestJeu : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void demarrage_laisseLePlateauAuRepos();
     void demarrage_ouvreScoresDatDuDossierEtDateLeProgramme();
     void demarrage_echoueProprement_data();

@@ -1,5 +1,6 @@
 // Une partie jouée à la souris sur la vraie fenêtre, la pause d'un tour, et la sortie.
 #include "BancJeu.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -28,6 +29,7 @@ class TestJeuPartie : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void choixDUneSerie_rendLePlateauJouable();
     void pendantLaPause_lesDeuxFacesRestentEnCouleur();
     void partieComplete_alaSouris_jusquAuRepos();
