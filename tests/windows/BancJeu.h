@@ -1,6 +1,7 @@
 #pragma once
 // Un Jeu de test : magasin en mémoire, donne forcée, dossier et date de l'exécutable choisis,
 // échecs fatals notés au lieu de terminer le programme.
+#include "Controles.h"
 #include "EchecFatal.h"
 #include "FauxStock.h"
 #include "Jeu.h"
@@ -66,13 +67,7 @@ struct BancJeu {
         return QTest::qWaitForWindowExposed(jeu.get());
     }
 
-    template <class T> T *Controle(const QString &nom) const
-    {
-        T *controle = jeu->findChild<T *>(nom);
-        if (!controle)
-            qFatal("contrôle introuvable : %s", qPrintable(nom));
-        return controle;
-    }
+    template <class T> T *Controle(const QString &nom) const { return Enfant<T>(jeu.get(), nom); }
     QPushButton *Cellule(int i) const
     {
         return Controle<QPushButton>(QStringLiteral("Bouton%1").arg(i));

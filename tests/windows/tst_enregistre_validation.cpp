@@ -3,6 +3,7 @@
 #include "Enregistre.h"
 #include "FausseSaisie.h"
 #include "FauxStock.h"
+#include "Modales.h"
 #include "SansAvisDePlateforme.h"
 #include "Sqlite.h"
 
@@ -14,44 +15,6 @@ using namespace kalvoro;
 namespace {
 
 const QString Cinema = QStringLiteral("Cinéma");
-
-// Ce qu'on a vu d'une boîte de message modale avant d'y répondre OK.
-struct BoiteVue {
-    QString Titre, Texte;
-    QMessageBox::Icon Icone = QMessageBox::NoIcon;
-    Qt::TextFormat Format = Qt::AutoText;
-};
-
-// Dès qu'une boîte de message devient la fenêtre modale active, la note et la ferme par OK.
-void RepondreALaBoite(BoiteVue &vue, int essais = 200)
-{
-    QTimer::singleShot(10, [&vue, essais] {
-        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!boite) {
-            if (essais > 0)
-                RepondreALaBoite(vue, essais - 1);
-            return;
-        }
-        vue = {boite->windowTitle(), boite->text(), boite->icon(), boite->textFormat()};
-        boite->button(QMessageBox::Ok)->click();
-    });
-}
-
-// Répond à la boîte « fichier occupé » dès qu'elle paraît (Réessayer ou Annuler), en notant
-// son texte, après avoir fait `avant`.
-void RepondreAuFichierOccupe(QStringList &textes, bool reessayer, std::function<void()> avant)
-{
-    QTimer::singleShot(10, [&textes, reessayer, avant] {
-        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!boite || boite->objectName() != QLatin1String("FichierOccupe"))
-            return RepondreAuFichierOccupe(textes, reessayer, avant);
-        textes << boite->text();
-        avant();
-        for (QAbstractButton *bouton : boite->buttons())
-            if ((boite->buttonRole(bouton) == QMessageBox::AcceptRole) == reessayer)
-                bouton->click();
-    });
-}
 
 QLineEdit *Zone(QWidget *dialogue, const char *nom)
 {
@@ -149,7 +112,7 @@ private slots:
         Enregistre dialogue(jeu, stock);
         BoiteVue vue;
         JouerDansLeDialogue([&vue](QDialog *d) {
-            RepondreALaBoite(vue);
+            RepondreOk(vue);
             SaisirEtValider(d, "<b>bleu</b>", "rouge");
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
@@ -186,7 +149,7 @@ private slots:
         QString focusApres;
         bool ouvertApres = false;
         JouerDansLeDialogue([&](QDialog *d) {
-            RepondreALaBoite(vue);
+            RepondreOk(vue);
             SaisirEtValider(d, prenom, nom);
             focusApres = d->focusWidget()->objectName();
             ouvertApres = d->isVisible();
@@ -264,10 +227,17 @@ private slots:
         Enregistre dialogue(jeu, base);
         QStringList textes, apresAnnuler;
         JouerDansLeDialogue([&](QDialog *d) {
-            RepondreAuFichierOccupe(textes, false, [] {});
+            QuandLaBoiteParait(QStringLiteral("FichierOccupe"), [&textes](QMessageBox *boite) {
+                textes << boite->text();
+                RepondreAuFichierOccupe(boite, false);
+            });
             SaisirEtValider(d, "bleu", "rouge");
             apresAnnuler << Zone(d, "Prenom")->text() << Zone(d, "Nom")->text() << jeu.ScoreEnCours;
-            RepondreAuFichierOccupe(textes, true, [&] { autre.Executer("ROLLBACK"); });
+            QuandLaBoiteParait(QStringLiteral("FichierOccupe"), [&](QMessageBox *boite) {
+                textes << boite->text();
+                autre.Executer("ROLLBACK");
+                RepondreAuFichierOccupe(boite, true);
+            });
             Valider(d);
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));

@@ -1,5 +1,6 @@
 // Une partie jouée à la souris sur la vraie fenêtre, la pause d'un tour, et la sortie.
 #include "BancJeu.h"
+#include "Images.h"
 #include "SansAvisDePlateforme.h"
 
 #include <QLabel>
@@ -16,11 +17,6 @@ void FinirLaPause(Jeu &jeu)
 {
     for (int tic = 0; tic < 8; ++tic)
         jeu.Minuterie_Timer();
-}
-
-QImage ImageDe(const QPushButton *cellule, QIcon::Mode mode)
-{
-    return cellule->icon().pixmap(QSize(32, 32), mode).toImage();
 }
 
 } // namespace
