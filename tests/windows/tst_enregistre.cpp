@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "Enregistre.h"
 #include "FausseSaisie.h"
 #include "FauxStock.h"
@@ -70,13 +71,7 @@ class TestEnregistre : public QObject {
     FauxStock stock;
     std::unique_ptr<Enregistre> dialogue;
 
-    template <typename T> T *Controle(const char *nom)
-    {
-        T *controle = dialogue->findChild<T *>(QLatin1String(nom));
-        if (!controle)
-            qFatal("contrôle introuvable : %s", nom);
-        return controle;
-    }
+    template <typename T> T *Controle(const char *nom) { return Enfant<T>(dialogue.get(), nom); }
     QLineEdit *Zone(const QString &nom) { return Controle<QLineEdit>(qPrintable(nom)); }
 
     void Montrer()

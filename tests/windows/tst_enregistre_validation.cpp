@@ -1,4 +1,5 @@
 #include "BaseScores.h"
+#include "Controles.h"
 #include "EchecFatal.h"
 #include "Enregistre.h"
 #include "FausseSaisie.h"
@@ -18,7 +19,7 @@ const QString Cinema = QStringLiteral("Cinéma");
 
 QLineEdit *Zone(QWidget *dialogue, const char *nom)
 {
-    return dialogue->findChild<QLineEdit *>(QLatin1String(nom));
+    return Enfant<QLineEdit>(dialogue, nom);
 }
 
 // Ce que fait un joueur dans le dialogue ouvert en modal, le temps de son exec().
