@@ -1,6 +1,8 @@
 # Deux commandes sur une Debian neuve : "make run" et "make test".
 BUILD := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Le préréglage de CMakePresets.json : "defaut", ou "ci" (avertissements en erreurs).
+PRESET ?= defaut
 
 .PHONY: run test bench build configure deps clean install uninstall paquet
 
@@ -34,7 +36,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 configure: deps
-	cmake --preset defaut
+	cmake --preset $(PRESET)
 
 deps:
 	bash scripts/install-deps.sh

@@ -12,10 +12,6 @@
 #include <unistd.h>
 #endif
 
-#ifndef KALVORO_PARTAGE_RELATIF
-#define KALVORO_PARTAGE_RELATIF "../share/kalvoro"
-#endif
-
 namespace kalvoro {
 
 namespace {
@@ -84,18 +80,18 @@ bool RenommerSansEcraser(const QString &de, const QString &vers)
 
 } // namespace
 
-Emplacements ResoudreEmplacements(const Lieux &lieux)
+Emplacements ResoudreEmplacements(const Environnement &environnement)
 {
-    const QString executable = AvecBarre(lieux.dossierExecutable);
+    const QString executable = AvecBarre(environnement.dossierExecutable);
     const QString partage =
-        AvecBarre(QDir::cleanPath(executable + AvecBarre(lieux.partageRelatif)));
+        AvecBarre(QDir::cleanPath(executable + AvecBarre(environnement.partageRelatif)));
     const bool installe = !TientSesFichiers(executable) && QFileInfo(partage).isDir();
     Emplacements emplacements;
     emplacements.dossierFichiers = installe ? partage : executable;
-    if (!installe && lieux.ecrivable(executable)) {
+    if (!installe && environnement.ecrivable(executable)) {
         emplacements.scores = executable + NomScores;
     } else {
-        emplacements.scores = AvecBarre(lieux.dossierDonnees) + NomScores;
+        emplacements.scores = AvecBarre(environnement.dossierDonnees) + NomScores;
         emplacements.scoresLivres = emplacements.dossierFichiers + NomScores;
     }
     return emplacements;
@@ -133,14 +129,14 @@ const Emplacements &EmplacementsDuProgramme()
     // Une initialisation statique locale est sûre entre fils : le fil qui ouvre Scores.dat dès
     // main et la fenêtre attendent la même copie, faite une seule fois.
     static const Emplacements emplacements = [] {
-        const Lieux lieux{QFileInfo(CheminExecutable()).absolutePath(),
-                          QStringLiteral(KALVORO_PARTAGE_RELATIF),
-                          // Le dossier de données de l'application « Kalvoro », calculé sans
-                          // QApplication, dont le nom n'est pas encore connu quand ce code tourne.
-                          QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                              QStringLiteral("/Kalvoro"),
-                          [](const QString &dossier) { return QFileInfo(dossier).isWritable(); }};
-        Emplacements resolus = ResoudreEmplacements(lieux);
+        const Environnement environnement{
+            QFileInfo(CheminExecutable()).absolutePath(), QStringLiteral(KALVORO_PARTAGE_RELATIF),
+            // Le dossier de données de l'application « Kalvoro », calculé sans
+            // QApplication, dont le nom n'est pas encore connu quand ce code tourne.
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                QStringLiteral("/Kalvoro"),
+            [](const QString &dossier) { return QFileInfo(dossier).isWritable(); }};
+        Emplacements resolus = ResoudreEmplacements(environnement);
         // Dit au joueur au moment d'ouvrir ses scores, plutôt qu'un simple « introuvable ».
         resolus.echecPreparation = PreparerScoresJoueur(resolus);
         return resolus;

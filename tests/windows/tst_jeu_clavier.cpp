@@ -1,6 +1,7 @@
 // Le clavier et la molette sur la vraie fenêtre Jeu : le focus pendant la pause, la boîte de
 // fin de partie, la molette sur la liste des séries, les flèches sur le plateau.
 #include "BancJeu.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -13,6 +14,7 @@ class TestJeuClavier : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne_data();
     void pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne();
     void finDePartie_nEcouteQueOuiEtNon();
