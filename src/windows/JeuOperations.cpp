@@ -174,6 +174,10 @@ int Jeu::QuestionOuiNon(const QString &titre, const QString &texte)
 {
     QMessageBox boite(QMessageBox::Information, titre, texte, QMessageBox::Yes | QMessageBox::No,
                       this);
+    // Oui et Non sont écrits ici : sans le catalogue de Qt, paquet facultatif, ils seraient en
+    // anglais.
+    boite.button(QMessageBox::Yes)->setText(tr("&Oui"));
+    boite.button(QMessageBox::No)->setText(tr("&Non"));
     boite.setDefaultButton(QMessageBox::Yes);
     SansEchappement filtre;
     boite.installEventFilter(&filtre);
