@@ -7,7 +7,8 @@ set -euo pipefail
 sources=$1
 construction=$2
 racine=$(mktemp -d)
-trap 'rm -rf "$racine"' EXIT
+# Même en échec, les listes d'installation de l'essai ne restent pas dans la construction.
+trap 'grep -lsF "$racine" "$construction"/installations/*.txt | xargs -r rm -f; rm -rf "$racine"' EXIT
 echec() {
   echo "$*"
   exit 1
