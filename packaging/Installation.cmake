@@ -64,8 +64,9 @@ install(FILES ${KALVORO_PAQUETAGE}/copyright ${KALVORO_LIVRAISON}/changelog.gz
 # Le paquet Debian (make paquet : packaging/paquet.sh). Les bibliothèques viennent de
 # dpkg-shlibdeps ; s'y ajoute ce que le programme charge ou lance à l'exécution et qui ne se
 # voit pas à la liaison : le catalogue français de Qt (menus contextuels, boutons standard), les
-# polices aux mesures de celles du jeu (en DejaVu, des textes sont coupés), xdg-open pour les
-# documents et le site de la fenêtre A propos.
+# polices aux mesures de celles du jeu (en DejaVu, des textes sont coupés), la police sans
+# empattement des boîtes de message (avec les seules Liberation, fontconfig leur donne
+# Liberation Mono), xdg-open pour les documents et le site de la fenêtre A propos.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kalvoro)
 set(CPACK_PACKAGE_VENDOR ${KALVORO_ORGANISATION})
@@ -85,7 +86,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KALVORO_SITE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation2, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/paquet)
 include(CPack)

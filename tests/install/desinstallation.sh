@@ -8,7 +8,7 @@ sources=$1
 construction=$2
 racine=$(mktemp -d)
 # Même en échec, les listes d'installation de l'essai ne restent pas dans la construction.
-trap 'grep -lsF "$racine" "$construction"/installations/*.txt | xargs -r rm -f; rm -rf "$racine"' EXIT
+trap 'grep -lsF "$racine" "$construction"/installations/*.txt | xargs -r rm -f || true; rm -rf "$racine"' EXIT
 echec() {
   echo "$*"
   exit 1

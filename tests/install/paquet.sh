@@ -39,7 +39,8 @@ grep -q -- '-D_FORTIFY_SOURCE=[23]' "$construction/compile_commands.json" ||
 ! grep -Eq 'RPATH|RUNPATH' <<<"$dynamique" || echec "RUNPATH dans l'exécutable livré"
 
 depend=$(dpkg-deb -f "$paquet" Depends)
-for paquet_requis in qt6-translations-l10n fonts-liberation2 xdg-utils libqt6widgets6; do
+for paquet_requis in qt6-translations-l10n fonts-liberation2 fonts-dejavu-core xdg-utils \
+  libqt6widgets6; do
   grep -Eq "(^|, )$paquet_requis\b" <<<"$depend" || echec "Depends sans $paquet_requis : $depend"
 done
 ! grep -q qt6-qpa-plugins <<<"$depend" || echec "qt6-qpa-plugins est inutile : $depend"
