@@ -4,15 +4,11 @@
 # propre installation a posé, fichiers et dossiers créés, et rien d'autre : ni les deux autres
 # installations, ni le dossier vide qui était déjà là. Ce qui n'est pas à elle est refusé.
 set -euo pipefail
-sources=$1
-construction=$2
+sources=$1 construction=$2
 racine=$(mktemp -d)
 # Même en échec, les listes d'installation de l'essai ne restent pas dans la construction.
 trap 'grep -lsF "$racine" "$construction"/installations/*.txt | xargs -r rm -f || true; rm -rf "$racine"' EXIT
-echec() {
-  echo "$*"
-  exit 1
-}
+echec() { echo "$*"; exit 1; }
 prefixe=$racine/prefixe
 # Comme /usr/local/share/man/man6 sur une Debian neuve : vide, mais pas à Kalvoro.
 mkdir -p "$prefixe/share/man/man6"

@@ -3,14 +3,10 @@
 # paquet du même état donnent le même .deb ; l'exécutable livré n'a pas de RUNPATH et porte le
 # durcissement de Debian ; les dépendances tiennent ce que le programme charge à l'exécution.
 set -euo pipefail
-sources=$1
-construction=$2
+sources=$1 construction=$2
 racine=$(mktemp -d)
 trap 'rm -rf "$racine"' EXIT
-echec() {
-  echo "$*"
-  exit 1
-}
+echec() { echo "$*"; exit 1; }
 empaqueter() {
   bash "$sources/packaging/paquet.sh" "$construction" >/dev/null
   sha256sum "$construction"/paquet/kalvoro_*.deb | cut -c1-64
