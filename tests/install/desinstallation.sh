@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # desinstallation.sh <sources> <construction> : make install et make uninstall dans deux DESTDIR
-# et directement sous le préfixe, dans tous les ordres. Chaque désinstallation retire ce que sa
-# propre installation a posé, fichiers et dossiers créés, et rien d'autre : ni les deux autres
-# installations, ni le dossier vide qui était déjà là. Ce qui n'est pas à elle est refusé.
+# (a, b) et directement sous le préfixe (p), dans tous les ordres. Chaque désinstallation retire
+# ce que sa propre installation a posé, fichiers et dossiers créés, et rien d'autre : ni les
+# autres installations, ni le dossier vide qui était déjà là. Ce qui n'est pas à elle est refusé.
 set -euo pipefail
 sources=$1 construction=$2
 racine=$(mktemp -d)
@@ -10,55 +10,41 @@ racine=$(mktemp -d)
 trap 'grep -lsF "$racine" "$construction"/installations/*.txt | xargs -r rm -f || true; rm -rf "$racine"' EXIT
 echec() { echo "$*"; exit 1; }
 prefixe=$racine/prefixe
-# Comme /usr/local/share/man/man6 sur une Debian neuve : vide, mais pas à Kalvoro.
-mkdir -p "$prefixe/share/man/man6"
-
-# Les trois lieux : a et b sont des DESTDIR, p le préfixe lui-même.
-destdir() { [ "$1" = p ] || echo "$racine/$1"; }
+mkdir -p "$prefixe/share/man/man6" # comme sur une Debian neuve : vide, mais pas à Kalvoro
 arbre() { [ "$1" = p ] && echo "$prefixe" || echo "$racine/$1"; }
 outil() {
-  DESTDIR=$(destdir "$2") bash "$sources/packaging/installer.sh" "$1" "$construction" \
-    "$prefixe" >/dev/null
+  DESTDIR=$([ "$2" = p ] || arbre "$2") bash "$sources/packaging/installer.sh" "$1" \
+    "$construction" "$prefixe" >/dev/null
 }
-empreinte() {
-  local dossier
-  dossier=$(arbre "$1")
-  [ ! -e "$dossier" ] || (cd "$dossier" && find . -printf '%y %p\n' | sort &&
-    find . -type f -exec sha256sum {} + | sort)
-}
+empreinte() { [ ! -e "$(arbre "$1")" ] || (cd "$(arbre "$1")" && find . -printf '%y %m %p\n' |
+  sort && find . -type f -exec sha256sum {} + | sort); }
 declare -A vide installe
 for lieu in a b p; do vide[$lieu]=$(empreinte $lieu); done
 
 for ordre in "a b p" "a p b" "b a p" "b p a" "p a b" "p b a"; do
-  # Installer deux fois au même endroit ne change rien à ce que retire la désinstallation.
+  # Le premier lieu installé deux fois : la seconde liste garde les dossiers de la première.
   for lieu in $ordre ${ordre%% *}; do outil installer $lieu; done
   for lieu in a b p; do installe[$lieu]=$(empreinte $lieu); done
   restants="a b p"
   for lieu in $ordre; do
     outil desinstaller $lieu
     restants=${restants/$lieu/}
-    [ "$(empreinte $lieu)" = "${vide[$lieu]}" ] ||
-      echec "ordre $ordre : la désinstallation de $lieu laisse : $(empreinte $lieu)"
+    [ "$(empreinte $lieu)" = "${vide[$lieu]}" ] || echec "$ordre : $lieu laisse $(empreinte $lieu)"
     for autre in $restants; do
-      [ "$(empreinte $autre)" = "${installe[$autre]}" ] ||
-        echec "ordre $ordre : désinstaller $lieu a touché à $autre"
+      [ "$(empreinte $autre)" = "${installe[$autre]}" ] || echec "$ordre : $lieu touche à $autre"
     done
   done
 done
 
-# Installé sous umask 077, le jeu reste ouvert à tous les joueurs.
+# Sous umask 077, le jeu installé reste ouvert à tous les joueurs.
 (umask 077 && outil installer a)
 [ -z "$(find "$(arbre a)" -type d ! -perm 755)" ] || echec "dossiers installés fermés aux autres"
-
-# Refusés, sans rien retirer : un lieu où rien n'a été installé, un fichier changé depuis.
-refus=$(outil desinstaller b 2>&1) && echec "la désinstallation de b, jamais installé, passe"
+# Refusés sans rien retirer : un lieu jamais installé, un fichier changé depuis l'installation.
+refus=$(outil desinstaller b 2>&1) && echec "b, jamais installé, se désinstalle"
 [[ $refus == *"aucune installation"*"rien n'est retiré"* ]] || echec "message : $refus"
 echo "modifié" >>"$(arbre a)$prefixe/share/kalvoro/Kalvoro.hlp"
 avant=$(empreinte a)
 refus=$(outil desinstaller a 2>&1) && echec "la désinstallation passe sur un fichier changé"
 [[ $refus == *"rien n'est retiré"*"Kalvoro.hlp"* ]] || echec "message : $refus"
 [ "$(empreinte a)" = "$avant" ] || echec "un refus a retiré des fichiers"
-rm "$(arbre a)$prefixe/share/kalvoro/Kalvoro.hlp"
-outil desinstaller a
-[ ! -e "$(arbre a)" ] || echec "un fichier déjà retiré à la main empêche de tout retirer"
 echo "essai désinstallation réussi"

@@ -14,30 +14,24 @@ empaqueter() {
 premier=$(empaqueter)
 # Une autre date de fichier, un autre moment, un autre umask : le même paquet.
 touch "$construction"/Kalvoro/kalvoro
-second=$(umask 077 && empaqueter)
-[ "$premier" = "$second" ] || echec "deux mises en paquet diffèrent : $premier $second"
+[ "$(umask 077 && empaqueter)" = "$premier" ] || echec "deux mises en paquet diffèrent"
 paquet=$(echo "$construction"/paquet/kalvoro_*.deb)
 
 dpkg-deb -x "$paquet" "$racine"
-executable=$racine/usr/games/kalvoro
-dynamique=$(readelf -dW "$executable")
-symboles=$(readelf --dyn-syms -W "$executable")
-# Ce que vérifie hardening-check : PIE, pile protégée, fonctions fortifiées, relro, now.
-verifier() { grep -Eq "$2" <<<"$3" || echec "l'exécutable livré : $1"; }
-verifier "pas un exécutable indépendant de la position" 'Type: +DYN' "$(readelf -hW "$executable")"
-verifier "relro manque" GNU_RELRO "$(readelf -lW "$executable")"
-verifier "liaison immédiate (now) manque" 'FLAGS.*\bNOW\b' "$dynamique"
-verifier "pile non protégée" __stack_chk_fail "$symboles"
-# Les seuls memcpy/memset qui restent des appels sont ceux dont la taille n'est pas connue à la
-# compilation : _FORTIFY_SOURCE ne se voit alors pas dans l'exécutable, mais à sa compilation.
+elf=$(readelf -h -l -d -W --dyn-syms "$racine/usr/games/kalvoro")
+# Ce que vérifie hardening-check : PIE, relro, now, pile protégée.
+for attendu in 'Type: +DYN' GNU_RELRO 'FLAGS.*\bNOW\b' __stack_chk_fail; do
+  grep -Eq "$attendu" <<<"$elf" || echec "l'exécutable livré n'a pas $attendu"
+done
+! grep -Eq 'RPATH|RUNPATH' <<<"$elf" || echec "RUNPATH dans l'exécutable livré"
+# Les seuls memcpy/memset qui restent des appels ont une taille inconnue à la compilation :
+# _FORTIFY_SOURCE ne se voit pas dans l'exécutable, mais à sa compilation.
 grep -q -- '-D_FORTIFY_SOURCE=[23]' "$construction/compile_commands.json" ||
   echec "compilé sans _FORTIFY_SOURCE"
-! grep -Eq 'RPATH|RUNPATH' <<<"$dynamique" || echec "RUNPATH dans l'exécutable livré"
 
 depend=$(dpkg-deb -f "$paquet" Depends)
-for paquet_requis in qt6-translations-l10n fonts-liberation2 fonts-dejavu-core xdg-utils \
-  libqt6widgets6; do
-  grep -Eq "(^|, )$paquet_requis\b" <<<"$depend" || echec "Depends sans $paquet_requis : $depend"
+for requis in qt6-translations-l10n fonts-liberation2 fonts-dejavu-core xdg-utils libqt6widgets6; do
+  grep -Eq "(^|, )$requis\b" <<<"$depend" || echec "Depends sans $requis : $depend"
 done
 ! grep -q qt6-qpa-plugins <<<"$depend" || echec "qt6-qpa-plugins est inutile : $depend"
 echo "essai paquet réussi"
