@@ -78,6 +78,20 @@ bool RenommerSansEcraser(const QString &de, const QString &vers)
 #endif
 }
 
+// Les dossiers créés pour le joueur, parents compris, ne sont ouverts qu'à lui : ses scores
+// ne regardent personne d'autre (règle XDG des dossiers de données).
+bool CreerDossierPrive(const QString &chemin)
+{
+    const QFileInfo dossier(QDir::cleanPath(chemin));
+    if (dossier.isDir() || dossier.isRoot())
+        return dossier.isDir();
+    const QFile::Permissions prive = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    // Un autre lancement a pu le créer entre-temps : il suffit qu'il soit là.
+    return CreerDossierPrive(dossier.absolutePath()) &&
+           (QDir().mkdir(dossier.absoluteFilePath(), prive) ||
+            QFileInfo(dossier.absoluteFilePath()).isDir());
+}
+
 } // namespace
 
 Emplacements ResoudreEmplacements(const Environnement &environnement)
@@ -108,7 +122,7 @@ QString PreparerScoresJoueur(const Emplacements &emplacements)
             .arg(QDir::toNativeSeparators(livre.fileName()), livre.errorString());
     const QByteArray contenu = livre.readAll();
     const QString provisoire =
-        QDir().mkpath(dossier) ? EcrireCopieProvisoire(dossier, contenu) : QString();
+        CreerDossierPrive(dossier) ? EcrireCopieProvisoire(dossier, contenu) : QString();
     if (provisoire.isEmpty())
         return QStringLiteral("La copie de vos scores n'a pas pu être écrite dans le dossier "
                               "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
