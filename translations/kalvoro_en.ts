@@ -139,82 +139,14 @@
     </message>
 </context>
 <context>
-    <name>ControlesScores</name>
+    <name>BoiteOuiNon</name>
     <message>
-        <source>« %1 » n&apos;est le nom d&apos;aucune des six séries : il n&apos;y a pas de table de scores à ce nom.</source>
-        <translation>“%1” is not the name of any of the six series: there is no score table by that name.</translation>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
     </message>
     <message>
-        <source>mot de passe refusé ou fichier endommagé</source>
-        <translation>password refused or file damaged</translation>
-    </message>
-    <message>
-        <source>le fichier est en lecture seule</source>
-        <translation>the file is read-only</translation>
-    </message>
-    <message>
-        <source>le fichier est utilisé par un autre programme</source>
-        <translation>the file is in use by another program</translation>
-    </message>
-    <message>
-        <source>le disque est plein</source>
-        <translation>the disk is full</translation>
-    </message>
-    <message>
-        <source>accès refusé</source>
-        <translation>access denied</translation>
-    </message>
-    <message>
-        <source>erreur de lecture ou d&apos;écriture sur le disque (%1)</source>
-        <translation>disk read or write error (%1)</translation>
-    </message>
-    <message>
-        <source>erreur de la base de données (%1)</source>
-        <translation>database error (%1)</translation>
-    </message>
-    <message>
-        <source> : le score n&apos;est pas inscrit.</source>
-        <translation>: the score was not saved.</translation>
-    </message>
-    <message>
-        <source>Le nom « %1 » a plus de %2 caractères%3</source>
-        <translation>The last name “%1” is longer than %2 characters%3</translation>
-    </message>
-    <message>
-        <source>Le prénom « %1 » a plus de %2 caractères%3</source>
-        <translation>The first name “%1” is longer than %2 characters%3</translation>
-    </message>
-    <message>
-        <source>La date de l&apos;inscription n&apos;est pas valide</source>
-        <translation>The date of the entry is not valid</translation>
-    </message>
-    <message>
-        <source>Le fichier des scores « %1 » ne peut être ouvert : %2.</source>
-        <translation>The score file “%1” cannot be opened: %2.</translation>
-    </message>
-    <message>
-        <source>Les scores de la série « %1 » ne peuvent être lus dans « %2 » : %3.</source>
-        <translation>The scores of the “%1” series cannot be read from “%2”: %3.</translation>
-    </message>
-    <message>
-        <source>le dossier « %1 » n&apos;est pas inscriptible, le journal de la transaction ne peut y être créé</source>
-        <translation>the folder “%1” is not writable, so the transaction journal cannot be created there</translation>
-    </message>
-    <message>
-        <source>Le score n&apos;a pas pu être inscrit dans la série « %1 » de « %2 » : %3. Aucune ligne n&apos;a été modifiée.</source>
-        <translation>The score could not be saved in the “%1” series of “%2”: %3. No row was changed.</translation>
-    </message>
-    <message>
-        <source>La table « %1 » du fichier des scores « %2 » est vide.</source>
-        <translation>The “%1” table of the score file “%2” is empty.</translation>
-    </message>
-    <message>
-        <source>Le fichier des scores « %1 » n&apos;est pas une base de scores : la table « %2 » %3.</source>
-        <translation>The score file “%1” is not a score database: the “%2” table %3.</translation>
-    </message>
-    <message>
-        <source>La table « %1 » du fichier des scores « %2 » contient un SCORE qui n&apos;est pas un nombre entier : le fichier est endommagé.</source>
-        <translation>The “%1” table of the score file “%2” holds a SCORE that is not a whole number: the file is damaged.</translation>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
@@ -230,18 +162,6 @@
 </context>
 <context>
     <name>EchecFatal</name>
-    <message>
-        <source>Fermez cet autre programme ou attendez qu&apos;il ait fini, puis cliquez sur Réessayer. </source>
-        <translation>Close the other program or wait until it is done, then click Retry. </translation>
-    </message>
-    <message>
-        <source>Avec Annuler, Kalvoro s&apos;arrête.</source>
-        <translation>Cancel quits Kalvoro.</translation>
-    </message>
-    <message>
-        <source>Avec Annuler, le jeu continue sans ces scores.</source>
-        <translation>Cancel lets the game go on without these scores.</translation>
-    </message>
     <message>
         <source>Fichier des scores occupé</source>
         <translation>Score file busy</translation>
@@ -319,6 +239,25 @@ Would you like to save your score?</translation>
     </message>
 </context>
 <context>
+    <name>Reessai</name>
+    <message>
+        <source>Fermez cet autre programme ou attendez qu&apos;il ait fini, puis cliquez sur Réessayer. </source>
+        <translation>Close the other program or wait until it is done, then click Retry. </translation>
+    </message>
+    <message>
+        <source>Avec Annuler, Kalvoro s&apos;arrête.</source>
+        <translation>Cancel quits Kalvoro.</translation>
+    </message>
+    <message>
+        <source>Avec Annuler, le jeu continue sans ces scores.</source>
+        <translation>Cancel lets the game go on without these scores.</translation>
+    </message>
+    <message>
+        <source>Avec Annuler, vous revenez à la saisie : votre score et vos noms sont gardés.</source>
+        <translation>Cancel takes you back to the entry: your score and names are kept.</translation>
+    </message>
+</context>
+<context>
     <name>SaisieScore</name>
     <message>
         <source>Le score « %1 » n&apos;est pas un nombre de coups : rien n&apos;est enregistré.</source>
@@ -352,10 +291,6 @@ Would you like to save your score?</translation>
         <source>Vous ne pouvez être classé.</source>
         <translation>You didn&apos;t make the list this time.</translation>
     </message>
-    <message>
-        <source>Fermez cet autre programme ou attendez qu&apos;il ait fini, puis cliquez sur Réessayer. Avec Annuler, vous revenez à la saisie : votre score et vos noms sont gardés.</source>
-        <translation>Close the other program or wait until it is done, then click Retry. Cancel takes you back to the entry: your score and names are kept.</translation>
-    </message>
 </context>
 <context>
     <name>Series</name>
@@ -382,6 +317,85 @@ Would you like to save your score?</translation>
     <message>
         <source>Toons</source>
         <translation>Toons</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationsScores</name>
+    <message>
+        <source>« %1 » n&apos;est le nom d&apos;aucune des six séries : il n&apos;y a pas de table de scores à ce nom.</source>
+        <translation>“%1” is not the name of any of the six series: there is no score table by that name.</translation>
+    </message>
+    <message>
+        <source>mot de passe refusé ou fichier endommagé</source>
+        <translation>password refused or file damaged</translation>
+    </message>
+    <message>
+        <source>le fichier est en lecture seule</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>le fichier est utilisé par un autre programme</source>
+        <translation>the file is in use by another program</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>accès refusé</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>erreur de lecture ou d&apos;écriture sur le disque (%1)</source>
+        <translation>disk read or write error (%1)</translation>
+    </message>
+    <message>
+        <source>erreur de la base de données (%1)</source>
+        <translation>database error (%1)</translation>
+    </message>
+    <message>
+        <source> : le score n&apos;est pas inscrit.</source>
+        <translation>: the score was not saved.</translation>
+    </message>
+    <message>
+        <source>Le nom « %1 » a plus de %2 caractères%3</source>
+        <translation>The last name “%1” is longer than %2 characters%3</translation>
+    </message>
+    <message>
+        <source>Le prénom « %1 » a plus de %2 caractères%3</source>
+        <translation>The first name “%1” is longer than %2 characters%3</translation>
+    </message>
+    <message>
+        <source>La date de l&apos;inscription n&apos;est pas valide</source>
+        <translation>The date of the entry is not valid</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » ne peut être ouvert : %2.</source>
+        <translation>The score file “%1” cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>Les scores de la série « %1 » ne peuvent être lus dans « %2 » : %3.</source>
+        <translation>The scores of the “%1” series cannot be read from “%2”: %3.</translation>
+    </message>
+    <message>
+        <source>le dossier « %1 » n&apos;est pas inscriptible, le journal de la transaction ne peut y être créé</source>
+        <translation>the folder “%1” is not writable, so the transaction journal cannot be created there</translation>
+    </message>
+    <message>
+        <source>Le score n&apos;a pas pu être inscrit dans la série « %1 » de « %2 » : %3. Aucune ligne n&apos;a été modifiée.</source>
+        <translation>The score could not be saved in the “%1” series of “%2”: %3. No row was changed.</translation>
+    </message>
+    <message>
+        <source>La table « %1 » du fichier des scores « %2 » est vide.</source>
+        <translation>The “%1” table of the score file “%2” is empty.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;est pas une base de scores : la table « %2 » %3.</source>
+        <translation>The score file “%1” is not a score database: the “%2” table %3.</translation>
+    </message>
+    <message>
+        <source>La table « %1 » du fichier des scores « %2 » contient un SCORE qui n&apos;est pas un nombre entier : le fichier est endommagé.</source>
+        <translation>The “%1” table of the score file “%2” holds a SCORE that is not a whole number: the file is damaged.</translation>
     </message>
 </context>
 <context>

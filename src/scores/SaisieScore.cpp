@@ -1,6 +1,7 @@
 #include "SaisieScore.h"
 
 #include "Majuscules.h"
+#include "Reessai.h"
 #include "Series.h"
 
 namespace kalvoro {
@@ -66,19 +67,11 @@ void SaisieScore::Valider_Click()
 {
     if (!NomsRemplis())
         return;
-    for (;;) {
-        try {
-            Inscrire();
-            break;
-        } catch (const ErreurScores &erreur) {
-            if (!erreur.Occupe())
-                throw;
-            if (!Dialogue.ProposerReessai(erreur.Message() + DeuxSautsDeLigne +
-                                          Traduit(TextesSaisie::ConseilOccupe)))
-                return;
-        }
-    }
-    Annuler_Click();
+    const auto reessayer = [this](const ErreurScores &erreur) {
+        return Dialogue.ProposerReessai(TexteOccupe(erreur, TextesOccupe::AnnulerRevientALaSaisie));
+    };
+    if (FaireTantQueOccupe([this] { Inscrire(); }, reessayer))
+        Annuler_Click();
 }
 
 void SaisieScore::Inscrire()

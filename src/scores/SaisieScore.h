@@ -23,11 +23,6 @@ inline constexpr const char *PhrasePlusMauvais = QT_TRANSLATE_NOOP(
     "SaisieScore", "votre score est plus mauvais au plus mauvais score enregistré !!!");
 inline constexpr const char *PasClasse =
     QT_TRANSLATE_NOOP("SaisieScore", "Vous ne pouvez être classé.");
-// Ajouté au message du magasin quand Scores.dat est tenu par un autre programme.
-inline constexpr const char *ConseilOccupe = QT_TRANSLATE_NOOP(
-    "SaisieScore", "Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez sur "
-                   "Réessayer. Avec Annuler, vous revenez à la saisie : votre score et vos noms "
-                   "sont gardés.");
 } // namespace TextesSaisie
 
 // Ce que la logique de saisie demande au dialogue Enregistre, et rien d'autre. Le dialogue le

@@ -1,6 +1,8 @@
 #include "Enregistre.h"
 
+#include "Couleurs.h"
 #include "EchecFatal.h"
+#include "Focus.h"
 #include "Polices.h"
 #include "Twips.h"
 #include "ZoneSaisie.h"
@@ -58,7 +60,7 @@ Enregistre::Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *pare
     setFixedSize(Px(5415), Px(2400));
     setFont(Police(MsSansSerif, 8));
     QPalette fond = palette();
-    fond.setColor(QPalette::Window, QColor(192, 192, 192));
+    fond.setColor(QPalette::Window, GrisClair);
     setPalette(fond);
     setAutoFillBackground(true);
     CreerControles();
@@ -73,9 +75,9 @@ void Enregistre::CreerControles()
     Label2 = Etiquette(this, "Label2", tr("Score : "), RectangleTwips(3480, 120, 855, 375));
     Score = Etiquette(this, "Score", QString(), RectangleTwips(4320, 120, 855, 375), true);
     Label4 = Etiquette(this, "Label4", tr("Prénom"), RectangleTwips(120, 600, 855, 375));
-    Prenom = Zone(this, "Prenom", 20, RectangleTwips(1200, 600, 3615, 285));
+    Prenom = Zone(this, "Prenom", LongueurPrenom, RectangleTwips(1200, 600, 3615, 285));
     Label3 = Etiquette(this, "Label3", tr("Nom"), RectangleTwips(120, 1080, 855, 375));
-    Nom = Zone(this, "Nom", 25, RectangleTwips(1200, 1080, 4095, 285));
+    Nom = Zone(this, "Nom", LongueurNom, RectangleTwips(1200, 1080, 4095, 285));
     Prenom->PoserFiltre([this](QChar c) { return Saisie.Prenom_KeyPress(c); });
     Nom->PoserFiltre([this](QChar c) { return Saisie.Nom_KeyPress(c); });
     CreerBoutons();
@@ -148,10 +150,7 @@ void Enregistre::DonnerFocus(Controle controle)
     QWidget *cible = controle == Controle::Prenom ? static_cast<QWidget *>(Prenom)
                      : controle == Controle::Nom  ? static_cast<QWidget *>(Nom)
                                                   : static_cast<QWidget *>(Valider);
-    // Qt ne dessine le cadre du focus qu'après Tab : quand le dialogue déplace lui-même le
-    // focus, le joueur au clavier doit voir où agira la barre d'espace.
-    setAttribute(Qt::WA_KeyboardFocusChange);
-    cible->setFocus(Qt::OtherFocusReason);
+    DonnerFocusVisible(cible);
 }
 
 void Enregistre::EcrireSerie(const QString &texte)

@@ -2,7 +2,6 @@
 # disparu ou inachevé (voir le README pour les mettre à jour).
 file(GENERATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/sources_textes.lst
      CONTENT "$<JOIN:${KALVORO_SOURCES_TEXTES},\n>\n")
-file(GLOB catalogues CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)
 add_test(NAME traductions/catalogues_a_jour
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/catalogues.sh
-          $<TARGET_FILE:Qt6::lupdate> ${CMAKE_CURRENT_BINARY_DIR}/sources_textes.lst ${catalogues})
+          $<TARGET_FILE:Qt6::lupdate> ${CMAKE_CURRENT_BINARY_DIR}/sources_textes.lst ${KALVORO_CATALOGUES})

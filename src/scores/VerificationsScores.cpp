@@ -1,4 +1,4 @@
-#include "ControlesScores.h"
+#include "VerificationsScores.h"
 
 #include "BaseScores.h"
 #include "Caracteres.h"
@@ -18,7 +18,7 @@ QByteArray NomTable(const QString &serie)
     const Serie *trouvee = SerieNommee(serie);
     if (!trouvee)
         throw ErreurScores(
-            QCoreApplication::translate("ControlesScores",
+            QCoreApplication::translate("VerificationsScores",
                                         "« %1 » n'est le nom d'aucune des six séries : il n'y a "
                                         "pas de table de scores à ce nom.")
                 .arg(serie));
@@ -40,24 +40,26 @@ QString Cause(const ErreurSqlite &erreur)
     switch (erreur.Code) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
-        return QCoreApplication::translate("ControlesScores",
+        return QCoreApplication::translate("VerificationsScores",
                                            "mot de passe refusé ou fichier endommagé");
     case SQLITE_READONLY:
-        return QCoreApplication::translate("ControlesScores", "le fichier est en lecture seule");
+        return QCoreApplication::translate("VerificationsScores",
+                                           "le fichier est en lecture seule");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QCoreApplication::translate("ControlesScores",
+        return QCoreApplication::translate("VerificationsScores",
                                            "le fichier est utilisé par un autre programme");
     case SQLITE_FULL:
-        return QCoreApplication::translate("ControlesScores", "le disque est plein");
+        return QCoreApplication::translate("VerificationsScores", "le disque est plein");
     case SQLITE_PERM:
-        return QCoreApplication::translate("ControlesScores", "accès refusé");
+        return QCoreApplication::translate("VerificationsScores", "accès refusé");
     case SQLITE_IOERR:
-        return QCoreApplication::translate("ControlesScores",
+        return QCoreApplication::translate("VerificationsScores",
                                            "erreur de lecture ou d'écriture sur le disque (%1)")
             .arg(erreur.Texte);
     default:
-        return QCoreApplication::translate("ControlesScores", "erreur de la base de données (%1)")
+        return QCoreApplication::translate("VerificationsScores",
+                                           "erreur de la base de données (%1)")
             .arg(erreur.Texte);
     }
 }
@@ -68,25 +70,25 @@ QString Cause(const ErreurSqlite &erreur)
 void VerifierEntree(const QString &nom, const QString &prenom, const QDate &date)
 {
     const QString refus =
-        QCoreApplication::translate("ControlesScores", " : le score n'est pas inscrit.");
-    if (!TientDans(nom, BaseScores::LongueurNom))
-        throw ErreurScores(QCoreApplication::translate("ControlesScores",
+        QCoreApplication::translate("VerificationsScores", " : le score n'est pas inscrit.");
+    if (!TientDans(nom, LongueurNom))
+        throw ErreurScores(QCoreApplication::translate("VerificationsScores",
                                                        "Le nom « %1 » a plus de %2 caractères%3")
-                               .arg(nom, QString::number(BaseScores::LongueurNom), refus));
-    if (!TientDans(prenom, BaseScores::LongueurPrenom))
-        throw ErreurScores(QCoreApplication::translate("ControlesScores",
+                               .arg(nom, QString::number(LongueurNom), refus));
+    if (!TientDans(prenom, LongueurPrenom))
+        throw ErreurScores(QCoreApplication::translate("VerificationsScores",
                                                        "Le prénom « %1 » a plus de %2 caractères%3")
-                               .arg(prenom, QString::number(BaseScores::LongueurPrenom), refus));
+                               .arg(prenom, QString::number(LongueurPrenom), refus));
     if (!date.isValid())
         throw ErreurScores(QCoreApplication::translate(
-                               "ControlesScores", "La date de l'inscription n'est pas valide") +
+                               "VerificationsScores", "La date de l'inscription n'est pas valide") +
                            refus);
 }
 
 ErreurScores ErreurOuverture(const QString &chemin, const ErreurSqlite &erreur)
 {
     return ErreurScores(
-        QCoreApplication::translate("ControlesScores",
+        QCoreApplication::translate("VerificationsScores",
                                     "Le fichier des scores « %1 » ne peut être ouvert : %2.")
             .arg(chemin, Cause(erreur)),
         NatureDe(erreur));
@@ -95,7 +97,7 @@ ErreurScores ErreurOuverture(const QString &chemin, const ErreurSqlite &erreur)
 ErreurScores ErreurLecture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
 {
     return ErreurScores(
-        QCoreApplication::translate("ControlesScores",
+        QCoreApplication::translate("VerificationsScores",
                                     "Les scores de la série « %1 » ne peuvent être lus dans "
                                     "« %2 » : %3.")
             .arg(serie, chemin, Cause(erreur)),
@@ -105,15 +107,15 @@ ErreurScores ErreurLecture(const QString &chemin, const QString &serie, const Er
 // Sans droit d'écrire dans le dossier, le moteur ne peut y créer le journal de la transaction.
 ErreurScores ErreurEcriture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
 {
-    const QString cause =
-        erreur.Code == SQLITE_CANTOPEN
-            ? QCoreApplication::translate(
-                  "ControlesScores", "le dossier « %1 » n'est pas inscriptible, le journal de la "
-                                     "transaction ne peut y être créé")
-                  .arg(QFileInfo(chemin).absolutePath())
-            : Cause(erreur);
+    const QString cause = erreur.Code == SQLITE_CANTOPEN
+                              ? QCoreApplication::translate(
+                                    "VerificationsScores",
+                                    "le dossier « %1 » n'est pas inscriptible, le journal de la "
+                                    "transaction ne peut y être créé")
+                                    .arg(QFileInfo(chemin).absolutePath())
+                              : Cause(erreur);
     return ErreurScores(
-        QCoreApplication::translate("ControlesScores",
+        QCoreApplication::translate("VerificationsScores",
                                     "Le score n'a pas pu être inscrit dans la série « %1 » de "
                                     "« %2 » : %3. Aucune ligne n'a été modifiée.")
             .arg(serie, chemin, cause),
@@ -123,23 +125,24 @@ ErreurScores ErreurEcriture(const QString &chemin, const QString &serie, const E
 ErreurScores TableVide(const QString &chemin, const QString &serie)
 {
     return ErreurScores(
-        QCoreApplication::translate("ControlesScores",
+        QCoreApplication::translate("VerificationsScores",
                                     "La table « %1 » du fichier des scores « %2 » est vide.")
             .arg(serie, chemin));
 }
 
 ErreurScores PasUneBase(const QString &chemin, const QString &serie, const QString &defaut)
 {
-    return ErreurScores(QCoreApplication::translate(
-                            "ControlesScores", "Le fichier des scores « %1 » n'est pas une base de "
-                                               "scores : la table « %2 » %3.")
-                            .arg(chemin, serie, defaut));
+    return ErreurScores(
+        QCoreApplication::translate("VerificationsScores",
+                                    "Le fichier des scores « %1 » n'est pas une base de "
+                                    "scores : la table « %2 » %3.")
+            .arg(chemin, serie, defaut));
 }
 
 ErreurScores ScoreNonEntier(const QString &chemin, const QString &serie)
 {
     return ErreurScores(
-        QCoreApplication::translate("ControlesScores",
+        QCoreApplication::translate("VerificationsScores",
                                     "La table « %1 » du fichier des scores « %2 » contient "
                                     "un SCORE qui n'est pas un nombre entier : le fichier "
                                     "est endommagé.")
