@@ -5,8 +5,10 @@
 #include "Aide.h"
 #include "Apropos.h"
 #include "BancScoresReels.h"
+#include "Controles.h"
 #include "Programme.h"
 #include "RepondeurModales.h"
+#include "SansAvisDePlateforme.h"
 #include "Traductions.h"
 #include "VisuScores.h"
 
@@ -92,13 +94,12 @@ RepondeurModales::Action Relever(QStringList &textes, std::function<void(QWidget
 
 void Taper(QWidget *dialogue, const char *zone, const QString &texte)
 {
-    QTest::keyClicks(dialogue->findChild<QLineEdit *>(QLatin1String(zone)), texte);
+    QTest::keyClicks(Enfant<QLineEdit>(dialogue, zone), texte);
 }
 
 void Valider(QWidget *dialogue)
 {
-    QTest::mouseClick(dialogue->findChild<QPushButton *>(QStringLiteral("Valider")),
-                      Qt::LeftButton);
+    QTest::mouseClick(Enfant<QPushButton>(dialogue, "Valider"), Qt::LeftButton);
 }
 
 QString Traduit(const char *contexte, const char *texte)
@@ -165,7 +166,7 @@ class TestLangues : public QObject {
         for (const Serie &serie : Series())
             stock.Remplir(serie.Nom, {30});
         VisuScores visu(stock);
-        visu.findChild<QPushButton *>(QStringLiteral("Bouton1"))->click();
+        Enfant<QPushButton>(&visu, "Bouton1")->click();
         Apropos apropos(NumeroVersion(), FormaterDateProgramme(QDateTime({2000, 4, 16}, {})));
         VisionneuseAide aide(FichierAide(DossierDeTest()), nullptr);
         textes << TextesMontres(&visu) << TextesMontres(&apropos) << TextesMontres(&aide);
@@ -189,6 +190,7 @@ class TestLangues : public QObject {
     }
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void cleanup() { OterTraductions(); }
 
     void enFrancaisEtSousCToutEstMontreCommeAvant_data()
