@@ -3,8 +3,8 @@
 #include "Aide.h"
 #include "Apropos.h"
 #include "BarreEtat.h"
+#include "CopieScores.h"
 #include "EchecFatal.h"
-#include "Emplacements.h"
 #include "Polices.h"
 #include "Programme.h"
 #include "SelectionSerie.h"
@@ -26,8 +26,7 @@ namespace kalvoro {
 
 OriginesJeu OriginesJeu::DuProgramme()
 {
-    return {DossierProgramme(), &DateExecutable, CheminScores(),
-            EmplacementsDuProgramme().echecPreparation};
+    return {DossierProgramme(), &DateExecutable, CheminScores(), PreparerScoresDuProgramme()};
 }
 
 Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
