@@ -6,13 +6,8 @@
 
 using namespace kalvoro;
 
-namespace {
 // Le contrôle par le moteur est essayé avec les scores (tst_copie_scores) ; ici, il accepte.
-QString Accepter(const QString &)
-{
-    return {};
-}
-} // namespace
+const ControleCopie Accepter = [](const QString &) { return QString(); };
 
 // Une arborescence d'essai : bin/ (l'exécutable), share/kalvoro/, donnees/ (le joueur).
 class TestEmplacements : public QObject {
