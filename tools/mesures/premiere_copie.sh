@@ -45,6 +45,9 @@ copie="$maison/.local/share/Kalvoro/Scores.dat"
 if [ -f "$copie" ]; then
   echo "A. Cinéma dans la copie du joueur : $(premier "$copie" Cinéma)"
   echo "A. fichiers chez le joueur : $(ls "$maison/.local/share/Kalvoro" | tr '\n' ' ')"
+  for f in "$travail/Scores.dat" "$copie"; do
+    echo "A. $(basename "$(dirname "$f")") : $(stat -c %s "$f") octets, page $(sqlcipher -batch -cmd "$cle" "$f" 'PRAGMA page_size; PRAGMA integrity_check;' | tr '\n' ' ')"
+  done
 else
   echo "A. pas de copie chez le joueur"
 fi
