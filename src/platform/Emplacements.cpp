@@ -186,6 +186,18 @@ void NoterReprise(const Emplacements &emplacements)
         EcrireSurDisque(liste, emplacements.dossierRepris.toUtf8() + '\n');
 }
 
+// Si un autre exemplaire du programme a posé sa copie entre temps, c'est elle qui reste.
+QString NommerCopie(const QString &provisoire, const QString &scores)
+{
+    if (RenommerSansEcraser(provisoire, scores))
+        return {};
+    SupprimerCopie(provisoire);
+    if (QFileInfo::exists(scores))
+        return {};
+    return QStringLiteral("La copie de vos scores n'a pas pu être nommée « %1 ».")
+        .arg(QDir::toNativeSeparators(scores));
+}
+
 QString CopierLivres(const Emplacements &emplacements, const ControleCopie &controler)
 {
     Livraison livraison;
@@ -208,14 +220,7 @@ QString CopierLivres(const Emplacements &emplacements, const ControleCopie &cont
         return QStringLiteral("La copie de vos scores, tirée de « %1 », est refusée : %2")
             .arg(QDir::toNativeSeparators(emplacements.scoresLivres), refus);
     }
-    // Si un autre exemplaire du programme a posé sa copie entre temps, c'est elle qui reste.
-    if (RenommerSansEcraser(provisoire, emplacements.scores))
-        return {};
-    SupprimerCopie(provisoire);
-    if (QFileInfo::exists(emplacements.scores))
-        return {};
-    return QStringLiteral("La copie de vos scores n'a pas pu être nommée « %1 ».")
-        .arg(QDir::toNativeSeparators(emplacements.scores));
+    return NommerCopie(provisoire, emplacements.scores);
 }
 
 } // namespace
