@@ -150,6 +150,13 @@
     </message>
 </context>
 <context>
+    <name>CopieScores</name>
+    <message>
+        <source>le fichier est endommagé (%1).</source>
+        <translation>the file is damaged (%1).</translation>
+    </message>
+</context>
+<context>
     <name>Demarrage</name>
     <message>
         <source>La base des scores %1 n&apos;a pas pu être ouverte.</source>
@@ -188,6 +195,18 @@
     <message>
         <source>La copie de vos scores n&apos;a pas pu être nommée « %1 ».</source>
         <translation>Your copy of the scores could not be named “%1”.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores livré « %1 » a un journal, laissé par une inscription interrompue, qui ne peut pas être lu : %2. Sans lui, la copie montrerait une inscription jamais achevée.</source>
+        <translation>The score file that came with the game, “%1”, has a journal, left by an interrupted save, that cannot be read: %2. Without it, the copy would show a save that never finished.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores livré « %1 » change pendant sa copie : un autre programme y inscrit des scores. Réessayez dans un instant.</source>
+        <translation>The score file that came with the game, “%1”, changed while it was being copied: another program is saving scores in it. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>La copie de vos scores, tirée de « %1 », est refusée : %2</source>
+        <translation>Your copy of the scores, taken from “%1”, is refused: %2</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "Demarrage.h"
 
+#include "CopieScores.h"
 #include "EchecFatal.h"
 #include "Emplacements.h"
 #include "Langue.h"
@@ -12,13 +13,12 @@ namespace kalvoro {
 
 OriginesJeu OriginesJeu::DuProgramme()
 {
-    const Emplacements &emplacements = EmplacementsDuProgramme();
-    // La copie chez le joueur s'est faite dès la première ligne du programme, avant que la
-    // langue du joueur soit connue : son échec est dit en français. Dans une autre langue, la
-    // copie réessayée maintenant dit pourquoi dans la sienne (ou réussit, et tout va bien).
-    QString echec = emplacements.echecPreparation;
+    // La copie chez le joueur s'est faite dès la première ligne du programme, avant que sa
+    // langue soit connue : son échec est dit en français. Dans une autre langue, la copie
+    // réessayée ici (le fil qui l'a faite a fini) dit pourquoi dans la sienne.
+    QString echec = PreparerScoresDuProgramme();
     if (!echec.isEmpty() && !LangueChoisie().Francais())
-        echec = PreparerScoresJoueur(emplacements);
+        echec = PreparerScoresJoueur(EmplacementsDuProgramme(), &ControlerCopieScores);
     return {DossierProgramme(), &DateExecutable, CheminScores(), echec};
 }
 
@@ -50,12 +50,12 @@ std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &or
 {
     const std::optional<QDateTime> date = origines.dateExecutable();
     if (!date) {
-        SignalerEchecFatal(
-            fenetre, QCoreApplication::translate(
-                         "Demarrage",
-                         "La date de dernière modification du programme %1 ne peut pas être lue : "
-                         "le fichier est absent ou illisible.")
-                         .arg(QDir::toNativeSeparators(CheminExecutable())));
+        SignalerEchecFatal(fenetre,
+                           QCoreApplication::translate(
+                               "Demarrage",
+                               "La date de dernière modification du programme %1 ne peut pas "
+                               "être lue : le fichier est absent ou illisible.")
+                               .arg(QDir::toNativeSeparators(CheminExecutable())));
         return std::nullopt;
     }
     return FormaterDateProgramme(*date);
