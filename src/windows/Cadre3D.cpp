@@ -1,5 +1,7 @@
 #include "Cadre3D.h"
 
+#include "Accessibilite.h"
+
 #include <QPainter>
 
 namespace kalvoro {
@@ -48,6 +50,7 @@ private:
 Cadre3D::Cadre3D(const QString &titre, QWidget *parent)
     : QGroupBox(titre, parent), traits(new TraitsDuCadre(this))
 {
+    CacherAuxLecteurs(traits);
 }
 
 void Cadre3D::paintEvent(QPaintEvent *)
