@@ -4,7 +4,8 @@
 #include "Apropos.h"
 #include "BarreEtat.h"
 #include "EchecFatal.h"
-#include "Emplacements.h"
+#include "Enregistre.h"
+#include "FabriqueControles.h"
 #include "Polices.h"
 #include "Programme.h"
 #include "SelectionSerie.h"
@@ -16,19 +17,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
-#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTimer>
 
 namespace kalvoro {
-
-OriginesJeu OriginesJeu::DuProgramme()
-{
-    return {DossierProgramme(), &DateExecutable, CheminScores(),
-            EmplacementsDuProgramme().echecPreparation};
-}
 
 Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
          QWidget *parent)
@@ -40,9 +35,12 @@ Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu orig
     setFont(Police(MsSansSerif, 8));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
     setFixedSize(QSize(Px(9345), Px(6195)));
-    CreerPlateau();
+    plateau = new Plateau(this);
+    connect(plateau, &Plateau::Clic, this, &Jeu::Bouton_Click);
     CreerCadres();
     CreerCommandes();
+    Minuterie = CreerMinuterie(this);
+    connect(Minuterie, &QTimer::timeout, this, &Jeu::Minuterie_Timer);
     OrdonnerTabulation();
     serviceAide = new ServiceAide(this);
 }
@@ -51,88 +49,96 @@ Jeu::~Jeu() = default;
 
 bool Jeu::Form_Load()
 {
-    if (!OuvrirBaseScores())
+    baseScores = OuvrirBaseScores(this, origines, fabrique);
+    if (!baseScores)
         return false;
     serviceAide->NommerFichier(origines.dossier + QStringLiteral("Kalvoro.hlp"));
-    if (!LireDateProgramme())
+    const std::optional<QString> date = LireDateProgramme(this, origines);
+    if (!date)
         return false;
+    dateProgramme = *date;
     numeroVersion = kalvoro::NumeroVersion();
     const QString produit = QString::fromUtf8(fiche::NomProduit);
     setWindowTitle(produit + QLatin1Char(' ') + numeroVersion);
     Barre->EcrireInformation(produit + QStringLiteral("  -  Version ") + numeroVersion);
     // La partie vient d'être construite : Distribue et les compteurs sont déjà à 0.
     ActiverAnnuler(false);
-    for (int i = 1; i <= 48; ++i)
+    for (int i = 1; i <= NombreCellules; ++i)
         ActiverCellule(i, false);
     RemplirListeJeux(*this);
     AfficheDate->setText(FormaterDate(QDate::currentDate()));
-    DonnerFocus(Quitter);
+    DonnerFocusVisible(Quitter);
     return true;
 }
 
-bool Jeu::OuvrirBaseScores()
+// ---- Les contrôles, aux positions des plans en twips -------------------------------------
+
+void Jeu::CreerCadres()
 {
-    if (!origines.echecScores.isEmpty()) {
-        SignalerEchecFatal(this, origines.echecScores);
-        return false;
-    }
-    const QString chemin = origines.scores.isEmpty()
-                               ? origines.dossier + QStringLiteral("Scores.dat")
-                               : origines.scores;
-    // Un fichier tenu par un autre programme se libère : le joueur peut réessayer avant que
-    // Kalvoro n'abandonne. Chaque nouvel essai rappelle la fabrique, qui rouvre le fichier.
-    if (!FaireAvecReessai(
-            this, [this, &chemin] { baseScores = fabrique(chemin); }, Renoncement::Arreter))
-        return false;
-    if (!baseScores) {
-        SignalerEchecFatal(this, QStringLiteral("La base des scores %1 n'a pas pu être ouverte.")
-                                     .arg(QDir::toNativeSeparators(chemin)));
-        return false;
-    }
-    return true;
+    Frame2 = CreerCadre(QStringLiteral("Frame2"), QStringLiteral("Date"),
+                        RectangleTwips(7800, 120, 1455, 615), this);
+    AfficheDate = CreerEtiquette(QStringLiteral("AfficheDate"), Frame2, 9.75,
+                                 palette().color(QPalette::WindowText));
+    Frame1 = CreerCadre(QStringLiteral("Frame1"), QStringLiteral("Choix de la série"),
+                        RectangleTwips(7800, 840, 1455, 855), this);
+    ListeJeux = new QComboBox(Frame1);
+    ListeJeux->setObjectName(QStringLiteral("ListeJeux"));
+    ListeJeux->setEditable(false);
+    ListeJeux->setGeometry(RectangleTwips(120, 360, 1215, 315));
+    IgnorerMoletteSansFocus(ListeJeux);
+    connect(ListeJeux, &QComboBox::activated, this, &Jeu::ListeJeux_Click);
+    Frame4 = CreerCadre(QStringLiteral("Frame4"), QStringLiteral("Meilleur score"),
+                        RectangleTwips(7800, 1800, 1455, 735), this);
+    MeilleurScore = CreerEtiquette(QStringLiteral("MeilleurScore"), Frame4, 13.5, Qt::red);
+    Frame3 = CreerCadre(QStringLiteral("Frame3"), QStringLiteral("Score en cours"),
+                        RectangleTwips(7800, 2640, 1455, 735), this);
+    ScoreEnCours = CreerEtiquette(QStringLiteral("ScoreEnCours"), Frame3, 13.5, Qt::blue);
 }
 
-bool Jeu::LireDateProgramme()
+void Jeu::CreerCommandes()
 {
-    const std::optional<QDateTime> date = origines.dateExecutable();
-    if (!date) {
-        SignalerEchecFatal(
-            this, QStringLiteral("La date de dernière modification du programme %1 ne peut pas "
-                                 "être lue : le fichier est absent ou illisible.")
-                      .arg(QDir::toNativeSeparators(CheminExecutable())));
-        return false;
-    }
-    dateProgramme = FormaterDateProgramme(*date);
-    return true;
+    Annuler = CreerCommande(QStringLiteral("Annuler"), QStringLiteral("&Annuler"), 3480, this);
+    Scores = CreerCommande(QStringLiteral("Scores"), QStringLiteral("&Scores"), 3960, this);
+    Command1 = CreerCommande(QStringLiteral("Command1"), QStringLiteral("&A propos"), 4440, this);
+    Aide = CreerCommande(QStringLiteral("Aide"), QStringLiteral("&Aide"), 4920, this);
+    Quitter = CreerCommande(QStringLiteral("Quitter"), QStringLiteral("&Quitter"), 5400, this);
+    Annuler->installEventFilter(this);
+    connect(Annuler, &QPushButton::clicked, this, &Jeu::Annuler_Click);
+    connect(Scores, &QPushButton::clicked, this, &Jeu::Scores_Click);
+    connect(Command1, &QPushButton::clicked, this, &Jeu::Command1_Click);
+    connect(Aide, &QPushButton::clicked, this, &Jeu::Aide_Click);
+    connect(Quitter, &QPushButton::clicked, this, &Jeu::Quitter_Click);
+    Barre = new BarreEtat(this);
+    Barre->setGeometry(RectangleTwips(0, 5850, 9345, 345));
 }
 
-void Jeu::SansEchec(const std::function<void()> &action)
+// Les cellules 1 à 48, puis Quitter, Scores, Annuler, ListeJeux, Aide et Command1 ; les
+// cadres, les étiquettes et la barre d'état ne prennent pas le focus.
+void Jeu::OrdonnerTabulation()
 {
-    try {
-        action();
-    } catch (const ErreurScores &erreur) {
-        SignalerEchecFatal(this, erreur.Message());
-    }
+    QList<QWidget *> ordre;
+    for (int i = 1; i <= NombreCellules; ++i)
+        ordre << plateau->Cellule(i);
+    ordre << Quitter << Scores << Annuler << ListeJeux << Aide << Command1;
+    for (qsizetype k = 1; k < ordre.size(); ++k)
+        setTabOrder(ordre[k - 1], ordre[k]);
+    Barre->setFocusPolicy(Qt::NoFocus);
 }
 
 // ---- Les commandes ------------------------------------------------------------------------
 
 void Jeu::Bouton_Click(int i)
 {
-    derniereCellule = i;
-    SansEchec([this, i] { partie.Bouton_Click(i); });
+    partie.Bouton_Click(i);
 }
 
 void Jeu::ListeJeux_Click()
 {
+    const auto lireMeilleur = [this](const QString &serie) {
+        return baseScores->LireMeilleurScore(serie);
+    };
     FaireAvecReessai(
-        this,
-        [this] {
-            ChoisirSerie(*this, [this](const QString &serie) {
-                return baseScores->LireMeilleurScore(serie);
-            });
-        },
-        Renoncement::Continuer);
+        this, [&] { ChoisirSerie(*this, lireMeilleur); }, Renoncement::Continuer);
 }
 
 void Jeu::Annuler_Click()
@@ -174,7 +180,78 @@ void Jeu::Minuterie_Timer()
     // s'ouvrir par-dessus une autre fenêtre.
     if (QApplication::activeModalWidget())
         return;
-    partie.Minuterie_Timer();
+    // La fin de partie ouvre Enregistre sur le magasin : un échec de Scores.dat y est fatal,
+    // jamais un plantage.
+    try {
+        partie.Minuterie_Timer();
+    } catch (const ErreurScores &erreur) {
+        SignalerEchecFatal(this, erreur.Message());
+    }
+}
+
+// ---- Les opérations de la logique ----------------------------------------------------------
+
+void Jeu::ActiverCellule(int cellule, bool actif)
+{
+    QPushButton *bouton = plateau->Cellule(cellule);
+    // Une cellule désactivée qui tient le focus le passerait à la suivante de la tabulation,
+    // Quitter, où une barre d'espace égarée finirait le programme : il va d'abord là où le
+    // joueur agit ensuite.
+    if (!actif && focusWidget() == bouton) {
+        if (Annuler->isEnabled())
+            DonnerFocusVisible(Annuler);
+        else if (ListeJeux->isEnabled())
+            DonnerFocusVisible(ListeJeux);
+    }
+    bouton->setEnabled(actif);
+}
+
+void Jeu::AjouterSerie(const QString &nom, int numero)
+{
+    // Le premier ajout choisirait l'entrée d'office : la liste reste sans choix.
+    const int choix = ListeJeux->currentIndex();
+    ListeJeux->addItem(nom, numero);
+    ListeJeux->setCurrentIndex(choix);
+}
+
+QString Jeu::TexteListeJeux() const
+{
+    return ListeJeux->currentIndex() < 0 ? QString() : ListeJeux->currentText();
+}
+
+int Jeu::NumeroSerieChoisie() const
+{
+    return ListeJeux->currentIndex() < 0 ? 0 : ListeJeux->currentData().toInt();
+}
+
+void Jeu::OuvrirEnregistre()
+{
+    // Le dialogue signale lui-même les échecs du magasin.
+    Enregistre saisie(*this, *baseScores, this);
+    saisie.exec();
+}
+
+// ---- Les événements -----------------------------------------------------------------------
+
+bool Jeu::eventFilter(QObject *objet, QEvent *evenement)
+{
+    const QEvent::Type type = evenement->type();
+    if (objet == Annuler && (type == QEvent::KeyPress || type == QEvent::KeyRelease))
+        return ToucheSurAnnuler(static_cast<const QKeyEvent &>(*evenement));
+    return QWidget::eventFilter(objet, evenement);
+}
+
+bool Jeu::ToucheSurAnnuler(const QKeyEvent &touche)
+{
+    // Pendant la pause, le focus attend sur Annuler : une barre d'espace tapée de trop pour la
+    // carte suivante n'abandonne pas la partie. La souris, elle, abandonne toujours.
+    const bool activation = touche.key() == Qt::Key_Space || touche.key() == Qt::Key_Select;
+    if (partie.EnPause() && activation)
+        return true;
+    // Après chaque carte le focus revient sur Annuler : une flèche le rend au plateau.
+    if (touche.type() != QEvent::KeyPress || !plateau->Cellule(1)->isEnabled())
+        return false;
+    return plateau->RamenerFocus(touche);
 }
 
 void Jeu::showEvent(QShowEvent *evenement)

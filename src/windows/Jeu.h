@@ -1,43 +1,24 @@
 #pragma once
+#include "BoiteOuiNon.h"
+#include "Demarrage.h"
+#include "Focus.h"
 #include "OperationsFenetre.h"
 #include "Partie.h"
-#include "StockScores.h"
+#include "Plateau.h"
 
-#include <QDateTime>
-#include <QHash>
-#include <QIcon>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 #include <QWidget>
-#include <array>
-#include <functional>
-#include <memory>
-#include <optional>
 
-class QComboBox;
 class QGroupBox;
 class QKeyEvent;
-class QLabel;
-class QPushButton;
-class QTimer;
 
 namespace kalvoro {
 
 class BarreEtat;
 class ServiceAide;
-
-// Ouvre le magasin des scores sur ce fichier ; lève ErreurScores s'il ne s'ouvre pas.
-using FabriqueStock = std::function<std::unique_ptr<StockScores>(const QString &chemin)>;
-
-// D'où Jeu tire ce qu'il lit du système au démarrage : le dossier du programme (terminé par
-// "/"), la date de l'exécutable et le Scores.dat à ouvrir (vide : celui du dossier). Le
-// programme prend les vrais ; les tests les choisissent.
-struct OriginesJeu {
-    QString dossier;
-    std::function<std::optional<QDateTime>()> dateExecutable;
-    QString scores = {};
-    // Non vide : la copie de Scores.dat chez le joueur a échoué, et voici pourquoi.
-    QString echecScores = {};
-    static OriginesJeu DuProgramme();
-};
 
 // La fenêtre principale : le plateau de 48 cartes, la liste des séries, les scores, la date,
 // la barre d'état et les commandes. Elle possède la partie, le magasin ouvert pour toute la
@@ -60,23 +41,33 @@ public:
     ServiceAide &AideProgramme() const { return *serviceAide; }
 
     // Les opérations de la logique sur la fenêtre.
-    void AfficherFace(int cellule, int numeroCarte, int serie) override;
-    void AfficherDos(int cellule) override;
+    void AfficherFace(int cellule, int numeroCarte, int serie) override
+    {
+        plateau->AfficherFace(cellule, numeroCarte, serie);
+    }
+    void AfficherDos(int cellule) override { plateau->AfficherDos(cellule); }
     void ActiverCellule(int cellule, bool actif) override;
-    void MontrerCellule(int cellule, bool visible) override;
+    // Aucune disposition automatique : une cellule cachée laisse son carré vide.
+    void MontrerCellule(int cellule, bool visible) override
+    {
+        plateau->Cellule(cellule)->setVisible(visible);
+    }
     void AjouterSerie(const QString &nom, int numero) override;
     QString TexteListeJeux() const override;
     int NumeroSerieChoisie() const override;
-    void ActiverListeJeux(bool actif) override;
-    void EcrireScoreEnCours(const QString &texte) override;
-    QString LireScoreEnCours() const override;
-    void EcrireMeilleurScore(const QString &texte) override;
-    void ActiverAnnuler(bool actif) override;
-    void DonnerFocusAnnuler() override;
-    void DemarrerMinuterie() override;
-    void ArreterMinuterie() override;
-    void Repeindre() override;
-    int QuestionOuiNon(const QString &titre, const QString &texte) override;
+    void ActiverListeJeux(bool actif) override { ListeJeux->setEnabled(actif); }
+    void EcrireScoreEnCours(const QString &texte) override { ScoreEnCours->setText(texte); }
+    QString LireScoreEnCours() const override { return ScoreEnCours->text(); }
+    void EcrireMeilleurScore(const QString &texte) override { MeilleurScore->setText(texte); }
+    void ActiverAnnuler(bool actif) override { Annuler->setEnabled(actif); }
+    void DonnerFocusAnnuler() override { DonnerFocusVisible(Annuler); }
+    void DemarrerMinuterie() override { Minuterie->start(); }
+    void ArreterMinuterie() override { Minuterie->stop(); }
+    void Repeindre() override { repaint(); }
+    int QuestionOuiNon(const QString &titre, const QString &texte) override
+    {
+        return DemanderOuiNon(this, titre, texte);
+    }
     void OuvrirEnregistre() override;
 
 public slots:
@@ -92,28 +83,17 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *evenement) override;
     void showEvent(QShowEvent *evenement) override;
-    // Les touches et la molette sur les cellules, Annuler et ListeJeux (JeuClavier.cpp).
+    // Les touches sur Annuler.
     bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
-    void CreerPlateau();
     void CreerCadres();
     void CreerCommandes();
     void OrdonnerTabulation();
-    bool OuvrirBaseScores();
-    bool LireDateProgramme();
-    const QIcon &Icone(const QString &chemin);
-    // Le focus déplacé par le programme, avec son cadre visible comme après une tabulation.
-    void DonnerFocus(QWidget *controle);
-    bool CelluleJouable(int i) const;
-    bool FlecheSurCellule(int i, const QKeyEvent &touche);
     bool ToucheSurAnnuler(const QKeyEvent &touche);
-    // Exécute une action qui touche au magasin : un échec de Scores.dat est fatal, jamais un
-    // plantage.
-    void SansEchec(const std::function<void()> &action);
 
-    // Les contrôles, sous leurs noms ; Bouton(0) n'existe pas.
-    std::array<QPushButton *, 49> Bouton{};
+    // Les contrôles, sous leurs noms ; les cellules Bouton1 à Bouton48 sont dans le plateau.
+    Plateau *plateau = nullptr;
     QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr;
     QLabel *AfficheDate = nullptr, *MeilleurScore = nullptr, *ScoreEnCours = nullptr;
     QComboBox *ListeJeux = nullptr;
@@ -128,8 +108,6 @@ private:
     ServiceAide *serviceAide = nullptr;
     QString numeroVersion;
     QString dateProgramme;
-    QHash<QString, QIcon> icones;
-    int derniereCellule = 1; // la dernière cellule jouée, où les flèches ramènent le focus
     Partie partie;
 };
 

@@ -170,7 +170,8 @@ void TestJeu::cacherLesCellules3et27_neDeplaceAucuneAutre()
         QCOMPARE(banc.Cellule(i)->geometry(), avant[i - 1]);
         QCOMPARE(banc.Cellule(i)->isVisible(), i != 3 && i != 27);
     }
-    QVERIFY(banc.jeu->childAt(banc.Cellule(3)->geometry().center()) == nullptr);
+    const auto *plateau = banc.Controle<QWidget>(QStringLiteral("Plateau"));
+    QVERIFY(plateau->childAt(banc.Cellule(3)->geometry().center()) == nullptr);
 }
 
 void TestJeu::controle_estASaPlaceAvecSaLegende_data()

@@ -1,0 +1,42 @@
+#include "BoiteOuiNon.h"
+
+#include "OperationsFenetre.h"
+
+#include <QKeyEvent>
+#include <QMessageBox>
+
+namespace kalvoro {
+
+namespace {
+
+class SansEchappement : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override
+    {
+        if (evenement->type() == QEvent::Close) {
+            evenement->ignore();
+            return true;
+        }
+        if (evenement->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(evenement)->matches(QKeySequence::Cancel))
+            return true;
+        return QObject::eventFilter(objet, evenement);
+    }
+};
+
+} // namespace
+
+int DemanderOuiNon(QWidget *parent, const QString &titre, const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Information, titre, texte, QMessageBox::Yes | QMessageBox::No,
+                      parent);
+    boite.setDefaultButton(QMessageBox::Yes);
+    SansEchappement filtre;
+    boite.installEventFilter(&filtre);
+    return boite.exec() == QMessageBox::Yes ? ReponseOui : ReponseNon;
+}
+
+} // namespace kalvoro

@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+namespace kalvoro {
+
+// La boîte modale Oui/Non de la logique : icône d'information, Oui par défaut. Elle n'a pas de
+// bouton d'annulation : ni Échap ni sa case de fermeture ne répondent à la place du joueur.
+// Rend ReponseOui (6) ou ReponseNon (7).
+int DemanderOuiNon(QWidget *parent, const QString &titre, const QString &texte);
+
+} // namespace kalvoro

@@ -1,0 +1,52 @@
+#include "Demarrage.h"
+
+#include "EchecFatal.h"
+#include "Emplacements.h"
+#include "Programme.h"
+
+#include <QDir>
+
+namespace kalvoro {
+
+OriginesJeu OriginesJeu::DuProgramme()
+{
+    return {DossierProgramme(), &DateExecutable, CheminScores(),
+            EmplacementsDuProgramme().echecPreparation};
+}
+
+std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJeu &origines,
+                                              const FabriqueStock &fabrique)
+{
+    if (!origines.echecScores.isEmpty()) {
+        SignalerEchecFatal(fenetre, origines.echecScores);
+        return nullptr;
+    }
+    const QString chemin = origines.scores.isEmpty()
+                               ? origines.dossier + QStringLiteral("Scores.dat")
+                               : origines.scores;
+    // Un fichier tenu par un autre programme se libère : le joueur peut réessayer avant que
+    // Kalvoro n'abandonne. Chaque nouvel essai rappelle la fabrique, qui rouvre le fichier.
+    std::unique_ptr<StockScores> stock;
+    if (!FaireAvecReessai(
+            fenetre, [&] { stock = fabrique(chemin); }, Renoncement::Arreter))
+        return nullptr;
+    if (!stock)
+        SignalerEchecFatal(fenetre, QStringLiteral("La base des scores %1 n'a pas pu être ouverte.")
+                                        .arg(QDir::toNativeSeparators(chemin)));
+    return stock;
+}
+
+std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &origines)
+{
+    const std::optional<QDateTime> date = origines.dateExecutable();
+    if (!date) {
+        SignalerEchecFatal(
+            fenetre, QStringLiteral("La date de dernière modification du programme %1 ne peut pas "
+                                    "être lue : le fichier est absent ou illisible.")
+                         .arg(QDir::toNativeSeparators(CheminExecutable())));
+        return std::nullopt;
+    }
+    return FormaterDateProgramme(*date);
+}
+
+} // namespace kalvoro

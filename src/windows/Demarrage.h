@@ -1,0 +1,38 @@
+#pragma once
+#include "StockScores.h"
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace kalvoro {
+
+// Ouvre le magasin des scores sur ce fichier ; lève ErreurScores s'il ne s'ouvre pas.
+using FabriqueStock = std::function<std::unique_ptr<StockScores>(const QString &chemin)>;
+
+// D'où Jeu tire ce qu'il lit du système au démarrage : le dossier du programme (terminé par
+// "/"), la date de l'exécutable et le Scores.dat à ouvrir (vide : celui du dossier). Le
+// programme prend les vrais ; les tests les choisissent.
+struct OriginesJeu {
+    QString dossier;
+    std::function<std::optional<QDateTime>()> dateExecutable;
+    QString scores = {};
+    // Non vide : la copie de Scores.dat chez le joueur a échoué, et voici pourquoi.
+    QString echecScores = {};
+    static OriginesJeu DuProgramme();
+};
+
+// Le magasin ouvert pour toute la durée du programme. Un fichier occupé propose Réessayer ;
+// tout autre échec est signalé comme fatal au-dessus de `fenetre`, et rend nullptr.
+std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJeu &origines,
+                                              const FabriqueStock &fabrique);
+
+// La date de l'exécutable, telle que l'affiche la fenêtre À propos ; rien (après l'avoir signalé
+// comme fatal) si elle ne peut pas être lue.
+std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &origines);
+
+} // namespace kalvoro

@@ -1,0 +1,152 @@
+#include "Plateau.h"
+
+#include "Focus.h"
+#include "NomsImages.h"
+#include "Series.h"
+#include "Twips.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace kalvoro {
+
+namespace {
+
+constexpr int TailleImage = 32;
+
+// Cellule i (1 à 48) : rangée (i-1) div 8, colonne (i-1) mod 8, carrés de 855 espacés de 105.
+constexpr QRect PlaceCellule(int i)
+{
+    const int rangee = (i - 1) / ColonnesPlateau;
+    const int colonne = (i - 1) % ColonnesPlateau;
+    return RectangleTwips(120 + 960 * colonne, 120 + 960 * rangee, 855, 855);
+}
+static_assert(PlaceCellule(1) == QRect(8, 8, 57, 57));
+static_assert(PlaceCellule(NombreCellules).topLeft() == QPoint(Px(6840), Px(4920)));
+
+} // namespace
+
+std::optional<Direction> DirectionDe(const QKeyEvent &touche)
+{
+    if (touche.modifiers() & ~Qt::KeypadModifier)
+        return std::nullopt;
+    switch (touche.key()) {
+    case Qt::Key_Left:
+        return Direction::Gauche;
+    case Qt::Key_Right:
+        return Direction::Droite;
+    case Qt::Key_Up:
+        return Direction::Haut;
+    case Qt::Key_Down:
+        return Direction::Bas;
+    default:
+        return std::nullopt;
+    }
+}
+
+Plateau::Plateau(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Plateau"));
+    // Tout le coin à gauche des commandes et au-dessus de la barre d'état.
+    setGeometry(RectangleTwips(0, 0, 7800, 5850));
+    for (int i = 1; i <= NombreCellules; ++i) {
+        auto *cellule = new QPushButton(this);
+        cellule->setObjectName(QStringLiteral("Bouton%1").arg(i));
+        cellule->setGeometry(PlaceCellule(i));
+        cellule->setIconSize(QSize(TailleImage, TailleImage));
+        cellule->setAutoDefault(false);
+        cellule->installEventFilter(this);
+        connect(cellule, &QPushButton::clicked, this, [this, i] {
+            derniereCellule = i;
+            emit Clic(i);
+        });
+        Bouton[i] = cellule;
+        NommerCellule(i, QStringLiteral("face cachée"));
+    }
+}
+
+const QIcon &Plateau::Icone(const QString &chemin)
+{
+    auto trouvee = icones.find(chemin);
+    if (trouvee == icones.end()) {
+        // Une carte sur une cellule désactivée (la pause d'un tour) garde ses vraies couleurs :
+        // le mode désactivé reçoit l'image normale au lieu de sa version grisée. Par fichier et
+        // non par QPixmap : QIcon prend aussi le @2x livré, net sur un écran dense.
+        QIcon icone;
+        icone.addFile(chemin, QSize(), QIcon::Normal);
+        icone.addFile(chemin, QSize(), QIcon::Disabled);
+        trouvee = icones.insert(chemin, icone);
+    }
+    return *trouvee;
+}
+
+void Plateau::NommerCellule(int cellule, const QString &image)
+{
+    Cellule(cellule)->setAccessibleName(QStringLiteral("Carte %1, %2").arg(cellule).arg(image));
+}
+
+void Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
+{
+    const Serie *laSerie = SerieNumero(serie);
+    if (!laSerie || numeroCarte < 1 || numeroCarte > NombreCellules)
+        return;
+    const int face = (numeroCarte - 1) % NombrePaires + 1;
+    const QString dossier = QString::fromUtf8(laSerie->Dossier);
+    Cellule(cellule)->setIcon(Icone(
+        QStringLiteral(":/images/%1/%2.png").arg(dossier).arg(face, 2, 10, QLatin1Char('0'))));
+    const QString nom = NomImage(dossier, face);
+    NommerCellule(cellule, nom.isEmpty() ? QStringLiteral("face visible") : nom);
+}
+
+void Plateau::AfficherDos(int cellule)
+{
+    Cellule(cellule)->setIcon(Icone(QStringLiteral(":/images/dos.png")));
+    NommerCellule(cellule, QStringLiteral("face cachée"));
+}
+
+bool Plateau::Jouable(int cellule) const
+{
+    const QPushButton *bouton = Cellule(cellule);
+    return bouton->isEnabled() && !bouton->isHidden();
+}
+
+bool Plateau::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (evenement->type() == QEvent::KeyPress) {
+        const auto cellule = std::find(Bouton.begin() + 1, Bouton.end(), objet);
+        if (cellule != Bouton.end())
+            return FlecheSurCellule(static_cast<int>(cellule - Bouton.begin()),
+                                    static_cast<const QKeyEvent &>(*evenement));
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+bool Plateau::FlecheSurCellule(int i, const QKeyEvent &touche)
+{
+    const std::optional<Direction> direction = DirectionDe(touche);
+    if (!direction)
+        return false;
+    // Au bord du plateau la flèche s'arrête : elle ne part pas vers Quitter comme le ferait
+    // la tabulation.
+    const int voisine = CelluleVoisine(i, *direction, [this](int k) { return Jouable(k); });
+    if (voisine != 0)
+        DonnerFocusVisible(Cellule(voisine));
+    return true;
+}
+
+bool Plateau::RamenerFocus(const QKeyEvent &touche)
+{
+    const std::optional<Direction> direction = DirectionDe(touche);
+    if (!direction)
+        return false;
+    const auto jouable = [this](int k) { return Jouable(k); };
+    int cible = jouable(derniereCellule) ? derniereCellule
+                                         : CelluleVoisine(derniereCellule, *direction, jouable);
+    for (int k = 1; cible == 0 && k <= NombreCellules; ++k)
+        cible = jouable(k) ? k : 0;
+    if (cible != 0)
+        DonnerFocusVisible(Cellule(cible));
+    return true;
+}
+
+} // namespace kalvoro
