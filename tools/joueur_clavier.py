@@ -120,7 +120,7 @@ class Joueur:
         cellule = self.focus
         self.touche("space", pause=self.pause_touche + 0.3)
         nom = cellule.name
-        return nom.split(", ", 1)[1] if ", " in nom else nom
+        return nom.rsplit(", ", 1)[-1]
 
     def jouer_partie(self, tours_max=200):
         """Joue jusqu'à la dernière paire ; rend la liste des tours joués, chacun avec ses

@@ -17,7 +17,8 @@ struct RoleDeClasse {
 
 constexpr RoleDeClasse Roles[] = {{"kalvoro::Jeu", QAccessible::Window},
                                   {"kalvoro::BarreEtat", QAccessible::StatusBar},
-                                  {"kalvoro::Cadre3D", QAccessible::Grouping}};
+                                  {"kalvoro::Cadre3D", QAccessible::Grouping},
+                                  {"kalvoro::Plateau", QAccessible::Grouping}};
 
 // Marque posée sur un widget qui ne fait que dessiner par-dessus ses frères.
 constexpr const char *ProprieteDessin = "kalvoro_dessin_seul";

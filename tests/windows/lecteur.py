@@ -16,12 +16,13 @@ def verifier(condition, message):
         print("ÉCHEC :", message, flush=True)
 
 
-def textes_dits(evenements):
-    """Ce qu'un lecteur d'écran présente de ces événements : le nom ou la description de
-    l'objet qui reçoit le focus, ou leur changement."""
-    return [f"{nom} | {description}" for genre, _, nom, description, _ in evenements
-            if genre.startswith(("object:state-changed:focused",
-                                 "object:property-change:accessible-"))]
+def dits_sur_annuler(evenements):
+    """Ce qu'un lecteur d'écran dit d'Annuler : sa description quand il reçoit le focus, puis
+    chaque nouvelle description tant qu'il l'a."""
+    return [description for genre, _, nom, description, _ in evenements
+            if nom == "Annuler" and description
+            and genre.startswith(("object:state-changed:focused",
+                                  "object:property-change:accessible-description"))]
 
 
 joueur = Joueur(pause_touche=0.1)
@@ -30,11 +31,24 @@ joueur.choisir_serie()
 
 tours = joueur.jouer_partie()
 
-# Chaque face retournée du premier tour est dite.
-dits = textes_dits(tours[0].evenements)
+# Chaque face retournée du premier tour est dite, puis son issue et le score en cours.
+dits = dits_sur_annuler(tours[0].evenements)
 for carte, face in tours[0].cartes:
-    verifier(any(f"Carte {carte}, " in t and face in t for t in dits),
-             f"la face de la carte {carte} ({face}) n'est jamais dite : {dits}")
+    ligne, colonne = (carte - 1) // 8 + 1, (carte - 1) % 8 + 1
+    verifier(f"Carte {carte}, ligne {ligne}, colonne {colonne}, {face}" in dits,
+             f"la face de la carte {carte} ({face}) n'est pas dite sur Annuler : {dits}")
+verifier(dits and dits[-1].endswith("Score en cours : 1."), f"le score n'est pas dit : {dits}")
+
+# Une cellule d'une paire trouvée n'est plus basculée à chaque tour.
+bascules = sum(genre.startswith("object:state-changed:enabled")
+               for tour in tours for genre, *_ in tour.evenements)
+print(f"{len(tours)} tours, {bascules} événements state-changed:enabled", flush=True)
+visibles, plafond = 48, 0
+for tour in tours:
+    plafond += 2 * visibles  # chaque cellule encore là : désactivée puis réactivée
+    (_, face1), (_, face2) = tour.cartes
+    visibles -= 2 if face1 == face2 else 0
+verifier(bascules <= plafond, f"les cellules cachées sont encore basculées ({plafond} au plus)")
 
 # Les zones du dialogue d'enregistrement portent le nom de leur étiquette.
 boites = joueur.enregistrer("marie", "curie")
