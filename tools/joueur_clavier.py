@@ -30,7 +30,8 @@ class Joueur:
         for genre in ("object:state-changed:focused", "object:property-change:accessible-name",
                       "object:property-change:accessible-description",
                       "object:property-change:accessible-value", "object:text-changed:insert",
-                      "object:state-changed:enabled", "object:announcement", "window:activate"):
+                      "object:state-changed:enabled", "object:state-changed:showing",
+                      "window:activate"):
             pyatspi.Registry.registerEventListener(self._recevoir, genre)
 
     def _recevoir(self, ev):
@@ -119,8 +120,9 @@ class Joueur:
         self.aller_a(carte)
         cellule = self.focus
         self.touche("space", pause=self.pause_touche + 0.3)
-        nom = cellule.name
-        return nom.rsplit(", ", 1)[-1]
+        # Un lecteur d'écran lent retarde le jeu : on attend que la carte ait changé de nom.
+        self.attendre_focus(lambda: not cellule.name.endswith(", face cachée"), secondes=5)
+        return cellule.name.rsplit(", ", 1)[-1]
 
     def jouer_partie(self, tours_max=200):
         """Joue jusqu'à la dernière paire ; rend la liste des tours joués, chacun avec ses

@@ -18,7 +18,7 @@ struct RoleDeClasse {
 constexpr RoleDeClasse Roles[] = {{"kalvoro::Jeu", QAccessible::Window},
                                   {"kalvoro::BarreEtat", QAccessible::StatusBar},
                                   {"kalvoro::Cadre3D", QAccessible::Grouping},
-                                  {"kalvoro::Plateau", QAccessible::Grouping}};
+                                  {"kalvoro::Annonce", QAccessible::Notification}};
 
 // Marque posée sur un widget qui ne fait que dessiner par-dessus ses frères.
 constexpr const char *ProprieteDessin = "kalvoro_dessin_seul";
@@ -69,30 +69,6 @@ public:
     }
 };
 
-// Marque posée sur le widget qui porte une annonce, jusqu'à ce qu'il perde le focus.
-constexpr const char *ProprieteAnnonce = "kalvoro_annonce";
-
-// Retire l'annonce quand le focus s'en va : elle ne revient pas au passage suivant.
-class EffaceurAnnonces : public QObject {
-protected:
-    bool eventFilter(QObject *objet, QEvent *evenement) override
-    {
-        auto *widget = qobject_cast<QWidget *>(objet);
-        if (widget && evenement->type() == QEvent::FocusOut) {
-            widget->removeEventFilter(this);
-            widget->setProperty(ProprieteAnnonce, QVariant());
-            widget->setAccessibleDescription(QString());
-        }
-        return false;
-    }
-};
-
-EffaceurAnnonces &Effaceur()
-{
-    static EffaceurAnnonces effaceur;
-    return effaceur;
-}
-
 QAccessibleInterface *Fabrique(const QString &classe, QObject *objet)
 {
     auto *widget = qobject_cast<QWidget *>(objet);
@@ -118,20 +94,32 @@ void CacherAuxLecteurs(QWidget *dessin)
     dessin->setProperty(ProprieteDessin, true);
 }
 
-void DireAuLecteur(const QString &texte)
+Annonce::Annonce(QWidget *fenetre) : QWidget(fenetre)
 {
-    QWidget *focus = QApplication::focusWidget();
-    if (!focus)
-        return;
-    const bool dejaAnnonce = focus->property(ProprieteAnnonce).toBool();
-    if (!dejaAnnonce && !focus->accessibleDescription().isEmpty())
-        return; // une description à lui : la remplacer la ferait redire ensuite
-    if (!dejaAnnonce) {
-        focus->setProperty(ProprieteAnnonce, true);
-        focus->installEventFilter(&Effaceur());
-    }
-    focus->setAccessibleDescription(QString()); // le même texte redit doit aussi changer
-    focus->setAccessibleDescription(texte);
+    setObjectName(QStringLiteral("Annonce"));
+    setGeometry(0, 0, 0, 0);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void Annonce::Dire(const QString &texte)
+{
+    setAccessibleName(texte);
+    // Chaque apparition est une nouvelle notification, même pour un texte déjà dit.
+    hide();
+    show();
+}
+
+void DireAuLecteur(QWidget *fenetre, const QString &texte)
+{
+    QWidget *cible = QApplication::activeModalWidget();
+    if (!cible)
+        cible = fenetre->window();
+    auto *annonce = cible->findChild<Annonce *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!annonce)
+        annonce = new Annonce(cible);
+    annonce->Dire(texte);
 }
 
 } // namespace kalvoro

@@ -1,6 +1,5 @@
 #pragma once
-class QString;
-class QWidget;
+#include <QWidget>
 
 namespace kalvoro {
 
@@ -14,9 +13,18 @@ namespace kalvoro {
 void CacherAuxLecteurs(QWidget *dessin);
 
 // Fait dire un texte aux lecteurs d'écran sans rien changer à l'écran. Qt 6.4 n'a pas
-// d'annonce ; les lecteurs disent en revanche la description de l'objet qui a le focus quand
-// elle change : elle y est posée, puis retirée quand le focus s'en va, pour ne pas revenir au
-// passage suivant.
-void DireAuLecteur(const QString &texte);
+// d'annonce, et les lecteurs ne disent pas ses changements de nom ni de description (Orca 43
+// reçoit l'objet au lieu du texte) ; ils disent en revanche une notification qui paraît. Le
+// texte est donc celui d'une notification de taille nulle, qui paraît dans la fenêtre modale
+// active, ou à défaut dans celle de `fenetre`.
+void DireAuLecteur(QWidget *fenetre, const QString &texte);
+
+// La notification invisible d'une fenêtre, où DireAuLecteur écrit.
+class Annonce : public QWidget {
+    Q_OBJECT
+public:
+    explicit Annonce(QWidget *fenetre);
+    void Dire(const QString &texte);
+};
 
 } // namespace kalvoro

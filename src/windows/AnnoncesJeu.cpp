@@ -23,9 +23,12 @@ void AnnoncesJeu::ScoreEnCours(const QString &texte)
         Dire(QString());
         return;
     }
-    Dire((paireTrouvee ? tr("Paire trouvée.") : tr("Pas de paire.")) + QLatin1Char(' ') +
-         tr("Score en cours : %1.").arg(texte));
+    const QString issue = (paireTrouvee ? tr("Paire trouvée.") : tr("Pas de paire.")) +
+                          QLatin1Char(' ') + tr("Score en cours : %1.").arg(texte);
     paireTrouvee = false;
+    // Dite tout de suite, et gardée sur Annuler pour qui y revient.
+    DireAuLecteur(annuler, issue);
+    Dire(issue);
 }
 
 void AnnoncesJeu::MeilleurScore(const QString &ancien, const QString &nouveau, bool inscription)
@@ -35,8 +38,8 @@ void AnnoncesJeu::MeilleurScore(const QString &ancien, const QString &nouveau, b
     // Un score inscrit qui n'améliore rien laisse le meilleur tel quel : rien de neuf à dire.
     if (inscription && nouveau == ancien)
         return;
-    DireAuLecteur(inscription ? tr("Nouveau meilleur score : %1.").arg(nouveau)
-                              : tr("Meilleur score : %1.").arg(nouveau));
+    DireAuLecteur(annuler, inscription ? tr("Nouveau meilleur score : %1.").arg(nouveau)
+                                       : tr("Meilleur score : %1.").arg(nouveau));
 }
 
 } // namespace kalvoro

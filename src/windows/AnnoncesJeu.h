@@ -9,7 +9,8 @@ namespace kalvoro {
 // Ce que les lecteurs d'écran disent d'une partie, sans rien changer à l'écran. Après chaque
 // carte le focus passe sur Annuler : la description d'Annuler porte donc la dernière nouvelle
 // du tour (la face retournée, puis la paire trouvée ou non et le score), que le lecteur dit
-// avec le bouton quand il reçoit le focus, ou seule quand elle change sous le focus.
+// avec le bouton quand il reçoit le focus. La fin d'un tour et le meilleur score, qui viennent
+// sans mouvement du focus, sont en outre annoncés (DireAuLecteur).
 class AnnoncesJeu {
     Q_DECLARE_TR_FUNCTIONS(AnnoncesJeu)
 public:

@@ -47,7 +47,6 @@ std::optional<Direction> DirectionDe(const QKeyEvent &touche)
 Plateau::Plateau(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Plateau"));
-    setAccessibleName(tr("Plateau"));
     // Tout le coin à gauche des commandes et au-dessus de la barre d'état.
     setGeometry(RectangleTwips(0, 0, 7800, 5850));
     for (int i = 1; i <= NombreCellules; ++i) {

@@ -164,17 +164,11 @@ void VisuScores::Bouton_Click(int index)
     DireSerie(index);
 }
 
-// Un joueur qui n'en voit rien apprend ce que le bouton vient d'afficher, là où est le focus.
+// Un joueur qui n'en voit rien apprend ce que le bouton vient d'afficher.
 void VisuScores::DireSerie(int index)
 {
     const QString serie = BoutonsSeries()[static_cast<std::size_t>(index)].Tag;
     Grille->setAccessibleName(tr("Meilleurs scores, série %1").arg(serie));
-    if (Grille->hasFocus()) {
-        // Une nouvelle table se lit depuis son début : la première case est dite.
-        Grille->setCurrentIndex(QModelIndex());
-        Grille->setCurrentIndex(Grille->model()->index(0, 0));
-        return;
-    }
     int lignes = 0;
     while (lignes < AffichageScores::LignesAffichees && !Grille->item(lignes, 3)->text().isEmpty())
         ++lignes;
@@ -186,7 +180,7 @@ void VisuScores::DireSerie(int index)
             QLatin1Char(' ') + tr("Le meilleur : %1, %2 %3, le %4.")
                                    .arg(Grille->item(0, 3)->text(), Grille->item(0, 0)->text(),
                                         Grille->item(0, 1)->text(), Grille->item(0, 2)->text());
-    DireAuLecteur(resume);
+    DireAuLecteur(this, resume);
 }
 
 void VisuScores::Quitter_Click()

@@ -17,12 +17,15 @@ def verifier(condition, message):
 
 
 def dits_sur_annuler(evenements):
-    """Ce qu'un lecteur d'écran dit d'Annuler : sa description quand il reçoit le focus, puis
-    chaque nouvelle description tant qu'il l'a."""
+    """Ce qu'un lecteur d'écran dit d'Annuler quand il reçoit le focus : sa description."""
     return [description for genre, _, nom, description, _ in evenements
-            if nom == "Annuler" and description
-            and genre.startswith(("object:state-changed:focused",
-                                  "object:property-change:accessible-description"))]
+            if genre.startswith("object:state-changed:focused") and nom == "Annuler"]
+
+
+def notifications(evenements):
+    """Les notifications qui paraissent : le lecteur d'écran les dit aussitôt."""
+    return [nom for genre, role, nom, _, donnee in evenements
+            if genre.startswith("object:state-changed:showing") and role == "notification"]
 
 
 joueur = Joueur(pause_touche=0.1)
@@ -31,13 +34,15 @@ joueur.choisir_serie()
 
 tours = joueur.jouer_partie()
 
-# Chaque face retournée du premier tour est dite, puis son issue et le score en cours.
+# Chaque face retournée du premier tour est dite avec Annuler, qui prend le focus ; puis son
+# issue et le score en cours sont annoncés.
 dits = dits_sur_annuler(tours[0].evenements)
 for carte, face in tours[0].cartes:
     ligne, colonne = (carte - 1) // 8 + 1, (carte - 1) % 8 + 1
     verifier(f"Carte {carte}, ligne {ligne}, colonne {colonne}, {face}" in dits,
              f"la face de la carte {carte} ({face}) n'est pas dite sur Annuler : {dits}")
-verifier(dits and dits[-1].endswith("Score en cours : 1."), f"le score n'est pas dit : {dits}")
+annonces = notifications(tours[0].evenements)
+verifier(any(a.endswith("Score en cours : 1.") for a in annonces), f"le score n'est pas dit : {annonces}")
 
 # Une cellule d'une paire trouvée n'est plus basculée à chaque tour.
 bascules = sum(genre.startswith("object:state-changed:enabled")
