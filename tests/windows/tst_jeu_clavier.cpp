@@ -173,6 +173,8 @@ void TestJeuClavier::unTour_estDitSurAnnuler()
     }
     QCOMPARE(banc.TicsJusquALaFinDeLaPause(), 8);
     QCOMPARE(annuler->accessibleDescription(), fin);
+    // Le focus ne bouge pas à la fin du tour : l'issue est aussi annoncée.
+    QCOMPARE(banc.jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName(), fin);
 }
 
 void TestJeuClavier::fleches_parcourentLePlateau_data()
