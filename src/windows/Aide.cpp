@@ -82,7 +82,9 @@ void ServiceAide::Ouvrir()
     }
     if (!visionneuse) {
         visionneuse = new VisionneuseAide(fichier, proprietaire);
-        visionneuse->setWindowFlag(Qt::Window);
+        // Une fenêtre, non un dialogue : Qt attacherait un dialogue sans parent à la fenêtre
+        // active, et l'aide resterait au-dessus du jeu.
+        visionneuse->setWindowFlags(Qt::Window);
         visionneuse->setAttribute(Qt::WA_QuitOnClose, false); // le jeu fermé, l'aide s'en va
         PlacerAupresDe(demandeur);
     }
