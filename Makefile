@@ -1,6 +1,8 @@
 # Deux commandes sur une Debian neuve : "make run" et "make test".
 BUILD := build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Le préréglage de CMakePresets.json : "defaut", ou "ci" (avertissements en erreurs).
+PRESET ?= defaut
 
 .PHONY: run test bench build configure deps clean install uninstall paquet
 
@@ -15,26 +17,27 @@ bench: build
 
 # Installe ce que "make build" a construit, sous PREFIX (/usr/local par défaut) ; DESTDIR est
 # suivi comme d'ordinaire. Sans dépendance : "sudo make install" ne reconstruit rien en root.
+# La désinstallation ne retire que ce que l'installation aux mêmes DESTDIR et PREFIX a posé :
+# les scores des joueurs restent chez eux.
 PREFIX ?= /usr/local
-# La liste des fichiers posés est gardée à part : les essais installent eux aussi, ailleurs.
 install:
-	cmake --install $(BUILD) --prefix $(PREFIX)
-	cp $(BUILD)/install_manifest.txt $(BUILD)/fichiers_installes.txt
+	DESTDIR="$(DESTDIR)" bash packaging/installer.sh installer $(BUILD) "$(PREFIX)"
 
-# Retire les fichiers installés, et eux seuls : les scores des joueurs restent chez eux.
 uninstall:
-	xargs -d '\n' rm -f -- < $(BUILD)/fichiers_installes.txt
+	DESTDIR="$(DESTDIR)" bash packaging/installer.sh desinstaller $(BUILD) "$(PREFIX)"
 
-# Le paquet Debian dans build/paquet/, puis l'avis de lintian s'il est là.
-paquet: build
-	cd $(BUILD) && cpack -G DEB
-	if command -v lintian >/dev/null; then lintian --info $(BUILD)/paquet/kalvoro_*.deb; fi
+# Le paquet Debian dans build-paquet/paquet/, construit à part avec les drapeaux de Debian,
+# puis l'avis de lintian s'il est là.
+PAQUET := $(BUILD)-paquet
+paquet: deps
+	bash packaging/paquet.sh $(PAQUET) $(JOBS)
+	if command -v lintian >/dev/null; then lintian --pedantic --info $(PAQUET)/paquet/kalvoro_*.deb; fi
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 configure: deps
-	cmake --preset defaut
+	cmake --preset $(PRESET)
 
 deps:
 	bash scripts/install-deps.sh

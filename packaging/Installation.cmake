@@ -38,6 +38,9 @@ add_custom_target(kalvoro_livraison ALL DEPENDS ${KALVORO_COMPRESSES})
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   target_link_options(kalvoro PRIVATE LINKER:-z,relro,-z,now)
 endif()
+# Installé, le programme trouve Qt et ses bibliothèques à leur place ordinaire : aucun RUNPATH
+# (celui que pose la préparation de projet de Qt le ferait chercher à côté de lui).
+set_target_properties(kalvoro PROPERTIES INSTALL_RPATH "")
 install(TARGETS kalvoro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Le Scores.dat installé est toujours le neuf, tiré de la graine, jamais celui du dossier de
 # construction où l'on a pu jouer.
@@ -58,8 +61,12 @@ install(FILES ${KALVORO_LIVRAISON}/kalvoro.6.gz DESTINATION ${CMAKE_INSTALL_MAND
 install(FILES ${KALVORO_PAQUETAGE}/copyright ${KALVORO_LIVRAISON}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kalvoro)
 
-# Le paquet Debian. Les bibliothèques viennent de dpkg-shlibdeps ; le greffon d'affichage de
-# Qt, chargé à l'exécution, n'y paraît pas et s'ajoute à la main.
+# Le paquet Debian (make paquet : packaging/paquet.sh). Les bibliothèques viennent de
+# dpkg-shlibdeps ; s'y ajoute ce que le programme charge ou lance à l'exécution et qui ne se
+# voit pas à la liaison : le catalogue français de Qt (menus contextuels, boutons standard), les
+# polices aux mesures de celles du jeu (en DejaVu, des textes sont coupés), la police sans
+# empattement des boîtes de message (avec les seules Liberation, fontconfig leur donne
+# Liberation Mono), xdg-open pour les documents et le site de la fenêtre A propos.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kalvoro)
 set(CPACK_PACKAGE_VENDOR ${KALVORO_ORGANISATION})
@@ -79,8 +86,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KALVORO_SITE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/paquet)
 include(CPack)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 paquets=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   libsqlcipher-dev sqlcipher nettle-dev
   libx11-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick

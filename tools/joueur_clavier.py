@@ -27,6 +27,7 @@ class Joueur:
         self.journal = journal or (lambda texte: None)
         self.evenements = []
         self.focus = None
+        self.focus_recus = 0
         for genre in ("object:state-changed:focused", "object:property-change:accessible-name",
                       "object:property-change:accessible-description",
                       "object:property-change:accessible-value", "object:text-changed:insert",
@@ -43,6 +44,7 @@ class Joueur:
             nom = role = description = ""
         if ev.type.startswith("object:state-changed:focused") and ev.detail1 == 1:
             self.focus = source
+            self.focus_recus += 1
         self.evenements.append((ev.type, role, nom, description, str(ev.any_data)))
 
     def attendre(self, secondes):
@@ -56,6 +58,13 @@ class Joueur:
     def touche(self, *touches, pause=None):
         subprocess.run(["xdotool", "key", "--delay", "30", *touches], check=True)
         self.attendre(self.pause_touche if pause is None else pause)
+
+    def touche_et_focus(self, touche):
+        """Une flèche, puis l'arrivée du focus : sous un lecteur d'écran, le jeu répond après
+        lui, et la touche suivante ne doit pas partir de l'ancienne place."""
+        avant = self.focus_recus
+        self.touche(touche)
+        self.attendre_focus(lambda: self.focus_recus > avant, secondes=2)
 
     def ecrire(self, texte):
         subprocess.run(["xdotool", "type", "--delay", "40", texte], check=True)
@@ -104,23 +113,25 @@ class Joueur:
             if actuelle == cible:
                 return
             if actuelle == 0:
-                self.touche("Right")  # depuis Annuler : retour sur le plateau
+                self.touche_et_focus("Right")  # depuis Annuler : retour sur le plateau
                 continue
             if vertical and abs(cible - actuelle) >= 8:
-                self.touche("Down" if cible > actuelle else "Up")
+                self.touche_et_focus("Down" if cible > actuelle else "Up")
                 arrivee = self.carte_focus()
                 if (arrivee - cible) * (actuelle - cible) < 0 or arrivee == actuelle:
                     vertical = False  # dépassée : la suite se fait en ligne
             else:
-                self.touche("Right" if cible > actuelle else "Left")
+                self.touche_et_focus("Right" if cible > actuelle else "Left")
         raise RuntimeError(f"la carte {cible} reste hors d'atteinte ({self.nom_focus()!r})")
 
     def retourner(self, carte):
         """Va sur la carte, la retourne, et rend la face entendue (le nom de la cellule)."""
         self.aller_a(carte)
         cellule = self.focus
-        self.touche("space", pause=self.pause_touche + 0.3)
-        # Un lecteur d'écran lent retarde le jeu : on attend que la carte ait changé de nom.
+        self.touche("space", pause=self.pause_touche)
+        # Un lecteur d'écran lent retarde le jeu : on attend le focus sur Annuler et la carte
+        # retournée.
+        self.attendre_focus(lambda: self.nom_focus() == "Annuler", secondes=5)
         self.attendre_focus(lambda: not cellule.name.endswith(", face cachée"), secondes=5)
         return cellule.name.rsplit(", ", 1)[-1]
 

@@ -1,18 +1,16 @@
 #include "NavigationPlateau.h"
 
+#include "DimensionsPlateau.h"
+
 #include <cstdlib>
 
 namespace kalvoro {
 
 namespace {
 
-constexpr int Colonnes = 8;
-constexpr int Rangees = 6;
-constexpr int Cellules = Colonnes * Rangees;
-
 int DansLOrdre(int depart, int pas, const std::function<bool(int)> &jouable)
 {
-    for (int i = depart + pas; i >= 1 && i <= Cellules; i += pas)
+    for (int i = depart + pas; i >= 1 && i <= NombreCellules; i += pas)
         if (jouable(i))
             return i;
     return 0;
@@ -22,9 +20,9 @@ int DansLOrdre(int depart, int pas, const std::function<bool(int)> &jouable)
 int PlusProcheDansLaRangee(int rangee, int colonne, const std::function<bool(int)> &jouable)
 {
     int choisie = 0;
-    int ecart = Colonnes;
-    for (int c = 0; c < Colonnes; ++c) {
-        const int i = rangee * Colonnes + c + 1;
+    int ecart = ColonnesPlateau;
+    for (int c = 0; c < ColonnesPlateau; ++c) {
+        const int i = rangee * ColonnesPlateau + c + 1;
         if (jouable(i) && std::abs(c - colonne) < ecart) {
             choisie = i;
             ecart = std::abs(c - colonne);
@@ -37,16 +35,17 @@ int PlusProcheDansLaRangee(int rangee, int colonne, const std::function<bool(int
 
 int CelluleVoisine(int depart, Direction direction, const std::function<bool(int)> &jouable)
 {
-    if (depart < 1 || depart > Cellules)
+    if (depart < 1 || depart > NombreCellules)
         return 0;
     if (direction == Direction::Gauche || direction == Direction::Droite)
         return DansLOrdre(depart, direction == Direction::Droite ? 1 : -1, jouable);
     const int pas = direction == Direction::Bas ? 1 : -1;
     // D'abord la même colonne, par-dessus les trous ; sinon la rangée jouable la plus proche.
-    if (const int i = DansLOrdre(depart, pas * Colonnes, jouable))
+    if (const int i = DansLOrdre(depart, pas * ColonnesPlateau, jouable))
         return i;
-    const int colonne = (depart - 1) % Colonnes;
-    for (int rangee = (depart - 1) / Colonnes + pas; rangee >= 0 && rangee < Rangees; rangee += pas)
+    const int colonne = (depart - 1) % ColonnesPlateau;
+    for (int rangee = (depart - 1) / ColonnesPlateau + pas; rangee >= 0 && rangee < RangeesPlateau;
+         rangee += pas)
         if (const int i = PlusProcheDansLaRangee(rangee, colonne, jouable))
             return i;
     return 0;

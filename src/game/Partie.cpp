@@ -12,10 +12,8 @@ namespace kalvoro {
 
 namespace {
 
-constexpr int NombreCellules = 48;
-constexpr int NombrePaires = 24;
-constexpr int EcartPaire = 24; // les cartes n et n + 24 montrent la même image
-constexpr int TicsDePause = 7; // la pause finit au tic où Tempo dépasse 7 (800 ms)
+constexpr int EcartPaire = NombrePaires; // les cartes n et n + 24 montrent la même image
+constexpr int TicsDePause = 7;           // la pause finit au tic où Tempo dépasse 7 (800 ms)
 constexpr int PremiereSerie = 1;
 constexpr int DerniereSerie = 6;
 
@@ -24,12 +22,12 @@ const QString PiocheInitiale = QStringLiteral("010203040506070809101112131415161
                                               "27282930313233343536373839404142434445464748");
 
 // Garde de réentrance : lève le drapeau le temps d'un traitement, le rabaisse en sortant.
-class Occupation {
+class TraitementEnCours {
 public:
-    explicit Occupation(bool &leve) : drapeau(leve) { drapeau = true; }
-    ~Occupation() { drapeau = false; }
-    Occupation(const Occupation &) = delete;
-    Occupation &operator=(const Occupation &) = delete;
+    explicit TraitementEnCours(bool &leve) : drapeau(leve) { drapeau = true; }
+    ~TraitementEnCours() { drapeau = false; }
+    TraitementEnCours(const TraitementEnCours &) = delete;
+    TraitementEnCours &operator=(const TraitementEnCours &) = delete;
 
 private:
     bool &drapeau;
@@ -110,7 +108,7 @@ void Partie::Minuterie_Timer()
 
 bool Partie::ClicRecevable(int i) const
 {
-    if (i < 1 || i > NombreCellules || occupe || enPause)
+    if (i < 1 || i > NombreCellules || clicEnTraitement || enPause)
         return false;
     // Rien n'est choisi dans ListeJeux : le plateau n'est pas encore jouable.
     if (fenetre.TexteListeJeux().isEmpty())
@@ -123,7 +121,7 @@ void Partie::Bouton_Click(int i)
 {
     if (!ClicRecevable(i))
         return;
-    Occupation garde(occupe);
+    TraitementEnCours garde(clicEnTraitement);
     tempo = 0;
     ++nbClics;
     ++nbRetournees;
@@ -164,7 +162,7 @@ void Partie::CommencerPause()
 
 void Partie::FinirTour()
 {
-    Occupation garde(occupe);
+    TraitementEnCours garde(clicEnTraitement);
     enPause = false;
     ActiverPlateau(true);
     tempo = 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include "DimensionsPlateau.h"
 #include "OperationsFenetre.h"
 
 #include <QtGlobal>
@@ -28,7 +29,7 @@ public:
     bool EnPause() const;
 
     // L'état, sous les noms du jeu ; en lecture pour la fenêtre et les tests.
-    const std::array<qint16, 49> &Tableau() const { return tableau; }
+    const std::array<qint16, CasesParCellule> &Tableau() const { return tableau; }
     int Distribue() const { return distribue; }
     int NbRetournees() const { return nbRetournees; }
     int Valeur1() const { return valeur1; }
@@ -50,7 +51,7 @@ private:
 
     OperationsFenetre &fenetre;
     SourceX source;
-    std::array<qint16, 49> tableau{};
+    std::array<qint16, CasesParCellule> tableau{};
     int distribue = 0;
     int nbRetournees = 0;
     int valeur1 = 0;
@@ -65,9 +66,9 @@ private:
     bool enPause = false;
     // Un clic ou une fin de tour se déroule : la fin de partie ouvre des fenêtres modales,
     // pendant lesquelles aucun autre clic de cellule ne doit être pris.
-    bool occupe = false;
+    bool clicEnTraitement = false;
     // Les cellules des paires trouvées, cachées jusqu'à la remise à zéro.
-    std::array<bool, 49> cachee{};
+    std::array<bool, CasesParCellule> cachee{};
 };
 
 } // namespace kalvoro

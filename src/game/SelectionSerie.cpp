@@ -1,12 +1,9 @@
 #include "SelectionSerie.h"
 
+#include "DimensionsPlateau.h"
 #include "Series.h"
 
 namespace kalvoro {
-
-namespace {
-constexpr int NombreCellules = 48;
-}
 
 void RemplirListeJeux(OperationsFenetre &fenetre)
 {

@@ -12,10 +12,6 @@
 #include <unistd.h>
 #endif
 
-#ifndef KALVORO_PARTAGE_RELATIF
-#define KALVORO_PARTAGE_RELATIF "../share/kalvoro"
-#endif
-
 namespace kalvoro {
 
 namespace {
@@ -82,20 +78,34 @@ bool RenommerSansEcraser(const QString &de, const QString &vers)
 #endif
 }
 
+// Les dossiers créés pour le joueur, parents compris, ne sont ouverts qu'à lui : ses scores
+// ne regardent personne d'autre (règle XDG des dossiers de données).
+bool CreerDossierPrive(const QString &chemin)
+{
+    const QFileInfo dossier(QDir::cleanPath(chemin));
+    if (dossier.isDir() || dossier.isRoot())
+        return dossier.isDir();
+    const QFile::Permissions prive = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    // Un autre lancement a pu le créer entre-temps : il suffit qu'il soit là.
+    return CreerDossierPrive(dossier.absolutePath()) &&
+           (QDir().mkdir(dossier.absoluteFilePath(), prive) ||
+            QFileInfo(dossier.absoluteFilePath()).isDir());
+}
+
 } // namespace
 
-Emplacements ResoudreEmplacements(const Lieux &lieux)
+Emplacements ResoudreEmplacements(const Environnement &environnement)
 {
-    const QString executable = AvecBarre(lieux.dossierExecutable);
+    const QString executable = AvecBarre(environnement.dossierExecutable);
     const QString partage =
-        AvecBarre(QDir::cleanPath(executable + AvecBarre(lieux.partageRelatif)));
+        AvecBarre(QDir::cleanPath(executable + AvecBarre(environnement.partageRelatif)));
     const bool installe = !TientSesFichiers(executable) && QFileInfo(partage).isDir();
     Emplacements emplacements;
     emplacements.dossierFichiers = installe ? partage : executable;
-    if (!installe && lieux.ecrivable(executable)) {
+    if (!installe && environnement.ecrivable(executable)) {
         emplacements.scores = executable + NomScores;
     } else {
-        emplacements.scores = AvecBarre(lieux.dossierDonnees) + NomScores;
+        emplacements.scores = AvecBarre(environnement.dossierDonnees) + NomScores;
         emplacements.scoresLivres = emplacements.dossierFichiers + NomScores;
     }
     return emplacements;
@@ -112,7 +122,7 @@ QString PreparerScoresJoueur(const Emplacements &emplacements)
             .arg(QDir::toNativeSeparators(livre.fileName()), livre.errorString());
     const QByteArray contenu = livre.readAll();
     const QString provisoire =
-        QDir().mkpath(dossier) ? EcrireCopieProvisoire(dossier, contenu) : QString();
+        CreerDossierPrive(dossier) ? EcrireCopieProvisoire(dossier, contenu) : QString();
     if (provisoire.isEmpty())
         return QStringLiteral("La copie de vos scores n'a pas pu être écrite dans le dossier "
                               "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
@@ -133,14 +143,14 @@ const Emplacements &EmplacementsDuProgramme()
     // Une initialisation statique locale est sûre entre fils : le fil qui ouvre Scores.dat dès
     // main et la fenêtre attendent la même copie, faite une seule fois.
     static const Emplacements emplacements = [] {
-        const Lieux lieux{QFileInfo(CheminExecutable()).absolutePath(),
-                          QStringLiteral(KALVORO_PARTAGE_RELATIF),
-                          // Le dossier de données de l'application « Kalvoro », calculé sans
-                          // QApplication, dont le nom n'est pas encore connu quand ce code tourne.
-                          QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                              QStringLiteral("/Kalvoro"),
-                          [](const QString &dossier) { return QFileInfo(dossier).isWritable(); }};
-        Emplacements resolus = ResoudreEmplacements(lieux);
+        const Environnement environnement{
+            QFileInfo(CheminExecutable()).absolutePath(), QStringLiteral(KALVORO_PARTAGE_RELATIF),
+            // Le dossier de données de l'application « Kalvoro », calculé sans
+            // QApplication, dont le nom n'est pas encore connu quand ce code tourne.
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                QStringLiteral("/Kalvoro"),
+            [](const QString &dossier) { return QFileInfo(dossier).isWritable(); }};
+        Emplacements resolus = ResoudreEmplacements(environnement);
         // Dit au joueur au moment d'ouvrir ses scores, plutôt qu'un simple « introuvable ».
         resolus.echecPreparation = PreparerScoresJoueur(resolus);
         return resolus;

@@ -5,7 +5,7 @@
 namespace kalvoro {
 
 // Ce que le programme voit de l'endroit où il tourne. Les dossiers se terminent par "/".
-struct Lieux {
+struct Environnement {
     QString dossierExecutable;
     // Du dossier de l'exécutable installé vers ses fichiers : "../share/kalvoro" d'ordinaire.
     QString partageRelatif;
@@ -31,7 +31,7 @@ struct Emplacements {
 // portable) sert tel quel, Scores.dat compris, si le joueur peut y écrire. Installé, le programme
 // lit ses fichiers dans share/kalvoro et ouvre la copie de Scores.dat propre au joueur ; de même
 // pour un dossier portable où il ne peut écrire : un dossier du système n'est jamais écrit.
-Emplacements ResoudreEmplacements(const Lieux &lieux);
+Emplacements ResoudreEmplacements(const Environnement &environnement);
 
 // Recopie le Scores.dat livré chez le joueur s'il n'y a pas encore le sien : sous un nom
 // provisoire, relu et comparé, puis renommé sans jamais écraser un fichier déjà là. Rend la

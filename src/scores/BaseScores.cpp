@@ -2,7 +2,7 @@
 
 #include "Caracteres.h"
 #include "CleScores.h"
-#include "ControlesScores.h"
+#include "VerificationsScores.h"
 #include "MotDePasse.h"
 #include "Series.h"
 #include "Sqlite.h"

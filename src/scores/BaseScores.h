@@ -28,11 +28,6 @@ public:
                                     int score, const QDate &date) override;
     QList<LigneScore> ListerScores(const QString &serie) override;
 
-    const QString &Chemin() const { return chemin; }
-
-    static constexpr int LongueurNom = 25;
-    static constexpr int LongueurPrenom = 20;
-
 private:
     struct Derniere {
         qint64 Rowid;

@@ -1,6 +1,7 @@
 #include "SaisieScore.h"
 
 #include "Majuscules.h"
+#include "Reessai.h"
 
 namespace kalvoro {
 
@@ -60,19 +61,11 @@ void SaisieScore::Valider_Click()
 {
     if (!NomsRemplis())
         return;
-    for (;;) {
-        try {
-            Inscrire();
-            break;
-        } catch (const ErreurScores &erreur) {
-            if (!erreur.Occupe())
-                throw;
-            if (!Dialogue.ProposerReessai(erreur.Message() + DeuxSautsDeLigne +
-                                          TextesSaisie::ConseilOccupe))
-                return;
-        }
-    }
-    Annuler_Click();
+    const auto reessayer = [this](const ErreurScores &erreur) {
+        return Dialogue.ProposerReessai(TexteOccupe(erreur, TextesOccupe::AnnulerRevientALaSaisie));
+    };
+    if (FaireTantQueOccupe([this] { Inscrire(); }, reessayer))
+        Annuler_Click();
 }
 
 void SaisieScore::Inscrire()

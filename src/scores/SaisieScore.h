@@ -19,11 +19,6 @@ inline const QString PhraseEgal =
 inline const QString PhrasePlusMauvais =
     QStringLiteral("votre score est plus mauvais au plus mauvais score enregistré !!!");
 inline const QString PasClasse = QStringLiteral("Vous ne pouvez être classé.");
-// Ajouté au message du magasin quand Scores.dat est tenu par un autre programme.
-inline const QString ConseilOccupe =
-    QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez sur "
-                   "Réessayer. Avec Annuler, vous revenez à la saisie : votre score et vos noms "
-                   "sont gardés.");
 } // namespace TextesSaisie
 
 // Ce que la logique de saisie demande au dialogue Enregistre, et rien d'autre. Le dialogue le

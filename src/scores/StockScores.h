@@ -7,9 +7,14 @@
 namespace kalvoro {
 
 // Une ligne d'une table de scores.
+// Les longueurs des noms, en caractères : celles des champs NOM et PRENOM des tables, que le
+// magasin fait respecter et que le dialogue de saisie ne laisse pas dépasser.
+inline constexpr int LongueurNom = 25;
+inline constexpr int LongueurPrenom = 20;
+
 struct LigneScore {
-    QString NOM;    // 25 caractères au plus (voir Caracteres.h)
-    QString PRENOM; // 20 caractères au plus
+    QString NOM;    // LongueurNom caractères au plus (voir Caracteres.h)
+    QString PRENOM; // LongueurPrenom caractères au plus
     QDate DATE;
     int SCORE = 0;
 

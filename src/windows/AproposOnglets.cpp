@@ -3,6 +3,7 @@
 #include "Apropos.h"
 
 #include "AproposTextes.h"
+#include "Couleurs.h"
 #include "Polices.h"
 #include "Twips.h"
 
@@ -19,7 +20,6 @@ namespace kalvoro {
 
 namespace {
 
-const QColor GrisClair(192, 192, 192);
 const QColor JaunePale(255, 255, 192);
 const QColor Bleu(0, 0, 255);
 

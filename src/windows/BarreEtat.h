@@ -22,7 +22,6 @@ public:
     void EcrireInformation(const QString &texte);
     // Panneau 1 à 7.
     QLabel *Panneau(int numero) const;
-    bool InsertionActive() const { return insertion; }
 
 public slots:
     void Rafraichir();

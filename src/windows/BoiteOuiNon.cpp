@@ -2,8 +2,10 @@
 
 #include "OperationsFenetre.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kalvoro {
 
@@ -33,6 +35,10 @@ int DemanderOuiNon(QWidget *parent, const QString &titre, const QString &texte)
 {
     QMessageBox boite(QMessageBox::Information, titre, texte, QMessageBox::Yes | QMessageBox::No,
                       parent);
+    // Oui et Non sont écrits ici : sans le catalogue de Qt, paquet facultatif, ils seraient en
+    // anglais.
+    boite.button(QMessageBox::Yes)->setText(QCoreApplication::translate("BoiteOuiNon", "&Oui"));
+    boite.button(QMessageBox::No)->setText(QCoreApplication::translate("BoiteOuiNon", "&Non"));
     boite.setDefaultButton(QMessageBox::Yes);
     SansEchappement filtre;
     boite.installEventFilter(&filtre);

@@ -1,6 +1,6 @@
 #include "EchecFatal.h"
 
-#include "StockScores.h"
+#include "Reessai.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,37 +36,26 @@ void RemplacerReactionEchecFatal(ReactionEchecFatal reaction)
     Reaction() = reaction ? std::move(reaction) : ReactionEchecFatal(ReactionParDefaut);
 }
 
-namespace {
-
-QString Conseil(Renoncement renoncement)
-{
-    return QStringLiteral("Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez "
-                          "sur Réessayer. ") +
-           (renoncement == Renoncement::Arreter
-                ? QStringLiteral("Avec Annuler, Kalvoro s'arrête.")
-                : QStringLiteral("Avec Annuler, le jeu continue sans ces scores."));
-}
-
-} // namespace
-
 bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Renoncement renoncement)
 {
-    for (;;) {
-        try {
-            action();
+    const QString &suiteAnnuler = renoncement == Renoncement::Arreter
+                                      ? TextesOccupe::AnnulerArrete
+                                      : TextesOccupe::AnnulerContinue;
+    QString abandon;
+    const auto reessayer = [&](const ErreurScores &erreur) {
+        abandon = erreur.Message();
+        return ProposerReessai(parent, TexteOccupe(erreur, suiteAnnuler));
+    };
+    try {
+        if (FaireTantQueOccupe(action, reessayer))
             return true;
-        } catch (const ErreurScores &erreur) {
-            const bool reessayer =
-                erreur.Occupe() &&
-                ProposerReessai(parent,
-                                erreur.Message() + QStringLiteral("\n\n") + Conseil(renoncement));
-            if (reessayer)
-                continue;
-            if (!erreur.Occupe() || renoncement == Renoncement::Arreter)
-                SignalerEchecFatal(parent, erreur.Message());
-            return false;
-        }
+    } catch (const ErreurScores &erreur) {
+        SignalerEchecFatal(parent, erreur.Message());
+        return false;
     }
+    if (renoncement == Renoncement::Arreter)
+        SignalerEchecFatal(parent, abandon);
+    return false;
 }
 
 bool ProposerReessai(QWidget *parent, const QString &texte)

@@ -1,6 +1,8 @@
 #include "Enregistre.h"
 
+#include "Couleurs.h"
 #include "EchecFatal.h"
+#include "Focus.h"
 #include "Polices.h"
 #include "Twips.h"
 #include "ZoneSaisie.h"
@@ -58,7 +60,7 @@ Enregistre::Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *pare
     setFixedSize(Px(5415), Px(2400));
     setFont(Police(MsSansSerif, 8));
     QPalette fond = palette();
-    fond.setColor(QPalette::Window, QColor(192, 192, 192));
+    fond.setColor(QPalette::Window, GrisClair);
     setPalette(fond);
     setAutoFillBackground(true);
     CreerControles();
@@ -76,9 +78,9 @@ void Enregistre::CreerControles()
     Score = Etiquette(this, "Score", QString(), RectangleTwips(4320, 120, 855, 375), true);
     Label4 =
         Etiquette(this, "Label4", QStringLiteral("Prénom"), RectangleTwips(120, 600, 855, 375));
-    Prenom = Zone(this, "Prenom", 20, RectangleTwips(1200, 600, 3615, 285));
+    Prenom = Zone(this, "Prenom", LongueurPrenom, RectangleTwips(1200, 600, 3615, 285));
     Label3 = Etiquette(this, "Label3", QStringLiteral("Nom"), RectangleTwips(120, 1080, 855, 375));
-    Nom = Zone(this, "Nom", 25, RectangleTwips(1200, 1080, 4095, 285));
+    Nom = Zone(this, "Nom", LongueurNom, RectangleTwips(1200, 1080, 4095, 285));
     // Chaque zone est nommée par l'étiquette qui la précède (« Prénom », « Nom ») pour les
     // lecteurs d'écran ; sans touche d'accès dans l'étiquette, rien ne change à l'écran.
     Label4->setBuddy(Prenom);
@@ -157,10 +159,7 @@ void Enregistre::DonnerFocus(Controle controle)
     QWidget *cible = controle == Controle::Prenom ? static_cast<QWidget *>(Prenom)
                      : controle == Controle::Nom  ? static_cast<QWidget *>(Nom)
                                                   : static_cast<QWidget *>(Valider);
-    // Qt ne dessine le cadre du focus qu'après Tab : quand le dialogue déplace lui-même le
-    // focus, le joueur au clavier doit voir où agira la barre d'espace.
-    setAttribute(Qt::WA_KeyboardFocusChange);
-    cible->setFocus(Qt::OtherFocusReason);
+    DonnerFocusVisible(cible);
 }
 
 void Enregistre::EcrireSerie(const QString &texte)

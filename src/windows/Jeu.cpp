@@ -32,7 +32,6 @@ Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu orig
     : QWidget(parent), fabrique(std::move(fabriqueChoisie)), origines(std::move(originesChoisies)),
       partie(*this, std::move(source))
 {
-    InstallerSubstitutionsPolices();
     setObjectName(QStringLiteral("Jeu"));
     setFont(Police(MsSansSerif, 8));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));

@@ -1,6 +1,7 @@
 #include "VisuScores.h"
 
 #include "Accessibilite.h"
+#include "Couleurs.h"
 #include "EchecFatal.h"
 #include "Polices.h"
 #include "Twips.h"
@@ -133,7 +134,7 @@ void VisuScores::ColorerGrille()
     // Couleurs posées dans tous les groupes de la palette : la grille désactivée reste lisible
     // dans la couleur choisie au lieu d'être grisée.
     QPalette palette = Grille->palette();
-    palette.setColor(QPalette::Base, QColor(192, 192, 192));
+    palette.setColor(QPalette::Base, GrisClair);
     palette.setColor(QPalette::Text, palette.color(QPalette::Active, QPalette::ButtonText));
     Grille->setPalette(palette);
 }

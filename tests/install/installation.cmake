@@ -6,3 +6,12 @@ foreach(cas fiches joueur)
   set_tests_properties(install/${cas} PROPERTIES TIMEOUT 120)
 endforeach()
 set_tests_properties(install/joueur PROPERTIES RESOURCE_LOCK xvfb)
+# make install / make uninstall dans deux DESTDIR et sous le préfixe, dans tous les ordres.
+add_test(NAME install/desinstallation COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/desinstallation.sh
+         ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR})
+set_tests_properties(install/desinstallation PROPERTIES TIMEOUT 300)
+# Le paquet de make paquet, construit à côté (build-paquet/ pour build/) avec les drapeaux de
+# Debian : la première fois, c'est une construction complète du programme.
+add_test(NAME install/paquet COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/paquet.sh
+         ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR}-paquet)
+set_tests_properties(install/paquet PROPERTIES TIMEOUT 1800)

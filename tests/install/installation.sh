@@ -2,8 +2,8 @@
 # installation.sh <construction> <mot de passe> fiches|joueur : le programme installé dans un
 # DESTDIR temporaire. fiches : l'entrée du menu et la fiche AppStream passent leurs validateurs.
 # joueur : avec un HOME neuf, la copie des scores du joueur paraît, identique au fichier livré,
-# puis garde ses lignes, sans que share/kalvoro change ; le dossier de construction garde, lui,
-# son propre Scores.dat.
+# dans des dossiers fermés aux autres (0700), puis garde ses lignes, sans que share/kalvoro
+# change ; le dossier de construction garde, lui, son propre Scores.dat.
 set -euo pipefail
 construction=$1
 cle="PRAGMA key = '$2';"
@@ -49,6 +49,8 @@ joueur)
   demarrer_xvfb
   lancer_et_fermer "$(find "$prefixe" -type f -name kalvoro -perm -u+x)"
   cmp "$partage/Scores.dat" "$donnees" || echec "la copie du joueur diffère du fichier livré"
+  droits=$(stat -c %a "$HOME/.local" "$HOME/.local/share" "$HOME/.local/share/Kalvoro")
+  [ "$droits" = "$(printf '700\n700\n700')" ] || echec "dossiers du joueur ouverts : $droits"
   requete "UPDATE Animaux SET NOM = 'GARDE' WHERE rowid =
     (SELECT rowid FROM Animaux ORDER BY SCORE DESC LIMIT 1);"
   lancer_et_fermer "$(find "$prefixe" -type f -name kalvoro -perm -u+x)"

@@ -23,7 +23,7 @@ inline char *toString(const LigneScore &ligne)
 
 namespace essai {
 
-inline const QString MotDePasse = QStringLiteral("qzm472");
+inline const QString MotDePasse = QStringLiteral(KALVORO_MOT_DE_PASSE_ESSAI);
 
 struct Sortie {
     int Code = -1;

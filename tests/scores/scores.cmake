@@ -2,12 +2,9 @@
 # des processus à part, les chemins des outils dont ils ont besoin, et le contrôle des
 # bibliothèques chargées.
 add_executable(essai_scores ${CMAKE_CURRENT_LIST_DIR}/essai_scores.cpp)
-target_link_libraries(essai_scores PRIVATE kalvoro_scores)
+target_link_libraries(essai_scores PRIVATE kalvoro_scores kalvoro_avertissements)
 
-find_program(KALVORO_SQLCIPHER sqlcipher REQUIRED)
-file(GLOB tests_scores CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/tst_*.cpp)
-foreach(fichier IN LISTS tests_scores)
-  get_filename_component(nom ${fichier} NAME_WE)
+foreach(nom IN LISTS KALVORO_TESTS_scores)
   target_compile_definitions(${nom} PRIVATE
     KALVORO_ESSAI_SCORES="$<TARGET_FILE:essai_scores>"
     KALVORO_SQLCIPHER="${KALVORO_SQLCIPHER}"

@@ -59,10 +59,6 @@ private:
     int colonneCourante = -1;
 };
 
-// Dix scores dans le désordre : le classement est 25 (ligne 2 du magasin), 26, 28, 29, 31, 33,
-// 36, 40, 45, 50 (ligne 5).
-const QList<int> DixScores{40, 25, 33, 28, 50, 31, 26, 45, 29, 36};
-
 } // namespace
 
 class TestAffichageScores : public QObject {

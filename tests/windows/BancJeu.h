@@ -1,12 +1,15 @@
 #pragma once
 // Un Jeu de test : magasin en mémoire, donne forcée, dossier et date de l'exécutable choisis,
 // échecs fatals notés au lieu de terminer le programme.
+#include "Controles.h"
 #include "EchecFatal.h"
 #include "FauxStock.h"
 #include "Jeu.h"
+#include "Polices.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -30,6 +33,8 @@ struct BancJeu {
     // x = 0 à chaque tirage : la donne est Tableau(k) = k, les paires sont k et k + 24.
     explicit BancJeu(FabriqueStock fabrique = {}, OriginesJeu origines = OriginesParDefaut())
     {
+        // Les polices que le programme substitue au démarrage, avant de construire Jeu.
+        InstallerSubstitutionsPolices();
         RemplacerReactionEchecFatal(
             [this](QWidget *, const QString &message) { echecs << message; });
         if (!fabrique)
@@ -62,13 +67,7 @@ struct BancJeu {
         return QTest::qWaitForWindowExposed(jeu.get());
     }
 
-    template <class T> T *Controle(const QString &nom) const
-    {
-        T *controle = jeu->findChild<T *>(nom);
-        if (!controle)
-            qFatal("contrôle introuvable : %s", qPrintable(nom));
-        return controle;
-    }
+    template <class T> T *Controle(const QString &nom) const { return Enfant<T>(jeu.get(), nom); }
     QPushButton *Cellule(int i) const
     {
         return Controle<QPushButton>(QStringLiteral("Bouton%1").arg(i));
@@ -81,7 +80,10 @@ struct BancJeu {
         liste->showPopup();
         QAbstractItemView *vue = liste->view();
         vue->setCurrentIndex(vue->model()->index(numero - 1, 0));
-        QTest::keyClick(vue, Qt::Key_Return);
+        // Entrée referme la liste sur son choix : l'événement ne revient pas « accepté », ce que
+        // QTest::keyClick prendrait pour un échec et signalerait à chaque choix.
+        QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(vue, &entree);
     }
 
     void Cliquer(int i) const { QTest::mouseClick(Cellule(i), Qt::LeftButton); }

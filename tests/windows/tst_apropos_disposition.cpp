@@ -1,4 +1,5 @@
 #include "AproposEssais.h"
+#include "Polices.h"
 #include "Twips.h"
 
 #include <QtTest>
@@ -18,9 +19,7 @@ private slots:
     void initTestCase()
     {
         // Comme le jeu au démarrage : les polices Windows sont remplacées par leurs équivalentes.
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        InstallerSubstitutionsPolices();
     }
 
     void init()

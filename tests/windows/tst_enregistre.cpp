@@ -1,6 +1,8 @@
+#include "Controles.h"
 #include "Enregistre.h"
 #include "FausseSaisie.h"
 #include "FauxStock.h"
+#include "SansAvisDePlateforme.h"
 #include "ZoneSaisie.h"
 
 #include <QtTest>
@@ -69,13 +71,7 @@ class TestEnregistre : public QObject {
     FauxStock stock;
     std::unique_ptr<Enregistre> dialogue;
 
-    template <typename T> T *Controle(const char *nom)
-    {
-        T *controle = dialogue->findChild<T *>(QLatin1String(nom));
-        if (!controle)
-            qFatal("contrôle introuvable : %s", nom);
-        return controle;
-    }
+    template <typename T> T *Controle(const char *nom) { return Enfant<T>(dialogue.get(), nom); }
     QLineEdit *Zone(const QString &nom) { return Controle<QLineEdit>(qPrintable(nom)); }
 
     void Montrer()
@@ -86,6 +82,7 @@ class TestEnregistre : public QObject {
     }
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void init()
     {
         FinDePartie(jeu, Cinema, QStringLiteral("30"));

@@ -1,8 +1,11 @@
 #include "BaseScores.h"
+#include "Controles.h"
 #include "EchecFatal.h"
 #include "Enregistre.h"
 #include "FausseSaisie.h"
 #include "FauxStock.h"
+#include "Modales.h"
+#include "SansAvisDePlateforme.h"
 #include "Sqlite.h"
 
 #include <QtTest>
@@ -14,47 +17,9 @@ namespace {
 
 const QString Cinema = QStringLiteral("Cinéma");
 
-// Ce qu'on a vu d'une boîte de message modale avant d'y répondre OK.
-struct BoiteVue {
-    QString Titre, Texte;
-    QMessageBox::Icon Icone = QMessageBox::NoIcon;
-    Qt::TextFormat Format = Qt::AutoText;
-};
-
-// Dès qu'une boîte de message devient la fenêtre modale active, la note et la ferme par OK.
-void RepondreALaBoite(BoiteVue &vue, int essais = 200)
-{
-    QTimer::singleShot(10, [&vue, essais] {
-        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!boite) {
-            if (essais > 0)
-                RepondreALaBoite(vue, essais - 1);
-            return;
-        }
-        vue = {boite->windowTitle(), boite->text(), boite->icon(), boite->textFormat()};
-        boite->button(QMessageBox::Ok)->click();
-    });
-}
-
-// Répond à la boîte « fichier occupé » dès qu'elle paraît (Réessayer ou Annuler), en notant
-// son texte, après avoir fait `avant`.
-void RepondreAuFichierOccupe(QStringList &textes, bool reessayer, std::function<void()> avant)
-{
-    QTimer::singleShot(10, [&textes, reessayer, avant] {
-        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!boite || boite->objectName() != QLatin1String("FichierOccupe"))
-            return RepondreAuFichierOccupe(textes, reessayer, avant);
-        textes << boite->text();
-        avant();
-        for (QAbstractButton *bouton : boite->buttons())
-            if ((boite->buttonRole(bouton) == QMessageBox::AcceptRole) == reessayer)
-                bouton->click();
-    });
-}
-
 QLineEdit *Zone(QWidget *dialogue, const char *nom)
 {
-    return dialogue->findChild<QLineEdit *>(QLatin1String(nom));
+    return Enfant<QLineEdit>(dialogue, nom);
 }
 
 // Ce que fait un joueur dans le dialogue ouvert en modal, le temps de son exec().
@@ -108,6 +73,7 @@ class TestEnregistreValidation : public QObject {
     }
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void init()
     {
         FinDePartie(jeu, Cinema, QStringLiteral("30"));
@@ -147,7 +113,7 @@ private slots:
         Enregistre dialogue(jeu, stock);
         BoiteVue vue;
         JouerDansLeDialogue([&vue](QDialog *d) {
-            RepondreALaBoite(vue);
+            RepondreOk(vue);
             SaisirEtValider(d, "<b>bleu</b>", "rouge");
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
@@ -184,7 +150,7 @@ private slots:
         QString focusApres;
         bool ouvertApres = false;
         JouerDansLeDialogue([&](QDialog *d) {
-            RepondreALaBoite(vue);
+            RepondreOk(vue);
             SaisirEtValider(d, prenom, nom);
             focusApres = d->focusWidget()->objectName();
             ouvertApres = d->isVisible();
@@ -256,16 +222,23 @@ private slots:
         QVERIFY(QFile::copy(qEnvironmentVariable("KALVORO_DOSSIER") + "/Scores.dat", chemin));
         BaseScores base(chemin);
         Connexion autre(chemin); // l'autre programme, qui garde le fichier pour lui
-        autre.Cle("qzm472");
+        autre.Cle(KALVORO_MOT_DE_PASSE_ESSAI);
         autre.Executer("BEGIN EXCLUSIVE");
         FinDePartie(jeu, Cinema, QStringLiteral("24"));
         Enregistre dialogue(jeu, base);
         QStringList textes, apresAnnuler;
         JouerDansLeDialogue([&](QDialog *d) {
-            RepondreAuFichierOccupe(textes, false, [] {});
+            QuandLaBoiteParait(QStringLiteral("FichierOccupe"), [&textes](QMessageBox *boite) {
+                textes << boite->text();
+                RepondreAuFichierOccupe(boite, false);
+            });
             SaisirEtValider(d, "bleu", "rouge");
             apresAnnuler << Zone(d, "Prenom")->text() << Zone(d, "Nom")->text() << jeu.ScoreEnCours;
-            RepondreAuFichierOccupe(textes, true, [&] { autre.Executer("ROLLBACK"); });
+            QuandLaBoiteParait(QStringLiteral("FichierOccupe"), [&](QMessageBox *boite) {
+                textes << boite->text();
+                autre.Executer("ROLLBACK");
+                RepondreAuFichierOccupe(boite, true);
+            });
             Valider(d);
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));

@@ -2,7 +2,10 @@
 // la visionneuse et la fenêtre À propos s'ouvrent, montrent ce qu'il faut, se ferment, et la
 // partie reprend où elle en était.
 #include "BancScoresReels.h"
+#include "Controles.h"
+#include "Images.h"
 #include "RepondeurModales.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -11,14 +14,6 @@
 using namespace kalvoro;
 
 namespace {
-
-template <class T> T *Enfant(QWidget *parent, const QString &nom)
-{
-    T *enfant = parent->findChild<T *>(nom);
-    if (!enfant)
-        qFatal("contrôle introuvable : %s", qPrintable(nom));
-    return enfant;
-}
 
 QList<QStringList> LignesDeLaGrille(const QTableWidget *grille)
 {
@@ -41,11 +36,6 @@ QList<QStringList> LignesLisibles(const QList<LigneScore> &classement)
                               ligne.DATE.toString(QStringLiteral("dd/MM/yyyy")),
                               QString::number(ligne.SCORE)};
     return lignes;
-}
-
-QImage ImageDe(const QPushButton *cellule)
-{
-    return cellule->icon().pixmap(QSize(32, 32)).toImage();
 }
 
 // Ce qu'une fenêtre secondaire a montré, et l'état de la partie pendant qu'elle était ouverte.
@@ -86,6 +76,7 @@ class TestIntegrationFenetres : public QObject {
     void VerifierQueLaPartieContinue(int ticsDejaPasses, int premiere, int seconde);
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void init()
     {
         reels.Fermer();

@@ -1,7 +1,10 @@
 // Des parties jouées de bout en bout dans la vraie fenêtre, sur une copie du Scores.dat livré :
 // la fin de partie, la saisie des noms au clavier dans Enregistre, et ce que le fichier garde.
 #include "BancScoresReels.h"
+#include "Controles.h"
+#include "Modales.h"
 #include "RepondeurModales.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,29 +14,15 @@ using namespace kalvoro;
 
 namespace {
 
-// Ce qu'une boîte de message a montré avant qu'on lui réponde.
-struct BoiteVue {
-    QString Texte;
-    QMessageBox::Icon Icone = QMessageBox::NoIcon;
-};
-
 RepondeurModales::Action Repondre(QMessageBox::StandardButton bouton, BoiteVue &vue)
 {
     return [bouton, &vue](QWidget *modale) {
         auto *boite = qobject_cast<QMessageBox *>(modale);
         if (!boite || !boite->button(bouton))
             return; // le répondeur la fermera et le test le verra
-        vue = {boite->text(), boite->icon()};
+        vue = Voir(*boite);
         boite->button(bouton)->click();
     };
-}
-
-template <class T> T *Enfant(QWidget *parent, const char *nom)
-{
-    T *enfant = parent->findChild<T *>(QLatin1String(nom));
-    if (!enfant)
-        qFatal("contrôle introuvable : %s", nom);
-    return enfant;
 }
 
 // Ce que le dialogue Enregistre a montré, et les noms tels que les zones les ont gardés.
@@ -133,6 +122,7 @@ class TestIntegrationPartie : public QObject {
     }
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void init()
     {
         reels.emplace();

@@ -1,6 +1,8 @@
 // La fenêtre Jeu au démarrage : son état, la place de ses contrôles, ses échecs fatals.
 #include "BancJeu.h"
 #include "BarreEtat.h"
+#include "Modales.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QDate>
 #include <QFontInfo>
@@ -16,6 +18,7 @@ class TestJeu : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void demarrage_laisseLePlateauAuRepos();
     void demarrage_ouvreScoresDatDuDossierEtDateLeProgramme();
     void demarrage_echoueProprement_data();
@@ -297,12 +300,9 @@ void TestJeu::fichierOccupeAuChoixDUneSerie_laisseReessayerSansFinir()
     banc.stock->Remplir(QStringLiteral("Cinéma"), {31, 40});
     banc.stock->OccupeUneFois << QStringLiteral("LireMeilleurScore");
     bool proposee = false;
-    QTimer::singleShot(10, [&] {
-        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        proposee = boite && boite->objectName() == QLatin1String("FichierOccupe");
-        for (QAbstractButton *bouton : boite ? boite->buttons() : QList<QAbstractButton *>())
-            if ((boite->buttonRole(bouton) == QMessageBox::AcceptRole) == reessayer)
-                bouton->click();
+    QuandLaBoiteParait(QStringLiteral("FichierOccupe"), [&](QMessageBox *boite) {
+        proposee = true;
+        RepondreAuFichierOccupe(boite, reessayer);
     });
     banc.ChoisirSerie(2);
     QVERIFY(proposee);

@@ -2,6 +2,7 @@
 #include "Aide.h"
 #include "BancJeu.h"
 #include "BarreEtat.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -28,6 +29,7 @@ class TestJeuAide : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void aide_ouvreLeFichierDuDossierAuSommaire_data();
     void aide_ouvreLeFichierDuDossierAuSommaire();
     void aide_fichierAbsent_leDitEtLeJeuContinue();

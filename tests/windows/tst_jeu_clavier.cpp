@@ -1,6 +1,7 @@
 // Le clavier et la molette sur la vraie fenêtre Jeu : le focus pendant la pause, la boîte de
 // fin de partie, la molette sur la liste des séries, les flèches sur le plateau.
 #include "BancJeu.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -13,6 +14,7 @@ class TestJeuClavier : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne_data();
     void pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne();
     void finDePartie_nEcouteQueOuiEtNon();
@@ -65,9 +67,12 @@ void TestJeuClavier::finDePartie_nEcouteQueOuiEtNon()
     QVERIFY(banc.Demarrer());
     banc.ChoisirSerie(1);
     bool ouverteApresEchap = false, ouverteApresFermeture = false;
+    QStringList boutons;
     QTimer::singleShot(0, this, [&] {
         auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(boite);
+        // Sans catalogue de Qt chargé, comme sans qt6-translations-l10n.
+        boutons = {boite->button(QMessageBox::Yes)->text(), boite->button(QMessageBox::No)->text()};
         QTest::keyClick(boite, Qt::Key_Escape);
         ouverteApresEchap = boite->isVisible();
         QCloseEvent fermeture; // la case de fermeture de la barre de titre
@@ -79,6 +84,7 @@ void TestJeuClavier::finDePartie_nEcouteQueOuiEtNon()
     QVERIFY(banc.JouerPartie());
     QVERIFY(ouverteApresEchap);
     QVERIFY(ouverteApresFermeture);
+    QCOMPARE(boutons, (QStringList{"&Oui", "&Non"}));
     QVERIFY(!banc.Cellule(1)->isEnabled()); // Non a remis le plateau au repos
 }
 

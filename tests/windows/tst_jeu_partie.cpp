@@ -1,5 +1,7 @@
 // Une partie jouée à la souris sur la vraie fenêtre, la pause d'un tour, et la sortie.
 #include "BancJeu.h"
+#include "Images.h"
+#include "SansAvisDePlateforme.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -17,17 +19,13 @@ void FinirLaPause(Jeu &jeu)
         jeu.Minuterie_Timer();
 }
 
-QImage ImageDe(const QPushButton *cellule, QIcon::Mode mode)
-{
-    return cellule->icon().pixmap(QSize(32, 32), mode).toImage();
-}
-
 } // namespace
 
 class TestJeuPartie : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void choixDUneSerie_rendLePlateauJouable();
     void pendantLaPause_lesDeuxFacesRestentEnCouleur();
     void partieComplete_alaSouris_jusquAuRepos();

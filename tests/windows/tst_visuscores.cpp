@@ -15,8 +15,6 @@ using namespace kalvoro;
 
 namespace {
 
-const QList<int> DixScores{40, 25, 33, 28, 50, 31, 26, 45, 29, 36};
-
 int NombrePixelsDeCouleur(const QImage &image, const QColor &couleur)
 {
     int nombre = 0;

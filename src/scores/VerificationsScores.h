@@ -1,5 +1,5 @@
 #pragma once
-// Les contrôles du magasin des scores et ses messages d'échec : chaque message dit quoi, quel
+// Les vérifications du magasin des scores et ses messages d'échec : chaque message dit quoi, quel
 // fichier et pourquoi, en français.
 #include "StockScores.h"
 

@@ -1,4 +1,4 @@
-#include "ControlesScores.h"
+#include "VerificationsScores.h"
 
 #include "BaseScores.h"
 #include "Caracteres.h"
@@ -61,12 +61,12 @@ QString Cause(const ErreurSqlite &erreur)
 void VerifierEntree(const QString &nom, const QString &prenom, const QDate &date)
 {
     const QString refus = QStringLiteral(" : le score n'est pas inscrit.");
-    if (!TientDans(nom, BaseScores::LongueurNom))
+    if (!TientDans(nom, LongueurNom))
         throw ErreurScores(QStringLiteral("Le nom « %1 » a plus de %2 caractères%3")
-                               .arg(nom, QString::number(BaseScores::LongueurNom), refus));
-    if (!TientDans(prenom, BaseScores::LongueurPrenom))
+                               .arg(nom, QString::number(LongueurNom), refus));
+    if (!TientDans(prenom, LongueurPrenom))
         throw ErreurScores(QStringLiteral("Le prénom « %1 » a plus de %2 caractères%3")
-                               .arg(prenom, QString::number(BaseScores::LongueurPrenom), refus));
+                               .arg(prenom, QString::number(LongueurPrenom), refus));
     if (!date.isValid())
         throw ErreurScores(QStringLiteral("La date de l'inscription n'est pas valide") + refus);
 }

@@ -1,0 +1,26 @@
+#include "Reessai.h"
+
+namespace kalvoro {
+
+QString TexteOccupe(const ErreurScores &erreur, const QString &suiteAnnuler)
+{
+    return erreur.Message() + QStringLiteral("\n\n") + TextesOccupe::Conseil + suiteAnnuler;
+}
+
+bool FaireTantQueOccupe(const std::function<void()> &action,
+                        const std::function<bool(const ErreurScores &)> &reessayer)
+{
+    for (;;) {
+        try {
+            action();
+            return true;
+        } catch (const ErreurScores &erreur) {
+            if (!erreur.Occupe())
+                throw;
+            if (!reessayer(erreur))
+                return false;
+        }
+    }
+}
+
+} // namespace kalvoro
