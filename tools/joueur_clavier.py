@@ -197,8 +197,10 @@ class Joueur:
         return boites
 
     def lire_tableau(self, lignes=2):
-        """Ouvre les meilleurs scores (Alt+S), va au tableau et en lit quelques lignes."""
+        """Ouvre les meilleurs scores (Alt+S), montre la série Animaux, va au tableau et en lit
+        quelques lignes."""
         self.touche("alt+s", pause=1.0)
+        self.touche("alt+a", pause=1.5)  # la série Animaux
         self.tabuler_jusqua(lambda: self.role_focus() in ("table", "table cell"), essais=10)
         for _ in range(lignes):
             self.touche("Down")
