@@ -5,7 +5,7 @@ set -euo pipefail
 paquets=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-  libsqlcipher-dev sqlcipher nettle-dev
+  libsqlcipher-dev sqlcipher nettle-dev libicu-dev
   libx11-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick
   fonts-liberation2 fonts-dejavu-core

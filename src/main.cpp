@@ -1,4 +1,5 @@
 #include "BaseScores.h"
+#include "CopieScores.h"
 #include "EchecFatal.h"
 #include "Jeu.h"
 #include "OuvertureAnticipee.h"
@@ -43,6 +44,9 @@ int main(int argc, char *argv[])
     kalvoro::OuvertureAnticipee ouverture(
         kalvoro::CheminScores(),
         [](const QString &chemin) -> std::unique_ptr<kalvoro::StockScores> {
+            // La copie chez le joueur, s'il en faut une, se fait sur ce fil, avant l'ouverture.
+            if (const QString &echec = kalvoro::PreparerScoresDuProgramme(); !echec.isEmpty())
+                throw kalvoro::ErreurScores(echec);
             return std::make_unique<kalvoro::BaseScores>(chemin);
         });
     ApplicationKalvoro application(argc, argv);

@@ -23,23 +23,30 @@ struct Emplacements {
     QString scores;
     // Le Scores.dat livré à recopier d'abord vers scores ; vide quand scores s'ouvre en place.
     QString scoresLivres;
-    // Pourquoi cette copie n'a pu être faite, en français ; vide si tout va bien.
-    QString echecPreparation;
+    // Le dossier portable dont les scores vont dans la copie du joueur ; vide sinon.
+    QString dossierRepris;
 };
 
 // Un dossier qui contient ses fichiers (le dossier de construction, une copie, une installation
 // portable) sert tel quel, Scores.dat compris, si le joueur peut y écrire. Installé, le programme
 // lit ses fichiers dans share/kalvoro et ouvre la copie de Scores.dat propre au joueur ; de même
 // pour un dossier portable où il ne peut écrire : un dossier du système n'est jamais écrit.
+// Un dossier portable dont les scores sont passés dans la copie du joueur l'y laisse, même quand
+// le joueur peut y écrire plus tard : ses scores ne disparaissent pas.
 Emplacements ResoudreEmplacements(const Environnement &environnement);
 
-// Recopie le Scores.dat livré chez le joueur s'il n'y a pas encore le sien : sous un nom
-// provisoire, relu et comparé, puis renommé sans jamais écraser un fichier déjà là. Rend la
-// cause d'un échec en français, vide si tout va bien ou s'il n'y a rien à faire.
-QString PreparerScoresJoueur(const Emplacements &emplacements);
+// Contrôle la copie provisoire par le moteur, qui annule au passage l'inscription inachevée d'un
+// journal recopié à côté d'elle. Rend la cause d'un échec en français, vide si la copie est bonne.
+using ControleCopie = std::function<QString(const QString &copie)>;
 
-// Les emplacements du programme en cours, résolus et préparés une seule fois. Utilisables
-// avant QApplication et depuis un autre fil.
+// Recopie le Scores.dat livré chez le joueur s'il n'y a pas encore le sien : avec son journal
+// s'il en a un (une inscription interrompue), sous un nom provisoire, relu, contrôlé puis
+// renommé sans jamais écraser un fichier déjà là. Rend la cause d'un échec en français, vide si
+// tout va bien ou s'il n'y a rien à faire.
+QString PreparerScoresJoueur(const Emplacements &emplacements, const ControleCopie &controler);
+
+// Les emplacements du programme en cours, résolus une seule fois. Utilisables avant
+// QApplication et depuis un autre fil.
 const Emplacements &EmplacementsDuProgramme();
 
 } // namespace kalvoro

@@ -14,7 +14,7 @@ QString DossierProgramme();
 QString CheminExecutable();
 
 // Le Scores.dat que le programme ouvre au démarrage : celui du dossier du programme, ou la
-// copie propre au joueur (recopiée au premier appel) quand le programme est installé.
+// copie propre au joueur quand le programme est installé (PreparerScoresDuProgramme la fait).
 // Lisible avant QApplication et depuis un autre fil : l'ouverture, longue à cause de la
 // dérivation de la clé, commence dès main.
 QString CheminScores();

@@ -1,7 +1,7 @@
 #include "Demarrage.h"
 
+#include "CopieScores.h"
 #include "EchecFatal.h"
-#include "Emplacements.h"
 #include "Programme.h"
 
 #include <QDir>
@@ -10,8 +10,7 @@ namespace kalvoro {
 
 OriginesJeu OriginesJeu::DuProgramme()
 {
-    return {DossierProgramme(), &DateExecutable, CheminScores(),
-            EmplacementsDuProgramme().echecPreparation};
+    return {DossierProgramme(), &DateExecutable, CheminScores(), PreparerScoresDuProgramme()};
 }
 
 std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJeu &origines,

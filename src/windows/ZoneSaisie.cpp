@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace kalvoro {
@@ -25,6 +26,18 @@ bool EstControle(QChar c)
     const auto categorie = c.category();
     return categorie == QChar::Other_Control || categorie == QChar::Separator_Line ||
            categorie == QChar::Separator_Paragraph;
+}
+
+// Plusieurs lignes collées se suivent sur une seule, séparées d'un blanc : « marie⏎claire »
+// donne « Marie Claire » et non « Marieclaire ». Une ligne vide ne fait pas un second blanc, et
+// les sauts du début et de la fin, qu'emporte souvent une ligne copiée, ne laissent rien.
+QString SurUneLigne(const QString &texte)
+{
+    const QString saut = QStringLiteral("[\\n\\x{0B}\\f\\r\\x{85}\\x{2028}\\x{2029}]+");
+    static const QRegularExpression sauts(saut);
+    static const QRegularExpression bords(QLatin1Char('^') + saut + QStringLiteral("|") + saut +
+                                          QStringLiteral("\\z"));
+    return QString(texte).remove(bords).replace(sauts, QStringLiteral(" "));
 }
 
 // Ctrl et Ctrl+Maj servent aux raccourcis de la zone (tout sélectionner, annuler...), Alt aux
@@ -71,7 +84,7 @@ void ZoneSaisie::InsererCommeTape(const QString &texte)
         return;
     // Caractère par caractère vu du joueur : un accent combinant, un drapeau ou une famille
     // d'émojis entre entier ou pas du tout.
-    for (const QString &grappe : Grappes(texte)) {
+    for (const QString &grappe : Grappes(SurUneLigne(texte))) {
         const QString ajout = Filtrer(grappe);
         if (ajout.isEmpty())
             continue;

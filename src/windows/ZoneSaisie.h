@@ -22,10 +22,10 @@ public:
     void PoserLongueurMax(int caracteres) { LongueurMax = caracteres; }
     int LongueurMaxCaracteres() const { return LongueurMax; }
 
-    // Ajoute au curseur, à la place de la sélection, comme si chaque caractère était tapé ; les
-    // caractères de contrôle (tabulation, sauts de ligne, séparateurs de ligne et de
-    // paragraphe) sont écartés. Un caractère qui ne tient plus est refusé entier, et rien de ce
-    // qui le suit n'est gardé.
+    // Ajoute au curseur, à la place de la sélection, comme si chaque caractère était tapé ; un
+    // saut de ligne entre deux lignes devient un blanc, les autres caractères de contrôle
+    // (tabulation...) sont écartés. Un caractère qui ne tient plus est refusé entier, et rien de
+    // ce qui le suit n'est gardé.
     void InsererCommeTape(const QString &texte);
 
     void Coller();

@@ -6,6 +6,9 @@
 
 using namespace kalvoro;
 
+// Le contrôle par le moteur est essayé avec les scores (tst_copie_scores) ; ici, il accepte.
+const ControleCopie Accepter = [](const QString &) { return QString(); };
+
 // Une arborescence d'essai : bin/ (l'exécutable), share/kalvoro/, donnees/ (le joueur).
 class TestEmplacements : public QObject {
     Q_OBJECT
@@ -75,7 +78,7 @@ private slots:
     {
         Poser("share/kalvoro/Scores.dat", QByteArray(5000, 'k'));
         QFile::setPermissions(Chemin("share/kalvoro"), QFile::ReadOwner | QFile::ExeOwner);
-        QCOMPARE(PreparerScoresJoueur(Resoudre()), QString());
+        QCOMPARE(PreparerScoresJoueur(Resoudre(), Accepter), QString());
         QCOMPARE(Lire("donnees/Scores.dat"), QByteArray(5000, 'k'));
         QCOMPARE(QDir(Chemin("donnees")).entryList(QDir::Files), QStringList{"Scores.dat"});
         QCOMPARE(QDir(Chemin("share/kalvoro")).entryList(QDir::Files), QStringList{"Scores.dat"});
@@ -85,15 +88,32 @@ private slots:
     {
         Poser("share/kalvoro/Scores.dat");
         Poser("donnees/Scores.dat", "scores du joueur");
-        QCOMPARE(PreparerScoresJoueur(Resoudre()), QString());
+        QCOMPARE(PreparerScoresJoueur(Resoudre(), Accepter), QString());
         QCOMPARE(Lire("donnees/Scores.dat"), QByteArray("scores du joueur"));
+    }
+
+    // Le joueur a joué depuis un dossier portable où il ne pouvait écrire : ses scores sont dans
+    // sa copie. Le jour où il peut écrire dans le dossier, c'est toujours elle qu'il retrouve ;
+    // un autre dossier portable, lui, sert toujours tel quel.
+    void UneCopieFaiteResteCelleDuJoueur()
+    {
+        Poser("bin/Scores.dat");
+        QCOMPARE(PreparerScoresJoueur(Resoudre(false), Accepter), QString());
+        QCOMPARE(Relatif(Resoudre(true).scores), QStringLiteral("donnees/Scores.dat"));
+        Poser("autre/Scores.dat");
+        const Emplacements autre = ResoudreEmplacements(
+            {Chemin("autre"), "../share/kalvoro", Chemin("donnees"), [](auto &) { return true; }});
+        QCOMPARE(Relatif(autre.scores), QStringLiteral("autre/Scores.dat"));
+        // Sans copie, la note ne retient plus le dossier.
+        QVERIFY(QFile::remove(Chemin("donnees/Scores.dat")));
+        QCOMPARE(Relatif(Resoudre(true).scores), QStringLiteral("bin/Scores.dat"));
     }
 
     void UneCopieImpossibleEstDiteEtNeLaisseRien()
     {
         Poser("share/kalvoro/Scores.dat");
         Poser("donnees", "un fichier là où le dossier devrait être");
-        const QString echec = PreparerScoresJoueur(Resoudre());
+        const QString echec = PreparerScoresJoueur(Resoudre(), Accepter);
         QVERIFY2(echec.contains(QDir::toNativeSeparators(Chemin("donnees"))), qPrintable(echec));
         QCOMPARE(QDir(racine.path()).entryList(QDir::Files), QStringList{"donnees"});
     }

@@ -231,6 +231,16 @@ private slots:
         ligne("émoji au dernier rang", "Prenom", a19, sourire + "b", -1, a19 + sourire);
         ligne("famille refusée entière", "Nom", a21, famille + "z", -1, a21);
         ligne("vingt-cinq émojis", "Nom", "", sourire.repeated(30), -1, sourire.repeated(25));
+        // Des grappes que le découpage de Qt 6.4 coupait en deux.
+        ligne("क😀b", "Nom", "", "क" + sourire + "b", -1, "क" + sourire + "B");
+        ligne("ก et un drapeau", "Prenom", "", "ก🇫🇷", -1, "ก🇫🇷");
+        ligne("drapeau au vingtième rang, trop long en points de code", "Prenom", "",
+              QString(18, u'x') + "😒🇫🇷", -1, "X" + QString(17, u'x') + "😒");
+        // Un saut de ligne entre deux lignes collées devient un blanc.
+        ligne("LF, CR LF, CR, U+2028, U+2029", "Prenom", "", "a\nb\r\nc\rd\u2028e\u2029f", -1,
+              "A B C D E F");
+        ligne("lignes vides et sauts aux bords", "Prenom", "", "\nmarie\n\nclaire\r\n", -1,
+              "Marie Claire");
     }
     void uneToucheOuUnCollageNApporteQueDesCaracteresEntiers()
     {
@@ -296,7 +306,7 @@ private slots:
             QTest::addRow("%s, nom trop long sur deux lignes", voie)
                 << voie << "Nom"
                 << "o'brien;\ndrop table\tcinéma et plus"
-                << "O'BRIEN;DROP TABLECINÉMA ";
+                << "O'BRIEN; DROP TABLECINÉMA";
         }
     }
     void unTexteApporteEstFiltreCommeSIlEtaitTape()

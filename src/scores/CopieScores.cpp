@@ -1,0 +1,39 @@
+#include "CopieScores.h"
+
+#include "BaseScores.h"
+#include "CleScores.h"
+#include "VerificationsScores.h"
+#include "Emplacements.h"
+#include "MotDePasse.h"
+#include "Sqlite.h"
+
+namespace kalvoro {
+
+QString ControlerCopieScores(const QString &copie)
+{
+    try {
+        // Ouvrir suffit à remettre les pages du journal dans la copie, dès la première lecture.
+        {
+            BaseScores base(copie);
+        }
+        Connexion connexion(copie);
+        connexion.Cle(CleDeScores(connexion.Base(), QByteArrayLiteral(KALVORO_MOT_DE_PASSE)));
+        const QString integrite = connexion.Valeur("PRAGMA integrity_check");
+        if (integrite != QLatin1String("ok"))
+            return QStringLiteral("le fichier est endommagé (%1).").arg(integrite);
+    } catch (const ErreurScores &erreur) {
+        return erreur.Message();
+    } catch (const ErreurSqlite &erreur) {
+        return ErreurOuverture(copie, erreur).Message();
+    }
+    return {};
+}
+
+const QString &PreparerScoresDuProgramme()
+{
+    static const QString echec =
+        PreparerScoresJoueur(EmplacementsDuProgramme(), &ControlerCopieScores);
+    return echec;
+}
+
+} // namespace kalvoro

@@ -1,0 +1,17 @@
+#pragma once
+// La copie de Scores.dat propre au joueur, contrôlée par le moteur avant d'être nommée.
+#include <QString>
+
+namespace kalvoro {
+
+// Ouvre la copie provisoire avec le mot de passe : le moteur y annule l'inscription inachevée
+// d'un journal posé à côté d'elle, puis la copie doit avoir ses six tables et passer le contrôle
+// d'intégrité. Rend la cause d'un refus en français, vide si la copie est bonne.
+QString ControlerCopieScores(const QString &copie);
+
+// La copie de Scores.dat chez le joueur, faite une seule fois pour tout le programme, quel que
+// soit le fil qui la demande le premier. Rend la cause d'un échec, vide si tout va bien ou s'il
+// n'y avait rien à copier.
+const QString &PreparerScoresDuProgramme();
+
+} // namespace kalvoro
