@@ -2,6 +2,7 @@
 
 #include "Accessibilite.h"
 
+#include <QTimer>
 #include <QWidget>
 
 namespace kalvoro {
@@ -38,8 +39,15 @@ void AnnoncesJeu::MeilleurScore(const QString &ancien, const QString &nouveau, b
     // Un score inscrit qui n'améliore rien laisse le meilleur tel quel : rien de neuf à dire.
     if (inscription && nouveau == ancien)
         return;
-    DireAuLecteur(annuler, inscription ? tr("Nouveau meilleur score : %1.").arg(nouveau)
-                                       : tr("Meilleur score : %1.").arg(nouveau));
+    if (inscription) {
+        DireAuLecteur(annuler, tr("Nouveau meilleur score : %1.").arg(nouveau));
+        return;
+    }
+    // Au choix d'une série, la liste déroulée se ferme encore : l'annonce attend que le focus
+    // soit sur le plateau, sans quoi le lecteur d'écran la perd avec la liste.
+    QTimer::singleShot(0, annuler, [this, texte = tr("Meilleur score : %1.").arg(nouveau)] {
+        DireAuLecteur(annuler, texte);
+    });
 }
 
 } // namespace kalvoro
