@@ -61,7 +61,7 @@ Plateau::Plateau(QWidget *parent) : QWidget(parent)
             emit Clic(i);
         });
         Bouton[i] = cellule;
-        NommerCellule(i, QStringLiteral("face cachée"));
+        NommerCellule(i, tr("face cachée"));
     }
 }
 
@@ -82,7 +82,11 @@ const QIcon &Plateau::Icone(const QString &chemin)
 
 void Plateau::NommerCellule(int cellule, const QString &image)
 {
-    Cellule(cellule)->setAccessibleName(QStringLiteral("Carte %1, %2").arg(cellule).arg(image));
+    // La place sur le plateau avec le numéro : le joueur qui n'en voit rien s'y retrouve.
+    const int rangee = (cellule - 1) / ColonnesPlateau + 1;
+    const int colonne = (cellule - 1) % ColonnesPlateau + 1;
+    Cellule(cellule)->setAccessibleName(
+        tr("Carte %1, ligne %2, colonne %3, %4").arg(cellule).arg(rangee).arg(colonne).arg(image));
 }
 
 void Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
@@ -95,13 +99,13 @@ void Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
     Cellule(cellule)->setIcon(Icone(
         QStringLiteral(":/images/%1/%2.png").arg(dossier).arg(face, 2, 10, QLatin1Char('0'))));
     const QString nom = NomImage(dossier, face);
-    NommerCellule(cellule, nom.isEmpty() ? QStringLiteral("face visible") : nom);
+    NommerCellule(cellule, nom.isEmpty() ? tr("face visible") : nom);
 }
 
 void Plateau::AfficherDos(int cellule)
 {
     Cellule(cellule)->setIcon(Icone(QStringLiteral(":/images/dos.png")));
-    NommerCellule(cellule, QStringLiteral("face cachée"));
+    NommerCellule(cellule, tr("face cachée"));
 }
 
 bool Plateau::Jouable(int cellule) const
