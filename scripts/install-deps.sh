@@ -11,6 +11,7 @@ paquets=(
   xvfb xauth x11-utils xdotool imagemagick
   fonts-liberation2 fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev file
+  at-spi2-core python3-pyatspi dbus-daemon
 )
 
 manquants=()

@@ -37,6 +37,29 @@
     </message>
 </context>
 <context>
+    <name>AnnoncesJeu</name>
+    <message>
+        <source>Paire trouvée.</source>
+        <translation>Pair found.</translation>
+    </message>
+    <message>
+        <source>Pas de paire.</source>
+        <translation>No pair.</translation>
+    </message>
+    <message>
+        <source>Score en cours : %1.</source>
+        <translation>Current score: %1.</translation>
+    </message>
+    <message>
+        <source>Nouveau meilleur score : %1.</source>
+        <translation>New best score: %1.</translation>
+    </message>
+    <message>
+        <source>Meilleur score : %1.</source>
+        <translation>Best score: %1.</translation>
+    </message>
+</context>
+<context>
     <name>AproposTextes</name>
     <message>
         <source>Adresse :</source>
@@ -475,6 +498,26 @@ Would you like to save your score?</translation>
         <source>Visiter le site de Gelvo : %1</source>
         <translation>Visit the Gelvo website: %1</translation>
     </message>
+    <message>
+        <source>À propos de %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Emblème de %1</source>
+        <translation>%1 emblem</translation>
+    </message>
+    <message>
+        <source>Logo de l&apos;association Gelvo</source>
+        <translation>Gelvo association logo</translation>
+    </message>
+    <message>
+        <source>Historique des versions</source>
+        <translation>Version history</translation>
+    </message>
 </context>
 <context>
     <name>kalvoro::BarreEtat</name>
@@ -493,6 +536,42 @@ Would you like to save your score?</translation>
     <message>
         <source>NUM</source>
         <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Arrêt défilement : éteint</source>
+        <translation>Scroll Lock: off</translation>
+    </message>
+    <message>
+        <source>Arrêt défilement : allumé</source>
+        <translation>Scroll Lock: on</translation>
+    </message>
+    <message>
+        <source>Insertion : éteint</source>
+        <translation>Insert: off</translation>
+    </message>
+    <message>
+        <source>Insertion : allumé</source>
+        <translation>Insert: on</translation>
+    </message>
+    <message>
+        <source>Verrouillage des majuscules : éteint</source>
+        <translation>Caps Lock: off</translation>
+    </message>
+    <message>
+        <source>Verrouillage des majuscules : allumé</source>
+        <translation>Caps Lock: on</translation>
+    </message>
+    <message>
+        <source>Verrouillage numérique : éteint</source>
+        <translation>Num Lock: off</translation>
+    </message>
+    <message>
+        <source>Verrouillage numérique : allumé</source>
+        <translation>Num Lock: on</translation>
+    </message>
+    <message>
+        <source>Barre d&apos;état</source>
+        <translation>Status bar</translation>
     </message>
 </context>
 <context>
@@ -524,6 +603,10 @@ Would you like to save your score?</translation>
     <message>
         <source>&amp;Valider</source>
         <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Série : %1. Score : %2.</source>
+        <translation>Series: %1. Score: %2.</translation>
     </message>
 </context>
 <context>
@@ -576,12 +659,12 @@ Would you like to save your score?</translation>
         <translation>face down</translation>
     </message>
     <message>
-        <source>Carte %1, %2</source>
-        <translation>Card %1, %2</translation>
-    </message>
-    <message>
         <source>face visible</source>
         <translation>face up</translation>
+    </message>
+    <message>
+        <source>Carte %1, ligne %2, colonne %3, %4</source>
+        <translation>Card %1, row %2, column %3, %4</translation>
     </message>
 </context>
 <context>
@@ -600,6 +683,46 @@ Would you like to save your score?</translation>
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Prénom</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Meilleurs scores</source>
+        <translation>Best scores</translation>
+    </message>
+    <message>
+        <source>Meilleurs scores, série %1</source>
+        <translation>Best scores, %1 series</translation>
+    </message>
+    <message>
+        <source>Série %1 : aucun score.</source>
+        <translation>%1 series: no scores.</translation>
+    </message>
+    <message>
+        <source>Série %1 : un score.</source>
+        <translation>%1 series: one score.</translation>
+    </message>
+    <message>
+        <source>Série %1 : %2 scores.</source>
+        <translation>%1 series: %2 scores.</translation>
+    </message>
+    <message>
+        <source>Le meilleur : %1, %2 %3, le %4.</source>
+        <translation>Best: %1, %2 %3, on %4.</translation>
     </message>
 </context>
 <context>

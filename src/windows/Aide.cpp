@@ -1,8 +1,11 @@
 #include "Aide.h"
 
+#include "PlaceAide.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
@@ -62,25 +65,46 @@ ServiceAide::ServiceAide(QWidget *principale) : QObject(principale), fenetrePrin
 ServiceAide::~ServiceAide()
 {
     qApp->removeEventFilter(this);
+    if (visionneuse && !visionneuse->parentWidget())
+        delete visionneuse;
 }
 
 void ServiceAide::Ouvrir()
 {
+    QWidget *demandeur = QApplication::activeWindow();
+    if (!demandeur || demandeur == visionneuse)
+        demandeur = fenetrePrincipale;
+    // Sans dialogue modal, la visionneuse n'appartient à aucune fenêtre : un clic sur le jeu
+    // la fait passer dessous. Un dialogue modal, lui, la bloquerait s'il n'en était le
+    // propriétaire : elle reste alors au-dessus de lui.
     QWidget *proprietaire = QApplication::activeModalWidget();
-    if (!proprietaire)
-        proprietaire = fenetrePrincipale;
-    // Une visionneuse ouverte avant le dialogue modal serait bloquée par lui : on la remplace.
     if (visionneuse && visionneuse->parentWidget() != proprietaire) {
         visionneuse->close();
         visionneuse = nullptr;
     }
-    if (!visionneuse)
+    if (!visionneuse) {
         visionneuse = new VisionneuseAide(fichier, proprietaire);
-    visionneuse->setWindowFlag(Qt::Window);
+        // Une fenêtre, non un dialogue : Qt attacherait un dialogue sans parent à la fenêtre
+        // active, et l'aide resterait au-dessus du jeu.
+        visionneuse->setWindowFlags(Qt::Window);
+        visionneuse->setAttribute(Qt::WA_QuitOnClose, false); // le jeu fermé, l'aide s'en va
+        PlacerAupresDe(demandeur);
+    }
     visionneuse->show();
     visionneuse->AllerAuSommaire();
     visionneuse->raise();
     visionneuse->activateWindow();
+}
+
+void ServiceAide::PlacerAupresDe(const QWidget *demandeur)
+{
+    const QRect exterieur = demandeur->frameGeometry();
+    // Le cadre de la visionneuse n'existe pas encore : on lui prête celui du demandeur.
+    const QSize cadre = exterieur.size() - demandeur->geometry().size();
+    const QScreen *ecran = demandeur->screen();
+    const QRect place =
+        PlaceAide(exterieur, visionneuse->size() + cadre, ecran->availableGeometry());
+    visionneuse->move(place.topLeft());
 }
 
 bool ServiceAide::eventFilter(QObject *objet, QEvent *evenement)

@@ -20,9 +20,10 @@ private:
     QTextBrowser *texte;
 };
 
-// L'aide du programme : F1, dans n'importe quelle fenêtre du programme, ouvre la visionneuse.
-// Quand un dialogue modal est ouvert, la visionneuse lui appartient, sans quoi il la
-// bloquerait (on ne pourrait même pas la faire défiler).
+// L'aide du programme : F1, dans n'importe quelle fenêtre du programme, ouvre la visionneuse,
+// à côté de la fenêtre qui l'a demandée quand l'écran a la place. Quand un dialogue modal est
+// ouvert, la visionneuse lui appartient, sans quoi il la bloquerait (on ne pourrait même pas
+// la faire défiler) ; sinon elle n'appartient à personne, pour passer sous le jeu qu'on clique.
 class ServiceAide : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +41,8 @@ protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
+    void PlacerAupresDe(const QWidget *demandeur);
+
     QWidget *fenetrePrincipale;
     QString fichier;
     QPointer<VisionneuseAide> visionneuse;

@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QUrl>
@@ -86,8 +88,21 @@ void Apropos::Form_Load()
                              .arg(QString::number(Infos.VersionMajeure),
                                   QString::number(Infos.VersionMineure), DateProgramme));
     }
+    NommerPourLecteurs();
     // La flèche elle-même, et non le pointeur que chaque contrôle choisirait.
     setCursor(Qt::ArrowCursor);
+}
+
+// Une fenêtre sans barre de titre, un bouton et des images sans texte : les lecteurs d'écran
+// n'auraient rien à dire d'eux sans ces noms.
+void Apropos::NommerPourLecteurs()
+{
+    setAccessibleName(tr("À propos de %1").arg(Infos.NomProduit));
+    Quitter->setAccessibleName(tr("Quitter"));
+    Dessin4->setAccessibleName(tr("Emblème de %1").arg(Infos.NomProduit));
+    Picture1->setAccessibleName(tr("Logo de l'association Gelvo"));
+    Afficheur->setAccessibleName(tr("Historique des versions"));
+    Text1->setAccessibleName(tr("Assistance technique"));
 }
 
 void Apropos::showEvent(QShowEvent *evenement)

@@ -39,6 +39,7 @@ private:
     void OuvrirDocument(const QString &nom);
 
     void ChargerImages();
+    void NommerPourLecteurs();
     void ConstruireOnglet();
     void ConstruirePresentation();
     void ConstruireTitre(QWidget *page);

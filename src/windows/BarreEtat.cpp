@@ -31,6 +31,18 @@ constexpr std::array<DescriptionPanneau, 7> Panneaux = {
 constexpr int PanneauDefil = 2, PanneauIns = 3, PanneauMaj = 4, PanneauNum = 5;
 constexpr int PanneauDate = 6, PanneauHeure = 7;
 
+// Les voyants se lisent par leur nom : un lecteur d'écran ne dit pas qu'une étiquette est
+// grisée. Par voyant, de DEFIL à NUM : éteint, puis allumé.
+constexpr const char *NomsVoyants[4][2] = {
+    {QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "Arrêt défilement : éteint"),
+     QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "Arrêt défilement : allumé")},
+    {QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "Insertion : éteint"),
+     QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "Insertion : allumé")},
+    {QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "Verrouillage des majuscules : éteint"),
+     QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "Verrouillage des majuscules : allumé")},
+    {QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "Verrouillage numérique : éteint"),
+     QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "Verrouillage numérique : allumé")}};
+
 // Le voyant est rafraîchi souvent : une touche changée dans une autre fenêtre se voit vite.
 constexpr int IntervalleRafraichissementMs = 250;
 
@@ -40,6 +52,7 @@ BarreEtat::BarreEtat(QWidget *parent, Horloge horlogeChoisie)
     : QWidget(parent), horloge(std::move(horlogeChoisie)), rafraichissement(new QTimer(this))
 {
     setObjectName(QStringLiteral("Barre"));
+    setAccessibleName(tr("Barre d'état"));
     CreerPanneaux();
     connect(rafraichissement, &QTimer::timeout, this, &BarreEtat::Rafraichir);
     rafraichissement->start(IntervalleRafraichissementMs);
@@ -77,7 +90,12 @@ void BarreEtat::EcrireInformation(const QString &texte)
 
 void BarreEtat::AllumerVoyant(int numero, bool allume)
 {
-    Panneau(numero)->setEnabled(allume);
+    QLabel *voyant = Panneau(numero);
+    // Rafraîchi quatre fois par seconde : seul un changement est dit aux lecteurs d'écran.
+    if (voyant->isEnabled() == allume && !voyant->accessibleName().isEmpty())
+        return;
+    voyant->setEnabled(allume);
+    voyant->setAccessibleName(tr(NomsVoyants[numero - PanneauDefil][allume ? 1 : 0]));
 }
 
 void BarreEtat::Rafraichir()

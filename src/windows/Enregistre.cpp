@@ -78,6 +78,10 @@ void Enregistre::CreerControles()
     Prenom = Zone(this, "Prenom", LongueurPrenom, RectangleTwips(1200, 600, 3615, 285));
     Label3 = Etiquette(this, "Label3", tr("Nom"), RectangleTwips(120, 1080, 855, 375));
     Nom = Zone(this, "Nom", LongueurNom, RectangleTwips(1200, 1080, 4095, 285));
+    // Chaque zone est nommée par l'étiquette qui la précède (« Prénom », « Nom ») pour les
+    // lecteurs d'écran ; sans touche d'accès dans l'étiquette, rien ne change à l'écran.
+    Label4->setBuddy(Prenom);
+    Label3->setBuddy(Nom);
     Prenom->PoserFiltre([this](QChar c) { return Saisie.Prenom_KeyPress(c); });
     Nom->PoserFiltre([this](QChar c) { return Saisie.Nom_KeyPress(c); });
     CreerBoutons();
@@ -156,6 +160,7 @@ void Enregistre::DonnerFocus(Controle controle)
 void Enregistre::EcrireSerie(const QString &texte)
 {
     Serie->setText(texte);
+    DecrirePourLecteurs();
 }
 
 QString Enregistre::LireSerie() const
@@ -166,6 +171,14 @@ QString Enregistre::LireSerie() const
 void Enregistre::EcrireScore(const QString &texte)
 {
     Score->setText(texte);
+    DecrirePourLecteurs();
+}
+
+// Les lecteurs d'écran taisent les étiquettes de moins de trois mots d'un dialogue qui
+// s'ouvre, mais disent sa description : la série et le score y sont, dès l'ouverture.
+void Enregistre::DecrirePourLecteurs()
+{
+    setAccessibleDescription(tr("Série : %1. Score : %2.").arg(Serie->text(), Score->text()));
 }
 
 QString Enregistre::LireScore() const

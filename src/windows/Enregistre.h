@@ -39,6 +39,7 @@ private:
     void CreerControles();
     void CreerBoutons();
     void OrdonnerClavier();
+    void DecrirePourLecteurs();
 
     QString TextePrenom() const override;
     QString TexteNom() const override;

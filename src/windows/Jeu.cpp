@@ -6,8 +6,10 @@
 #include "EchecFatal.h"
 #include "Enregistre.h"
 #include "FabriqueControles.h"
+#include "GardeAnnuler.h"
 #include "Polices.h"
 #include "Programme.h"
+#include "RetourFenetre.h"
 #include "SelectionSerie.h"
 #include "Twips.h"
 #include "Version.h"
@@ -38,10 +40,12 @@ Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu orig
     connect(plateau, &Plateau::Clic, this, &Jeu::Bouton_Click);
     CreerCadres();
     CreerCommandes();
+    annonces = std::make_unique<AnnoncesJeu>(Annuler);
     Minuterie = CreerMinuterie(this);
     connect(Minuterie, &QTimer::timeout, this, &Jeu::Minuterie_Timer);
     OrdonnerTabulation();
     serviceAide = new ServiceAide(this);
+    ReactiverSousLesDialogues();
 }
 
 Jeu::~Jeu() = default;
@@ -85,6 +89,7 @@ void Jeu::CreerCadres()
     ListeJeux->setEditable(false);
     ListeJeux->setGeometry(RectangleTwips(120, 360, 1215, 315));
     IgnorerMoletteSansFocus(ListeJeux);
+    ListeJeux->installEventFilter(this);
     connect(ListeJeux, &QComboBox::activated, this, &Jeu::ListeJeux_Click);
     Frame4 = CreerCadre(QStringLiteral("Frame4"), tr("Meilleur score"),
                         RectangleTwips(7800, 1800, 1455, 735), this);
@@ -138,6 +143,9 @@ void Jeu::ListeJeux_Click()
     };
     FaireAvecReessai(
         this, [&] { ChoisirSerie(*this, lireMeilleur); }, Renoncement::Continuer);
+    // La série choisie, on joue : le focus passe à la première carte.
+    if (!ListeJeux->isEnabled())
+        DonnerFocusAuPlateau();
 }
 
 void Jeu::Annuler_Click()
@@ -193,12 +201,17 @@ void Jeu::Minuterie_Timer()
 void Jeu::ActiverCellule(int cellule, bool actif)
 {
     QPushButton *bouton = plateau->Cellule(cellule);
+    // La cellule d'une paire trouvée n'est plus là : la basculer à chaque tour ne ferait
+    // qu'inonder les lecteurs d'écran d'événements (elle est remontrée, puis désactivée, à la
+    // remise à zéro).
+    if (bouton->isHidden())
+        return;
     // Une cellule désactivée qui tient le focus le passerait à la suivante de la tabulation,
     // Quitter, où une barre d'espace égarée finirait le programme : il va d'abord là où le
     // joueur agit ensuite.
     if (!actif && focusWidget() == bouton) {
         if (Annuler->isEnabled())
-            DonnerFocusVisible(Annuler);
+            DonnerFocusAnnuler();
         else if (ListeJeux->isEnabled())
             DonnerFocusVisible(ListeJeux);
     }
@@ -237,15 +250,21 @@ bool Jeu::eventFilter(QObject *objet, QEvent *evenement)
     const QEvent::Type type = evenement->type();
     if (objet == Annuler && (type == QEvent::KeyPress || type == QEvent::KeyRelease))
         return ToucheSurAnnuler(static_cast<const QKeyEvent &>(*evenement));
+    if (objet == ListeJeux && type == QEvent::KeyPress)
+        return ToucheSurListeJeux(static_cast<const QKeyEvent &>(*evenement));
     return QWidget::eventFilter(objet, evenement);
 }
 
 bool Jeu::ToucheSurAnnuler(const QKeyEvent &touche)
 {
-    // Pendant la pause, le focus attend sur Annuler : une barre d'espace tapée de trop pour la
-    // carte suivante n'abandonne pas la partie. La souris, elle, abandonne toujours.
+    // Pendant la pause, ou juste après que le programme y a mis le focus, une barre d'espace
+    // tapée de trop pour la carte n'abandonne pas la partie. La souris, elle, abandonne toujours.
     const bool activation = touche.key() == Qt::Key_Space || touche.key() == Qt::Key_Select;
-    if (partie.EnPause() && activation)
+    std::optional<long long> depuisFocus;
+    if (focusProgrammeSurAnnuler.isValid())
+        depuisFocus = focusProgrammeSurAnnuler.elapsed();
+    if (activation && !AbandonAuClavierVoulu(touche.isAutoRepeat(), partie.EnPause(), depuisFocus,
+                                             QApplication::doubleClickInterval()))
         return true;
     // Après chaque carte le focus revient sur Annuler : une flèche le rend au plateau.
     if (touche.type() != QEvent::KeyPress || !plateau->Cellule(1)->isEnabled())

@@ -1,4 +1,5 @@
 #pragma once
+#include "AnnoncesJeu.h"
 #include "BoiteOuiNon.h"
 #include "Demarrage.h"
 #include "Focus.h"
@@ -7,6 +8,7 @@
 #include "Plateau.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -41,26 +43,20 @@ public:
     ServiceAide &AideProgramme() const { return *serviceAide; }
 
     // Les opérations de la logique sur la fenêtre.
-    void AfficherFace(int cellule, int numeroCarte, int serie) override
-    {
-        plateau->AfficherFace(cellule, numeroCarte, serie);
-    }
+    void AfficherFace(int cellule, int numeroCarte, int serie) override;
     void AfficherDos(int cellule) override { plateau->AfficherDos(cellule); }
     void ActiverCellule(int cellule, bool actif) override;
     // Aucune disposition automatique : une cellule cachée laisse son carré vide.
-    void MontrerCellule(int cellule, bool visible) override
-    {
-        plateau->Cellule(cellule)->setVisible(visible);
-    }
+    void MontrerCellule(int cellule, bool visible) override;
     void AjouterSerie(const QString &nom, int numero) override;
     QString TexteListeJeux() const override;
     int NumeroSerieChoisie() const override;
     void ActiverListeJeux(bool actif) override { ListeJeux->setEnabled(actif); }
-    void EcrireScoreEnCours(const QString &texte) override { ScoreEnCours->setText(texte); }
+    void EcrireScoreEnCours(const QString &texte) override;
     QString LireScoreEnCours() const override { return ScoreEnCours->text(); }
-    void EcrireMeilleurScore(const QString &texte) override { MeilleurScore->setText(texte); }
+    void EcrireMeilleurScore(const QString &texte) override;
     void ActiverAnnuler(bool actif) override { Annuler->setEnabled(actif); }
-    void DonnerFocusAnnuler() override { DonnerFocusVisible(Annuler); }
+    void DonnerFocusAnnuler() override;
     void DemarrerMinuterie() override { Minuterie->start(); }
     void ArreterMinuterie() override { Minuterie->stop(); }
     void Repeindre() override { repaint(); }
@@ -91,6 +87,8 @@ private:
     void CreerCommandes();
     void OrdonnerTabulation();
     bool ToucheSurAnnuler(const QKeyEvent &touche);
+    bool ToucheSurListeJeux(const QKeyEvent &touche);
+    void DonnerFocusAuPlateau();
 
     // Les contrôles, sous leurs noms ; les cellules Bouton1 à Bouton48 sont dans le plateau.
     Plateau *plateau = nullptr;
@@ -109,6 +107,9 @@ private:
     QString numeroVersion;
     QString dateProgramme;
     Partie partie;
+    std::unique_ptr<AnnoncesJeu> annonces;
+    // Depuis quand le programme a mis lui-même le focus sur Annuler (invalide sinon).
+    QElapsedTimer focusProgrammeSurAnnuler;
 };
 
 } // namespace kalvoro

@@ -82,7 +82,11 @@ const QIcon &Plateau::Icone(const QString &chemin)
 
 void Plateau::NommerCellule(int cellule, const QString &image)
 {
-    Cellule(cellule)->setAccessibleName(tr("Carte %1, %2").arg(QString::number(cellule), image));
+    // La place sur le plateau avec le numéro : le joueur qui n'en voit rien s'y retrouve.
+    const int rangee = (cellule - 1) / ColonnesPlateau + 1;
+    const int colonne = (cellule - 1) % ColonnesPlateau + 1;
+    Cellule(cellule)->setAccessibleName(
+        tr("Carte %1, ligne %2, colonne %3, %4").arg(cellule).arg(rangee).arg(colonne).arg(image));
 }
 
 void Plateau::AfficherFace(int cellule, int numeroCarte, int serie)

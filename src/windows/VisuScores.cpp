@@ -1,10 +1,13 @@
 #include "VisuScores.h"
 
+#include "Accessibilite.h"
 #include "Couleurs.h"
 #include "EchecFatal.h"
 #include "Polices.h"
+#include "Series.h"
 #include "Twips.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QIcon>
 #include <QPixmap>
@@ -104,7 +107,27 @@ void VisuScores::ConstruireGrille()
     Grille->verticalHeader()->setDefaultSectionSize(
         (Px(HauteurGrilleTwips) - 2 * Grille->frameWidth()) / AffichageScores::NombreLignes);
     ColorerGrille();
-    Grille->setEnabled(false); // elle ne fait qu'afficher : ni sélection, ni saisie, ni défilement
+    RendreGrilleLisible();
+}
+
+// La grille ne fait qu'afficher : ni sélection, ni saisie, ni défilement. Elle reste pourtant
+// active, pour qu'un joueur au clavier ou à la synthèse vocale l'atteigne par Tab et la lise
+// cellule par cellule ; les en-têtes, cachés à l'écran, nomment les colonnes à son lecteur.
+void VisuScores::RendreGrilleLisible()
+{
+    Grille->setFocusPolicy(Qt::TabFocus);
+    Grille->setTabKeyNavigation(false); // Tab en sort, les flèches vont de case en case
+    Grille->setAutoScroll(false);
+    Grille->viewport()->installEventFilter(this);
+    Grille->setHorizontalHeaderLabels({tr("Prénom"), tr("Nom"), tr("Date"), tr("Score")});
+    Grille->setAccessibleName(tr("Meilleurs scores"));
+}
+
+bool VisuScores::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (objet == Grille->viewport() && evenement->type() == QEvent::Wheel)
+        return true; // la molette ne fait pas glisser les colonnes
+    return QDialog::eventFilter(objet, evenement);
 }
 
 void VisuScores::ColorerGrille()
@@ -140,6 +163,27 @@ void VisuScores::Bouton_Click(int index)
 {
     FaireAvecReessai(
         this, [this, index] { affichage.Bouton_Click(index); }, Renoncement::Continuer);
+    DireSerie(index);
+}
+
+// Un joueur qui n'en voit rien apprend ce que le bouton vient d'afficher.
+void VisuScores::DireSerie(int index)
+{
+    // Le nom que le joueur lit sur le bouton, dans sa langue ; Tag reste le nom de la table.
+    const QString serie = NomAffiche(Series()[static_cast<std::size_t>(index)]);
+    Grille->setAccessibleName(tr("Meilleurs scores, série %1").arg(serie));
+    int lignes = 0;
+    while (lignes < AffichageScores::LignesAffichees && !Grille->item(lignes, 3)->text().isEmpty())
+        ++lignes;
+    QString resume = lignes == 0   ? tr("Série %1 : aucun score.").arg(serie)
+                     : lignes == 1 ? tr("Série %1 : un score.").arg(serie)
+                                   : tr("Série %1 : %2 scores.").arg(serie).arg(lignes);
+    if (lignes > 0)
+        resume +=
+            QLatin1Char(' ') + tr("Le meilleur : %1, %2 %3, le %4.")
+                                   .arg(Grille->item(0, 3)->text(), Grille->item(0, 0)->text(),
+                                        Grille->item(0, 1)->text(), Grille->item(0, 2)->text());
+    DireAuLecteur(this, resume);
 }
 
 void VisuScores::Quitter_Click()

@@ -24,11 +24,14 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *evenement) override;
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
     void ConstruireBoutons();
     void ConstruireGrille();
     void ColorerGrille();
+    void RendreGrilleLisible();
+    void DireSerie(int index);
     void ConstruireQuitter();
     void ReglerTabulation();
 

@@ -39,6 +39,13 @@ fenetre)
   [ -n "$id" ] || { echo "la fenêtre Kalvoro 1.7 n'est pas apparue"; exit 1; }
   taille=$(xwininfo -id "$id" | awk '/Width:/ {l=$2} /Height:/ {h=$2} END {print l "x" h}')
   [ "$taille" = "623x413" ] || { echo "taille inattendue : $taille"; exit 1; }
+  # L'aide n'est attachée à aucune fenêtre : un clic sur le jeu la fait passer dessous.
+  xdotool windowfocus --sync "$id" key F1
+  aide=$(fenetre_nommee "Aide de Kalvoro")
+  [ -n "$aide" ] || { echo "F1 n'a pas ouvert l'aide"; exit 1; }
+  if xprop -id "$aide" WM_TRANSIENT_FOR | grep -q 'window id'; then
+    echo "l'aide reste attachée au-dessus du jeu"; exit 1
+  fi
   xdotool windowfocus --sync "$id" key alt+q
   attendre_fin
   [ "$STATUT" = 0 ] || { echo "statut de sortie $STATUT au lieu de 0"; exit 1; }

@@ -221,7 +221,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY(textes.contains(QStringLiteral("Choose a series")));
-        QVERIFY(textes.contains(QStringLiteral("Card 1, movie camera"))); // l'image aussi
+        QVERIFY(textes.contains(QStringLiteral("Card 1, row 1, column 1, movie camera")));
         QStringList restes;
         for (const QString &texte : textes)
             for (const QString &morceau : francais)

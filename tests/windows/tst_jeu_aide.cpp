@@ -13,6 +13,18 @@
 
 using namespace kalvoro;
 
+namespace {
+
+int VisionneusesOuvertes()
+{
+    int nombre = 0;
+    for (QWidget *fenetre : QApplication::topLevelWidgets())
+        nombre += qobject_cast<VisionneuseAide *>(fenetre) && fenetre->isVisible();
+    return nombre;
+}
+
+} // namespace
+
 class TestJeuAide : public QObject {
     Q_OBJECT
 
@@ -56,7 +68,10 @@ void TestJeuAide::aide_ouvreLeFichierDuDossierAuSommaire()
     // Un second appel ne multiplie pas les visionneuses.
     QTest::keyClick(banc.jeu.get(), Qt::Key_F1);
     QCOMPARE(banc.jeu->AideProgramme().Visionneuse(), visionneuse);
-    QCOMPARE(banc.jeu->findChildren<VisionneuseAide *>().size(), 1);
+    QCOMPARE(VisionneusesOuvertes(), 1);
+    // Sans dialogue modal, l'aide n'appartient pas au jeu : un clic sur lui la fait passer
+    // dessous au lieu qu'elle le couvre toujours.
+    QVERIFY(!visionneuse->parentWidget());
 }
 
 void TestJeuAide::aide_fichierAbsent_leDitEtLeJeuContinue()
@@ -109,7 +124,7 @@ void TestJeuAide::f1_dansUnDialogueModal_ouvreUneAideUtilisable()
 
     QVERIFY(aDialoguePourParent);
     QVERIFY(defilement > 0);
-    QCOMPARE(banc.jeu->findChildren<VisionneuseAide *>().size(), 1); // l'ancienne est fermée
+    QCOMPARE(VisionneusesOuvertes(), 1); // l'ancienne est fermée
 }
 
 void TestJeuAide::barre_montreDateEtHeureAvecLesZeros()

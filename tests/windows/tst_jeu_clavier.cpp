@@ -21,6 +21,10 @@ private slots:
     void molette_surLaListeSansFocus_neChoisitRien();
     void fleches_parcourentLePlateau_data();
     void fleches_parcourentLePlateau();
+    void apresUneCarte_seulUnAppuiVouluAbandonne_data();
+    void apresUneCarte_seulUnAppuiVouluAbandonne();
+    void unTour_estDitSurAnnuler_data();
+    void unTour_estDitSurAnnuler();
 };
 
 void TestJeuClavier::pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne_data()
@@ -97,11 +101,86 @@ void TestJeuClavier::molette_surLaListeSansFocus_neChoisitRien()
     QCOMPARE(liste->currentIndex(), -1);
     QVERIFY(!banc.Cellule(1)->isEnabled());
 
-    // La liste qui a le focus se choisit toujours aux flèches.
+    // Sur la liste qui a le focus, une flèche l'ouvre sans rien choisir ; Entrée choisit, et
+    // le focus passe à la première carte.
     liste->setFocus();
     QTest::keyClick(liste, Qt::Key_Down);
+    QVERIFY(liste->view()->isVisible());
+    QCOMPARE(liste->currentIndex(), -1);
+    QTest::keyClick(liste->view(), Qt::Key_Return);
     QCOMPARE(liste->currentIndex(), 0);
     QVERIFY(banc.Cellule(1)->isEnabled());
+    QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(1));
+}
+
+void TestJeuClavier::apresUneCarte_seulUnAppuiVouluAbandonne_data()
+{
+    QTest::addColumn<int>("intervalleDoubleClic");
+    QTest::addColumn<bool>("repetee");
+    QTest::addColumn<bool>("souris");
+    QTest::addColumn<bool>("abandonne");
+    QTest::newRow("second appui dans le double-clic") << 60000 << false << false << false;
+    QTest::newRow("touche tenue, répétée") << 1 << true << false << false;
+    QTest::newRow("appui voulu, plus tard") << 1 << false << false << true;
+    QTest::newRow("clic, même tout de suite") << 60000 << false << true << true;
+}
+
+void TestJeuClavier::apresUneCarte_seulUnAppuiVouluAbandonne()
+{
+    QFETCH(int, intervalleDoubleClic);
+    QFETCH(bool, repetee);
+    QFETCH(bool, souris);
+    QFETCH(bool, abandonne);
+    const int intervalleDuSysteme = QApplication::doubleClickInterval();
+    QApplication::setDoubleClickInterval(intervalleDoubleClic);
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    banc.ChoisirSerie(1);
+    QTest::keyClick(banc.Cellule(1), Qt::Key_Space);
+    auto *annuler = banc.Controle<QPushButton>(QStringLiteral("Annuler"));
+    QCOMPARE(banc.jeu->focusWidget(), annuler);
+    QTest::qWait(20);
+    if (souris) {
+        QTest::mouseClick(annuler, Qt::LeftButton);
+    } else {
+        QKeyEvent appui(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                        repetee);
+        QKeyEvent relache(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                          repetee);
+        QCoreApplication::sendEvent(annuler, &appui);
+        QCoreApplication::sendEvent(annuler, &relache);
+    }
+    QApplication::setDoubleClickInterval(intervalleDuSysteme);
+    QCOMPARE(banc.jeu->LaPartie().NbRetournees() == 0, abandonne);
+}
+
+void TestJeuClavier::unTour_estDitSurAnnuler_data()
+{
+    QTest::addColumn<int>("seconde");
+    QTest::addColumn<QString>("fin");
+    QTest::newRow("pas de paire") << 3 << QStringLiteral("Pas de paire. Score en cours : 1.");
+    QTest::newRow("paire trouvée") << 25 << QStringLiteral("Paire trouvée. Score en cours : 1.");
+}
+
+// Le focus passe sur Annuler après chaque carte : un lecteur d'écran dit sa description avec
+// lui, puis la redit quand elle change pendant qu'il a le focus.
+void TestJeuClavier::unTour_estDitSurAnnuler()
+{
+    QFETCH(int, seconde);
+    QFETCH(QString, fin);
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    banc.ChoisirSerie(1);
+    auto *annuler = banc.Controle<QPushButton>(QStringLiteral("Annuler"));
+    for (int carte : {1, seconde}) {
+        QTest::keyClick(banc.Cellule(carte), Qt::Key_Space);
+        QCOMPARE(banc.jeu->focusWidget(), annuler);
+        QCOMPARE(annuler->accessibleDescription(), banc.Cellule(carte)->accessibleName());
+    }
+    QCOMPARE(banc.TicsJusquALaFinDeLaPause(), 8);
+    QCOMPARE(annuler->accessibleDescription(), fin);
+    // Le focus ne bouge pas à la fin du tour : l'issue est aussi annoncée.
+    QCOMPARE(banc.jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName(), fin);
 }
 
 void TestJeuClavier::fleches_parcourentLePlateau_data()
@@ -149,7 +228,11 @@ void TestJeuClavier::fleches_parcourentLePlateau()
     const QString entete = QStringLiteral("animaux\t%1\t").arg(face, 2, 10, QChar('0'));
     const QString ligne = QString::fromUtf8(faces.readAll()).section(entete, 1).section('\n', 0, 0);
     QCOMPARE(banc.Cellule(depart)->accessibleName(),
-             QStringLiteral("Carte %1, %2").arg(depart).arg(ligne.section('\t', 1)));
+             QStringLiteral("Carte %1, ligne %2, colonne %3, %4")
+                 .arg(depart)
+                 .arg((depart - 1) / 8 + 1)
+                 .arg((depart - 1) % 8 + 1)
+                 .arg(ligne.section('\t', 1)));
 }
 
 QTEST_MAIN(TestJeuClavier)

@@ -2,9 +2,11 @@
 #include "FauxStock.h"
 #include "VisuScores.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 #include <memory>
@@ -109,9 +111,7 @@ private slots:
         QCOMPARE(grille->columnCount(), 4);
         QCOMPARE(grille->rowCount(), 11);
         QVERIFY(grille->horizontalHeader()->isHidden() && grille->verticalHeader()->isHidden());
-        QVERIFY(!grille->isEnabled());
-        QCOMPARE(grille->palette().color(QPalette::Disabled, QPalette::Base),
-                 QColor(192, 192, 192));
+        QCOMPARE(grille->palette().color(QPalette::Active, QPalette::Base), QColor(192, 192, 192));
         QVERIFY(grille->font().bold());
         QCOMPARE(grille->font().pointSizeF(), 9.75);
         const QList<int> largeurs{100, 113, 113, 80}; // 1500, 1700, 1700, 1200 twips
@@ -200,7 +200,37 @@ private slots:
         QTRY_COMPARE(stock->Appels, QStringList{"ListerScores Cinéma"});
         QCOMPARE(visu->windowTitle(), QStringLiteral("Les meilleurs scores.    Série : Cinéma"));
         QCOMPARE(Ligne(0)[3], QStringLiteral("24"));
-        QCOMPARE(Grille()->palette().color(QPalette::Disabled, QPalette::Text), QColor(0, 0, 255));
+        QCOMPARE(Grille()->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
+        // Le joueur qui n'en voit rien entend ce que la touche a montré, annoncé par une
+        // notification qui paraît sans rien montrer.
+        auto *annonce = visu->findChild<QWidget *>(QStringLiteral("Annonce"));
+        QVERIFY(annonce && annonce->isVisible() && annonce->size().isEmpty());
+        QCOMPARE(annonce->accessibleName(),
+                 QStringLiteral("Série Cinéma : 2 scores. Le meilleur : 24, Prenom2 NOM2, le "
+                                "02/04/2000."));
+        QCOMPARE(QAccessible::queryAccessibleInterface(annonce)->role(), QAccessible::Notification);
+    }
+
+    // La grille se lit au clavier, cellule par cellule, colonnes nommées pour les lecteurs
+    // d'écran, sans que rien ne bouge à l'écran.
+    void laGrilleSeParcourtAuClavierSansDefiler()
+    {
+        stock->Remplir(QStringLiteral("Animaux"), DixScores);
+        Montrer();
+        QTest::mouseClick(Bouton(0), Qt::LeftButton);
+        QTest::keyClick(Bouton(0), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), Grille());
+        for (int pas = 0; pas < 12; ++pas) {
+            QTest::keyClick(Grille(), Qt::Key_Right);
+            QTest::keyClick(Grille(), Qt::Key_Down);
+        }
+        QCOMPARE(Grille()->currentIndex(), Grille()->model()->index(10, 3));
+        QCOMPARE(Grille()->horizontalScrollBar()->value(), 0);
+        QCOMPARE(Grille()->verticalScrollBar()->value(), 0);
+        QAccessibleTableInterface *table =
+            QAccessible::queryAccessibleInterface(Grille())->tableInterface();
+        QCOMPARE(table->columnDescription(0), QStringLiteral("Prénom"));
+        QCOMPARE(table->columnDescription(3), QStringLiteral("Score"));
     }
 
     void uneTableDeDouzeLignesNEnMontreQueDix()
@@ -213,11 +243,13 @@ private slots:
         QVERIFY(LigneVide(10));
     }
 
-    // Quitter d'abord, la grille désactivée est sautée, puis les six boutons.
+    // Quitter d'abord, la grille, puis les six boutons.
     void laTabulationVaDeQuitterAuxBoutonsDansLOrdre()
     {
         Montrer();
         QCOMPARE(QApplication::focusWidget(), Quitter());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Grille());
         for (int index = 0; index < 6; ++index) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), Bouton(index));

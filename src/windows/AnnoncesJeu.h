@@ -1,0 +1,34 @@
+#pragma once
+#include <QCoreApplication>
+#include <QString>
+
+class QWidget;
+
+namespace kalvoro {
+
+// Ce que les lecteurs d'écran disent d'une partie, sans rien changer à l'écran. Après chaque
+// carte le focus passe sur Annuler : la description d'Annuler porte donc la dernière nouvelle
+// du tour (la face retournée, puis la paire trouvée ou non et le score), que le lecteur dit
+// avec le bouton quand il reçoit le focus. La fin d'un tour et le meilleur score, qui viennent
+// sans mouvement du focus, sont en outre annoncés (DireAuLecteur).
+class AnnoncesJeu {
+    Q_DECLARE_TR_FUNCTIONS(AnnoncesJeu)
+public:
+    explicit AnnoncesJeu(QWidget *boutonAnnuler) : annuler(boutonAnnuler) {}
+
+    // Le nom que la cellule vient de prendre (« Carte 3, ligne 1, colonne 3, chat »).
+    void CarteRetournee(const QString &nomCellule);
+    void PaireCachee() { paireTrouvee = true; }
+    // Le score en cours tel qu'il s'écrit : vide à la remise à zéro, sinon la fin d'un tour.
+    void ScoreEnCours(const QString &texte);
+    // Le meilleur score d'une série, à son choix ou après un score inscrit.
+    void MeilleurScore(const QString &ancien, const QString &nouveau, bool inscription);
+
+private:
+    void Dire(const QString &texte);
+
+    QWidget *annuler;
+    bool paireTrouvee = false;
+};
+
+} // namespace kalvoro

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Essai d'accessibilité du vrai programme : sous Xvfb, avec son propre bus de session et le bus
+# d'accessibilité (AT-SPI), un joueur au clavier qui n'entend le jeu que par ce bus joue une
+# partie entière ; lecteur.py vérifie ce qu'un lecteur d'écran en apprend. Le programme tourne
+# dans une copie temporaire de son dossier : aucun Scores.dat de joueur n'est touché.
+#   lecteur.sh <dossier du programme>
+set -euo pipefail
+if [ -z "${LECTEUR_BUS_PRIVE:-}" ]; then
+  export LECTEUR_BUS_PRIVE=1
+  exec dbus-run-session -- bash "$0" "$@"
+fi
+ici=$(cd "$(dirname "$0")" && pwd)
+source "$ici/../../tools/xvfb-libre.sh"
+preparer_essai "$1"
+maison=$COPIE/maison
+mkdir -p "$maison"
+export HOME=$maison XDG_CONFIG_HOME=$maison/.config XDG_DATA_HOME=$maison/.local/share
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+BUS=$!
+trap 'kill $BUS 2>/dev/null; nettoyer_essai' EXIT
+sleep 0.5
+
+"$COPIE/kalvoro" >"$COPIE/sortie.log" 2>&1 &
+PROGRAMME=$!
+fenetre=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kalvoro 1.7$' | head -n 1)
+[ -n "$fenetre" ] || { echo "la fenêtre du jeu n'a pas paru"; exit 1; }
+xdotool mousemove --window "$fenetre" 300 200 windowfocus --sync "$fenetre"
+/usr/bin/python3 "$ici/lecteur.py"
