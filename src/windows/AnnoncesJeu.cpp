@@ -1,7 +1,9 @@
 #include "AnnoncesJeu.h"
 
 #include "Accessibilite.h"
+#include "Enregistre.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -32,8 +34,9 @@ void AnnoncesJeu::ScoreEnCours(const QString &texte)
     Dire(issue);
 }
 
-void AnnoncesJeu::MeilleurScore(const QString &ancien, const QString &nouveau, bool inscription)
+void AnnoncesJeu::MeilleurScore(const QString &ancien, const QString &nouveau)
 {
+    const bool inscription = qobject_cast<Enregistre *>(QApplication::activeModalWidget());
     if (nouveau.isEmpty())
         return;
     // Un score inscrit qui n'améliore rien laisse le meilleur tel quel : rien de neuf à dire.

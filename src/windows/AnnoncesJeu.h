@@ -22,7 +22,8 @@ public:
     // Le score en cours tel qu'il s'écrit : vide à la remise à zéro, sinon la fin d'un tour.
     void ScoreEnCours(const QString &texte);
     // Le meilleur score d'une série, à son choix ou après un score inscrit.
-    void MeilleurScore(const QString &ancien, const QString &nouveau, bool inscription);
+    // Pendant la saisie d'un score, c'est le score inscrit.
+    void MeilleurScore(const QString &ancien, const QString &nouveau);
 
 private:
     void Dire(const QString &texte);

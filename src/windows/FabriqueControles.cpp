@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -28,6 +29,39 @@ protected:
             return true;
         }
         return QObject::eventFilter(objet, evenement);
+    }
+};
+
+class FlechesQuiOuvrent : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override
+    {
+        if (evenement->type() != QEvent::KeyPress || !EstFlecheDeListe(*evenement))
+            return QObject::eventFilter(objet, evenement);
+        static_cast<QComboBox *>(objet)->showPopup();
+        return true;
+    }
+
+private:
+    static bool EstFlecheDeListe(const QEvent &evenement)
+    {
+        const auto &touche = static_cast<const QKeyEvent &>(evenement);
+        if (touche.modifiers() & ~Qt::KeypadModifier)
+            return false;
+        switch (touche.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return true;
+        default:
+            return false;
+        }
     }
 };
 
@@ -81,6 +115,11 @@ void IgnorerMoletteSansFocus(QComboBox *liste)
     // La molette ne donne pas le focus à la liste : passer dessus ne choisit rien.
     liste->setFocusPolicy(Qt::StrongFocus);
     liste->installEventFilter(new MoletteSansFocus(liste));
+}
+
+void OuvrirAuxFleches(QComboBox *liste)
+{
+    liste->installEventFilter(new FlechesQuiOuvrent(liste));
 }
 
 } // namespace kalvoro

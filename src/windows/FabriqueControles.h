@@ -31,5 +31,8 @@ QTimer *CreerMinuterie(QObject *parent);
 // La molette qui passe sur la liste fermée ne choisit pas une série à la place du joueur ; la
 // liste qui a le focus la prend, comme ses flèches.
 void IgnorerMoletteSansFocus(QComboBox *liste);
+// Une flèche sur la liste fermée l'ouvre au lieu de choisir d'office l'entrée suivante : on
+// parcourt la liste ouverte, Entrée choisit. Alt+Bas et F4 l'ouvrent comme d'habitude.
+void OuvrirAuxFleches(QComboBox *liste);
 
 } // namespace kalvoro

@@ -89,7 +89,7 @@ void Jeu::CreerCadres()
     ListeJeux->setEditable(false);
     ListeJeux->setGeometry(RectangleTwips(120, 360, 1215, 315));
     IgnorerMoletteSansFocus(ListeJeux);
-    ListeJeux->installEventFilter(this);
+    OuvrirAuxFleches(ListeJeux);
     connect(ListeJeux, &QComboBox::activated, this, &Jeu::ListeJeux_Click);
     Frame4 = CreerCadre(QStringLiteral("Frame4"), tr("Meilleur score"),
                         RectangleTwips(7800, 1800, 1455, 735), this);
@@ -144,8 +144,8 @@ void Jeu::ListeJeux_Click()
     FaireAvecReessai(
         this, [&] { ChoisirSerie(*this, lireMeilleur); }, Renoncement::Continuer);
     // La série choisie, on joue : le focus passe à la première carte.
-    if (!ListeJeux->isEnabled())
-        DonnerFocusAuPlateau();
+    if (QPushButton *premiere = plateau->PremiereJouable(); premiere && !ListeJeux->isEnabled())
+        DonnerFocusVisible(premiere);
 }
 
 void Jeu::Annuler_Click()
@@ -218,6 +218,15 @@ void Jeu::ActiverCellule(int cellule, bool actif)
     bouton->setEnabled(actif);
 }
 
+void Jeu::DonnerFocusAnnuler()
+{
+    // Le programme met le focus sur Annuler : un second appui sur Espace tout de suite après
+    // visait la carte, pas l'abandon.
+    if (focusWidget() != Annuler)
+        focusProgrammeSurAnnuler.start();
+    DonnerFocusVisible(Annuler);
+}
+
 void Jeu::AjouterSerie(const QString &nom, int numero)
 {
     // Le premier ajout choisirait l'entrée d'office : la liste reste sans choix.
@@ -250,8 +259,6 @@ bool Jeu::eventFilter(QObject *objet, QEvent *evenement)
     const QEvent::Type type = evenement->type();
     if (objet == Annuler && (type == QEvent::KeyPress || type == QEvent::KeyRelease))
         return ToucheSurAnnuler(static_cast<const QKeyEvent &>(*evenement));
-    if (objet == ListeJeux && type == QEvent::KeyPress)
-        return ToucheSurListeJeux(static_cast<const QKeyEvent &>(*evenement));
     return QWidget::eventFilter(objet, evenement);
 }
 

@@ -43,18 +43,36 @@ public:
     ServiceAide &AideProgramme() const { return *serviceAide; }
 
     // Les opérations de la logique sur la fenêtre.
-    void AfficherFace(int cellule, int numeroCarte, int serie) override;
+    void AfficherFace(int cellule, int numeroCarte, int serie) override
+    {
+        plateau->AfficherFace(cellule, numeroCarte, serie);
+        annonces->CarteRetournee(plateau->Cellule(cellule)->accessibleName());
+    }
     void AfficherDos(int cellule) override { plateau->AfficherDos(cellule); }
     void ActiverCellule(int cellule, bool actif) override;
     // Aucune disposition automatique : une cellule cachée laisse son carré vide.
-    void MontrerCellule(int cellule, bool visible) override;
+    void MontrerCellule(int cellule, bool visible) override
+    {
+        plateau->Cellule(cellule)->setVisible(visible);
+        if (!visible)
+            annonces->PaireCachee();
+    }
     void AjouterSerie(const QString &nom, int numero) override;
     QString TexteListeJeux() const override;
     int NumeroSerieChoisie() const override;
     void ActiverListeJeux(bool actif) override { ListeJeux->setEnabled(actif); }
-    void EcrireScoreEnCours(const QString &texte) override;
+    void EcrireScoreEnCours(const QString &texte) override
+    {
+        ScoreEnCours->setText(texte);
+        annonces->ScoreEnCours(texte);
+    }
     QString LireScoreEnCours() const override { return ScoreEnCours->text(); }
-    void EcrireMeilleurScore(const QString &texte) override;
+    void EcrireMeilleurScore(const QString &texte) override
+    {
+        const QString ancien = MeilleurScore->text();
+        MeilleurScore->setText(texte);
+        annonces->MeilleurScore(ancien, texte);
+    }
     void ActiverAnnuler(bool actif) override { Annuler->setEnabled(actif); }
     void DonnerFocusAnnuler() override;
     void DemarrerMinuterie() override { Minuterie->start(); }
@@ -87,8 +105,6 @@ private:
     void CreerCommandes();
     void OrdonnerTabulation();
     bool ToucheSurAnnuler(const QKeyEvent &touche);
-    bool ToucheSurListeJeux(const QKeyEvent &touche);
-    void DonnerFocusAuPlateau();
 
     // Les contrôles, sous leurs noms ; les cellules Bouton1 à Bouton48 sont dans le plateau.
     Plateau *plateau = nullptr;

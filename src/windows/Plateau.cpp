@@ -153,4 +153,13 @@ bool Plateau::RamenerFocus(const QKeyEvent &touche)
     return true;
 }
 
+QPushButton *Plateau::PremiereJouable() const
+{
+    for (int i = 1; i <= NombreCellules; ++i) {
+        if (Jouable(i))
+            return Cellule(i);
+    }
+    return nullptr;
+}
+
 } // namespace kalvoro

@@ -30,6 +30,8 @@ public:
     void AfficherDos(int cellule);
     // Une cellule activée et visible, que le joueur peut retourner.
     bool Jouable(int cellule) const;
+    // La première cellule jouable dans l'ordre de lecture, nulle s'il n'y en a pas.
+    QPushButton *PremiereJouable() const;
     // Une flèche tapée ailleurs ramène le focus sur la dernière cellule jouée ou, si sa paire
     // est partie, sur sa voisine dans cette direction. Rend faux si la touche n'est pas une
     // flèche.
