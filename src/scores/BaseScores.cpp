@@ -2,10 +2,10 @@
 
 #include "Caracteres.h"
 #include "CleScores.h"
-#include "VerificationsScores.h"
 #include "MotDePasse.h"
 #include "Series.h"
 #include "Sqlite.h"
+#include "VerificationsScores.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
