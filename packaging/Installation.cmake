@@ -6,7 +6,7 @@
 #   share/applications/kalvoro.desktop             l'entrée du menu
 #   share/icons/hicolor/{32x32,64x64,scalable}/    l'icône
 #   share/metainfo/<id>.metainfo.xml               la fiche des logithèques
-#   share/man/man6/kalvoro.6.gz                    la page de manuel
+#   share/man/{man6,fr/man6}/kalvoro.6.gz          la page de manuel, en anglais et en français
 #   share/doc/kalvoro/{copyright,changelog.gz}     les licences et l'historique
 #
 # L'adresse du site est celle de la fenêtre A propos ; l'identifiant AppStream en est tiré, à
@@ -20,16 +20,20 @@ set(KALVORO_PAQUETAGE ${CMAKE_CURRENT_LIST_DIR})
 configure_file(${KALVORO_PAQUETAGE}/kalvoro.metainfo.xml.in
   ${KALVORO_LIVRAISON}/${KALVORO_ID_APPSTREAM}.metainfo.xml @ONLY)
 
-# Page de manuel et historique compressés comme Debian les attend (-n : sans date, le paquet
-# se refait à l'identique).
+# Pages de manuel et historique compressés comme Debian les attend (-n : sans date, le paquet
+# se refait à l'identique). La page anglaise va dans man6/, la française dans fr/man6/.
 find_program(KALVORO_GZIP gzip REQUIRED)
+file(MAKE_DIRECTORY ${KALVORO_LIVRAISON}/fr)
 set(KALVORO_COMPRESSES)
-foreach(nom kalvoro.6 changelog)
-  add_custom_command(OUTPUT ${KALVORO_LIVRAISON}/${nom}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${KALVORO_PAQUETAGE}/${nom} ${KALVORO_LIVRAISON}/${nom}
-    COMMAND ${KALVORO_GZIP} -9nf ${KALVORO_LIVRAISON}/${nom}
+foreach(source_cible kalvoro.en.6:kalvoro.6 kalvoro.6:fr/kalvoro.6 changelog:changelog)
+  string(REPLACE ":" ";" source_cible ${source_cible})
+  list(GET source_cible 0 nom)
+  list(GET source_cible 1 cible)
+  add_custom_command(OUTPUT ${KALVORO_LIVRAISON}/${cible}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${KALVORO_PAQUETAGE}/${nom} ${KALVORO_LIVRAISON}/${cible}
+    COMMAND ${KALVORO_GZIP} -9nf ${KALVORO_LIVRAISON}/${cible}
     DEPENDS ${KALVORO_PAQUETAGE}/${nom} VERBATIM)
-  list(APPEND KALVORO_COMPRESSES ${KALVORO_LIVRAISON}/${nom}.gz)
+  list(APPEND KALVORO_COMPRESSES ${KALVORO_LIVRAISON}/${cible}.gz)
 endforeach()
 add_custom_target(kalvoro_livraison ALL DEPENDS ${KALVORO_COMPRESSES})
 
@@ -58,6 +62,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/tools/images/icone.svg
 install(FILES ${KALVORO_LIVRAISON}/${KALVORO_ID_APPSTREAM}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KALVORO_LIVRAISON}/kalvoro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${KALVORO_LIVRAISON}/fr/kalvoro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man6)
 install(FILES ${KALVORO_PAQUETAGE}/copyright ${KALVORO_LIVRAISON}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kalvoro)
 

@@ -27,8 +27,8 @@ public:
         } catch (const std::exception &erreur) {
             // Une faute imprévue : le joueur lit ce qui s'est passé au lieu d'un arrêt muet.
             kalvoro::SignalerEchecFatal(
-                nullptr, QStringLiteral("Kalvoro a rencontré une erreur imprévue et doit "
-                                        "s'arrêter.\n\n%1")
+                nullptr, QCoreApplication::translate("main", "Kalvoro a rencontré une erreur "
+                                                             "imprévue et doit s'arrêter.\n\n%1")
                              .arg(QString::fromLocal8Bit(erreur.what())));
             return true;
         }
@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
         });
     ApplicationKalvoro application(argc, argv);
     kalvoro::InstallerSubstitutionsPolices();
-    kalvoro::InstallerTraductionsQt();
+    kalvoro::InstallerTraductions(QLocale::system().uiLanguages());
     kalvoro::Jeu jeu([&ouverture](const QString &chemin) { return ouverture.Prendre(chemin); });
     if (!jeu.Form_Load())
         return 1;

@@ -1,5 +1,6 @@
 #include "Partie.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <chrono>
@@ -198,11 +199,12 @@ void Partie::FinirPartie()
     // L'étiquette montre le score final pendant la question et pendant Enregistre, qui l'y lit.
     const QString score = QString::number(nbClics / 2);
     fenetre.EcrireScoreEnCours(score);
-    const QString texte = QStringLiteral("La partie est terminée !!") + QStringLiteral("\n\n") +
-                          QStringLiteral("Votre score est de ") + score +
-                          QStringLiteral(" points") + QStringLiteral("\n\n") +
-                          QStringLiteral("Souhaitez vous enregistrer votre score ?");
-    const int reponse = fenetre.QuestionOuiNon(QStringLiteral("Fin de partie"), texte);
+    const QString texte = QCoreApplication::translate(
+                              "Partie", "La partie est terminée !!\n\nVotre score est de "
+                                        "%1 points\n\nSouhaitez vous enregistrer votre score ?")
+                              .arg(score);
+    const int reponse =
+        fenetre.QuestionOuiNon(QCoreApplication::translate("Partie", "Fin de partie"), texte);
     if (reponse == ReponseOui)
         fenetre.OuvrirEnregistre();
     Annuler_Click();

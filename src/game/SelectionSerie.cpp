@@ -8,21 +8,23 @@ namespace kalvoro {
 void RemplirListeJeux(OperationsFenetre &fenetre)
 {
     for (const Serie &serie : Series())
-        fenetre.AjouterSerie(serie.Nom, serie.Numero);
+        fenetre.AjouterSerie(NomAffiche(serie), serie.Numero);
 }
 
 void ChoisirSerie(OperationsFenetre &fenetre, const LecteurMeilleurScore &lireMeilleurScore)
 {
     // Reprendre la série déjà affichée après une remise à zéro est un choix comme un autre :
     // le plateau redevient jouable.
-    const QString serie = fenetre.TexteListeJeux();
-    if (serie.isEmpty())
+    if (fenetre.TexteListeJeux().isEmpty())
         return;
+    // Le texte affiché peut être traduit : la table se trouve par le numéro de l'entrée.
+    const Serie *serie = SerieNumero(fenetre.NumeroSerieChoisie());
+    const QString table = serie ? serie->Nom : fenetre.TexteListeJeux();
     fenetre.ActiverAnnuler(true);
     fenetre.ActiverListeJeux(false);
     for (int i = 1; i <= NombreCellules; ++i)
         fenetre.ActiverCellule(i, true);
-    fenetre.EcrireMeilleurScore(lireMeilleurScore(serie));
+    fenetre.EcrireMeilleurScore(lireMeilleurScore(table));
 }
 
 } // namespace kalvoro

@@ -1,18 +1,25 @@
 #include "Series.h"
 
+#include <QCoreApplication>
+
 namespace kalvoro {
 
 const std::array<Serie, NombreSeries> &Series()
 {
     static const std::array<Serie, NombreSeries> series{{
-        {1, QStringLiteral("Animaux"), "animaux"},
-        {2, QStringLiteral("Cinéma"), "cinema"},
-        {3, QStringLiteral("Disney"), "disney"},
-        {4, QStringLiteral("Formes"), "formes"},
-        {5, QStringLiteral("Smileys"), "smileys"},
-        {6, QStringLiteral("Toons"), "toons"},
+        {1, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Animaux")), "animaux"},
+        {2, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Cinéma")), "cinema"},
+        {3, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Disney")), "disney"},
+        {4, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Formes")), "formes"},
+        {5, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Smileys")), "smileys"},
+        {6, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Toons")), "toons"},
     }};
     return series;
+}
+
+QString NomAffiche(const Serie &serie)
+{
+    return QCoreApplication::translate("Series", serie.Nom.toUtf8().constData());
 }
 
 const Serie *SerieNumero(int numero)

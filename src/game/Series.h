@@ -5,7 +5,9 @@
 namespace kalvoro {
 
 // Une série d'images : son numéro (1 à 6) et son nom, qui est à la fois le texte de l'entrée
-// de ListeJeux, le nom de sa table dans Scores.dat et celui de sa liste d'images.
+// de ListeJeux, le nom de sa table dans Scores.dat et celui de sa liste d'images. Dans une
+// autre langue, la liste montre le nom traduit (NomAffiche) ; la table garde le nom français,
+// et c'est le numéro de l'entrée choisie qui la désigne.
 struct Serie {
     int Numero;
     QString Nom;
@@ -16,6 +18,9 @@ inline constexpr int NombreSeries = 6;
 
 // Les six séries, dans l'ordre de la liste. Seul endroit où leurs noms sont écrits.
 const std::array<Serie, NombreSeries> &Series();
+
+// Le nom tel que le joueur le lit, dans la langue de l'interface ("Animals").
+QString NomAffiche(const Serie &serie);
 
 // La série du numéro donné, ou nullptr hors de 1 à 6.
 const Serie *SerieNumero(int numero);

@@ -2,6 +2,7 @@
 
 #include "Programme.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,21 +85,27 @@ QString LireLivraison(const QString &livre, Livraison &livraison)
         QByteArray journalApres;
         QString erreur;
         if (!LireSiPresent(Journal(livre), livraison.journal, erreur))
-            return QStringLiteral("Le fichier des scores livré « %1 » a un journal, laissé par "
-                                  "une inscription interrompue, qui ne peut pas être lu : %2. "
-                                  "Sans lui, la copie montrerait une inscription jamais achevée.")
+            return QCoreApplication::translate(
+                       "Emplacements",
+                       "Le fichier des scores livré « %1 » a un journal, laissé par "
+                       "une inscription interrompue, qui ne peut pas être lu : %2. "
+                       "Sans lui, la copie montrerait une inscription jamais achevée.")
                 .arg(nomLivre, erreur);
         QFile base(livre);
         if (!base.open(QIODevice::ReadOnly))
-            return QStringLiteral("Le fichier des scores livré « %1 » ne peut pas être lu : %2")
+            return QCoreApplication::translate(
+                       "Emplacements",
+                       "Le fichier des scores livré « %1 » ne peut pas être lu : %2")
                 .arg(nomLivre, base.errorString());
         livraison.base = base.readAll();
         if (LireSiPresent(Journal(livre), journalApres, erreur) &&
             journalApres == livraison.journal)
             return {};
     }
-    return QStringLiteral("Le fichier des scores livré « %1 » change pendant sa copie : un autre "
-                          "programme y inscrit des scores. Réessayez dans un instant.")
+    return QCoreApplication::translate(
+               "Emplacements",
+               "Le fichier des scores livré « %1 » change pendant sa copie : un autre "
+               "programme y inscrit des scores. Réessayez dans un instant.")
         .arg(nomLivre);
 }
 
@@ -204,7 +211,8 @@ QString NommerCopie(const QString &provisoire, const QString &scores)
     SupprimerCopie(provisoire);
     if (QFileInfo::exists(scores))
         return {};
-    return QStringLiteral("La copie de vos scores n'a pas pu être nommée « %1 ».")
+    return QCoreApplication::translate("Emplacements",
+                                       "La copie de vos scores n'a pas pu être nommée « %1 ».")
         .arg(QDir::toNativeSeparators(scores));
 }
 
@@ -217,9 +225,10 @@ QString CopierLivres(const Emplacements &emplacements, const ControleCopie &cont
     const QString provisoire =
         CreerDossierPrive(dossier) ? EcrireCopieProvisoire(dossier, livraison) : QString();
     if (provisoire.isEmpty())
-        return QStringLiteral("La copie de vos scores n'a pas pu être écrite dans le dossier "
-                              "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
-                              "plein).")
+        return QCoreApplication::translate(
+                   "Emplacements", "La copie de vos scores n'a pas pu être écrite dans le dossier "
+                                   "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
+                                   "plein).")
             .arg(QDir::toNativeSeparators(dossier));
     const QString refus = controler(provisoire);
     // Le moteur a remis les pages du journal dans la copie et l'a effacé ; s'il restait, il
@@ -227,7 +236,8 @@ QString CopierLivres(const Emplacements &emplacements, const ControleCopie &cont
     QFile::remove(Journal(provisoire));
     if (!refus.isEmpty()) {
         SupprimerCopie(provisoire);
-        return QStringLiteral("La copie de vos scores, tirée de « %1 », est refusée : %2")
+        return QCoreApplication::translate(
+                   "Emplacements", "La copie de vos scores, tirée de « %1 », est refusée : %2")
             .arg(QDir::toNativeSeparators(emplacements.scoresLivres), refus);
     }
     return NommerCopie(provisoire, emplacements.scores);

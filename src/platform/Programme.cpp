@@ -1,6 +1,7 @@
 #include "Programme.h"
 
 #include "Emplacements.h"
+#include "Langue.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -35,18 +36,38 @@ QString NumeroVersion()
 
 QString FormaterDate(const QDate &date)
 {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
+    // En français, un format fixe plutôt que celui du système : le texte ne dépend pas de la
+    // machine. Une autre langue suit la date courte de ses propres usages.
+    const Langue &langue = LangueChoisie();
+    if (!date.isValid())
+        return {};
+    return langue.Francais() ? date.toString(QStringLiteral("dd/MM/yyyy"))
+                             : langue.Usages.toString(date, QLocale::ShortFormat);
 }
 
 QString FormaterHeure(const QTime &heure)
 {
-    return heure.toString(QStringLiteral("HH:mm"));
+    const Langue &langue = LangueChoisie();
+    if (!heure.isValid())
+        return {};
+    return langue.Francais() ? heure.toString(QStringLiteral("HH:mm"))
+                             : langue.Usages.toString(heure, QLocale::ShortFormat);
 }
 
 QString FormaterDateProgramme(const QDateTime &moment)
 {
-    // Format fixe plutôt que celui de la langue du système : le texte ne dépend pas de la machine.
-    return FormaterDate(moment.date()) + QStringLiteral(" à ") + FormaterHeure(moment.time());
+    return QCoreApplication::translate("Programme", "%1 à %2")
+        .arg(FormaterDate(moment.date()), FormaterHeure(moment.time()));
+}
+
+QString FichierAide(const QString &dossier)
+{
+    // Un dossier sans l'édition de la langue du joueur garde l'aide d'origine, en français.
+    const Langue &langue = LangueChoisie();
+    const QString traduite = dossier + QStringLiteral("Kalvoro.%1.hlp").arg(langue.Code);
+    if (!langue.Francais() && QFileInfo::exists(traduite))
+        return traduite;
+    return dossier + QStringLiteral("Kalvoro.hlp");
 }
 
 std::optional<QDateTime> DateExecutable()

@@ -22,13 +22,18 @@ QString CheminScores();
 // "1.7" : majeure, point, mineure, sans zéros de tête.
 QString NumeroVersion();
 
-// "16/04/2000" et "13:47", comme un poste français les écrit, quelle que soit la langue de
-// la machine ; une date ou une heure invalide donne un texte vide.
+// "16/04/2000" et "13:47" en français, comme un poste français les écrit, quelle que soit la
+// machine ; dans une autre langue, la date et l'heure courtes de ses usages ("4/16/00",
+// "1:47 PM"). Une date ou une heure invalide donne un texte vide.
 QString FormaterDate(const QDate &date);
 QString FormaterHeure(const QTime &heure);
 
-// "16/04/2000 à 13:47".
+// "16/04/2000 à 13:47" ("4/16/00 at 1:47 PM").
 QString FormaterDateProgramme(const QDateTime &moment);
+
+// Le fichier d'aide du dossier (terminé par "/") : l'édition de la langue de l'interface
+// (Kalvoro.en.hlp) quand elle y est, sinon Kalvoro.hlp.
+QString FichierAide(const QString &dossier);
 
 // Date de dernière modification de l'exécutable ; vide si elle ne peut être lue.
 std::optional<QDateTime> DateExecutable();

@@ -3,6 +3,8 @@
 #include "Programme.h"
 #include "Series.h"
 
+#include <QCoreApplication>
+
 namespace kalvoro {
 
 namespace {
@@ -15,6 +17,16 @@ constexpr std::array<Couleur, NombreBoutonsSeries> CouleursBoutons{{
     {64, 64, 64},  // gris foncé
     {0, 128, 0},   // vert
     {255, 128, 0}, // orange
+}};
+
+// Les légendes des boutons, dans l'ordre des séries, chacune avec sa touche d'accès.
+constexpr std::array<const char *, NombreBoutonsSeries> LegendesBoutons{{
+    QT_TRANSLATE_NOOP("AffichageScores", "&Animaux"),
+    QT_TRANSLATE_NOOP("AffichageScores", "&Cinéma"),
+    QT_TRANSLATE_NOOP("AffichageScores", "&Disney"),
+    QT_TRANSLATE_NOOP("AffichageScores", "&Formes"),
+    QT_TRANSLATE_NOOP("AffichageScores", "&Smileys"),
+    QT_TRANSLATE_NOOP("AffichageScores", "&Toons"),
 }};
 
 struct Colonne {
@@ -37,17 +49,23 @@ const std::array<BoutonSerie, NombreBoutonsSeries> &BoutonsSeries()
     static const std::array<BoutonSerie, NombreBoutonsSeries> boutons = [] {
         std::array<BoutonSerie, NombreBoutonsSeries> construits;
         for (std::size_t k = 0; k < construits.size(); ++k) {
-            const QString &nom = Series()[k].Nom;
-            construits[k] = {QLatin1Char('&') + nom, nom, CouleursBoutons[k]};
+            construits[k] = {QString::fromUtf8(LegendesBoutons[k]), Series()[k].Nom,
+                             CouleursBoutons[k]};
         }
         return construits;
     }();
     return boutons;
 }
 
+QString LegendeBouton(int index)
+{
+    return QCoreApplication::translate("AffichageScores",
+                                       LegendesBoutons[static_cast<std::size_t>(index)]);
+}
+
 QString LegendeVisuScores()
 {
-    return QStringLiteral("Les meilleurs scores");
+    return QCoreApplication::translate("AffichageScores", "Les meilleurs scores");
 }
 
 AffichageScores::AffichageScores(OperationsGrille &grille, StockScores &stock)
@@ -74,7 +92,10 @@ void AffichageScores::Bouton_Click(int index)
     const BoutonSerie &bouton = BoutonsSeries()[static_cast<std::size_t>(index)];
     operations.DefinirCouleurTexte(bouton.Texte);
     ViderLignes();
-    operations.DefinirLegende(QStringLiteral("Les meilleurs scores.    Série : ") + bouton.Tag);
+    const Serie &serie = Series()[static_cast<std::size_t>(index)];
+    operations.DefinirLegende(
+        QCoreApplication::translate("AffichageScores", "Les meilleurs scores.    Série : %1")
+            .arg(NomAffiche(serie)));
 
     // La grille ne montre que dix lignes : une table plus longue n'en montre que les dix
     // meilleures au lieu d'écrire hors de la grille.

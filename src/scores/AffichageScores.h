@@ -16,8 +16,9 @@ struct Couleur {
 
 enum class Alignement { Gauche, Centre };
 
-// Un bouton de série de la visionneuse : sa légende (avec la touche d'accès), la série qu'il
-// montre (nom de sa table) et la couleur de son texte, que prend la grille quand on le clique.
+// Un bouton de série de la visionneuse : sa légende en français (avec la touche d'accès), la
+// série qu'il montre (nom de sa table) et la couleur de son texte, que prend la grille quand on
+// le clique.
 struct BoutonSerie {
     QString Legende;
     QString Tag;
@@ -79,6 +80,9 @@ private:
     OperationsGrille &operations;
     StockScores &magasin;
 };
+
+// La légende du bouton index (0 à 5) dans la langue de l'interface.
+QString LegendeBouton(int index);
 
 // Légende de la fenêtre avant le choix d'une série.
 QString LegendeVisuScores();

@@ -2,11 +2,12 @@
 
 #include "Caracteres.h"
 #include "CleScores.h"
-#include "VerificationsScores.h"
 #include "MotDePasse.h"
 #include "Series.h"
 #include "Sqlite.h"
+#include "VerificationsScores.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <climits>
 #include <sqlcipher/sqlite3.h>
@@ -33,15 +34,19 @@ constexpr int LignesClassees = 10;
 BaseScores::BaseScores(const QString &cheminFichier) : chemin(cheminFichier)
 {
     const QFileInfo fichier(chemin);
-    const QString debut = QStringLiteral("Le fichier des scores « %1 »").arg(chemin);
+    const auto refus = [this](const char *texte) {
+        return ErreurScores(QCoreApplication::translate("BaseScores", texte).arg(chemin));
+    };
     if (!fichier.exists())
-        throw ErreurScores(debut + QStringLiteral(" est introuvable."));
+        throw refus(
+            QT_TRANSLATE_NOOP("BaseScores", "Le fichier des scores « %1 » est introuvable."));
     if (!fichier.isFile())
-        throw ErreurScores(debut + QStringLiteral(" n'est pas un fichier."));
+        throw refus(
+            QT_TRANSLATE_NOOP("BaseScores", "Le fichier des scores « %1 » n'est pas un fichier."));
     // Le moteur prendrait un fichier vide pour une base neuve : il ne faut jamais le remplir.
     if (fichier.size() == 0)
-        throw ErreurScores(debut + QStringLiteral(" est vide (0 octet) : ce n'est pas une base "
-                                                  "de scores."));
+        throw refus(QT_TRANSLATE_NOOP("BaseScores", "Le fichier des scores « %1 » est vide (0 "
+                                                    "octet) : ce n'est pas une base de scores."));
     try {
         Ouvrir();
     } catch (const ErreurSqlite &erreur) {
@@ -78,10 +83,11 @@ void BaseScores::VerifierTable(const QString &serie)
                                               "WHERE type = 'table' AND name = ?1");
         existe.Lier(1, serie);
         if (!existe.Avancer() || existe.Entier(0) == 0)
-            throw PasUneBase(chemin, serie, QStringLiteral("manque"));
+            throw PasUneBase(chemin, serie, QCoreApplication::translate("BaseScores", "manque"));
         if (!ALesChamps(table))
             throw PasUneBase(chemin, serie,
-                             QStringLiteral("n'a pas les champs NOM, PRENOM, DATE et SCORE"));
+                             QCoreApplication::translate(
+                                 "BaseScores", "n'a pas les champs NOM, PRENOM, DATE et SCORE"));
         if (!LireDerniere(table, serie))
             throw TableVide(chemin, serie);
     } catch (const ErreurSqlite &erreur) {

@@ -2,10 +2,12 @@
 
 #include "BaseScores.h"
 #include "CleScores.h"
-#include "VerificationsScores.h"
 #include "Emplacements.h"
 #include "MotDePasse.h"
 #include "Sqlite.h"
+#include "VerificationsScores.h"
+
+#include <QCoreApplication>
 
 namespace kalvoro {
 
@@ -20,7 +22,8 @@ QString ControlerCopieScores(const QString &copie)
         connexion.Cle(CleDeScores(connexion.Base(), QByteArrayLiteral(KALVORO_MOT_DE_PASSE)));
         const QString integrite = connexion.Valeur("PRAGMA integrity_check");
         if (integrite != QLatin1String("ok"))
-            return QStringLiteral("le fichier est endommagé (%1).").arg(integrite);
+            return QCoreApplication::translate("CopieScores", "le fichier est endommagé (%1).")
+                .arg(integrite);
     } catch (const ErreurScores &erreur) {
         return erreur.Message();
     } catch (const ErreurSqlite &erreur) {

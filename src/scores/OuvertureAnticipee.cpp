@@ -1,5 +1,7 @@
 #include "OuvertureAnticipee.h"
 
+#include "Langue.h"
+
 #include <system_error>
 
 namespace kalvoro {
@@ -27,8 +29,17 @@ std::unique_ptr<StockScores> OuvertureAnticipee::Prendre(const QString &chemin)
 {
     const bool anticipee = !servie && resultat.valid() && chemin == cheminPrevu;
     servie = true;
-    if (anticipee)
-        return resultat.get();
+    if (anticipee) {
+        try {
+            return resultat.get();
+        } catch (const ErreurScores &) {
+            // Le fil a décrit son échec avant que le programme connaisse la langue du joueur,
+            // donc en français : dans une autre langue, l'ouverture refaite ici le dit dans la
+            // sienne.
+            if (LangueChoisie().Francais())
+                throw;
+        }
+    }
     return ouvrir(chemin);
 }
 

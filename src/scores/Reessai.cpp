@@ -2,9 +2,11 @@
 
 namespace kalvoro {
 
-QString TexteOccupe(const ErreurScores &erreur, const QString &suiteAnnuler)
+QString TexteOccupe(const ErreurScores &erreur, const char *suiteAnnuler)
 {
-    return erreur.Message() + QStringLiteral("\n\n") + TextesOccupe::Conseil + suiteAnnuler;
+    return erreur.Message() + QStringLiteral("\n\n") +
+           QCoreApplication::translate("Reessai", TextesOccupe::Conseil) +
+           QCoreApplication::translate("Reessai", suiteAnnuler);
 }
 
 bool FaireTantQueOccupe(const std::function<void()> &action,

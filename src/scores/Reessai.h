@@ -1,6 +1,7 @@
 #pragma once
 #include "StockScores.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -8,19 +9,22 @@ namespace kalvoro {
 
 // Scores.dat tenu un instant par un autre programme (une autre copie de Kalvoro qui inscrit un
 // score) se libère : le joueur peut réessayer. Toutes les fenêtres disent la même chose, seule
-// la suite d'Annuler change.
+// la suite d'Annuler change. Textes en français, traduits par TexteOccupe.
 namespace TextesOccupe {
-inline const QString Conseil = QStringLiteral(
+inline constexpr const char *Conseil = QT_TRANSLATE_NOOP(
+    "Reessai",
     "Fermez cet autre programme ou attendez qu'il ait fini, puis cliquez sur Réessayer. ");
-inline const QString AnnulerArrete = QStringLiteral("Avec Annuler, Kalvoro s'arrête.");
-inline const QString AnnulerContinue =
-    QStringLiteral("Avec Annuler, le jeu continue sans ces scores.");
-inline const QString AnnulerRevientALaSaisie =
-    QStringLiteral("Avec Annuler, vous revenez à la saisie : votre score et vos noms sont gardés.");
+inline constexpr const char *AnnulerArrete =
+    QT_TRANSLATE_NOOP("Reessai", "Avec Annuler, Kalvoro s'arrête.");
+inline constexpr const char *AnnulerContinue =
+    QT_TRANSLATE_NOOP("Reessai", "Avec Annuler, le jeu continue sans ces scores.");
+inline constexpr const char *AnnulerRevientALaSaisie = QT_TRANSLATE_NOOP(
+    "Reessai", "Avec Annuler, vous revenez à la saisie : votre score et vos noms sont gardés.");
 } // namespace TextesOccupe
 
-// Le texte de la question : le message du magasin, le conseil, puis ce que fait Annuler.
-QString TexteOccupe(const ErreurScores &erreur, const QString &suiteAnnuler);
+// Le texte de la question : le message du magasin, le conseil, puis ce que fait Annuler, dans
+// la langue de l'interface.
+QString TexteOccupe(const ErreurScores &erreur, const char *suiteAnnuler);
 
 // Fait l'action tant que le fichier est occupé et que `reessayer` (la question posée au joueur)
 // rend vrai. Rend vrai si l'action a abouti, faux si le joueur a renoncé ; tout autre échec du

@@ -2,6 +2,7 @@
 
 #include "Majuscules.h"
 #include "Reessai.h"
+#include "Series.h"
 
 namespace kalvoro {
 
@@ -9,6 +10,11 @@ namespace {
 
 constexpr QChar Entree = QChar(13);
 const QString DeuxSautsDeLigne = QStringLiteral("\n\n");
+
+QString Traduit(const char *texte)
+{
+    return QCoreApplication::translate("SaisieScore", texte);
+}
 
 // Le score arrive en texte depuis l'étiquette ScoreEnCours ; seul un entier positif en est un.
 std::optional<int> ScoreLu(const QString &texte)
@@ -70,15 +76,18 @@ void SaisieScore::Valider_Click()
 
 void SaisieScore::Inscrire()
 {
-    const QString serie = Dialogue.LireSerie();
+    // L'étiquette montre le nom traduit : la table se trouve par le numéro de la série choisie.
+    const Serie *choisie = SerieNumero(FenetreJeu.NumeroSerieChoisie());
+    const QString serie = choisie ? choisie->Nom : Dialogue.LireSerie();
     const QString texteScore = Dialogue.LireScore();
     const auto score = ScoreLu(texteScore);
     if (!score) {
         // Ne peut venir que d'une fin de partie faussée : mieux vaut ne rien inscrire qu'un 0
         // qui passerait en tête du classement.
-        Dialogue.MessageArret(TextesSaisie::TitreClassement,
-                              QStringLiteral("Le score « %1 » n'est pas un nombre de coups : "
-                                             "rien n'est enregistré.")
+        Dialogue.MessageArret(Traduit(TextesSaisie::TitreClassement),
+                              QCoreApplication::translate("SaisieScore",
+                                                          "Le score « %1 » n'est pas un nombre "
+                                                          "de coups : rien n'est enregistré.")
                                   .arg(texteScore));
         return;
     }
@@ -107,7 +116,8 @@ bool SaisieScore::NomsRemplis()
 
 bool SaisieScore::RefuserVide(OperationsSaisie::Controle controle)
 {
-    Dialogue.MessageArret(TextesSaisie::TitreErreur, TextesSaisie::AuMoinsUneLettre);
+    Dialogue.MessageArret(Traduit(TextesSaisie::TitreErreur),
+                          Traduit(TextesSaisie::AuMoinsUneLettre));
     Dialogue.DonnerFocus(controle);
     return false;
 }
@@ -133,12 +143,14 @@ void SaisieScore::Classer(const QString &serie, int score)
 
 void SaisieScore::SignalerRefus(Classement classement)
 {
-    const QString phrase =
+    const char *phrase =
         classement == Classement::Egal ? TextesSaisie::PhraseEgal : TextesSaisie::PhrasePlusMauvais;
-    Dialogue.MessageArret(TextesSaisie::TitreClassement,
-                          QStringLiteral("Désolé, ") + Dialogue.TextePrenom() + QLatin1Char(' ') +
-                              Dialogue.TexteNom() + QLatin1Char(',') + DeuxSautsDeLigne + phrase +
-                              DeuxSautsDeLigne + TextesSaisie::PasClasse);
+    // Un seul arg() à deux arguments : un « %1 » tapé dans un nom reste du texte.
+    const QString salut = QCoreApplication::translate("SaisieScore", "Désolé, %1 %2,")
+                              .arg(Dialogue.TextePrenom(), Dialogue.TexteNom());
+    Dialogue.MessageArret(Traduit(TextesSaisie::TitreClassement),
+                          salut + DeuxSautsDeLigne + Traduit(phrase) + DeuxSautsDeLigne +
+                              Traduit(TextesSaisie::PasClasse));
 }
 
 } // namespace kalvoro

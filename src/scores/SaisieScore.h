@@ -2,6 +2,7 @@
 #include "OperationsFenetre.h"
 #include "StockScores.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -9,16 +10,19 @@
 
 namespace kalvoro {
 
-// Les textes du dialogue de saisie du score.
+// Les textes du dialogue de saisie du score, en français ; la saisie les traduit en les montrant.
 namespace TextesSaisie {
-inline const QString TitreErreur = QStringLiteral("Erreur de saisie");
-inline const QString AuMoinsUneLettre = QStringLiteral("Saisissez au moins une lettre !!!");
-inline const QString TitreClassement = QStringLiteral("Saisie des scores");
-inline const QString PhraseEgal =
-    QStringLiteral("votre score est égal au plus mauvais score enregistré !!!");
-inline const QString PhrasePlusMauvais =
-    QStringLiteral("votre score est plus mauvais au plus mauvais score enregistré !!!");
-inline const QString PasClasse = QStringLiteral("Vous ne pouvez être classé.");
+inline constexpr const char *TitreErreur = QT_TRANSLATE_NOOP("SaisieScore", "Erreur de saisie");
+inline constexpr const char *AuMoinsUneLettre =
+    QT_TRANSLATE_NOOP("SaisieScore", "Saisissez au moins une lettre !!!");
+inline constexpr const char *TitreClassement =
+    QT_TRANSLATE_NOOP("SaisieScore", "Saisie des scores");
+inline constexpr const char *PhraseEgal =
+    QT_TRANSLATE_NOOP("SaisieScore", "votre score est égal au plus mauvais score enregistré !!!");
+inline constexpr const char *PhrasePlusMauvais = QT_TRANSLATE_NOOP(
+    "SaisieScore", "votre score est plus mauvais au plus mauvais score enregistré !!!");
+inline constexpr const char *PasClasse =
+    QT_TRANSLATE_NOOP("SaisieScore", "Vous ne pouvez être classé.");
 } // namespace TextesSaisie
 
 // Ce que la logique de saisie demande au dialogue Enregistre, et rien d'autre. Le dialogue le

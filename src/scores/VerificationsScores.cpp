@@ -5,6 +5,7 @@
 #include "Series.h"
 #include "Sqlite.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <sqlcipher/sqlite3.h>
 
@@ -16,9 +17,11 @@ QByteArray NomTable(const QString &serie)
 {
     const Serie *trouvee = SerieNommee(serie);
     if (!trouvee)
-        throw ErreurScores(QStringLiteral("« %1 » n'est le nom d'aucune des six séries : il n'y a "
-                                          "pas de table de scores à ce nom.")
-                               .arg(serie));
+        throw ErreurScores(
+            QCoreApplication::translate("VerificationsScores",
+                                        "« %1 » n'est le nom d'aucune des six séries : il n'y a "
+                                        "pas de table de scores à ce nom.")
+                .arg(serie));
     return '"' + trouvee->Nom.toUtf8() + '"';
 }
 
@@ -37,21 +40,27 @@ QString Cause(const ErreurSqlite &erreur)
     switch (erreur.Code) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
-        return QStringLiteral("mot de passe refusé ou fichier endommagé");
+        return QCoreApplication::translate("VerificationsScores",
+                                           "mot de passe refusé ou fichier endommagé");
     case SQLITE_READONLY:
-        return QStringLiteral("le fichier est en lecture seule");
+        return QCoreApplication::translate("VerificationsScores",
+                                           "le fichier est en lecture seule");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("le fichier est utilisé par un autre programme");
+        return QCoreApplication::translate("VerificationsScores",
+                                           "le fichier est utilisé par un autre programme");
     case SQLITE_FULL:
-        return QStringLiteral("le disque est plein");
+        return QCoreApplication::translate("VerificationsScores", "le disque est plein");
     case SQLITE_PERM:
-        return QStringLiteral("accès refusé");
+        return QCoreApplication::translate("VerificationsScores", "accès refusé");
     case SQLITE_IOERR:
-        return QStringLiteral("erreur de lecture ou d'écriture sur le disque (%1)")
+        return QCoreApplication::translate("VerificationsScores",
+                                           "erreur de lecture ou d'écriture sur le disque (%1)")
             .arg(erreur.Texte);
     default:
-        return QStringLiteral("erreur de la base de données (%1)").arg(erreur.Texte);
+        return QCoreApplication::translate("VerificationsScores",
+                                           "erreur de la base de données (%1)")
+            .arg(erreur.Texte);
     }
 }
 
@@ -60,66 +69,84 @@ QString Cause(const ErreurSqlite &erreur)
 // Un seul arg() à plusieurs arguments : un « %1 » dans un nom reste du texte.
 void VerifierEntree(const QString &nom, const QString &prenom, const QDate &date)
 {
-    const QString refus = QStringLiteral(" : le score n'est pas inscrit.");
+    const QString refus =
+        QCoreApplication::translate("VerificationsScores", " : le score n'est pas inscrit.");
     if (!TientDans(nom, LongueurNom))
-        throw ErreurScores(QStringLiteral("Le nom « %1 » a plus de %2 caractères%3")
+        throw ErreurScores(QCoreApplication::translate("VerificationsScores",
+                                                       "Le nom « %1 » a plus de %2 caractères%3")
                                .arg(nom, QString::number(LongueurNom), refus));
     if (!TientDans(prenom, LongueurPrenom))
-        throw ErreurScores(QStringLiteral("Le prénom « %1 » a plus de %2 caractères%3")
+        throw ErreurScores(QCoreApplication::translate("VerificationsScores",
+                                                       "Le prénom « %1 » a plus de %2 caractères%3")
                                .arg(prenom, QString::number(LongueurPrenom), refus));
     if (!date.isValid())
-        throw ErreurScores(QStringLiteral("La date de l'inscription n'est pas valide") + refus);
+        throw ErreurScores(QCoreApplication::translate(
+                               "VerificationsScores", "La date de l'inscription n'est pas valide") +
+                           refus);
 }
 
 ErreurScores ErreurOuverture(const QString &chemin, const ErreurSqlite &erreur)
 {
-    return ErreurScores(QStringLiteral("Le fichier des scores « %1 » ne peut être ouvert : %2.")
-                            .arg(chemin, Cause(erreur)),
-                        NatureDe(erreur));
+    return ErreurScores(
+        QCoreApplication::translate("VerificationsScores",
+                                    "Le fichier des scores « %1 » ne peut être ouvert : %2.")
+            .arg(chemin, Cause(erreur)),
+        NatureDe(erreur));
 }
 
 ErreurScores ErreurLecture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
 {
-    return ErreurScores(QStringLiteral("Les scores de la série « %1 » ne peuvent être lus dans "
-                                       "« %2 » : %3.")
-                            .arg(serie, chemin, Cause(erreur)),
-                        NatureDe(erreur));
+    return ErreurScores(
+        QCoreApplication::translate("VerificationsScores",
+                                    "Les scores de la série « %1 » ne peuvent être lus dans "
+                                    "« %2 » : %3.")
+            .arg(serie, chemin, Cause(erreur)),
+        NatureDe(erreur));
 }
 
 // Sans droit d'écrire dans le dossier, le moteur ne peut y créer le journal de la transaction.
 ErreurScores ErreurEcriture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
 {
-    const QString cause =
-        erreur.Code == SQLITE_CANTOPEN
-            ? QStringLiteral("le dossier « %1 » n'est pas inscriptible, le journal de la "
-                             "transaction ne peut y être créé")
-                  .arg(QFileInfo(chemin).absolutePath())
-            : Cause(erreur);
-    return ErreurScores(QStringLiteral("Le score n'a pas pu être inscrit dans la série « %1 » de "
-                                       "« %2 » : %3. Aucune ligne n'a été modifiée.")
-                            .arg(serie, chemin, cause),
-                        NatureDe(erreur));
+    const QString cause = erreur.Code == SQLITE_CANTOPEN
+                              ? QCoreApplication::translate(
+                                    "VerificationsScores",
+                                    "le dossier « %1 » n'est pas inscriptible, le journal de la "
+                                    "transaction ne peut y être créé")
+                                    .arg(QFileInfo(chemin).absolutePath())
+                              : Cause(erreur);
+    return ErreurScores(
+        QCoreApplication::translate("VerificationsScores",
+                                    "Le score n'a pas pu être inscrit dans la série « %1 » de "
+                                    "« %2 » : %3. Aucune ligne n'a été modifiée.")
+            .arg(serie, chemin, cause),
+        NatureDe(erreur));
 }
 
 ErreurScores TableVide(const QString &chemin, const QString &serie)
 {
-    return ErreurScores(QStringLiteral("La table « %1 » du fichier des scores « %2 » est vide.")
-                            .arg(serie, chemin));
+    return ErreurScores(
+        QCoreApplication::translate("VerificationsScores",
+                                    "La table « %1 » du fichier des scores « %2 » est vide.")
+            .arg(serie, chemin));
 }
 
 ErreurScores PasUneBase(const QString &chemin, const QString &serie, const QString &defaut)
 {
-    return ErreurScores(QStringLiteral("Le fichier des scores « %1 » n'est pas une base de "
-                                       "scores : la table « %2 » %3.")
-                            .arg(chemin, serie, defaut));
+    return ErreurScores(
+        QCoreApplication::translate("VerificationsScores",
+                                    "Le fichier des scores « %1 » n'est pas une base de "
+                                    "scores : la table « %2 » %3.")
+            .arg(chemin, serie, defaut));
 }
 
 ErreurScores ScoreNonEntier(const QString &chemin, const QString &serie)
 {
-    return ErreurScores(QStringLiteral("La table « %1 » du fichier des scores « %2 » contient "
-                                       "un SCORE qui n'est pas un nombre entier : le fichier "
-                                       "est endommagé.")
-                            .arg(serie, chemin));
+    return ErreurScores(
+        QCoreApplication::translate("VerificationsScores",
+                                    "La table « %1 » du fichier des scores « %2 » contient "
+                                    "un SCORE qui n'est pas un nombre entier : le fichier "
+                                    "est endommagé.")
+            .arg(serie, chemin));
 }
 
 } // namespace kalvoro

@@ -17,10 +17,12 @@ namespace {
 
 QString MessageFichierAbsent(const QString &fichier)
 {
-    return QStringLiteral("<h2>Aide indisponible</h2>"
-                          "<p>Le fichier d'aide <b>%1</b> est introuvable ou illisible.</p>"
-                          "<p>Il doit se trouver dans le dossier du programme. "
-                          "Le jeu, lui, continue normalement.</p>")
+    return QCoreApplication::translate(
+               "kalvoro::VisionneuseAide",
+               "<h2>Aide indisponible</h2>"
+               "<p>Le fichier d'aide <b>%1</b> est introuvable ou illisible.</p>"
+               "<p>Il doit se trouver dans le dossier du programme. "
+               "Le jeu, lui, continue normalement.</p>")
         .arg(fichier.toHtmlEscaped());
 }
 
@@ -30,7 +32,7 @@ VisionneuseAide::VisionneuseAide(const QString &fichier, QWidget *parent)
     : QDialog(parent), texte(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("VisionneuseAide"));
-    setWindowTitle(QStringLiteral("Aide de Kalvoro"));
+    setWindowTitle(tr("Aide de Kalvoro"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(640, 520);
     texte->setObjectName(QStringLiteral("TexteAide"));

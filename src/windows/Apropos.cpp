@@ -27,9 +27,9 @@ public:
     CurseurAttente &operator=(const CurseurAttente &) = delete;
 };
 
-QString Utf8(const char *texte)
+QString Intitule(const char *prefixe)
 {
-    return QString::fromUtf8(texte);
+    return QCoreApplication::translate("AproposTextes", prefixe);
 }
 
 // Un document livré est cherché dans le dossier du programme, jamais dans le dossier courant,
@@ -76,17 +76,17 @@ void Apropos::Form_Load()
         Onglet->move(0, 0);
         setFixedSize(Onglet->size());
         Titre->setText(Infos.NomProduit);
-        SousTitre->setText(QStringLiteral("Version ") + NumeroVersion +
-                           QStringLiteral(" compilée le ") + DateProgramme);
+        SousTitre->setText(tr("Version %1 compilée le %2").arg(NumeroVersion, DateProgramme));
         Description->setText(Infos.NomProduit);
-        NomApplication->setText(Utf8(apropos::PrefixeNomExecutable) + Infos.NomExecutable);
-        Commentaires->setText(Utf8(apropos::PrefixeCommentaires) + Infos.Commentaires);
-        Copyright->setText(Utf8(apropos::PrefixeCopyright) + Infos.Copyright);
-        Company->setText(Utf8(apropos::PrefixeOrganisation) + Infos.Organisation);
-        TradeMarks->setText(Utf8(apropos::PrefixeMarques) + Infos.MarquesLegales);
-        Version->setText(Utf8(apropos::PrefixeVersion) + QString::number(Infos.VersionMajeure) +
-                         QLatin1Char('.') + QString::number(Infos.VersionMineure) +
-                         QStringLiteral(" du ") + DateProgramme);
+        NomApplication->setText(Intitule(apropos::PrefixeNomExecutable) + Infos.NomExecutable);
+        Commentaires->setText(Intitule(apropos::PrefixeCommentaires) + Infos.Commentaires);
+        Copyright->setText(Intitule(apropos::PrefixeCopyright) + Infos.Copyright);
+        Company->setText(Intitule(apropos::PrefixeOrganisation) + Infos.Organisation);
+        TradeMarks->setText(Intitule(apropos::PrefixeMarques) + Infos.MarquesLegales);
+        Version->setText(Intitule(apropos::PrefixeVersion) +
+                         tr("%1.%2 du %3")
+                             .arg(QString::number(Infos.VersionMajeure),
+                                  QString::number(Infos.VersionMineure), DateProgramme));
     }
     NommerPourLecteurs();
     // La flèche elle-même, et non le pointeur que chaque contrôle choisirait.

@@ -93,7 +93,7 @@ QWidget *Apropos::NouvellePage(const QString &legende)
 
 void Apropos::ConstruirePresentation()
 {
-    QWidget *page = NouvellePage(QStringLiteral("Présentation"));
+    QWidget *page = NouvellePage(tr("Présentation"));
     ConstruireTitre(page);
     Panel3D3 = NouveauPanneau(page, "Panel3D3");
     Placer(Panel3D3, RectangleTwips(240, 2400, 1575, 1455));
@@ -104,7 +104,7 @@ void Apropos::ConstruirePresentation()
     Quitter->setObjectName(QStringLiteral("Quitter"));
     Quitter->setIcon(QIcon(QStringLiteral(":/images/quitter.png")));
     Quitter->setIconSize(QSize(41, 41));
-    Quitter->setToolTip(QStringLiteral("Quitter cet écran"));
+    Quitter->setToolTip(tr("Quitter cet écran"));
     Quitter->setAutoDefault(false);
     Placer(Quitter, RectangleTwips(6600, 3240, 735, 735));
     connect(Quitter, &QPushButton::clicked, this, &Apropos::Quitter_Click);
@@ -128,7 +128,7 @@ void Apropos::ConstruireTitre(QWidget *page)
 
 void Apropos::ConstruireInfosTechniques()
 {
-    QWidget *page = NouvellePage(QStringLiteral("Infos techniques"));
+    QWidget *page = NouvellePage(tr("Infos techniques"));
     SupportInfos = NouveauPanneau(page, "SupportInfos");
     Placer(SupportInfos, RectangleTwips(240, 600, 6975, 3255));
     Remplir(SupportInfos, GrisClair);
@@ -153,22 +153,22 @@ QLabel *Apropos::NouvelleLigneInfo(QWidget *panneau, const char *nom, int haut, 
 
 void Apropos::ConstruireHistorique()
 {
-    QWidget *page = NouvellePage(QStringLiteral("Historique"));
+    QWidget *page = NouvellePage(tr("Historique"));
     Afficheur = NouveauTexte(page, "Afficheur", RectangleTwips(240, 600, 6975, 3255));
     Afficheur->setPlainText(apropos::TexteHistorique(Infos.NomProduit));
 }
 
 void Apropos::ConstruireAssistance()
 {
-    QWidget *page = NouvellePage(QStringLiteral("Assistance technique"));
+    QWidget *page = NouvellePage(tr("Assistance technique"));
     Text1 = NouveauTexte(page, "Text1", RectangleTwips(240, 600, 6975, 2415));
     Text1->setPlainText(apropos::TexteAssistance());
     AlignerCoordonnees(Text1);
     const QString eMail = QString::fromUtf8(apropos::AdresseEMail);
     const QString site = QString::fromUtf8(apropos::SiteAuteur);
-    NouveauLien(page, "EMail", QStringLiteral("M'envoyer un E-Mail : ") + eMail,
+    NouveauLien(page, "EMail", tr("M'envoyer un E-Mail : %1").arg(eMail),
                 QStringLiteral("mailto:") + eMail, RectangleTwips(240, 3120, 6975, 375));
-    NouveauLien(page, "Internet", QStringLiteral("Visiter mon site : ") + site, site,
+    NouveauLien(page, "Internet", tr("Visiter mon site : %1").arg(site), site,
                 RectangleTwips(240, 3600, 6975, 375));
 }
 
@@ -196,16 +196,16 @@ void Apropos::ConstruireGelvo()
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Remplir(Picture1, GrisClair);
     Placer(Picture1, RectangleTwips(360, 600, 2940, 1035));
-    NouveauBouton(page, "SSCommand1", QStringLiteral("Lire Le_Gelvo_.txt"),
-                  QStringLiteral("Le_Gelvo_.txt"), RectangleTwips(3840, 720, 2895, 375));
-    NouveauBouton(page, "SSCommand2", QStringLiteral("Lire Adhésion.txt"),
-                  QStringLiteral("Adhesion.txt"), RectangleTwips(3840, 1200, 2895, 375));
-    NouveauBouton(page, "SSCommand3", QStringLiteral("Lire Le_Gelvo_.hlp"),
-                  QStringLiteral("Le_Gelvo_.hlp"), RectangleTwips(3840, 1680, 2895, 375));
-    NouveauBouton(page, "SSCommand4", QStringLiteral("Lire Le_Gelvo_.htm"),
-                  QStringLiteral("Le_Gelvo_.htm"), RectangleTwips(3840, 2160, 2895, 375));
+    NouveauBouton(page, "SSCommand1", tr("Lire Le_Gelvo_.txt"), QStringLiteral("Le_Gelvo_.txt"),
+                  RectangleTwips(3840, 720, 2895, 375));
+    NouveauBouton(page, "SSCommand2", tr("Lire Adhésion.txt"), QStringLiteral("Adhesion.txt"),
+                  RectangleTwips(3840, 1200, 2895, 375));
+    NouveauBouton(page, "SSCommand3", tr("Lire Le_Gelvo_.hlp"), QStringLiteral("Le_Gelvo_.hlp"),
+                  RectangleTwips(3840, 1680, 2895, 375));
+    NouveauBouton(page, "SSCommand4", tr("Lire Le_Gelvo_.htm"), QStringLiteral("Le_Gelvo_.htm"),
+                  RectangleTwips(3840, 2160, 2895, 375));
     const QString site = QString::fromUtf8(apropos::SiteGelvo);
-    NouveauLien(page, "SSCommand5", QStringLiteral("Visiter le site de Gelvo : ") + site, site,
+    NouveauLien(page, "SSCommand5", tr("Visiter le site de Gelvo : %1").arg(site), site,
                 RectangleTwips(240, 3480, 6975, 375));
 }
 

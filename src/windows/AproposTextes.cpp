@@ -1,5 +1,6 @@
 #include "AproposTextes.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace kalvoro::apropos {
@@ -21,11 +22,12 @@ struct Coordonnee {
 QList<Coordonnee> Coordonnees()
 {
     return {
-        {QStringLiteral("Adresse :"),
+        {QCoreApplication::translate("AproposTextes", "Adresse :"),
          QStringLiteral("Kalvoro, 12 rue des Tilleuls, 99000 Exempleville")},
-        {QStringLiteral("Téléphone :"), QStringLiteral("01 99 00 12 34")},
-        {QStringLiteral("Fax :"), QStringLiteral("01 99 00 12 35")},
-        {QStringLiteral("E-mail :"), QString::fromUtf8(AdresseEMail)},
+        {QCoreApplication::translate("AproposTextes", "Téléphone :"),
+         QStringLiteral("01 99 00 12 34")},
+        {QCoreApplication::translate("AproposTextes", "Fax :"), QStringLiteral("01 99 00 12 35")},
+        {QCoreApplication::translate("AproposTextes", "E-mail :"), QString::fromUtf8(AdresseEMail)},
     };
 }
 
@@ -36,28 +38,35 @@ QString TexteHistorique(const QString &nomProduit)
     // Mois/année, " - V", numéro, tabulation, ce qui a changé ; une description qui déborde
     // continue à la ligne suivante après deux tabulations.
     return Lignes({
-        QStringLiteral("Evolution des versions de : ") + nomProduit,
+        QCoreApplication::translate("AproposTextes", "Evolution des versions de : ") + nomProduit,
         QString(),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "AproposTextes",
             "04/2000 - V1.7\tTableaux des meilleurs scores protégés et fenêtre A propos"),
-        QStringLiteral("07/1999 - V1.6\tPossibilité E-Mail et site internet"),
-        QStringLiteral("01/1999 - V1.5\tCorrection du bug permettant en cliquant rapidement"),
-        QStringLiteral("\t\td'activer plus de 2 boutons"),
-        QStringLiteral("09/1998 - V1.0\tPremière version : six séries de 24 images"),
+        QCoreApplication::translate("AproposTextes",
+                                    "07/1999 - V1.6\tPossibilité E-Mail et site internet"),
+        QCoreApplication::translate(
+            "AproposTextes", "01/1999 - V1.5\tCorrection du bug permettant en cliquant rapidement"),
+        QCoreApplication::translate("AproposTextes", "\t\td'activer plus de 2 boutons"),
+        QCoreApplication::translate("AproposTextes",
+                                    "09/1998 - V1.0\tPremière version : six séries de 24 images"),
     });
 }
 
 QString TexteAssistance()
 {
     QStringList lignes = {
-        QStringLiteral("ASSISTANCE TECHNIQUE :"),
+        QCoreApplication::translate("AproposTextes", "ASSISTANCE TECHNIQUE :"),
         QString(),
-        QStringLiteral("L'assistance technique de Kalvoro est gratuite. Elle est assurée par "
-                       "l'auteur lui-même, du lundi au vendredi de 9 h à 18 h, par courrier, "
-                       "par téléphone, par fax ou par e-mail."),
-        QStringLiteral("Pour une réponse rapide, indiquez la version du programme (onglet "
-                       "« Infos techniques ») et décrivez ce que vous faisiez quand le problème "
-                       "est apparu."),
+        QCoreApplication::translate(
+            "AproposTextes", "L'assistance technique de Kalvoro est gratuite. Elle est assurée par "
+                             "l'auteur lui-même, du lundi au vendredi de 9 h à 18 h, par courrier, "
+                             "par téléphone, par fax ou par e-mail."),
+        QCoreApplication::translate(
+            "AproposTextes",
+            "Pour une réponse rapide, indiquez la version du programme (onglet "
+            "« Infos techniques ») et décrivez ce que vous faisiez quand le problème "
+            "est apparu."),
         QString(),
     };
     for (const Coordonnee &coordonnee : Coordonnees())

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,13 +11,20 @@ inline constexpr const char *AdresseEMail = "assistance@example.com";
 inline constexpr const char *SiteAuteur = "https://www.example.net/kalvoro/";
 inline constexpr const char *SiteGelvo = "https://www.example.org/gelvo/";
 
-// Les débuts des lignes de l'onglet « Infos techniques » : les blancs alignent les valeurs.
-inline constexpr const char *PrefixeNomExecutable = "  Nom de l'éxecutable : ";
-inline constexpr const char *PrefixeVersion = "  Version :                  ";
-inline constexpr const char *PrefixeCommentaires = "  Commentaires :          ";
-inline constexpr const char *PrefixeMarques = "  Marques légales :       ";
-inline constexpr const char *PrefixeCopyright = "  Copyright :                ";
-inline constexpr const char *PrefixeOrganisation = "  Organisation :            ";
+// Les débuts des lignes de l'onglet « Infos techniques » : les blancs alignent les valeurs
+// (chaque langue a les siens, que la fenêtre prend dans son catalogue).
+inline constexpr const char *PrefixeNomExecutable =
+    QT_TRANSLATE_NOOP("AproposTextes", "  Nom de l'éxecutable : ");
+inline constexpr const char *PrefixeVersion =
+    QT_TRANSLATE_NOOP("AproposTextes", "  Version :                  ");
+inline constexpr const char *PrefixeCommentaires =
+    QT_TRANSLATE_NOOP("AproposTextes", "  Commentaires :          ");
+inline constexpr const char *PrefixeMarques =
+    QT_TRANSLATE_NOOP("AproposTextes", "  Marques légales :       ");
+inline constexpr const char *PrefixeCopyright =
+    QT_TRANSLATE_NOOP("AproposTextes", "  Copyright :                ");
+inline constexpr const char *PrefixeOrganisation =
+    QT_TRANSLATE_NOOP("AproposTextes", "  Organisation :            ");
 
 // L'historique des versions, de la plus récente à la plus ancienne ; lignes terminées par CR LF.
 QString TexteHistorique(const QString &nomProduit);

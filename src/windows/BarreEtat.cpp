@@ -20,7 +20,13 @@ struct DescriptionPanneau {
 
 // Largeurs et étiquettes des sept panneaux, de gauche à droite.
 constexpr std::array<DescriptionPanneau, 7> Panneaux = {
-    {{4810, ""}, {600, "DEFIL"}, {600, "INS"}, {600, "MAJ"}, {600, "NUM"}, {1005, ""}, {795, ""}}};
+    {{4810, ""},
+     {600, QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "DEFIL")},
+     {600, QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "INS")},
+     {600, QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "MAJ")},
+     {600, QT_TRANSLATE_NOOP("kalvoro::BarreEtat", "NUM")},
+     {1005, ""},
+     {795, ""}}};
 
 constexpr int PanneauDefil = 2, PanneauIns = 3, PanneauMaj = 4, PanneauNum = 5;
 constexpr int PanneauDate = 6, PanneauHeure = 7;
@@ -59,7 +65,8 @@ void BarreEtat::CreerPanneaux()
     const int hauteur = Px(345);
     int gauche = 0;
     for (int k = 0; k < 7; ++k) {
-        auto *panneau = new QLabel(QString::fromUtf8(Panneaux[k].texte), this);
+        const char *texte = Panneaux[k].texte;
+        auto *panneau = new QLabel(*texte ? tr(texte) : QString(), this);
         panneau->setObjectName(QStringLiteral("Panneau%1").arg(k + 1));
         panneau->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panneau->setAlignment(k == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);

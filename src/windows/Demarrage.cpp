@@ -2,15 +2,24 @@
 
 #include "CopieScores.h"
 #include "EchecFatal.h"
+#include "Emplacements.h"
+#include "Langue.h"
 #include "Programme.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kalvoro {
 
 OriginesJeu OriginesJeu::DuProgramme()
 {
-    return {DossierProgramme(), &DateExecutable, CheminScores(), PreparerScoresDuProgramme()};
+    // La copie chez le joueur s'est faite dès la première ligne du programme, avant que sa
+    // langue soit connue : son échec est dit en français. Dans une autre langue, la copie
+    // réessayée ici (le fil qui l'a faite a fini) dit pourquoi dans la sienne.
+    QString echec = PreparerScoresDuProgramme();
+    if (!echec.isEmpty() && !LangueChoisie().Francais())
+        echec = PreparerScoresJoueur(EmplacementsDuProgramme(), &ControlerCopieScores);
+    return {DossierProgramme(), &DateExecutable, CheminScores(), echec};
 }
 
 std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJeu &origines,
@@ -30,8 +39,10 @@ std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJe
             fenetre, [&] { stock = fabrique(chemin); }, Renoncement::Arreter))
         return nullptr;
     if (!stock)
-        SignalerEchecFatal(fenetre, QStringLiteral("La base des scores %1 n'a pas pu être ouverte.")
-                                        .arg(QDir::toNativeSeparators(chemin)));
+        SignalerEchecFatal(
+            fenetre, QCoreApplication::translate("Demarrage",
+                                                 "La base des scores %1 n'a pas pu être ouverte.")
+                         .arg(QDir::toNativeSeparators(chemin)));
     return stock;
 }
 
@@ -39,10 +50,12 @@ std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &or
 {
     const std::optional<QDateTime> date = origines.dateExecutable();
     if (!date) {
-        SignalerEchecFatal(
-            fenetre, QStringLiteral("La date de dernière modification du programme %1 ne peut pas "
-                                    "être lue : le fichier est absent ou illisible.")
-                         .arg(QDir::toNativeSeparators(CheminExecutable())));
+        SignalerEchecFatal(fenetre,
+                           QCoreApplication::translate(
+                               "Demarrage",
+                               "La date de dernière modification du programme %1 ne peut pas "
+                               "être lue : le fichier est absent ou illisible.")
+                               .arg(QDir::toNativeSeparators(CheminExecutable())));
         return std::nullopt;
     }
     return FormaterDateProgramme(*date);

@@ -2,6 +2,7 @@
 
 #include "Reessai.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdlib>
@@ -38,9 +39,8 @@ void RemplacerReactionEchecFatal(ReactionEchecFatal reaction)
 
 bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Renoncement renoncement)
 {
-    const QString &suiteAnnuler = renoncement == Renoncement::Arreter
-                                      ? TextesOccupe::AnnulerArrete
-                                      : TextesOccupe::AnnulerContinue;
+    const char *suiteAnnuler = renoncement == Renoncement::Arreter ? TextesOccupe::AnnulerArrete
+                                                                   : TextesOccupe::AnnulerContinue;
     QString abandon;
     const auto reessayer = [&](const ErreurScores &erreur) {
         abandon = erreur.Message();
@@ -60,12 +60,15 @@ bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Reno
 
 bool ProposerReessai(QWidget *parent, const QString &texte)
 {
-    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Fichier des scores occupé"), texte,
+    QMessageBox boite(QMessageBox::Warning,
+                      QCoreApplication::translate("EchecFatal", "Fichier des scores occupé"), texte,
                       QMessageBox::NoButton, parent);
     boite.setObjectName(QStringLiteral("FichierOccupe"));
     boite.setTextFormat(Qt::PlainText); // le chemin et les noms ne sont jamais lus en HTML
-    QPushButton *reessayer = boite.addButton(QStringLiteral("&Réessayer"), QMessageBox::AcceptRole);
-    boite.setEscapeButton(boite.addButton(QStringLiteral("&Annuler"), QMessageBox::RejectRole));
+    QPushButton *reessayer = boite.addButton(
+        QCoreApplication::translate("EchecFatal", "&Réessayer"), QMessageBox::AcceptRole);
+    boite.setEscapeButton(boite.addButton(QCoreApplication::translate("EchecFatal", "&Annuler"),
+                                          QMessageBox::RejectRole));
     boite.setDefaultButton(reessayer);
     boite.exec();
     return boite.clickedButton() == reessayer;

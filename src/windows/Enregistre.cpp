@@ -54,7 +54,7 @@ Enregistre::Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *pare
     : QDialog(parent), Saisie(*this, jeu, stock)
 {
     setObjectName(QStringLiteral("Enregistre"));
-    setWindowTitle(QStringLiteral("Enregistrement des scores"));
+    setWindowTitle(tr("Enregistrement des scores"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(5415), Px(2400));
@@ -70,16 +70,13 @@ Enregistre::Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *pare
 
 void Enregistre::CreerControles()
 {
-    Label1 =
-        Etiquette(this, "Label1", QStringLiteral("Série : "), RectangleTwips(120, 120, 855, 375));
+    Label1 = Etiquette(this, "Label1", tr("Série : "), RectangleTwips(120, 120, 855, 375));
     Serie = Etiquette(this, "Serie", QString(), RectangleTwips(960, 120, 2295, 375), true);
-    Label2 =
-        Etiquette(this, "Label2", QStringLiteral("Score : "), RectangleTwips(3480, 120, 855, 375));
+    Label2 = Etiquette(this, "Label2", tr("Score : "), RectangleTwips(3480, 120, 855, 375));
     Score = Etiquette(this, "Score", QString(), RectangleTwips(4320, 120, 855, 375), true);
-    Label4 =
-        Etiquette(this, "Label4", QStringLiteral("Prénom"), RectangleTwips(120, 600, 855, 375));
+    Label4 = Etiquette(this, "Label4", tr("Prénom"), RectangleTwips(120, 600, 855, 375));
     Prenom = Zone(this, "Prenom", LongueurPrenom, RectangleTwips(1200, 600, 3615, 285));
-    Label3 = Etiquette(this, "Label3", QStringLiteral("Nom"), RectangleTwips(120, 1080, 855, 375));
+    Label3 = Etiquette(this, "Label3", tr("Nom"), RectangleTwips(120, 1080, 855, 375));
     Nom = Zone(this, "Nom", LongueurNom, RectangleTwips(1200, 1080, 4095, 285));
     // Chaque zone est nommée par l'étiquette qui la précède (« Prénom », « Nom ») pour les
     // lecteurs d'écran ; sans touche d'accès dans l'étiquette, rien ne change à l'écran.
@@ -95,10 +92,8 @@ void Enregistre::CreerBoutons()
     BoiteBoutons = new QGroupBox(this);
     BoiteBoutons->setObjectName(QStringLiteral("BoiteBoutons"));
     BoiteBoutons->setGeometry(RectangleTwips(1320, 1560, 2775, 735));
-    Annuler = Bouton(BoiteBoutons, "Annuler", QStringLiteral("&Annuler"),
-                     RectangleTwips(1440, 240, 1215, 375));
-    Valider = Bouton(BoiteBoutons, "Valider", QStringLiteral("&Valider"),
-                     RectangleTwips(120, 240, 1215, 375));
+    Annuler = Bouton(BoiteBoutons, "Annuler", tr("&Annuler"), RectangleTwips(1440, 240, 1215, 375));
+    Valider = Bouton(BoiteBoutons, "Valider", tr("&Valider"), RectangleTwips(120, 240, 1215, 375));
     connect(Annuler, &QPushButton::clicked, this, &Enregistre::Annuler_Click);
     connect(Valider, &QPushButton::clicked, this, &Enregistre::Valider_Click);
 }

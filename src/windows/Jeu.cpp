@@ -55,7 +55,7 @@ bool Jeu::Form_Load()
     baseScores = OuvrirBaseScores(this, origines, fabrique);
     if (!baseScores)
         return false;
-    serviceAide->NommerFichier(origines.dossier + QStringLiteral("Kalvoro.hlp"));
+    serviceAide->NommerFichier(FichierAide(origines.dossier));
     const std::optional<QString> date = LireDateProgramme(this, origines);
     if (!date)
         return false;
@@ -63,7 +63,7 @@ bool Jeu::Form_Load()
     numeroVersion = kalvoro::NumeroVersion();
     const QString produit = QString::fromUtf8(fiche::NomProduit);
     setWindowTitle(produit + QLatin1Char(' ') + numeroVersion);
-    Barre->EcrireInformation(produit + QStringLiteral("  -  Version ") + numeroVersion);
+    Barre->EcrireInformation(tr("%1  -  Version %2").arg(produit, numeroVersion));
     // La partie vient d'être construite : Distribue et les compteurs sont déjà à 0.
     ActiverAnnuler(false);
     for (int i = 1; i <= NombreCellules; ++i)
@@ -78,11 +78,11 @@ bool Jeu::Form_Load()
 
 void Jeu::CreerCadres()
 {
-    Frame2 = CreerCadre(QStringLiteral("Frame2"), QStringLiteral("Date"),
-                        RectangleTwips(7800, 120, 1455, 615), this);
+    Frame2 = CreerCadre(QStringLiteral("Frame2"), tr("Date"), RectangleTwips(7800, 120, 1455, 615),
+                        this);
     AfficheDate = CreerEtiquette(QStringLiteral("AfficheDate"), Frame2, 9.75,
                                  palette().color(QPalette::WindowText));
-    Frame1 = CreerCadre(QStringLiteral("Frame1"), QStringLiteral("Choix de la série"),
+    Frame1 = CreerCadre(QStringLiteral("Frame1"), tr("Choix de la série"),
                         RectangleTwips(7800, 840, 1455, 855), this);
     ListeJeux = new QComboBox(Frame1);
     ListeJeux->setObjectName(QStringLiteral("ListeJeux"));
@@ -91,21 +91,21 @@ void Jeu::CreerCadres()
     IgnorerMoletteSansFocus(ListeJeux);
     OuvrirAuxFleches(ListeJeux);
     connect(ListeJeux, &QComboBox::activated, this, &Jeu::ListeJeux_Click);
-    Frame4 = CreerCadre(QStringLiteral("Frame4"), QStringLiteral("Meilleur score"),
+    Frame4 = CreerCadre(QStringLiteral("Frame4"), tr("Meilleur score"),
                         RectangleTwips(7800, 1800, 1455, 735), this);
     MeilleurScore = CreerEtiquette(QStringLiteral("MeilleurScore"), Frame4, 13.5, Qt::red);
-    Frame3 = CreerCadre(QStringLiteral("Frame3"), QStringLiteral("Score en cours"),
+    Frame3 = CreerCadre(QStringLiteral("Frame3"), tr("Score en cours"),
                         RectangleTwips(7800, 2640, 1455, 735), this);
     ScoreEnCours = CreerEtiquette(QStringLiteral("ScoreEnCours"), Frame3, 13.5, Qt::blue);
 }
 
 void Jeu::CreerCommandes()
 {
-    Annuler = CreerCommande(QStringLiteral("Annuler"), QStringLiteral("&Annuler"), 3480, this);
-    Scores = CreerCommande(QStringLiteral("Scores"), QStringLiteral("&Scores"), 3960, this);
-    Command1 = CreerCommande(QStringLiteral("Command1"), QStringLiteral("&A propos"), 4440, this);
-    Aide = CreerCommande(QStringLiteral("Aide"), QStringLiteral("&Aide"), 4920, this);
-    Quitter = CreerCommande(QStringLiteral("Quitter"), QStringLiteral("&Quitter"), 5400, this);
+    Annuler = CreerCommande(QStringLiteral("Annuler"), tr("&Annuler"), 3480, this);
+    Scores = CreerCommande(QStringLiteral("Scores"), tr("&Scores"), 3960, this);
+    Command1 = CreerCommande(QStringLiteral("Command1"), tr("&A propos"), 4440, this);
+    Aide = CreerCommande(QStringLiteral("Aide"), tr("&Aide"), 4920, this);
+    Quitter = CreerCommande(QStringLiteral("Quitter"), tr("&Quitter"), 5400, this);
     Annuler->installEventFilter(this);
     connect(Annuler, &QPushButton::clicked, this, &Jeu::Annuler_Click);
     connect(Scores, &QPushButton::clicked, this, &Jeu::Scores_Click);

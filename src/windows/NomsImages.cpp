@@ -1,5 +1,7 @@
 #include "NomsImages.h"
 
+#include "Langue.h"
+
 #include <QFile>
 #include <QHash>
 #include <QStringList>
@@ -9,10 +11,10 @@ namespace kalvoro {
 namespace {
 
 // Une ligne par face : dossier, numéro sur deux chiffres, source de l'image, nom.
-QHash<QString, QString> LireNoms()
+QHash<QString, QString> LireNoms(const QString &chemin)
 {
     QHash<QString, QString> noms;
-    QFile fichier(QStringLiteral(":/images/noms.tsv"));
+    QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly | QIODevice::Text))
         return noms;
     const QStringList lignes = QString::fromUtf8(fichier.readAll()).split(QLatin1Char('\n'));
@@ -29,9 +31,18 @@ QHash<QString, QString> LireNoms()
 
 QString NomImage(const QString &dossier, int face)
 {
-    static const QHash<QString, QString> noms = LireNoms();
-    return noms.value(dossier + QLatin1Char('/') +
-                      QStringLiteral("%1").arg(face, 2, 10, QLatin1Char('0')));
+    // Une table par langue, lue une fois : le français d'origine, ou l'édition de la langue de
+    // l'interface (une langue sans édition n'a pas de noms, la cellule dit alors « face visible »).
+    static QHash<QString, QHash<QString, QString>> parLangue;
+    const Langue &langue = LangueChoisie();
+    auto table = parLangue.find(langue.Code);
+    if (table == parLangue.end())
+        table = parLangue.insert(
+            langue.Code,
+            LireNoms(langue.Francais() ? QStringLiteral(":/images/noms.tsv")
+                                       : QStringLiteral(":/images/noms.%1.tsv").arg(langue.Code)));
+    return table->value(dossier + QLatin1Char('/') +
+                        QStringLiteral("%1").arg(face, 2, 10, QLatin1Char('0')));
 }
 
 } // namespace kalvoro

@@ -4,6 +4,7 @@
 #include "Couleurs.h"
 #include "EchecFatal.h"
 #include "Polices.h"
+#include "Series.h"
 #include "Twips.h"
 
 #include <QEvent>
@@ -71,7 +72,7 @@ void VisuScores::ConstruireBoutons()
 {
     for (int index = 0; index < NombreBoutonsSeries; ++index) {
         const BoutonSerie &serie = BoutonsSeries()[static_cast<std::size_t>(index)];
-        auto *bouton = new QPushButton(serie.Legende, this);
+        auto *bouton = new QPushButton(LegendeBouton(index), this);
         bouton->setObjectName(QStringLiteral("Bouton%1").arg(index));
         bouton->setProperty("Tag", serie.Tag);
         bouton->setFont(Police(MsSansSerif, 8.25, true));
@@ -141,7 +142,7 @@ void VisuScores::ColorerGrille()
 
 void VisuScores::ConstruireQuitter()
 {
-    Quitter = new QPushButton(QStringLiteral("&Quitter"), this);
+    Quitter = new QPushButton(tr("&Quitter"), this);
     Quitter->setObjectName(QStringLiteral("Quitter"));
     Quitter->setGeometry(0, Px(HautQuitter), Px(LargeurQuitterTwips), Px(HauteurQuitter));
     connect(Quitter, &QPushButton::clicked, this, &VisuScores::Quitter_Click);
@@ -168,7 +169,8 @@ void VisuScores::Bouton_Click(int index)
 // Un joueur qui n'en voit rien apprend ce que le bouton vient d'afficher.
 void VisuScores::DireSerie(int index)
 {
-    const QString serie = BoutonsSeries()[static_cast<std::size_t>(index)].Tag;
+    // Le nom que le joueur lit sur le bouton, dans sa langue ; Tag reste le nom de la table.
+    const QString serie = NomAffiche(Series()[static_cast<std::size_t>(index)]);
     Grille->setAccessibleName(tr("Meilleurs scores, série %1").arg(serie));
     int lignes = 0;
     while (lignes < AffichageScores::LignesAffichees && !Grille->item(lignes, 3)->text().isEmpty())

@@ -73,6 +73,17 @@ private slots:
         QCOMPARE(fenetre.MeilleurScore, attendu);
     }
 
+    // La liste peut montrer un nom traduit : la table lue est celle du numéro de l'entrée.
+    void uneEntreeTraduiteLitLaTableAuNomFrancais()
+    {
+        FausseFenetre fenetre;
+        fenetre.AjouterSerie(QStringLiteral("Movies"), 2);
+        fenetre.Choisir(QStringLiteral("Movies"));
+        FauxLecteur lecteur;
+        ChoisirSerie(fenetre, lecteur.Lecteur());
+        QCOMPARE(lecteur.Demandes, QStringList{QStringLiteral("Cinéma")});
+    }
+
     void apresUnChoixLePlateauEstJouableEtRienNEstDistribue()
     {
         PlateauDeTest

@@ -130,6 +130,20 @@ private slots:
         QVERIFY(dialogue.Fermee);
     }
 
+    // Dans une autre langue, la liste et le dialogue montrent le nom traduit ; le score va
+    // quand même dans la table au nom français, désignée par le numéro de la série.
+    void unNomDeSerieTraduitInscritDansLaTableFrancaise()
+    {
+        FinDePartie(jeu, QStringLiteral("Movies"), QStringLiteral("30"));
+        SaisieScore saisie(dialogue, jeu, stock, [] { return Jour; });
+        Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
+        QCOMPARE(dialogue.LireSerie(), QStringLiteral("Movies"));
+        saisie.Valider_Click();
+        QCOMPARE(stock.Appels,
+                 QStringList({"LirePlusMauvaisScore Cinéma", "RemplacerPlusMauvais Cinéma",
+                              "LireMeilleurScore Cinéma"}));
+    }
+
     void laLigneInscriteGardeLesNomsTelsQueSaisis_data()
     {
         QTest::addColumn<QString>("prenom");

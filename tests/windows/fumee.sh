@@ -3,12 +3,16 @@
 # programme (les scores du dossier de construction ne sont jamais touchés).
 #   fumee.sh <dossier du programme> fenetre      la fenêtre "Kalvoro 1.7" paraît, Alt+Q la ferme
 #   fumee.sh <dossier du programme> sans-scores  sans Scores.dat : message, puis statut 1
+#   fumee.sh <dossier du programme> anglais      LANGUAGE=en : Alt+S ouvre « Best scores »
+# Hors du cas anglais, le programme tourne sous la locale C : il doit y parler français.
 set -euo pipefail
 dossier=$1
 cas=$2
 source "$(dirname "$0")/../../tools/xvfb-libre.sh"
 
 preparer_essai "$dossier"
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C
 
 # Attend la fin du programme, au plus 20 s, et met son statut dans STATUT.
 attendre_fin() {
@@ -58,6 +62,24 @@ sans-scores)
   xdotool windowfocus --sync "$id" key Return
   attendre_fin
   [ "$STATUT" = 1 ] || { echo "statut de sortie $STATUT au lieu de 1"; exit 1; }
+  ;;
+anglais)
+  LANGUAGE=en "$COPIE/kalvoro" &
+  PROGRAMME=$!
+  id=$(fenetre_nommee "Kalvoro 1.7")
+  [ -n "$id" ] || { echo "la fenêtre Kalvoro 1.7 n'est pas apparue"; exit 1; }
+  xdotool windowfocus --sync "$id" key alt+s
+  visu=$(fenetre_nommee "Best scores")
+  [ -n "$visu" ] || { echo "Alt+S n'a pas ouvert la fenêtre « Best scores »"; exit 1; }
+  # Le focus du clavier suit le pointeur : il entre dans la fenêtre avant la touche.
+  xdotool mousemove --window "$visu" 20 20 windowfocus --sync "$visu" key alt+c
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Best scores$' >/dev/null || break
+    sleep 0.1
+  done
+  xdotool mousemove --window "$id" 20 20 windowfocus --sync "$id" key alt+q
+  attendre_fin
+  [ "$STATUT" = 0 ] || { echo "statut de sortie $STATUT au lieu de 0"; exit 1; }
   ;;
 *)
   echo "cas inconnu : $cas"; exit 2 ;;

@@ -1,0 +1,739 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="fr_FR">
+<context>
+    <name>AffichageScores</name>
+    <message>
+        <source>&amp;Animaux</source>
+        <translation>&amp;Animals</translation>
+    </message>
+    <message>
+        <source>&amp;Cinéma</source>
+        <translation>&amp;Movies</translation>
+    </message>
+    <message>
+        <source>&amp;Disney</source>
+        <translation>&amp;Disney</translation>
+    </message>
+    <message>
+        <source>&amp;Formes</source>
+        <translation>S&amp;hapes</translation>
+    </message>
+    <message>
+        <source>&amp;Smileys</source>
+        <translation>&amp;Smileys</translation>
+    </message>
+    <message>
+        <source>&amp;Toons</source>
+        <translation>&amp;Toons</translation>
+    </message>
+    <message>
+        <source>Les meilleurs scores</source>
+        <translation>Best scores</translation>
+    </message>
+    <message>
+        <source>Les meilleurs scores.    Série : %1</source>
+        <translation>Best scores.    Series: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AnnoncesJeu</name>
+    <message>
+        <source>Paire trouvée.</source>
+        <translation>Pair found.</translation>
+    </message>
+    <message>
+        <source>Pas de paire.</source>
+        <translation>No pair.</translation>
+    </message>
+    <message>
+        <source>Score en cours : %1.</source>
+        <translation>Current score: %1.</translation>
+    </message>
+    <message>
+        <source>Nouveau meilleur score : %1.</source>
+        <translation>New best score: %1.</translation>
+    </message>
+    <message>
+        <source>Meilleur score : %1.</source>
+        <translation>Best score: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AproposTextes</name>
+    <message>
+        <source>Adresse :</source>
+        <translation>Address:</translation>
+    </message>
+    <message>
+        <source>Téléphone :</source>
+        <translation>Phone:</translation>
+    </message>
+    <message>
+        <source>Fax :</source>
+        <translation>Fax:</translation>
+    </message>
+    <message>
+        <source>E-mail :</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Evolution des versions de : </source>
+        <translation>Version history of </translation>
+    </message>
+    <message>
+        <source>04/2000 - V1.7	Tableaux des meilleurs scores protégés et fenêtre A propos</source>
+        <translation>04/2000 - V1.7	Protected best-score tables and an About window</translation>
+    </message>
+    <message>
+        <source>07/1999 - V1.6	Possibilité E-Mail et site internet</source>
+        <translation>07/1999 - V1.6	E-mail and website links</translation>
+    </message>
+    <message>
+        <source>01/1999 - V1.5	Correction du bug permettant en cliquant rapidement</source>
+        <translation>01/1999 - V1.5	Fixed a bug that let quick clicking</translation>
+    </message>
+    <message>
+        <source>		d&apos;activer plus de 2 boutons</source>
+        <translation>		turn over more than 2 cards</translation>
+    </message>
+    <message>
+        <source>09/1998 - V1.0	Première version : six séries de 24 images</source>
+        <translation>09/1998 - V1.0	First release: six series of 24 pictures</translation>
+    </message>
+    <message>
+        <source>ASSISTANCE TECHNIQUE :</source>
+        <translation>TECHNICAL SUPPORT:</translation>
+    </message>
+    <message>
+        <source>L&apos;assistance technique de Kalvoro est gratuite. Elle est assurée par l&apos;auteur lui-même, du lundi au vendredi de 9 h à 18 h, par courrier, par téléphone, par fax ou par e-mail.</source>
+        <translation>Technical support for Kalvoro is free. The author answers in person, Monday to Friday from 9 am to 6 pm, by mail, phone, fax or e-mail.</translation>
+    </message>
+    <message>
+        <source>Pour une réponse rapide, indiquez la version du programme (onglet « Infos techniques ») et décrivez ce que vous faisiez quand le problème est apparu.</source>
+        <translation>For a quick answer, give the version of the program (“Technical info” tab) and describe what you were doing when the problem appeared.</translation>
+    </message>
+    <message>
+        <source>  Nom de l&apos;éxecutable : </source>
+        <translation>  Executable name:  </translation>
+    </message>
+    <message>
+        <source>  Version :                  </source>
+        <translation>  Version:                   </translation>
+    </message>
+    <message>
+        <source>  Commentaires :          </source>
+        <translation>  Comments:             </translation>
+    </message>
+    <message>
+        <source>  Marques légales :       </source>
+        <translation>  Trademarks:            </translation>
+    </message>
+    <message>
+        <source>  Copyright :                </source>
+        <translation>  Copyright:               </translation>
+    </message>
+    <message>
+        <source>  Organisation :            </source>
+        <translation>  Company:               </translation>
+    </message>
+</context>
+<context>
+    <name>BaseScores</name>
+    <message>
+        <source>Le fichier des scores « %1 » est introuvable.</source>
+        <translation>The score file “%1” cannot be found.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;est pas un fichier.</source>
+        <translation>The score file “%1” is not a file.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » est vide (0 octet) : ce n&apos;est pas une base de scores.</source>
+        <translation>The score file “%1” is empty (0 bytes): it is not a score database.</translation>
+    </message>
+    <message>
+        <source>manque</source>
+        <translation>is missing</translation>
+    </message>
+    <message>
+        <source>n&apos;a pas les champs NOM, PRENOM, DATE et SCORE</source>
+        <translation>lacks the fields NOM, PRENOM, DATE and SCORE</translation>
+    </message>
+</context>
+<context>
+    <name>BoiteOuiNon</name>
+    <message>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>CopieScores</name>
+    <message>
+        <source>le fichier est endommagé (%1).</source>
+        <translation>the file is damaged (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>Demarrage</name>
+    <message>
+        <source>La base des scores %1 n&apos;a pas pu être ouverte.</source>
+        <translation>The score database %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>La date de dernière modification du programme %1 ne peut pas être lue : le fichier est absent ou illisible.</source>
+        <translation>The last-modified date of the program %1 cannot be read: the file is missing or unreadable.</translation>
+    </message>
+</context>
+<context>
+    <name>EchecFatal</name>
+    <message>
+        <source>Fichier des scores occupé</source>
+        <translation>Score file busy</translation>
+    </message>
+    <message>
+        <source>&amp;Réessayer</source>
+        <translation>&amp;Retry</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Emplacements</name>
+    <message>
+        <source>Le fichier des scores livré « %1 » ne peut pas être lu : %2</source>
+        <translation>The score file that came with the game, “%1”, cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>La copie de vos scores n&apos;a pas pu être écrite dans le dossier « %1 » : le dossier ne peut être créé ou écrit (droits, disque plein).</source>
+        <translation>Your copy of the scores could not be written to the folder “%1”: the folder cannot be created or written to (permissions, full disk).</translation>
+    </message>
+    <message>
+        <source>La copie de vos scores n&apos;a pas pu être nommée « %1 ».</source>
+        <translation>Your copy of the scores could not be named “%1”.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores livré « %1 » a un journal, laissé par une inscription interrompue, qui ne peut pas être lu : %2. Sans lui, la copie montrerait une inscription jamais achevée.</source>
+        <translation>The score file that came with the game, “%1”, has a journal, left by an interrupted save, that cannot be read: %2. Without it, the copy would show a save that never finished.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores livré « %1 » change pendant sa copie : un autre programme y inscrit des scores. Réessayez dans un instant.</source>
+        <translation>The score file that came with the game, “%1”, changed while it was being copied: another program is saving scores in it. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>La copie de vos scores, tirée de « %1 », est refusée : %2</source>
+        <translation>Your copy of the scores, taken from “%1”, is refused: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InfosVersion</name>
+    <message>
+        <source>Jeu de mémoire</source>
+        <translation>Memory game</translation>
+    </message>
+    <message>
+        <source>© 1998-2000 Kalvoro, tous droits réservés</source>
+        <translation>© 1998-2000 Kalvoro, all rights reserved</translation>
+    </message>
+    <message>
+        <source>Kalvoro est une marque de son auteur</source>
+        <translation>Kalvoro is a trademark of its author</translation>
+    </message>
+</context>
+<context>
+    <name>Partie</name>
+    <message>
+        <source>La partie est terminée !!
+
+Votre score est de %1 points
+
+Souhaitez vous enregistrer votre score ?</source>
+        <translation>The game is over!
+
+You finished in %1 turns.
+
+Would you like to save your score?</translation>
+    </message>
+    <message>
+        <source>Fin de partie</source>
+        <translation>Game over</translation>
+    </message>
+</context>
+<context>
+    <name>Programme</name>
+    <message>
+        <source>%1 à %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+</context>
+<context>
+    <name>Reessai</name>
+    <message>
+        <source>Fermez cet autre programme ou attendez qu&apos;il ait fini, puis cliquez sur Réessayer. </source>
+        <translation>Close the other program or wait until it is done, then click Retry. </translation>
+    </message>
+    <message>
+        <source>Avec Annuler, Kalvoro s&apos;arrête.</source>
+        <translation>Cancel quits Kalvoro.</translation>
+    </message>
+    <message>
+        <source>Avec Annuler, le jeu continue sans ces scores.</source>
+        <translation>Cancel lets the game go on without these scores.</translation>
+    </message>
+    <message>
+        <source>Avec Annuler, vous revenez à la saisie : votre score et vos noms sont gardés.</source>
+        <translation>Cancel takes you back to the entry: your score and names are kept.</translation>
+    </message>
+</context>
+<context>
+    <name>SaisieScore</name>
+    <message>
+        <source>Le score « %1 » n&apos;est pas un nombre de coups : rien n&apos;est enregistré.</source>
+        <translation>The score “%1” is not a number of turns: nothing is saved.</translation>
+    </message>
+    <message>
+        <source>Désolé, %1 %2,</source>
+        <translation>Sorry, %1 %2,</translation>
+    </message>
+    <message>
+        <source>Erreur de saisie</source>
+        <translation>Missing name</translation>
+    </message>
+    <message>
+        <source>Saisissez au moins une lettre !!!</source>
+        <translation>Please type at least one letter!</translation>
+    </message>
+    <message>
+        <source>Saisie des scores</source>
+        <translation>Best scores</translation>
+    </message>
+    <message>
+        <source>votre score est égal au plus mauvais score enregistré !!!</source>
+        <translation>your score only ties the worst score on the list!</translation>
+    </message>
+    <message>
+        <source>votre score est plus mauvais au plus mauvais score enregistré !!!</source>
+        <translation>your score is worse than the worst score on the list!</translation>
+    </message>
+    <message>
+        <source>Vous ne pouvez être classé.</source>
+        <translation>You didn&apos;t make the list this time.</translation>
+    </message>
+</context>
+<context>
+    <name>Series</name>
+    <message>
+        <source>Animaux</source>
+        <translation>Animals</translation>
+    </message>
+    <message>
+        <source>Cinéma</source>
+        <translation>Movies</translation>
+    </message>
+    <message>
+        <source>Disney</source>
+        <translation>Disney</translation>
+    </message>
+    <message>
+        <source>Formes</source>
+        <translation>Shapes</translation>
+    </message>
+    <message>
+        <source>Smileys</source>
+        <translation>Smileys</translation>
+    </message>
+    <message>
+        <source>Toons</source>
+        <translation>Toons</translation>
+    </message>
+</context>
+<context>
+    <name>VerificationsScores</name>
+    <message>
+        <source>« %1 » n&apos;est le nom d&apos;aucune des six séries : il n&apos;y a pas de table de scores à ce nom.</source>
+        <translation>“%1” is not the name of any of the six series: there is no score table by that name.</translation>
+    </message>
+    <message>
+        <source>mot de passe refusé ou fichier endommagé</source>
+        <translation>password refused or file damaged</translation>
+    </message>
+    <message>
+        <source>le fichier est en lecture seule</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>le fichier est utilisé par un autre programme</source>
+        <translation>the file is in use by another program</translation>
+    </message>
+    <message>
+        <source>le disque est plein</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>accès refusé</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>erreur de lecture ou d&apos;écriture sur le disque (%1)</source>
+        <translation>disk read or write error (%1)</translation>
+    </message>
+    <message>
+        <source>erreur de la base de données (%1)</source>
+        <translation>database error (%1)</translation>
+    </message>
+    <message>
+        <source> : le score n&apos;est pas inscrit.</source>
+        <translation>: the score was not saved.</translation>
+    </message>
+    <message>
+        <source>Le nom « %1 » a plus de %2 caractères%3</source>
+        <translation>The last name “%1” is longer than %2 characters%3</translation>
+    </message>
+    <message>
+        <source>Le prénom « %1 » a plus de %2 caractères%3</source>
+        <translation>The first name “%1” is longer than %2 characters%3</translation>
+    </message>
+    <message>
+        <source>La date de l&apos;inscription n&apos;est pas valide</source>
+        <translation>The date of the entry is not valid</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » ne peut être ouvert : %2.</source>
+        <translation>The score file “%1” cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>Les scores de la série « %1 » ne peuvent être lus dans « %2 » : %3.</source>
+        <translation>The scores of the “%1” series cannot be read from “%2”: %3.</translation>
+    </message>
+    <message>
+        <source>le dossier « %1 » n&apos;est pas inscriptible, le journal de la transaction ne peut y être créé</source>
+        <translation>the folder “%1” is not writable, so the transaction journal cannot be created there</translation>
+    </message>
+    <message>
+        <source>Le score n&apos;a pas pu être inscrit dans la série « %1 » de « %2 » : %3. Aucune ligne n&apos;a été modifiée.</source>
+        <translation>The score could not be saved in the “%1” series of “%2”: %3. No row was changed.</translation>
+    </message>
+    <message>
+        <source>La table « %1 » du fichier des scores « %2 » est vide.</source>
+        <translation>The “%1” table of the score file “%2” is empty.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;est pas une base de scores : la table « %2 » %3.</source>
+        <translation>The score file “%1” is not a score database: the “%2” table %3.</translation>
+    </message>
+    <message>
+        <source>La table « %1 » du fichier des scores « %2 » contient un SCORE qui n&apos;est pas un nombre entier : le fichier est endommagé.</source>
+        <translation>The “%1” table of the score file “%2” holds a SCORE that is not a whole number: the file is damaged.</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::Apropos</name>
+    <message>
+        <source>Version %1 compilée le %2</source>
+        <translation>Version %1 built on %2</translation>
+    </message>
+    <message>
+        <source>%1.%2 du %3</source>
+        <translation>%1.%2 (%3)</translation>
+    </message>
+    <message>
+        <source>Présentation</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Quitter cet écran</source>
+        <translation>Close this window</translation>
+    </message>
+    <message>
+        <source>Infos techniques</source>
+        <translation>Technical info</translation>
+    </message>
+    <message>
+        <source>Historique</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Assistance technique</source>
+        <translation>Technical support</translation>
+    </message>
+    <message>
+        <source>M&apos;envoyer un E-Mail : %1</source>
+        <translation>Send me an e-mail: %1</translation>
+    </message>
+    <message>
+        <source>Visiter mon site : %1</source>
+        <translation>Visit my website: %1</translation>
+    </message>
+    <message>
+        <source>Lire Le_Gelvo_.txt</source>
+        <translation>Read Le_Gelvo_.txt</translation>
+    </message>
+    <message>
+        <source>Lire Adhésion.txt</source>
+        <translation>Read Adhesion.txt</translation>
+    </message>
+    <message>
+        <source>Lire Le_Gelvo_.hlp</source>
+        <translation>Read Le_Gelvo_.hlp</translation>
+    </message>
+    <message>
+        <source>Lire Le_Gelvo_.htm</source>
+        <translation>Read Le_Gelvo_.htm</translation>
+    </message>
+    <message>
+        <source>Visiter le site de Gelvo : %1</source>
+        <translation>Visit the Gelvo website: %1</translation>
+    </message>
+    <message>
+        <source>À propos de %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Emblème de %1</source>
+        <translation>%1 emblem</translation>
+    </message>
+    <message>
+        <source>Logo de l&apos;association Gelvo</source>
+        <translation>Gelvo association logo</translation>
+    </message>
+    <message>
+        <source>Historique des versions</source>
+        <translation>Version history</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::BarreEtat</name>
+    <message>
+        <source>DEFIL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>INS</source>
+        <translation>INS</translation>
+    </message>
+    <message>
+        <source>MAJ</source>
+        <translation>CAPS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>Arrêt défilement : éteint</source>
+        <translation>Scroll Lock: off</translation>
+    </message>
+    <message>
+        <source>Arrêt défilement : allumé</source>
+        <translation>Scroll Lock: on</translation>
+    </message>
+    <message>
+        <source>Insertion : éteint</source>
+        <translation>Insert: off</translation>
+    </message>
+    <message>
+        <source>Insertion : allumé</source>
+        <translation>Insert: on</translation>
+    </message>
+    <message>
+        <source>Verrouillage des majuscules : éteint</source>
+        <translation>Caps Lock: off</translation>
+    </message>
+    <message>
+        <source>Verrouillage des majuscules : allumé</source>
+        <translation>Caps Lock: on</translation>
+    </message>
+    <message>
+        <source>Verrouillage numérique : éteint</source>
+        <translation>Num Lock: off</translation>
+    </message>
+    <message>
+        <source>Verrouillage numérique : allumé</source>
+        <translation>Num Lock: on</translation>
+    </message>
+    <message>
+        <source>Barre d&apos;état</source>
+        <translation>Status bar</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::Enregistre</name>
+    <message>
+        <source>Enregistrement des scores</source>
+        <translation>Save your score</translation>
+    </message>
+    <message>
+        <source>Série : </source>
+        <translation>Series: </translation>
+    </message>
+    <message>
+        <source>Score : </source>
+        <translation>Score: </translation>
+    </message>
+    <message>
+        <source>Prénom</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Valider</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Série : %1. Score : %2.</source>
+        <translation>Series: %1. Score: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::Jeu</name>
+    <message>
+        <source>%1  -  Version %2</source>
+        <translation>%1  -  Version %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Choix de la série</source>
+        <translation>Choose a series</translation>
+    </message>
+    <message>
+        <source>Meilleur score</source>
+        <translation>Best score</translation>
+    </message>
+    <message>
+        <source>Score en cours</source>
+        <translation>Current score</translation>
+    </message>
+    <message>
+        <source>&amp;Annuler</source>
+        <translation>&amp;Give up</translation>
+    </message>
+    <message>
+        <source>&amp;Scores</source>
+        <translation>&amp;Scores</translation>
+    </message>
+    <message>
+        <source>&amp;A propos</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::Plateau</name>
+    <message>
+        <source>face cachée</source>
+        <translation>face down</translation>
+    </message>
+    <message>
+        <source>face visible</source>
+        <translation>face up</translation>
+    </message>
+    <message>
+        <source>Carte %1, ligne %2, colonne %3, %4</source>
+        <translation>Card %1, row %2, column %3, %4</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::VisionneuseAide</name>
+    <message>
+        <source>&lt;h2&gt;Aide indisponible&lt;/h2&gt;&lt;p&gt;Le fichier d&apos;aide &lt;b&gt;%1&lt;/b&gt; est introuvable ou illisible.&lt;/p&gt;&lt;p&gt;Il doit se trouver dans le dossier du programme. Le jeu, lui, continue normalement.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Help not available&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; is missing or cannot be read.&lt;/p&gt;&lt;p&gt;It belongs in the program&apos;s folder. The game itself carries on as usual.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Aide de Kalvoro</source>
+        <translation>Kalvoro Help</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::VisuScores</name>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Prénom</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Meilleurs scores</source>
+        <translation>Best scores</translation>
+    </message>
+    <message>
+        <source>Meilleurs scores, série %1</source>
+        <translation>Best scores, %1 series</translation>
+    </message>
+    <message>
+        <source>Série %1 : aucun score.</source>
+        <translation>%1 series: no scores.</translation>
+    </message>
+    <message>
+        <source>Série %1 : un score.</source>
+        <translation>%1 series: one score.</translation>
+    </message>
+    <message>
+        <source>Série %1 : %2 scores.</source>
+        <translation>%1 series: %2 scores.</translation>
+    </message>
+    <message>
+        <source>Le meilleur : %1, %2 %3, le %4.</source>
+        <translation>Best: %1, %2 %3, on %4.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Kalvoro a rencontré une erreur imprévue et doit s&apos;arrêter.
+
+%1</source>
+        <translation>Kalvoro ran into an unexpected error and has to stop.
+
+%1</translation>
+    </message>
+</context>
+</TS>
