@@ -127,13 +127,29 @@ class Joueur:
     def retourner(self, carte):
         """Va sur la carte, la retourne, et rend la face entendue (le nom de la cellule)."""
         self.aller_a(carte)
-        cellule = self.focus
+        debut = len(self.evenements)
         self.touche("space", pause=self.pause_touche)
-        # Un lecteur d'écran lent retarde le jeu : on attend le focus sur Annuler et la carte
-        # retournée.
+        # La face est celle que le jeu fait dire avec Annuler (« Carte 12, ..., souris. »), lue
+        # dans les événements reçus depuis la touche : sous un lecteur d'écran lent, la fin du
+        # tour a pu la remplacer avant que le joueur regarde.
+        dite = f"Carte {carte},"
+        if not self.attendre_focus(lambda: self._dite_depuis(debut, dite), secondes=10):
+            raise RuntimeError(f"la carte {carte} n'a pas été dite ({self.description_focus()!r})")
         self.attendre_focus(lambda: self.nom_focus() == "Annuler", secondes=5)
-        self.attendre_focus(lambda: not cellule.name.endswith(", face cachée"), secondes=5)
-        return cellule.name.rsplit(", ", 1)[-1]
+        return self._dite_depuis(debut, dite).rstrip(".").rsplit(", ", 1)[-1]
+
+    def _dite_depuis(self, debut, dite):
+        for _, _, nom, description, donnee in self.evenements[debut:]:
+            for texte in (description, donnee):
+                if nom == "Annuler" and texte.startswith(dite):
+                    return texte
+        return ""
+
+    def description_focus(self):
+        try:
+            return self.focus.description if self.focus is not None else ""
+        except Exception:
+            return ""
 
     def jouer_partie(self, tours_max=200):
         """Joue jusqu'à la dernière paire ; rend la liste des tours joués, chacun avec ses
