@@ -39,22 +39,28 @@ public:
 
 int main(int argc, char *argv[])
 {
-    // La dérivation de la clé de Scores.dat, le plus long du démarrage, commence avant tout le
-    // reste sur un autre fil ; Form_Load la rejoint là où il ouvre le magasin.
+    // L'application d'abord : Qt prend pour fil principal le premier fil qui crée un objet Qt,
+    // et la fenêtre n'écouterait plus ni la souris ni le clavier si c'était celui de l'ouverture,
+    // qui recopie les scores du joueur avec des QFile. Les traductions aussi, pour que ce fil
+    // dise ses échecs dans la langue du joueur.
+    ApplicationKalvoro application(argc, argv);
+    kalvoro::InstallerTraductions(QLocale::system().uiLanguages());
+    // La dérivation de la clé de Scores.dat, le plus long du démarrage, se fait sur un autre fil
+    // pendant que la fenêtre se construit ; Form_Load la rejoint là où il ouvre le magasin.
     kalvoro::OuvertureAnticipee ouverture(
         kalvoro::CheminScores(),
         [](const QString &chemin) -> std::unique_ptr<kalvoro::StockScores> {
             // La copie chez le joueur, s'il en faut une, se fait sur ce fil, avant l'ouverture.
-            if (const QString &echec = kalvoro::PreparerScoresDuProgramme(); !echec.isEmpty())
+            if (const QString &echec = kalvoro::PreparerScoresDuProgramme().echec; !echec.isEmpty())
                 throw kalvoro::ErreurScores(echec);
             return std::make_unique<kalvoro::BaseScores>(chemin);
         });
-    ApplicationKalvoro application(argc, argv);
     kalvoro::InstallerSubstitutionsPolices();
-    kalvoro::InstallerTraductions(QLocale::system().uiLanguages());
     kalvoro::Jeu jeu([&ouverture](const QString &chemin) { return ouverture.Prendre(chemin); });
     if (!jeu.Form_Load())
         return 1;
     jeu.show();
+    if (const QString &avis = kalvoro::PreparerScoresDuProgramme().avis; !avis.isEmpty())
+        kalvoro::SignalerAvis(&jeu, avis);
     return application.exec();
 }

@@ -231,6 +231,30 @@
         <source>La copie de vos scores, tirée de « %1 », est refusée : %2</source>
         <translation>Your copy of the scores, taken from “%1”, is refused: %2</translation>
     </message>
+    <message>
+        <source>Vos scores du dossier « %1 » sont dans « %2 », mais la note « %3 » qui s&apos;en souvient n&apos;a pas pu être écrite : %4. Le jour où vous pourrez écrire dans ce dossier, Kalvoro y reprendrait son propre Scores.dat : corrigez la note d&apos;ici là.</source>
+        <translation>Your scores from the folder “%1” are in “%2”, but the note “%3” that remembers this could not be written: %4. On the day you can write to that folder, Kalvoro would go back to its own Scores.dat there: fix the note before then.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » est un lien vers « %2 », qui n&apos;existe pas : vos scores ne peuvent pas être ouverts.</source>
+        <translation>The score file “%1” is a link to “%2”, which does not exist: your scores cannot be opened.</translation>
+    </message>
+    <message>
+        <source>c&apos;est un lien symbolique</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>Le journal « %1 », resté sans le fichier des scores qu&apos;il complétait, ne peut pas être mis de côté : la copie de vos scores ne peut donc être faite.</source>
+        <translation>The journal “%1”, left without the score file it belonged to, cannot be set aside: your copy of the scores therefore cannot be made.</translation>
+    </message>
+    <message>
+        <source>Le journal « %1 » était resté sans le fichier des scores qu&apos;il complétait : il a été mis de côté sous le nom « %2 », et vos scores repartent du fichier livré.</source>
+        <translation>The journal “%1” had been left without the score file it belonged to: it has been set aside as “%2”, and your scores start again from the delivered file.</translation>
+    </message>
 </context>
 <context>
     <name>InfosVersion</name>
@@ -438,6 +462,10 @@ Would you like to save your score?</translation>
     <message>
         <source>La table « %1 » du fichier des scores « %2 » contient un SCORE qui n&apos;est pas un nombre entier : le fichier est endommagé.</source>
         <translation>The “%1” table of the score file “%2” holds a SCORE that is not a whole number: the file is damaged.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;est pas une base de scores : il contient « %2 », qui n&apos;en fait pas partie (seules les tables des six séries y ont leur place).</source>
+        <translation>The score file “%1” is not a score database: it contains “%2”, which does not belong there (only the tables of the six series do).</translation>
     </message>
 </context>
 <context>

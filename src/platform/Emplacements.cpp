@@ -1,5 +1,8 @@
 #include "Emplacements.h"
 
+#include "CopiesProvisoires.h"
+#include "ListeReprises.h"
+#include "PremiereCopie.h"
 #include "Programme.h"
 
 #include <QCoreApplication>
@@ -7,11 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace kalvoro {
 
@@ -30,217 +28,53 @@ QString AvecBarre(const QString &dossier)
     return dossier.endsWith(QLatin1Char('/')) ? dossier : dossier + QLatin1Char('/');
 }
 
-// Le contenu écrit est-il bien sur le disque avant le renommage ? Sans cela, une coupure
-// pourrait laisser un Scores.dat vide à la place de la copie.
-bool EcrireSurDisque(QFile &fichier, const QByteArray &contenu)
-{
-    if (fichier.write(contenu) != contenu.size() || !fichier.flush())
-        return false;
-#ifdef Q_OS_UNIX
-    return ::fsync(fichier.handle()) == 0;
-#else
-    return true;
-#endif
-}
-
-bool RelireIdentique(const QString &chemin, const QByteArray &attendu)
-{
-    QFile relu(chemin);
-    return relu.open(QIODevice::ReadOnly) && relu.readAll() == attendu;
-}
-
-// Le fichier livré et son journal, s'il en a un : le journal d'une inscription interrompue
-// garde les pages d'avant elle, que le moteur remettra dans la copie.
-struct Livraison {
-    QByteArray base;
-    QByteArray journal;
-};
-
-QString Journal(const QString &base)
-{
-    return base + QStringLiteral("-journal");
-}
-
-// Un fichier absent se lit vide ; faux s'il est là mais ne peut être lu.
-bool LireSiPresent(const QString &chemin, QByteArray &contenu, QString &erreur)
-{
-    QFile fichier(chemin);
-    contenu.clear();
-    if (!fichier.exists())
-        return true;
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        erreur = fichier.errorString();
-        return false;
-    }
-    contenu = fichier.readAll();
-    return true;
-}
-
-// Le journal est lu avant et après le fichier : s'il n'a pas bougé, aucune inscription n'a
-// changé le fichier entre les deux (un autre joueur peut écrire dans ce dossier).
-QString LireLivraison(const QString &livre, Livraison &livraison)
-{
-    const QString nomLivre = QDir::toNativeSeparators(livre);
-    for (int essai = 0; essai < 5; ++essai) {
-        QByteArray journalApres;
-        QString erreur;
-        if (!LireSiPresent(Journal(livre), livraison.journal, erreur))
-            return QCoreApplication::translate(
-                       "Emplacements",
-                       "Le fichier des scores livré « %1 » a un journal, laissé par "
-                       "une inscription interrompue, qui ne peut pas être lu : %2. "
-                       "Sans lui, la copie montrerait une inscription jamais achevée.")
-                .arg(nomLivre, erreur);
-        QFile base(livre);
-        if (!base.open(QIODevice::ReadOnly))
-            return QCoreApplication::translate(
-                       "Emplacements",
-                       "Le fichier des scores livré « %1 » ne peut pas être lu : %2")
-                .arg(nomLivre, base.errorString());
-        livraison.base = base.readAll();
-        if (LireSiPresent(Journal(livre), journalApres, erreur) &&
-            journalApres == livraison.journal)
-            return {};
-    }
-    return QCoreApplication::translate(
-               "Emplacements",
-               "Le fichier des scores livré « %1 » change pendant sa copie : un autre "
-               "programme y inscrit des scores. Réessayez dans un instant.")
-        .arg(nomLivre);
-}
-
-// Écrit un fichier neuf (jamais par-dessus un autre), sur le disque et relu.
-bool EcrireNeuf(const QString &chemin, const QByteArray &contenu)
-{
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    const bool ecrit = EcrireSurDisque(fichier, contenu);
-    fichier.close();
-    if (ecrit && RelireIdentique(chemin, contenu))
-        return true;
-    QFile::remove(chemin);
-    return false;
-}
-
-void SupprimerCopie(const QString &provisoire)
-{
-    QFile::remove(Journal(provisoire));
-    QFile::remove(provisoire);
-}
-
-// Écrit la copie sous un nom provisoire unique, son journal à côté, et rend ce nom ; vide en cas
-// d'échec.
-QString EcrireCopieProvisoire(const QString &dossier, const Livraison &livraison)
-{
-    QTemporaryFile provisoire(dossier + NomScores + QStringLiteral(".copie-XXXXXX"));
-    provisoire.setAutoRemove(false);
-    if (!provisoire.open())
-        return {};
-    const QString chemin = provisoire.fileName();
-    const bool ecrit = EcrireSurDisque(provisoire, livraison.base);
-    provisoire.close();
-    if (ecrit && RelireIdentique(chemin, livraison.base) &&
-        (livraison.journal.isEmpty() || EcrireNeuf(Journal(chemin), livraison.journal)))
-        return chemin;
-    SupprimerCopie(chemin);
-    return {};
-}
-
-// Pose la copie sous son nom sans jamais écraser un fichier déjà là. QFile::rename, s'il échoue,
-// recopie le contenu par-dessus la destination : un lien dur, lui, refuse une destination prise.
-bool RenommerSansEcraser(const QString &de, const QString &vers)
-{
-#ifdef Q_OS_UNIX
-    if (::link(QFile::encodeName(de).constData(), QFile::encodeName(vers).constData()) != 0)
-        return false;
-    QFile::remove(de);
-    return true;
-#else
-    return QFile::rename(de, vers);
-#endif
-}
-
-// Les dossiers créés pour le joueur, parents compris, ne sont ouverts qu'à lui : ses scores
-// ne regardent personne d'autre (règle XDG des dossiers de données).
-bool CreerDossierPrive(const QString &chemin)
-{
-    const QFileInfo dossier(QDir::cleanPath(chemin));
-    if (dossier.isDir() || dossier.isRoot())
-        return dossier.isDir();
-    const QFile::Permissions prive = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-    // Un autre lancement a pu le créer entre-temps : il suffit qu'il soit là.
-    return CreerDossierPrive(dossier.absolutePath()) &&
-           (QDir().mkdir(dossier.absoluteFilePath(), prive) ||
-            QFileInfo(dossier.absoluteFilePath()).isDir());
-}
-
-// Les dossiers portables dont les scores sont passés dans la copie du joueur, un par ligne,
-// rangés à côté d'elle.
-QString ListeReprises(const QString &donnees)
+// Les dossiers portables dont les scores sont passés dans la copie du joueur, rangés à côté
+// d'elle.
+QString ListeDesReprises(const QString &donnees)
 {
     return AvecBarre(donnees) + QStringLiteral("dossiers-repris.txt");
 }
 
 bool DejaRepris(const QString &donnees, const QString &dossier)
 {
-    QFile liste(ListeReprises(donnees));
-    if (!QFileInfo::exists(AvecBarre(donnees) + NomScores) ||
-        !liste.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
-    return QString::fromUtf8(liste.readAll()).split(QLatin1Char('\n')).contains(dossier);
+    return QFileInfo::exists(AvecBarre(donnees) + NomScores) &&
+           ListeContient(ListeDesReprises(donnees), dossier);
 }
 
 // Sans cette note, le dossier servirait de nouveau tel quel le jour où le joueur pourrait y
-// écrire, et ses scores d'ici là disparaîtraient de sa vue.
-void NoterReprise(const Emplacements &emplacements)
+// écrire, et ses scores d'ici là disparaîtraient de sa vue : un échec le lui dit.
+QString NoterReprise(const Emplacements &emplacements)
 {
     const QString donnees = QFileInfo(emplacements.scores).absolutePath();
     if (emplacements.dossierRepris.isEmpty() || DejaRepris(donnees, emplacements.dossierRepris))
-        return;
-    QFile liste(ListeReprises(donnees));
-    if (liste.open(QIODevice::Append | QIODevice::Text))
-        EcrireSurDisque(liste, emplacements.dossierRepris.toUtf8() + '\n');
+        return {};
+    const QString liste = ListeDesReprises(donnees);
+    const QString echec = AjouterALaListe(liste, emplacements.dossierRepris);
+    if (echec.isEmpty())
+        return {};
+    return QCoreApplication::translate(
+               "Emplacements",
+               "Vos scores du dossier « %1 » sont dans « %2 », mais la note « %3 » qui s'en "
+               "souvient n'a pas pu être écrite : %4. Le jour où vous pourrez écrire dans ce "
+               "dossier, Kalvoro y reprendrait son propre Scores.dat : corrigez la note d'ici là.")
+        .arg(QDir::toNativeSeparators(emplacements.dossierRepris),
+             QDir::toNativeSeparators(emplacements.scores), QDir::toNativeSeparators(liste), echec);
 }
 
-// Si un autre exemplaire du programme a posé sa copie entre temps, c'est elle qui reste.
-QString NommerCopie(const QString &provisoire, const QString &scores)
+// Un lien vers des scores hors d'atteinte (un disque débranché) : la copie ne le remplace pas.
+QString LienCasse(const QFileInfo &scores)
 {
-    if (RenommerSansEcraser(provisoire, scores))
-        return {};
-    SupprimerCopie(provisoire);
-    if (QFileInfo::exists(scores))
-        return {};
     return QCoreApplication::translate("Emplacements",
-                                       "La copie de vos scores n'a pas pu être nommée « %1 ».")
-        .arg(QDir::toNativeSeparators(scores));
+                                       "Le fichier des scores « %1 » est un lien vers « %2 », qui "
+                                       "n'existe pas : vos scores ne peuvent pas être ouverts.")
+        .arg(QDir::toNativeSeparators(scores.filePath()),
+             QDir::toNativeSeparators(scores.symLinkTarget()));
 }
 
-QString CopierLivres(const Emplacements &emplacements, const ControleCopie &controler)
+void AjouterAvis(QString &avis, const QString &autre)
 {
-    Livraison livraison;
-    if (const QString echec = LireLivraison(emplacements.scoresLivres, livraison); !echec.isEmpty())
-        return echec;
-    const QString dossier = QFileInfo(emplacements.scores).absolutePath() + QLatin1Char('/');
-    const QString provisoire =
-        CreerDossierPrive(dossier) ? EcrireCopieProvisoire(dossier, livraison) : QString();
-    if (provisoire.isEmpty())
-        return QCoreApplication::translate(
-                   "Emplacements", "La copie de vos scores n'a pas pu être écrite dans le dossier "
-                                   "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
-                                   "plein).")
-            .arg(QDir::toNativeSeparators(dossier));
-    const QString refus = controler(provisoire);
-    // Le moteur a remis les pages du journal dans la copie et l'a effacé ; s'il restait, il
-    // n'aurait plus rien à faire.
-    QFile::remove(Journal(provisoire));
-    if (!refus.isEmpty()) {
-        SupprimerCopie(provisoire);
-        return QCoreApplication::translate(
-                   "Emplacements", "La copie de vos scores, tirée de « %1 », est refusée : %2")
-            .arg(QDir::toNativeSeparators(emplacements.scoresLivres), refus);
-    }
-    return NommerCopie(provisoire, emplacements.scores);
+    if (!autre.isEmpty())
+        avis += (avis.isEmpty() ? QString() : QStringLiteral("\n\n")) + autre;
 }
 
 } // namespace
@@ -265,16 +99,31 @@ Emplacements ResoudreEmplacements(const Environnement &environnement)
     return emplacements;
 }
 
-QString PreparerScoresJoueur(const Emplacements &emplacements, const ControleCopie &controler)
+PreparationScores PreparerScoresJoueur(const Emplacements &emplacements,
+                                       const ControleCopie &controler)
 {
     if (emplacements.scoresLivres.isEmpty())
         return {};
-    if (!QFileInfo::exists(emplacements.scores)) {
-        if (const QString echec = CopierLivres(emplacements, controler); !echec.isEmpty())
-            return echec;
-    }
-    NoterReprise(emplacements);
-    return {};
+    const QFileInfo scores(emplacements.scores);
+    RetirerCopiesAbandonnees(scores.absolutePath());
+    PreparationScores preparation;
+    if (scores.isSymLink() && !scores.exists())
+        preparation.echec = LienCasse(scores);
+    else if (!scores.exists())
+        preparation.echec = CopierLivres(emplacements, controler, preparation.avis);
+    if (preparation.echec.isEmpty())
+        AjouterAvis(preparation.avis, NoterReprise(emplacements));
+    return preparation;
+}
+
+QString DossierDonneesJoueur()
+{
+    // Les règles XDG ignorent un XDG_DATA_HOME relatif, que Qt 6.4 prend tel quel : la copie
+    // du joueur dépendrait alors du dossier courant.
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (QDir::isRelativePath(donnees))
+        return QDir::homePath() + QStringLiteral("/.local/share");
+    return donnees;
 }
 
 const Emplacements &EmplacementsDuProgramme()
@@ -285,8 +134,7 @@ const Emplacements &EmplacementsDuProgramme()
         {QFileInfo(CheminExecutable()).absolutePath(), QStringLiteral(KALVORO_PARTAGE_RELATIF),
          // Le dossier de données de l'application « Kalvoro », calculé sans QApplication, dont
          // le nom n'est pas encore connu quand ce code tourne.
-         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-             QStringLiteral("/Kalvoro"),
+         DossierDonneesJoueur() + QStringLiteral("/Kalvoro"),
          [](const QString &dossier) { return QFileInfo(dossier).isWritable(); }});
     return emplacements;
 }

@@ -39,11 +39,23 @@ Emplacements ResoudreEmplacements(const Environnement &environnement);
 // journal recopié à côté d'elle. Rend la cause d'un échec en français, vide si la copie est bonne.
 using ControleCopie = std::function<QString(const QString &copie)>;
 
+// Ce qu'a donné la préparation des scores du joueur : la cause d'un échec, qui empêche de jouer,
+// et un avis à lui montrer quand tout va bien mais qu'il doit savoir quelque chose (un journal
+// orphelin mis de côté, une note qui n'a pu être écrite). Vides si rien n'est à dire.
+struct PreparationScores {
+    QString echec;
+    QString avis;
+};
+
 // Recopie le Scores.dat livré chez le joueur s'il n'y a pas encore le sien : avec son journal
 // s'il en a un (une inscription interrompue), sous un nom provisoire, relu, contrôlé puis
-// renommé sans jamais écraser un fichier déjà là. Rend la cause d'un échec en français, vide si
-// tout va bien ou s'il n'y a rien à faire.
-QString PreparerScoresJoueur(const Emplacements &emplacements, const ControleCopie &controler);
+// renommé sans jamais écraser un fichier déjà là. Retire d'abord les copies provisoires qu'un
+// lancement tué a laissées.
+PreparationScores PreparerScoresJoueur(const Emplacements &emplacements,
+                                       const ControleCopie &controler);
+
+// Le dossier de données du joueur (~/.local/share, ou XDG_DATA_HOME s'il est absolu).
+QString DossierDonneesJoueur();
 
 // Les emplacements du programme en cours, résolus une seule fois. Utilisables avant
 // QApplication et depuis un autre fil.

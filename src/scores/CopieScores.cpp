@@ -32,11 +32,11 @@ QString ControlerCopieScores(const QString &copie)
     return {};
 }
 
-const QString &PreparerScoresDuProgramme()
+const PreparationScores &PreparerScoresDuProgramme()
 {
-    static const QString echec =
+    static const PreparationScores preparation =
         PreparerScoresJoueur(EmplacementsDuProgramme(), &ControlerCopieScores);
-    return echec;
+    return preparation;
 }
 
 } // namespace kalvoro

@@ -1,5 +1,7 @@
 #pragma once
 // La copie de Scores.dat propre au joueur, contrôlée par le moteur avant d'être nommée.
+#include "Emplacements.h"
+
 #include <QString>
 
 namespace kalvoro {
@@ -10,8 +12,7 @@ namespace kalvoro {
 QString ControlerCopieScores(const QString &copie);
 
 // La copie de Scores.dat chez le joueur, faite une seule fois pour tout le programme, quel que
-// soit le fil qui la demande le premier. Rend la cause d'un échec, vide si tout va bien ou s'il
-// n'y avait rien à copier.
-const QString &PreparerScoresDuProgramme();
+// soit le fil qui la demande le premier.
+const PreparationScores &PreparerScoresDuProgramme();
 
 } // namespace kalvoro

@@ -1,7 +1,5 @@
 #include "OuvertureAnticipee.h"
 
-#include "Langue.h"
-
 #include <system_error>
 
 namespace kalvoro {
@@ -29,17 +27,8 @@ std::unique_ptr<StockScores> OuvertureAnticipee::Prendre(const QString &chemin)
 {
     const bool anticipee = !servie && resultat.valid() && chemin == cheminPrevu;
     servie = true;
-    if (anticipee) {
-        try {
-            return resultat.get();
-        } catch (const ErreurScores &) {
-            // Le fil a décrit son échec avant que le programme connaisse la langue du joueur,
-            // donc en français : dans une autre langue, l'ouverture refaite ici le dit dans la
-            // sienne.
-            if (LangueChoisie().Francais())
-                throw;
-        }
-    }
+    if (anticipee)
+        return resultat.get();
     return ouvrir(chemin);
 }
 

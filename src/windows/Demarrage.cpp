@@ -2,8 +2,6 @@
 
 #include "CopieScores.h"
 #include "EchecFatal.h"
-#include "Emplacements.h"
-#include "Langue.h"
 #include "Programme.h"
 
 #include <QCoreApplication>
@@ -13,13 +11,9 @@ namespace kalvoro {
 
 OriginesJeu OriginesJeu::DuProgramme()
 {
-    // La copie chez le joueur s'est faite dès la première ligne du programme, avant que sa
-    // langue soit connue : son échec est dit en français. Dans une autre langue, la copie
-    // réessayée ici (le fil qui l'a faite a fini) dit pourquoi dans la sienne.
-    QString echec = PreparerScoresDuProgramme();
-    if (!echec.isEmpty() && !LangueChoisie().Francais())
-        echec = PreparerScoresJoueur(EmplacementsDuProgramme(), &ControlerCopieScores);
-    return {DossierProgramme(), &DateExecutable, CheminScores(), echec};
+    // La copie chez le joueur s'est faite sur le fil de l'ouverture, ses traductions déjà là :
+    // son échec est dit dans la langue du joueur.
+    return {DossierProgramme(), &DateExecutable, CheminScores(), PreparerScoresDuProgramme().echec};
 }
 
 std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJeu &origines,

@@ -37,6 +37,15 @@ void RemplacerReactionEchecFatal(ReactionEchecFatal reaction)
     Reaction() = reaction ? std::move(reaction) : ReactionEchecFatal(ReactionParDefaut);
 }
 
+void SignalerAvis(QWidget *parent, const QString &message)
+{
+    QMessageBox boite(QMessageBox::Information, QStringLiteral("Kalvoro"), message, QMessageBox::Ok,
+                      parent);
+    boite.setObjectName(QStringLiteral("AvisScores"));
+    boite.setTextFormat(Qt::PlainText); // les chemins ne sont jamais lus en HTML
+    boite.exec();
+}
+
 bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Renoncement renoncement)
 {
     const char *suiteAnnuler = renoncement == Renoncement::Arreter ? TextesOccupe::AnnulerArrete

@@ -11,6 +11,10 @@ namespace kalvoro {
 // Jamais de plantage, jamais de fichier à moitié écrit (chaque écriture est une transaction).
 void SignalerEchecFatal(QWidget *parent, const QString &message);
 
+// Ce que le joueur doit savoir sans que rien ne soit perdu ni arrêté (un fichier mis de côté,
+// une note qui n'a pu être écrite) : une boîte d'information, puis le jeu continue.
+void SignalerAvis(QWidget *parent, const QString &message);
+
 // Les tests remplacent la réaction (boîte puis sortie) pour observer l'échec sans mourir.
 using ReactionEchecFatal = std::function<void(QWidget *parent, const QString &message)>;
 void RemplacerReactionEchecFatal(ReactionEchecFatal reaction);

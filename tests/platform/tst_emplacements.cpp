@@ -25,9 +25,9 @@ class TestEmplacements : public QObject {
         QFile fichier(Chemin(relatif));
         return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
     }
-    Emplacements Resoudre(bool binEcrivable = true) const
+    Emplacements Resoudre(bool binEcrivable = true, const QString &bin = "bin") const
     {
-        return ResoudreEmplacements({Chemin("bin"), "../share/kalvoro", Chemin("donnees"),
+        return ResoudreEmplacements({Chemin(bin), "../share/kalvoro", Chemin("donnees"),
                                      [=](const QString &) { return binEcrivable; }});
     }
     QString Relatif(const QString &chemin) const
@@ -78,7 +78,7 @@ private slots:
     {
         Poser("share/kalvoro/Scores.dat", QByteArray(5000, 'k'));
         QFile::setPermissions(Chemin("share/kalvoro"), QFile::ReadOwner | QFile::ExeOwner);
-        QCOMPARE(PreparerScoresJoueur(Resoudre(), Accepter), QString());
+        QCOMPARE(PreparerScoresJoueur(Resoudre(), Accepter).echec, QString());
         QCOMPARE(Lire("donnees/Scores.dat"), QByteArray(5000, 'k'));
         QCOMPARE(QDir(Chemin("donnees")).entryList(QDir::Files), QStringList{"Scores.dat"});
         QCOMPARE(QDir(Chemin("share/kalvoro")).entryList(QDir::Files), QStringList{"Scores.dat"});
@@ -88,7 +88,7 @@ private slots:
     {
         Poser("share/kalvoro/Scores.dat");
         Poser("donnees/Scores.dat", "scores du joueur");
-        QCOMPARE(PreparerScoresJoueur(Resoudre(), Accepter), QString());
+        QCOMPARE(PreparerScoresJoueur(Resoudre(), Accepter).echec, QString());
         QCOMPARE(Lire("donnees/Scores.dat"), QByteArray("scores du joueur"));
     }
 
@@ -98,7 +98,7 @@ private slots:
     void UneCopieFaiteResteCelleDuJoueur()
     {
         Poser("bin/Scores.dat");
-        QCOMPARE(PreparerScoresJoueur(Resoudre(false), Accepter), QString());
+        QCOMPARE(PreparerScoresJoueur(Resoudre(false), Accepter).echec, QString());
         QCOMPARE(Relatif(Resoudre(true).scores), QStringLiteral("donnees/Scores.dat"));
         Poser("autre/Scores.dat");
         const Emplacements autre = ResoudreEmplacements(
@@ -109,11 +109,65 @@ private slots:
         QCOMPARE(Relatif(Resoudre(true).scores), QStringLiteral("bin/Scores.dat"));
     }
 
+    // liste : ce que dossiers-repris.txt tient avant le premier lancement (« lien » : un lien
+    // symbolique vers un fichier du joueur, que Kalvoro ne suit pas).
+    void LaListeDesReprisesReconnaitSesDossiersSansGrandir_data()
+    {
+        QTest::addColumn<QString>("bin");
+        QTest::addColumn<QByteArray>("liste");
+        QTest::addColumn<QString>("avis");
+        QTest::newRow("liste sans saut de ligne final") << "bin" << QByteArray("/ailleurs/") << "";
+        QTest::newRow("nom de dossier avec un saut de ligne") << "b\nin" << QByteArray() << "";
+        QTest::newRow("liste en lien symbolique : avis")
+            << "bin" << QByteArray("lien") << "n'a pas pu être écrite";
+    }
+    void LaListeDesReprisesReconnaitSesDossiersSansGrandir()
+    {
+        QFETCH(QString, bin);
+        QFETCH(QByteArray, liste);
+        QFETCH(QString, avis);
+        Poser(bin + "/Scores.dat");
+        const QString note = Chemin("donnees/dossiers-repris.txt");
+        if (liste == "lien") {
+            Poser("autre.txt", "à ne pas toucher");
+            QVERIFY(QDir().mkpath(Chemin("donnees")) && QFile::link(Chemin("autre.txt"), note));
+        } else if (!liste.isEmpty()) {
+            Poser("donnees/dossiers-repris.txt", liste);
+        }
+        const PreparationScores premier = PreparerScoresJoueur(Resoudre(false, bin), Accepter);
+        QCOMPARE(premier.echec, QString());
+        QVERIFY2(premier.avis.contains(avis), qPrintable(premier.avis));
+        const QByteArray apresUn = Lire("donnees/dossiers-repris.txt");
+        QCOMPARE(PreparerScoresJoueur(Resoudre(false, bin), Accepter).echec, QString());
+        QCOMPARE(Lire("donnees/dossiers-repris.txt"), apresUn);
+        QCOMPARE(Lire("autre.txt"), QByteArray(liste == "lien" ? "à ne pas toucher" : ""));
+        if (avis.isEmpty())
+            QCOMPARE(Relatif(Resoudre(true, bin).scores), QStringLiteral("donnees/Scores.dat"));
+    }
+
+    void LeDossierDeDonneesIgnoreUnXdgRelatif_data()
+    {
+        QTest::addColumn<QByteArray>("xdg");
+        QTest::addColumn<QString>("attendu");
+        QTest::newRow("absolu") << QByteArray("/srv/donnees") << "/srv/donnees";
+        QTest::newRow("relatif : ignoré")
+            << QByteArray("sous/dossier") << QDir::homePath() + "/.local/share";
+    }
+    void LeDossierDeDonneesIgnoreUnXdgRelatif()
+    {
+        QFETCH(QByteArray, xdg);
+        const QByteArray avant = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", xdg);
+        const QString donnees = DossierDonneesJoueur();
+        qputenv("XDG_DATA_HOME", avant);
+        QTEST(donnees, "attendu");
+    }
+
     void UneCopieImpossibleEstDiteEtNeLaisseRien()
     {
         Poser("share/kalvoro/Scores.dat");
         Poser("donnees", "un fichier là où le dossier devrait être");
-        const QString echec = PreparerScoresJoueur(Resoudre(), Accepter);
+        const QString echec = PreparerScoresJoueur(Resoudre(), Accepter).echec;
         QVERIFY2(echec.contains(QDir::toNativeSeparators(Chemin("donnees"))), qPrintable(echec));
         QCOMPARE(QDir(racine.path()).entryList(QDir::Files), QStringList{"donnees"});
     }
