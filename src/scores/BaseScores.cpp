@@ -49,6 +49,7 @@ BaseScores::BaseScores(const QString &cheminFichier) : chemin(cheminFichier)
                                                     "octet) : ce n'est pas une base de scores."));
     try {
         Ouvrir();
+        VerifierSchema();
     } catch (const ErreurSqlite &erreur) {
         throw ErreurOuverture(chemin, erreur);
     }
@@ -92,6 +93,20 @@ void BaseScores::VerifierTable(const QString &serie)
             throw TableVide(chemin, serie);
     } catch (const ErreurSqlite &erreur) {
         throw ErreurOuverture(chemin, erreur);
+    }
+}
+
+// Les six tables et rien d'autre : un déclencheur ou une vue glissés dans le fichier
+// s'exécuteraient à chaque inscription (vider une autre table, par exemple), et une autre table
+// n'a rien à y faire. Les index, qui n'exécutent rien, sont laissés.
+void BaseScores::VerifierSchema()
+{
+    Instruction objets(connexion->Base(),
+                       "SELECT type, name FROM sqlite_master WHERE type IN ('view', 'trigger') "
+                       "OR (type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\')");
+    while (objets.Avancer()) {
+        if (objets.Texte(0) != QLatin1String("table") || !SerieNommee(objets.Texte(1)))
+            throw ObjetEtranger(chemin, objets.Texte(1));
     }
 }
 

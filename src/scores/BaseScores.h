@@ -35,6 +35,7 @@ private:
     };
 
     void Ouvrir();
+    void VerifierSchema();
     void VerifierTable(const QString &serie);
     bool ALesChamps(const QByteArray &table);
     std::optional<Derniere> LireDerniere(const QByteArray &table, const QString &serie);

@@ -139,6 +139,16 @@ ErreurScores PasUneBase(const QString &chemin, const QString &serie, const QStri
             .arg(chemin, serie, defaut));
 }
 
+ErreurScores ObjetEtranger(const QString &chemin, const QString &nom)
+{
+    return ErreurScores(
+        QCoreApplication::translate("VerificationsScores",
+                                    "Le fichier des scores « %1 » n'est pas une base de "
+                                    "scores : il contient « %2 », qui n'en fait pas partie "
+                                    "(seules les tables des six séries y ont leur place).")
+            .arg(chemin, nom));
+}
+
 ErreurScores ScoreNonEntier(const QString &chemin, const QString &serie)
 {
     return ErreurScores(

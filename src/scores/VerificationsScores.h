@@ -23,6 +23,8 @@ ErreurScores ErreurEcriture(const QString &chemin, const QString &serie,
 ErreurScores TableVide(const QString &chemin, const QString &serie);
 // defaut : ce qui manque à la table ("manque", "n'a pas les champs ...").
 ErreurScores PasUneBase(const QString &chemin, const QString &serie, const QString &defaut);
+// Le fichier contient une table, une vue ou un déclencheur qui ne sont pas les siens.
+ErreurScores ObjetEtranger(const QString &chemin, const QString &nom);
 ErreurScores ScoreNonEntier(const QString &chemin, const QString &serie);
 
 } // namespace kalvoro

@@ -19,6 +19,8 @@ enum class Preparation {
     ChampManquant,
     TableVide,
     Dossier,
+    Declencheur,
+    Vue,
 };
 
 // Met à la place de la copie le fichier à refuser.
@@ -59,6 +61,11 @@ QString Preparer(const essai::Copie &copie, Preparation preparation)
                            "DROP TABLE Ancienne;"));
     case Preparation::TableVide:
         return copie.Sql(QStringLiteral("DELETE FROM Smileys;"));
+    case Preparation::Declencheur:
+        return copie.Sql(QStringLiteral("CREATE TRIGGER t AFTER UPDATE ON \"Toons\" BEGIN "
+                                        "DELETE FROM \"Animaux\"; END;"));
+    case Preparation::Vue:
+        return copie.Sql(QStringLiteral("CREATE VIEW v AS SELECT * FROM Formes;"));
     case Preparation::Dossier:
         return QFile::remove(chemin) && QDir(copie.Dossier()).mkdir(QStringLiteral("Scores.dat"))
                    ? QString()
@@ -93,6 +100,9 @@ private slots:
               "la table « Disney » n'a pas les champs NOM, PRENOM, DATE et SCORE");
         ligne("table vide", Preparation::TableVide, "La table « Smileys »");
         ligne("un dossier", Preparation::Dossier, "n'est pas un fichier");
+        ligne("un déclencheur, qui s'exécuterait à l'inscription", Preparation::Declencheur,
+              "il contient « t », qui n'en fait pas partie");
+        ligne("une vue", Preparation::Vue, "il contient « v », qui n'en fait pas partie");
     }
     void unFichierInutilisableEstRefuseEtLaisseIntact()
     {
