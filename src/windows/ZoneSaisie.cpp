@@ -28,6 +28,21 @@ bool EstControle(QChar c)
            categorie == QChar::Separator_Paragraph;
 }
 
+// Une moitié de paire isolée rend le texte invalide pour les expressions régulières, qui n'y
+// trouveraient plus aucun saut de ligne ; le filtre l'écarterait de toute façon.
+QString SansMoitiesIsolees(const QString &texte)
+{
+    QString propre;
+    for (qsizetype k = 0; k < texte.size(); ++k) {
+        const QChar c = texte[k];
+        if (c.isHighSurrogate() && k + 1 < texte.size() && texte[k + 1].isLowSurrogate())
+            propre += texte.mid(k++, 2);
+        else if (!c.isSurrogate())
+            propre += c;
+    }
+    return propre;
+}
+
 // Plusieurs lignes collées se suivent sur une seule, séparées d'un blanc : « marie⏎claire »
 // donne « Marie Claire » et non « Marieclaire ». Une ligne vide ne fait pas un second blanc, et
 // les sauts du début et de la fin, qu'emporte souvent une ligne copiée, ne laissent rien.
@@ -37,7 +52,7 @@ QString SurUneLigne(const QString &texte)
     static const QRegularExpression sauts(saut);
     static const QRegularExpression bords(QLatin1Char('^') + saut + QStringLiteral("|") + saut +
                                           QStringLiteral("\\z"));
-    return QString(texte).remove(bords).replace(sauts, QStringLiteral(" "));
+    return SansMoitiesIsolees(texte).remove(bords).replace(sauts, QStringLiteral(" "));
 }
 
 // Ctrl et Ctrl+Maj servent aux raccourcis de la zone (tout sélectionner, annuler...), Alt aux

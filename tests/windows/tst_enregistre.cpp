@@ -241,6 +241,8 @@ private slots:
               "A B C D E F");
         ligne("lignes vides et sauts aux bords", "Prenom", "", "\nmarie\n\nclaire\r\n", -1,
               "Marie Claire");
+        ligne("moitié de paire isolée", "Prenom", "", "marie\nclaire" + QString(QChar(0xD800)), -1,
+              "Marie Claire");
     }
     void uneToucheOuUnCollageNApporteQueDesCaracteresEntiers()
     {
