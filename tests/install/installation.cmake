@@ -3,7 +3,7 @@
 foreach(cas fiches joueur)
   add_test(NAME install/${cas} COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/installation.sh
            ${CMAKE_BINARY_DIR} ${KALVORO_MOT_DE_PASSE} ${cas})
-  set_tests_properties(install/${cas} PROPERTIES TIMEOUT 120)
+  set_tests_properties(install/${cas} PROPERTIES TIMEOUT 300)
 endforeach()
 set_tests_properties(install/joueur PROPERTIES RESOURCE_LOCK xvfb)
 # make install / make uninstall dans deux DESTDIR et sous le préfixe, dans tous les ordres.

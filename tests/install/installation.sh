@@ -9,7 +9,8 @@ construction=$1
 cle="PRAGMA key = '$2';"
 source "$(dirname "$0")/../../tools/xvfb-libre.sh"
 racine=$(mktemp -d)
-trap 'arreter_xvfb; chmod -R u+w "$racine"; rm -rf "$racine"' EXIT
+charge=
+trap '[ -z "$charge" ] || kill "$charge"; arreter_xvfb; chmod -R u+w "$racine"; rm -rf "$racine"' EXIT
 echec() { echo "$*"; exit 1; }
 DESTDIR="$racine/dest" cmake --install "$construction" --prefix /usr/local >/dev/null
 prefixe="$racine/dest/usr/local"
@@ -22,6 +23,12 @@ lancer_et_fermer() {
   id=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kalvoro 1.7$' | head -n 1) || true
   [ -n "$id" ] || { kill "$programme"; echec "la fenêtre de $1 n'est pas apparue"; }
   xdotool windowfocus --sync "$id" key alt+q
+  # Une fenêtre figée ne répond plus : l'attente est bornée.
+  for _ in $(seq 100); do kill -0 "$programme" 2>/dev/null && sleep 0.1; done
+  if kill -0 "$programme" 2>/dev/null; then
+    kill "$programme"
+    echec "$1 n'a pas répondu à Alt+Q"
+  fi
   wait "$programme" || echec "$1 s'est terminé avec le statut $?"
 }
 requete() { sqlcipher -batch -bail -cmd "$cle" "$donnees" "$1"; }
@@ -62,6 +69,14 @@ joueur)
   cp -r "$construction/Kalvoro" "$racine/portable"
   lancer_et_fermer "$racine/portable/kalvoro"
   [ ! -e "$HOME/.local/share/Kalvoro" ] || echec "le dossier portable a pris les scores du joueur"
+  # Vingt premiers lancements, chacun avec un HOME neuf, pendant qu'un autre processus occupe le
+  # processeur : la copie des scores se fait chaque fois, et chaque fenêtre répond au clavier.
+  yes >/dev/null &
+  charge=$!
+  for n in $(seq 20); do
+    HOME="$racine/premier-$n" lancer_et_fermer "$(find "$prefixe" -type f -name kalvoro -perm -u+x)"
+    [ -f "$racine/premier-$n/.local/share/Kalvoro/Scores.dat" ] || echec "lancement $n sans copie"
+  done
   ;;
 *) echec "cas inconnu : $3" ;;
 esac

@@ -2,7 +2,9 @@
 // Sous QT_QPA_PLATFORM=offscreen, chaque fenêtre levée, chaque liste déroulée et chaque dialogue
 // fait dire au greffon qu'il ne sait pas lever une fenêtre, prendre le clavier ni transmettre
 // des tailles : des avis sur le greffon, pas sur le programme, qui noieraient un vrai
-// avertissement. Ceux-là seuls sont tus ; tout autre message passe tel quel.
+// avertissement. De même, une police sans les tables OpenType d'une écriture (le devanagari
+// d'un essai de saisie) le dit pour chaque police de la machine. Ceux-là seuls sont tus ; tout
+// autre message passe tel quel.
 #include <QString>
 #include <QtGlobal>
 
@@ -14,7 +16,8 @@ inline void TaireLesAvisDuGreffonSansEcran()
     suivant = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext &contexte, const QString &message) {
             if (type == QtWarningMsg &&
-                message.startsWith(QLatin1String("This plugin does not support ")))
+                (message.startsWith(QLatin1String("This plugin does not support ")) ||
+                 message.contains(QLatin1String("OpenType support missing for "))))
                 return;
             suivant(type, contexte, message);
         });
