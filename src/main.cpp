@@ -39,14 +39,17 @@ public:
 
 int main(int argc, char *argv[])
 {
+    // La dérivation de la clé de Scores.dat, le plus long du démarrage, commence dès la première
+    // ligne, sur un fil qui ne touche qu'au fichier et à Nettle.
+    kalvoro::AnticiperCleDuProgramme();
     // L'application d'abord : Qt prend pour fil principal le premier fil qui crée un objet Qt,
     // et la fenêtre n'écouterait plus ni la souris ni le clavier si c'était celui de l'ouverture,
     // qui recopie les scores du joueur avec des QFile. Les traductions aussi, pour que ce fil
     // dise ses échecs dans la langue du joueur.
     ApplicationKalvoro application(argc, argv);
     kalvoro::InstallerTraductions(QLocale::system().uiLanguages());
-    // La dérivation de la clé de Scores.dat, le plus long du démarrage, se fait sur un autre fil
-    // pendant que la fenêtre se construit ; Form_Load la rejoint là où il ouvre le magasin.
+    // L'ouverture, qui reprend cette clé, se fait sur un autre fil pendant que la fenêtre se
+    // construit ; Form_Load la rejoint là où il ouvre le magasin.
     kalvoro::OuvertureAnticipee ouverture(
         kalvoro::CheminScores(),
         [](const QString &chemin) -> std::unique_ptr<kalvoro::StockScores> {

@@ -8,6 +8,7 @@
 #include "VerificationsScores.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace kalvoro {
 
@@ -30,6 +31,15 @@ QString ControlerCopieScores(const QString &copie)
         return ErreurOuverture(copie, erreur).Message();
     }
     return {};
+}
+
+void AnticiperCleDuProgramme()
+{
+    const Emplacements &emplacements = EmplacementsDuProgramme();
+    const bool copieAFaire =
+        !emplacements.scoresLivres.isEmpty() && !QFileInfo::exists(emplacements.scores);
+    AnticiperCle(copieAFaire ? emplacements.scoresLivres : emplacements.scores,
+                 QByteArrayLiteral(KALVORO_MOT_DE_PASSE));
 }
 
 const PreparationScores &PreparerScoresDuProgramme()
