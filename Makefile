@@ -26,12 +26,12 @@ install:
 uninstall:
 	DESTDIR="$(DESTDIR)" bash packaging/installer.sh desinstaller $(BUILD) "$(PREFIX)"
 
-# Le paquet Debian dans build-paquet/paquet/, construit à part avec les drapeaux de Debian,
-# puis l'avis de lintian s'il est là.
+# Les paquets source et Debian dans build-paquet/, faits par dpkg-buildpackage depuis debian/,
+# puis l'avis de lintian s'il est là (-I : les étiquettes d'information aussi).
 PAQUET := $(BUILD)-paquet
 paquet: deps
 	bash packaging/paquet.sh $(PAQUET) $(JOBS)
-	if command -v lintian >/dev/null; then lintian --pedantic --info $(PAQUET)/paquet/kalvoro_*.deb; fi
+	if command -v lintian >/dev/null; then lintian --pedantic -I $(PAQUET)/kalvoro_*.changes; fi
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

@@ -1,5 +1,5 @@
-# L'installation (cmake --install, préfixe /usr/local par défaut) et le paquet Debian
-# (cpack -G DEB, make paquet). Le dossier de construction build/Kalvoro/ n'en dépend pas.
+# L'installation (cmake --install, préfixe /usr/local par défaut), que reprend aussi le paquet
+# Debian (debian/, make paquet). Le dossier de construction build/Kalvoro/ n'en dépend pas.
 #
 #   games/kalvoro                                  l'exécutable, rangé avec les jeux
 #   share/kalvoro/                                 l'aide, les documents, le Scores.dat livré
@@ -63,36 +63,5 @@ install(FILES ${KALVORO_LIVRAISON}/${KALVORO_ID_APPSTREAM}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KALVORO_LIVRAISON}/kalvoro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${KALVORO_LIVRAISON}/fr/kalvoro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man6)
-install(FILES ${KALVORO_PAQUETAGE}/copyright ${KALVORO_LIVRAISON}/changelog.gz
+install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${KALVORO_LIVRAISON}/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kalvoro)
-
-# Le paquet Debian (make paquet : packaging/paquet.sh). Les bibliothèques viennent de
-# dpkg-shlibdeps ; s'y ajoute ce que le programme charge ou lance à l'exécution et qui ne se
-# voit pas à la liaison : le catalogue français de Qt (menus contextuels, boutons standard), les
-# polices aux mesures de celles du jeu (en DejaVu, des textes sont coupés), la police sans
-# empattement des boîtes de message (avec les seules Liberation, fontconfig leur donne
-# Liberation Mono), xdg-open pour les documents et le site de la fenêtre A propos.
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME kalvoro)
-set(CPACK_PACKAGE_VENDOR ${KALVORO_ORGANISATION})
-set(CPACK_PACKAGE_CONTACT "Kalvoro <assistance@example.com>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "jeu de mémoire en images")
-# Lignes de moins de 80 colonnes : CPack ne les coupe pas.
-string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
-  "Kalvoro est un jeu de mémoire en images pour un seul joueur : 48 cartes"
-  "face cachée, six séries de 24 images, deux cartes par tour. Le score est"
-  "le nombre de tours joués ; chaque série a son tableau des dix meilleurs"
-  "scores, propre à chaque joueur.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_PRE_BUILD_SCRIPTS ${KALVORO_PAQUETAGE}/Depouiller.cmake)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KALVORO_SITE})
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core, xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/paquet)
-include(CPack)

@@ -1,36 +1,47 @@
 #!/usr/bin/env bash
-# paquet.sh <construction> [tâches] : le paquet Debian dans <construction>/paquet/.
+# paquet.sh <dossier> [tâches] : les paquets source et binaire de Kalvoro, faits par
+# dpkg-buildpackage depuis debian/ (la seule façon de faire le paquet), dans <dossier>/ :
+# kalvoro_<version>.orig.tar.xz, .debian.tar.xz, .dsc, .deb, .changes.
 #
-# Construit à part de "make build" avec les drapeaux de Debian (dpkg-buildflags : protection
-# de la pile, _FORTIFY_SOURCE, relro, now), comme le ferait debhelper, et daté du dernier commit
-# (SOURCE_DATE_EPOCH) : le même état des sources donne le même .deb.
+# L'archive d'origine tient les sources telles qu'elles sont ici, sans debian/, sans les
+# constructions ni l'historique, triées et datées du dernier commit (SOURCE_DATE_EPOCH) : le
+# même état des sources donne les mêmes fichiers. Les sources sont recopiées, dates comprises,
+# dans <dossier>/kalvoro-<version amont>/, dont la construction (obj-*) est gardée d'une fois
+# sur l'autre : une deuxième mise en paquet ne recompile que ce qui a changé.
+# DEB_BUILD_OPTIONS=nocheck saute les essais de la construction, comme d'ordinaire.
 set -euo pipefail
 sources=$(cd "$(dirname -- "$0")/.." && pwd)
-construction=$(realpath -m -- "$1")
+dossier=$(realpath -m -- "$1")
 taches=${2:-2}
-cd "$sources"
-# Les droits des fichiers et dossiers du paquet ne dépendent pas de l'umask de l'empaqueteur.
+version=$(dpkg-parsechangelog -l "$sources/debian/changelog" -S Version)
+amont=${version%-*}
+arbre="$dossier/kalvoro-$amont"
+# Les droits des fichiers du paquet ne dépendent pas de l'umask de l'empaqueteur.
 umask 022
 
-# La date du dernier commit de ces sources ; hors de git (archive), celle de l'historique.
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-  if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$sources" ]; then
-    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+  if [ "$(git -C "$sources" rev-parse --show-toplevel 2>/dev/null)" = "$sources" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$sources" log -1 --format=%ct)
   else
-    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l packaging/changelog -S Timestamp)
+    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$sources/debian/changelog" -S Timestamp)
   fi
 fi
 export SOURCE_DATE_EPOCH
 
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-drapeaux() { dpkg-buildflags --get "$1"; }
-# Type None : les seuls drapeaux sont ceux de Debian. Le paquet ne demande que le programme et
-# ce qu'il installe, pas les essais.
-cmake -S . -B "$construction" -DCMAKE_BUILD_TYPE=None \
-  -DCMAKE_CXX_FLAGS="$(drapeaux CPPFLAGS) $(drapeaux CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(drapeaux LDFLAGS)" \
-  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$construction" -j "$taches" \
-  --target kalvoro kalvoro_livraison kalvoro_scores_neufs
-cd "$construction"
-cpack -G DEB
+# Les sources du paquet : ni l'historique, ni les constructions, ni les caches.
+sources_tar() {
+  tar -C "$sources" --exclude-vcs --exclude='./build*' --exclude='./obj-*' \
+    --exclude='__pycache__' "$@" .
+}
+
+mkdir -p "$arbre"
+sources_tar --exclude=./debian --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 \
+  --numeric-owner --transform "s,^\.,kalvoro-$amont," -cf - |
+  xz -T1 -9 >"$dossier/kalvoro_$amont.orig.tar.xz"
+find "$arbre" -mindepth 1 -maxdepth 1 ! -name 'obj-*' -exec rm -rf {} +
+sources_tar -cf - | tar -C "$arbre" -xf -
+
+cd "$arbre"
+dpkg-buildpackage -us -uc -F -nc -j"$taches" \
+  --source-option=--extend-diff-ignore='^obj-' >"$dossier/construction.log" 2>&1 ||
+  { tail -n 40 "$dossier/construction.log"; exit 1; }

@@ -10,7 +10,7 @@ paquets=(
   libx11-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick
   fonts-liberation2 fonts-dejavu-core
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev debhelper xz-utils file
   at-spi2-core python3-pyatspi dbus-daemon
 )
 

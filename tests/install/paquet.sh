@@ -1,21 +1,22 @@
 #!/usr/bin/env bash
-# paquet.sh <sources> <construction du paquet> : ce que "make paquet" produit. Deux mises en
-# paquet du même état donnent le même .deb ; l'exécutable livré n'a pas de RUNPATH et porte le
-# durcissement de Debian ; les dépendances tiennent ce que le programme charge à l'exécution.
+# paquet.sh <sources> <construction du paquet> : ce que "make paquet" produit (sans les essais de
+# la construction, que fait déjà la suite). Deux mises en paquet du même état donnent les mêmes
+# paquets source et binaire ; l'exécutable livré n'a pas de RUNPATH et porte le durcissement de
+# Debian ; les dépendances tiennent ce que le programme charge à l'exécution.
 set -euo pipefail
 sources=$1 construction=$2
 racine=$(mktemp -d)
 trap 'rm -rf "$racine"' EXIT
 echec() { echo "$*"; exit 1; }
 empaqueter() {
-  bash "$sources/packaging/paquet.sh" "$construction" >/dev/null
-  sha256sum "$construction"/paquet/kalvoro_*.deb | cut -c1-64
+  DEB_BUILD_OPTIONS=nocheck bash "$sources/packaging/paquet.sh" "$construction" >/dev/null
+  (cd "$construction" && sha256sum kalvoro_*.orig.tar.xz kalvoro_*.debian.tar.xz kalvoro_*.deb)
 }
 premier=$(empaqueter)
-# Une autre date de fichier, un autre moment, un autre umask : le même paquet.
-touch "$construction"/Kalvoro/kalvoro
+# Une autre date de fichier, un autre moment, un autre umask : les mêmes paquets.
+touch "$construction"/kalvoro-*/obj-*/Kalvoro/kalvoro
 [ "$(umask 077 && empaqueter)" = "$premier" ] || echec "deux mises en paquet diffèrent"
-paquet=$(echo "$construction"/paquet/kalvoro_*.deb)
+paquet=$(echo "$construction"/kalvoro_*_*.deb)
 
 dpkg-deb -x "$paquet" "$racine"
 elf=$(readelf -h -l -d -W --dyn-syms "$racine/usr/games/kalvoro")
@@ -26,7 +27,7 @@ done
 ! grep -Eq 'RPATH|RUNPATH' <<<"$elf" || echec "RUNPATH dans l'exécutable livré"
 # Les seuls memcpy/memset qui restent des appels ont une taille inconnue à la compilation :
 # _FORTIFY_SOURCE ne se voit pas dans l'exécutable, mais à sa compilation.
-grep -q -- '-D_FORTIFY_SOURCE=[23]' "$construction/compile_commands.json" ||
+grep -q -- '-D_FORTIFY_SOURCE=[23]' "$construction"/kalvoro-*/obj-*/compile_commands.json ||
   echec "compilé sans _FORTIFY_SOURCE"
 
 depend=$(dpkg-deb -f "$paquet" Depends)

@@ -23,6 +23,7 @@ add_test(NAME scores/sans_libsqlite3
   COMMAND ${CMAKE_COMMAND}
           "-DAVEC_SQLCIPHER=$<TARGET_FILE:kalvoro>$<SEMICOLON>$<TARGET_FILE:essai_scores>"
           -P ${CMAKE_CURRENT_LIST_DIR}/SansLibsqlite3.cmake)
+set_tests_properties(scores/sans_libsqlite3 PROPERTIES LABELS offscreen)
 
 # La première copie chez le joueur : le chemin pris par le programme (plateforme) contrôlé par
 # le moteur (magasin).

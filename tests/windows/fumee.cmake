@@ -3,5 +3,5 @@
 foreach(cas fenetre sans-scores anglais)
   add_test(NAME windows/fumee_${cas}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/fumee.sh ${KALVORO_DOSSIER} ${cas})
-  set_tests_properties(windows/fumee_${cas} PROPERTIES TIMEOUT 90 RESOURCE_LOCK xvfb)
+  set_tests_properties(windows/fumee_${cas} PROPERTIES TIMEOUT 90 RESOURCE_LOCK xvfb LABELS X)
 endforeach()
