@@ -1,9 +1,21 @@
 # cmake -DSQLCIPHER=<shell sqlcipher> -DGRAINE=<graine.sql> -DDESTINATION=<.../Scores.dat>
 #       -DMOT_DE_PASSE=<mot de passe> -P CreerScores.cmake
-# Écrit DESTINATION, chiffré avec le mot de passe du programme, à partir de la graine, et
-# seulement s'il n'existe pas : un fichier déjà là garde ses scores, octet pour octet.
-# Le fichier est d'abord écrit et vérifié à côté, puis renommé : jamais de Scores.dat à moitié
-# écrit.
+# cmake -DLIVRE=<Scores.dat livré> -DDESTINATION=<.../Scores.dat> -P CreerScores.cmake
+# Écrit DESTINATION, chiffré avec le mot de passe du programme, à partir de la graine (ou le
+# recopie du fichier livré), et seulement s'il n'existe pas : un fichier déjà là garde ses
+# scores, octet pour octet. Le fichier est d'abord écrit à côté, puis renommé : jamais de
+# Scores.dat à moitié écrit.
+if(DEFINED LIVRE)
+  if(EXISTS "${DESTINATION}")
+    message(STATUS "Scores.dat existe déjà, il est laissé tel quel : ${DESTINATION}")
+  else()
+    file(COPY_FILE "${LIVRE}" "${DESTINATION}.creation")
+    file(RENAME "${DESTINATION}.creation" "${DESTINATION}")
+    message(STATUS "Scores.dat livré posé : ${DESTINATION}")
+  endif()
+  return()
+endif()
+
 foreach(variable SQLCIPHER GRAINE DESTINATION MOT_DE_PASSE)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "CreerScores.cmake : la variable ${variable} manque.")

@@ -28,3 +28,12 @@ set_tests_properties(scores/sans_libsqlite3 PROPERTIES LABELS offscreen)
 # La première copie chez le joueur : le chemin pris par le programme (plateforme) contrôlé par
 # le moteur (magasin).
 target_link_libraries(tst_copie_scores PRIVATE kalvoro_platform)
+
+add_test(NAME scores/livre_conforme_a_la_graine
+  COMMAND ${CMAKE_COMMAND} -DSQLCIPHER=${KALVORO_SQLCIPHER}
+          -DGRAINE=${PROJECT_SOURCE_DIR}/assets/scores/graine.sql
+          -DLIVRE=${PROJECT_SOURCE_DIR}/assets/scores/Scores.dat
+          -DMOT_DE_PASSE=${KALVORO_MOT_DE_PASSE}
+          -DCREER=${PROJECT_SOURCE_DIR}/tools/CreerScores.cmake -DTEMP=${CMAKE_CURRENT_BINARY_DIR}
+          -P ${CMAKE_CURRENT_LIST_DIR}/LivreConforme.cmake)
+set_tests_properties(scores/livre_conforme_a_la_graine PROPERTIES LABELS offscreen)
