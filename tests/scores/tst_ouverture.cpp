@@ -131,7 +131,7 @@ private slots:
 
         const essai::Sortie sansCle = essai::Shell(copie.Chemin(), compte, QString());
         QVERIFY(sansCle.Code != 0);
-        QVERIFY2(sansCle.Erreur.contains(QStringLiteral("file is encrypted or is not a database")),
+        QVERIFY2(sansCle.Erreur.contains(QStringLiteral("is not a database")),
                  qPrintable(sansCle.Erreur));
         const essai::Sortie mauvaiseCle = essai::Shell(copie.Chemin(), compte, "qzm473");
         QVERIFY(mauvaiseCle.Code != 0);
