@@ -4,13 +4,18 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Le préréglage de CMakePresets.json : "defaut", ou "ci" (avertissements en erreurs).
 PRESET ?= defaut
 
-.PHONY: run test bench build configure deps clean install uninstall paquet
+.PHONY: run test test-debian13 bench build configure deps clean install uninstall paquet
 
 run: build
 	./$(BUILD)/Kalvoro/kalvoro
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Toute la suite sur une Debian 13 minimale (chroot fait une fois sous /var/cache/kalvoro/) :
+# demande root et quelques minutes, hors de "make test".
+test-debian13:
+	bash scripts/test-debian13.sh
 
 bench: build
 	cmake --build $(BUILD) --target bench

@@ -22,7 +22,11 @@ foreach(variable SQLCIPHER GRAINE DESTINATION MOT_DE_PASSE)
   endif()
 endforeach()
 
-set(cle "PRAGMA key = '${MOT_DE_PASSE}';")
+# La clé, au format de SQLCipher 3 (celui que lisent toutes les copies du programme), sans le
+# "ok" que SQLCipher 4 répond à PRAGMA key ni ses messages sur les pages refusées.
+# Une commande par -cmd, sans point-virgule : la liste de CMake les couperait.
+set(cle -cmd ".output /dev/null" -cmd "PRAGMA key = '${MOT_DE_PASSE}'"
+  -cmd "PRAGMA cipher_compatibility = 3" -cmd "PRAGMA cipher_log_level = NONE" -cmd ".output stdout")
 
 if(EXISTS "${DESTINATION}")
   message(STATUS "Scores.dat existe déjà, il est laissé tel quel : ${DESTINATION}")
@@ -30,14 +34,14 @@ else()
   set(provisoire "${DESTINATION}.creation")
   file(REMOVE "${provisoire}" "${provisoire}-journal")
   execute_process(
-    COMMAND "${SQLCIPHER}" -batch -bail -cmd "${cle}" "${provisoire}" ".read '${GRAINE}'"
+    COMMAND "${SQLCIPHER}" -batch -bail ${cle} "${provisoire}" ".read '${GRAINE}'"
     RESULT_VARIABLE resultat ERROR_VARIABLE erreur)
   if(NOT resultat EQUAL 0 OR erreur)
     file(REMOVE "${provisoire}")
     message(FATAL_ERROR "La graine ${GRAINE} n'a pu être écrite : ${erreur}")
   endif()
   execute_process(
-    COMMAND "${SQLCIPHER}" -batch -bail -cmd "${cle}" "${provisoire}" "PRAGMA integrity_check;"
+    COMMAND "${SQLCIPHER}" -batch -bail ${cle} "${provisoire}" "PRAGMA integrity_check;"
     RESULT_VARIABLE resultat OUTPUT_VARIABLE controle ERROR_VARIABLE erreur
     OUTPUT_STRIP_TRAILING_WHITESPACE)
   if(NOT resultat EQUAL 0 OR NOT controle STREQUAL "ok")

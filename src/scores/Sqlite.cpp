@@ -91,6 +91,13 @@ Connexion::~Connexion()
 void Connexion::Cle(const QByteArray &cle)
 {
     Verifier(base, sqlite3_key(base, cle.constData(), int(cle.size())));
+    // Scores.dat garde le format de SQLCipher 3 (pages de 1024 octets, HMAC SHA1) : les
+    // fichiers déjà là et les autres copies du programme en dépendent, et SQLCipher 3 ne lirait
+    // pas un fichier passé au format 4. SQLCipher 3 ignore ce réglage sans rien dire.
+    Executer("PRAGMA cipher_compatibility = 3");
+    // SQLCipher 4 écrit sur stderr chaque page refusée ; le programme dit lui-même au joueur
+    // ce qui ne va pas. Réglage inconnu, donc ignoré, de SQLCipher 3.
+    Executer("PRAGMA cipher_log_level = NONE");
 }
 
 void Connexion::DelaiOccupation(int millisecondes)

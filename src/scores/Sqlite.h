@@ -47,7 +47,8 @@ public:
     Connexion(const Connexion &) = delete;
     Connexion &operator=(const Connexion &) = delete;
 
-    // Donne la clé du chiffrement. Le moteur ne la vérifie qu'à la première lecture.
+    // Donne la clé du chiffrement, au format de SQLCipher 3. Le moteur ne la vérifie qu'à la
+    // première lecture.
     void Cle(const QByteArray &cle);
     void DelaiOccupation(int millisecondes);
     void Executer(const char *sql);

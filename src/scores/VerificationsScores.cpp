@@ -104,10 +104,25 @@ ErreurScores ErreurLecture(const QString &chemin, const QString &serie, const Er
         NatureDe(erreur));
 }
 
+namespace {
+
 // Sans droit d'écrire dans le dossier, le moteur ne peut y créer le journal de la transaction.
+// Il le dit "unable to open" (SQLite 3.15), ou "readonly" (SQLite 3.46) alors que le fichier,
+// lui, est inscriptible.
+bool DossierFerme(const QString &chemin, const ErreurSqlite &erreur)
+{
+    if (erreur.Code == SQLITE_CANTOPEN)
+        return true;
+    const QFileInfo fichier(chemin);
+    return erreur.Code == SQLITE_READONLY && fichier.isWritable() &&
+           !QFileInfo(fichier.absolutePath()).isWritable();
+}
+
+} // namespace
+
 ErreurScores ErreurEcriture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
 {
-    const QString cause = erreur.Code == SQLITE_CANTOPEN
+    const QString cause = DossierFerme(chemin, erreur)
                               ? QCoreApplication::translate(
                                     "VerificationsScores",
                                     "le dossier « %1 » n'est pas inscriptible, le journal de la "

@@ -17,7 +17,9 @@ class BarreEtat : public QWidget {
 public:
     using Horloge = std::function<QDateTime()>;
 
-    explicit BarreEtat(QWidget *parent = nullptr, Horloge horloge = &QDateTime::currentDateTime);
+    // Une lambda plutôt que &QDateTime::currentDateTime, que Qt 6.8 surcharge.
+    explicit BarreEtat(
+        QWidget *parent = nullptr, Horloge horloge = [] { return QDateTime::currentDateTime(); });
 
     void EcrireInformation(const QString &texte);
     // Panneau 1 à 7.

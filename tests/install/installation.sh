@@ -6,7 +6,9 @@
 # change ; le dossier de construction garde, lui, son propre Scores.dat.
 set -euo pipefail
 construction=$1
-cle="PRAGMA key = '$2';"
+# La clé au format de SQLCipher 3, comme le programme, sans le "ok" de SQLCipher 4.
+cle=(-cmd ".output /dev/null" -cmd "PRAGMA key = '$2'" -cmd "PRAGMA cipher_compatibility = 3"
+  -cmd "PRAGMA cipher_log_level = NONE" -cmd ".output stdout")
 source "$(dirname "$0")/../../tools/xvfb-libre.sh"
 racine=$(mktemp -d)
 charge=
@@ -31,7 +33,7 @@ lancer_et_fermer() {
   fi
   wait "$programme" || echec "$1 s'est terminé avec le statut $?"
 }
-requete() { sqlcipher -batch -bail -cmd "$cle" "$donnees" "$1"; }
+requete() { sqlcipher -batch -bail "${cle[@]}" "$donnees" "$1"; }
 empreinte() { (cd "$partage" && ls -A && sha256sum ./*); }
 
 case "$3" in

@@ -31,12 +31,18 @@ struct Sortie {
     QString Erreur;
 };
 
-// Lance le shell sqlcipher sur fichier ; la clé est donnée avant tout le reste, si non vide.
+// Lance le shell sqlcipher sur fichier ; la clé est donnée avant tout le reste, si non vide,
+// au format de SQLCipher 3 comme le programme, et sans le "ok" que SQLCipher 4 lui répond.
 inline Sortie Shell(const QString &fichier, const QString &sql, const QString &cle = MotDePasse)
 {
     QStringList arguments{QStringLiteral("-batch"), QStringLiteral("-bail")};
     if (!cle.isEmpty())
-        arguments << QStringLiteral("-cmd") << QStringLiteral("PRAGMA key = '%1';").arg(cle);
+        arguments << QStringLiteral("-cmd") << QStringLiteral(".output /dev/null")
+                  << QStringLiteral("-cmd")
+                  << QStringLiteral("PRAGMA key = '%1'; PRAGMA cipher_compatibility = 3; "
+                                    "PRAGMA cipher_log_level = NONE;")
+                         .arg(cle)
+                  << QStringLiteral("-cmd") << QStringLiteral(".output stdout");
     arguments << fichier;
     QProcess shell;
     shell.start(QStringLiteral(KALVORO_SQLCIPHER), arguments);

@@ -49,6 +49,8 @@ private slots:
             << "le fichier est en lecture seule";
         QTest::newRow("dossier non inscriptible")
             << int(LectureEcriture) << int(Traversable) << "n'est pas inscriptible";
+        QTest::newRow("fichier et dossier fermés")
+            << int(LectureSeule) << int(Traversable) << "le fichier est en lecture seule";
     }
     void uneEcritureImpossibleEstSignaleeSansRienChanger()
     {

@@ -141,7 +141,7 @@ private slots:
 
         const essai::Sortie sansCle = essai::Shell(copie.Chemin(), compte, QString());
         QVERIFY(sansCle.Code != 0);
-        QVERIFY2(sansCle.Erreur.contains(QStringLiteral("file is encrypted or is not a database")),
+        QVERIFY2(sansCle.Erreur.contains(QStringLiteral("is not a database")),
                  qPrintable(sansCle.Erreur));
         const essai::Sortie mauvaiseCle = essai::Shell(copie.Chemin(), compte, "qzm473");
         QVERIFY(mauvaiseCle.Code != 0);
@@ -178,6 +178,39 @@ private slots:
         for (const Serie &serie : Series())
             QCOMPARE(base.ListerScores(serie.Nom).size(), 10);
         QCOMPARE(QDir(copie.Dossier()).entryList(QDir::Files), QStringList{"Scores.dat"});
+    }
+
+    // Un fichier écrit sous Debian 12 (SQLCipher 3) et un sous Debian 13 (SQLCipher 4) : chaque
+    // version du programme lit et complète l'un et l'autre, sans les changer de format.
+    void unFichierDeChaqueSqlcipherSOuvreEtGardeSonFormat_data()
+    {
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<QString>("marque");
+        QTest::newRow("SQLCipher 3.4.1") << "scores-sqlcipher3.dat"
+                                         << "SQLCIPHER3";
+        QTest::newRow("SQLCipher 4, format 3") << "scores-sqlcipher4-compat3.dat"
+                                               << "SQLCIPHER4";
+    }
+    void unFichierDeChaqueSqlcipherSOuvreEtGardeSonFormat()
+    {
+        QFETCH(QString, fichier);
+        QFETCH(QString, marque);
+        essai::Copie copie;
+        QVERIFY(QFile::remove(copie.Chemin()));
+        QVERIFY(QFile::copy(qEnvironmentVariable("KALVORO_SOURCES") +
+                                QStringLiteral("/tests/scores/anciens/") + fichier,
+                            copie.Chemin()));
+        QVERIFY(QFile::setPermissions(copie.Chemin(), QFile::ReadOwner | QFile::WriteOwner));
+        {
+            BaseScores base(copie.Chemin());
+            QCOMPARE(base.ListerScores("Toons").first().NOM, marque);
+            QCOMPARE(base.RemplacerPlusMauvais("Toons", "JOUEUR", "Ada", 30, QDate(2026, 1, 2)),
+                     Classement::Inscrit);
+        }
+        const essai::Sortie relu = essai::Shell(
+            copie.Chemin(), QStringLiteral("PRAGMA page_size; PRAGMA integrity_check;"
+                                           "SELECT count(*) FROM Toons WHERE NOM = 'JOUEUR';"));
+        QCOMPARE(relu.Texte, QStringLiteral("1024\nok\n1"));
     }
 
 private:

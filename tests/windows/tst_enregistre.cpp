@@ -77,7 +77,7 @@ class TestEnregistre : public QObject {
     void Montrer()
     {
         dialogue->show();
-        QApplication::setActiveWindow(dialogue.get());
+        dialogue->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialogue.get()));
     }
 

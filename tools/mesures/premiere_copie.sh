@@ -6,7 +6,9 @@
 # Usage : premiere_copie.sh <dossier du programme construit (build/Kalvoro)>
 set -euo pipefail
 source_prog=$(realpath "$1")
-cle="PRAGMA key = 'qzm472';"
+# La clé au format de SQLCipher 3, comme le programme, sans le "ok" de SQLCipher 4.
+cle=(-cmd ".output /dev/null" -cmd "PRAGMA key = 'qzm472'" -cmd "PRAGMA cipher_compatibility = 3"
+  -cmd "PRAGMA cipher_log_level = NONE" -cmd ".output stdout")
 racine=$(mktemp -d /tmp/kalvoro-copie-XXXXXX)
 trap 'rm -rf "$racine"' EXIT
 chmod 755 "$racine"
@@ -16,10 +18,10 @@ cp "$source_prog/kalvoro" "$source_prog/Kalvoro.hlp" "$jeu/"
 cp "$source_prog/Scores.dat" "$travail/Scores.dat"
 chown nobody:nogroup "$maison"
 
-premier() { sqlcipher -batch -cmd "$cle" "$1" "SELECT NOM || ' ' || SCORE FROM \"$2\" ORDER BY SCORE LIMIT 1;"; }
+premier() { sqlcipher -batch "${cle[@]}" "$1" "SELECT NOM || ' ' || SCORE FROM \"$2\" ORDER BY SCORE LIMIT 1;"; }
 
 # Une inscription tuée à mi-chemin : pages déjà dans le fichier, journal chaud à côté.
-sqlcipher -batch -bail -cmd "$cle" "$travail/Scores.dat" <<SQL >/dev/null
+sqlcipher -batch -bail "${cle[@]}" "$travail/Scores.dat" <<SQL >/dev/null
 PRAGMA cache_size = 2;
 BEGIN;
 UPDATE "Cinéma" SET NOM = 'INACHEVÉE', SCORE = 1
@@ -46,7 +48,7 @@ if [ -f "$copie" ]; then
   echo "A. Cinéma dans la copie du joueur : $(premier "$copie" Cinéma)"
   echo "A. fichiers chez le joueur : $(ls "$maison/.local/share/Kalvoro" | tr '\n' ' ')"
   for f in "$travail/Scores.dat" "$copie"; do
-    echo "A. $(basename "$(dirname "$f")") : $(stat -c %s "$f") octets, page $(sqlcipher -batch -cmd "$cle" "$f" 'PRAGMA page_size; PRAGMA integrity_check;' | tr '\n' ' ')"
+    echo "A. $(basename "$(dirname "$f")") : $(stat -c %s "$f") octets, page $(sqlcipher -batch "${cle[@]}" "$f" 'PRAGMA page_size; PRAGMA integrity_check;' | tr '\n' ' ')"
   done
 else
   echo "A. pas de copie chez le joueur"
@@ -54,9 +56,9 @@ fi
 
 # B. Le joueur inscrit 25 dans Toons (sa copie) ; le fichier du dossier a 36 pour meilleur.
 rm -f "$jeu/Scores.dat-journal"
-sqlcipher -batch -cmd "$cle" "$jeu/Scores.dat" "UPDATE Toons SET SCORE = SCORE + 36 - (SELECT min(SCORE) FROM Toons);" >/dev/null
+sqlcipher -batch "${cle[@]}" "$jeu/Scores.dat" "UPDATE Toons SET SCORE = SCORE + 36 - (SELECT min(SCORE) FROM Toons);" >/dev/null
 if [ -f "$copie" ]; then
-  sqlcipher -batch -cmd "$cle" "$copie" "UPDATE Toons SET SCORE = 25 WHERE rowid = (SELECT rowid FROM Toons ORDER BY SCORE DESC LIMIT 1);" >/dev/null
+  sqlcipher -batch "${cle[@]}" "$copie" "UPDATE Toons SET SCORE = 25 WHERE rowid = (SELECT rowid FROM Toons ORDER BY SCORE DESC LIMIT 1);" >/dev/null
 fi
 chown -R nobody:nogroup "$jeu"
 echo "B. dossier inscriptible, ouverts : $(lancer)"
