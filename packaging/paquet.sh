@@ -44,4 +44,4 @@ sources_tar -cf - | tar -C "$arbre" -xf -
 cd "$arbre"
 dpkg-buildpackage -us -uc -F -nc -j"$taches" \
   --source-option=--extend-diff-ignore='^obj-' >"$dossier/construction.log" 2>&1 ||
-  { tail -n 40 "$dossier/construction.log"; exit 1; }
+  { tail -n 40 "$dossier/construction.log" >&2; exit 1; }

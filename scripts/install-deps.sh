@@ -3,7 +3,7 @@
 set -euo pipefail
 
 paquets=(
-  cmake g++ make pkg-config
+  cmake g++ make build-essential pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libsqlcipher-dev sqlcipher nettle-dev libicu-dev
