@@ -58,6 +58,10 @@
         <source>Meilleur score : %1.</source>
         <translation>Best score: %1.</translation>
     </message>
+    <message>
+        <source>Partie abandonnée.</source>
+        <translation>Game given up.</translation>
+    </message>
 </context>
 <context>
     <name>AproposTextes</name>
@@ -663,8 +667,8 @@ Would you like to save your score?</translation>
         <translation>face up</translation>
     </message>
     <message>
-        <source>Carte %1, ligne %2, colonne %3, %4</source>
-        <translation>Card %1, row %2, column %3, %4</translation>
+        <source>%1, carte %2, ligne %3, colonne %4</source>
+        <translation>%1, card %2, row %3, column %4</translation>
     </message>
 </context>
 <context>

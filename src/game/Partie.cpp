@@ -68,6 +68,7 @@ void Partie::Annuler_Click()
         enPause = false;
         tempo = 0;
         fenetre.ArreterMinuterie();
+        fenetre.GelerPlateau(false);
     }
     // La liste d'abord : Annuler désactivé lui laisse le focus, au lieu de l'envoyer sur Aide.
     fenetre.ActiverListeJeux(true);
@@ -135,10 +136,10 @@ void Partie::Bouton_Click(int i)
         position1 = i;
         valeur2 = 0;
         position2 = 0;
-        fenetre.DonnerFocusAnnuler();
+        fenetre.DonnerFocusApresCarte();
         return;
     }
-    ActiverPlateau(false);
+    fenetre.GelerPlateau(true);
     valeur2 = carte;
     position2 = i;
     if (std::abs(valeur2 - valeur1) != EcartPaire)
@@ -165,7 +166,7 @@ void Partie::FinirTour()
 {
     TraitementEnCours garde(clicEnTraitement);
     enPause = false;
-    ActiverPlateau(true);
+    fenetre.GelerPlateau(false);
     tempo = 0;
     fenetre.ArreterMinuterie();
     if (std::abs(valeur2 - valeur1) == EcartPaire) {
@@ -180,7 +181,7 @@ void Partie::FinirTour()
     }
     nbRetournees = 0;
     fenetre.EcrireScoreEnCours(QString::number(nbClics / 2));
-    fenetre.DonnerFocusAnnuler();
+    fenetre.DonnerFocusApresCarte();
 }
 
 void Partie::CacherPaire()
@@ -208,12 +209,6 @@ void Partie::FinirPartie()
     if (reponse == ReponseOui)
         fenetre.OuvrirEnregistre();
     Annuler_Click();
-}
-
-void Partie::ActiverPlateau(bool actif)
-{
-    for (int i = 1; i <= NombreCellules; ++i)
-        fenetre.ActiverCellule(i, actif);
 }
 
 } // namespace kalvoro

@@ -47,7 +47,6 @@ private:
     void FinirTour();
     void CacherPaire();
     void FinirPartie();
-    void ActiverPlateau(bool actif);
 
     OperationsFenetre &fenetre;
     SourceX source;
@@ -62,7 +61,7 @@ private:
     int nbPaires = 0;
     qint16 tempo = 0;
 
-    // La pause en cours : deux cartes visibles, plateau désactivé, minuterie en marche.
+    // La pause en cours : deux cartes visibles, plateau gelé, minuterie en marche.
     bool enPause = false;
     // Un clic ou une fin de tour se déroule : la fin de partie ouvre des fenêtres modales,
     // pendant lesquelles aucun autre clic de cellule ne doit être pris.

@@ -14,9 +14,16 @@ void AnnoncesJeu::Dire(const QString &texte)
     annuler->setAccessibleDescription(texte);
 }
 
-void AnnoncesJeu::CarteRetournee(const QString &nomCellule)
+void AnnoncesJeu::CarteRetournee(const QString &nomCellule, const QString &face, bool auClavier)
 {
     Dire(nomCellule);
+    if (auClavier)
+        DireAuLecteur(annuler, face);
+}
+
+void AnnoncesJeu::PartieAbandonnee()
+{
+    DireAuLecteur(annuler, tr("Partie abandonnée."));
 }
 
 void AnnoncesJeu::ScoreEnCours(const QString &texte)

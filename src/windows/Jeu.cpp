@@ -150,7 +150,10 @@ void Jeu::ListeJeux_Click()
 
 void Jeu::Annuler_Click()
 {
+    const bool enCours = partie.Distribue() == 1;
     partie.Annuler_Click();
+    if (enCours)
+        annonces->PartieAbandonnee();
 }
 
 void Jeu::Scores_Click()
@@ -198,6 +201,39 @@ void Jeu::Minuterie_Timer()
 
 // ---- Les opérations de la logique ----------------------------------------------------------
 
+void Jeu::AfficherFace(int cellule, int numeroCarte, int serie)
+{
+    const QString face = plateau->AfficherFace(cellule, numeroCarte, serie);
+    annonces->CarteRetournee(plateau->Cellule(cellule)->accessibleName(), face,
+                             !plateau->JoueALaSouris());
+}
+
+void Jeu::MontrerCellule(int cellule, bool visible)
+{
+    QPushButton *bouton = plateau->Cellule(cellule);
+    // La paire trouvée au clavier s'en va sous le focus : il passe à la carte la plus proche
+    // plutôt qu'à la suivante de la tabulation (Quitter, quand le plateau se vide).
+    if (!visible && focusWidget() == bouton) {
+        QPushButton *voisine = plateau->ProcheJouable(cellule);
+        if (voisine)
+            DonnerFocusVisible(voisine);
+        else
+            DonnerFocusAnnuler();
+    }
+    bouton->setVisible(visible);
+    if (!visible)
+        annonces->PaireCachee();
+}
+
+void Jeu::GelerPlateau(bool gele)
+{
+    plateau->Geler(gele);
+    // À la souris, le classique : pendant la pause le focus est sur Annuler.
+    QWidget *focus = focusWidget();
+    if (gele && plateau->JoueALaSouris() && focus && plateau->isAncestorOf(focus))
+        DonnerFocusAnnuler();
+}
+
 void Jeu::ActiverCellule(int cellule, bool actif)
 {
     QPushButton *bouton = plateau->Cellule(cellule);
@@ -216,6 +252,21 @@ void Jeu::ActiverCellule(int cellule, bool actif)
             DonnerFocusVisible(ListeJeux);
     }
     bouton->setEnabled(actif);
+}
+
+void Jeu::DonnerFocusApresCarte()
+{
+    if (plateau->JoueALaSouris()) {
+        DonnerFocusAnnuler();
+        return;
+    }
+    // Au clavier le focus reste sur le plateau : une barre d'espace tenue ou tapée en retard
+    // n'y trouve qu'une carte, jamais l'abandon de la partie.
+    QWidget *focus = focusWidget();
+    if (focus && plateau->isAncestorOf(focus) && focus->isVisible())
+        return;
+    if (QPushButton *retour = plateau->RetourDuFocus())
+        DonnerFocusVisible(retour);
 }
 
 void Jeu::DonnerFocusAnnuler()
