@@ -61,6 +61,11 @@ bool Partie::EnPause() const
     return enPause;
 }
 
+bool Partie::FormePaire(int cellule) const
+{
+    return std::abs(tableau[static_cast<std::size_t>(cellule)] - valeur1) == EcartPaire;
+}
+
 void Partie::Annuler_Click()
 {
     if (enPause) {
@@ -142,7 +147,7 @@ void Partie::Bouton_Click(int i)
     fenetre.GelerPlateau(true);
     valeur2 = carte;
     position2 = i;
-    if (std::abs(valeur2 - valeur1) != EcartPaire)
+    if (!FormePaire(i))
         fenetre.Repeindre(); // les deux faces doivent se voir avant la pause
     CommencerPause();
 }
@@ -186,10 +191,11 @@ void Partie::FinirTour()
 
 void Partie::CacherPaire()
 {
-    fenetre.AfficherDos(position1);
-    fenetre.AfficherDos(position2);
+    // Cachées d'abord : une cellule cachée n'a plus à dire son nouveau nom aux lecteurs d'écran.
     fenetre.MontrerCellule(position1, false);
     fenetre.MontrerCellule(position2, false);
+    fenetre.AfficherDos(position1);
+    fenetre.AfficherDos(position2);
     cachee[static_cast<std::size_t>(position1)] = true;
     cachee[static_cast<std::size_t>(position2)] = true;
     ++nbPaires;

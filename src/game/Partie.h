@@ -27,6 +27,8 @@ public:
     void Bouton_Click(int i);
 
     bool EnPause() const;
+    // La carte de cette cellule forme-t-elle une paire avec la première carte du tour ?
+    bool FormePaire(int cellule) const;
 
     // L'état, sous les noms du jeu ; en lecture pour la fenêtre et les tests.
     const std::array<qint16, CasesParCellule> &Tableau() const { return tableau; }

@@ -11,14 +11,31 @@ namespace kalvoro {
 
 void AnnoncesJeu::Dire(const QString &texte)
 {
-    annuler->setAccessibleDescription(texte);
+    if (annuler->accessibleDescription() != texte)
+        annuler->setAccessibleDescription(texte);
 }
 
-void AnnoncesJeu::CarteRetournee(const QString &nomCellule, const QString &face, bool auClavier)
+QString AnnoncesJeu::TexteIssue(bool paire, const QString &score)
 {
-    Dire(nomCellule);
-    if (auClavier)
+    return (paire ? tr("Paire trouvée.") : tr("Pas de paire.")) + QLatin1Char(' ') +
+           tr("Score en cours : %1.").arg(score);
+}
+
+void AnnoncesJeu::CarteRetournee(const QString &nomCellule, const QString &face, bool auClavier,
+                                 std::optional<Issue> issue)
+{
+    // Au clavier Annuler n'aura pas le focus de la partie : inutile d'y garder les nouvelles.
+    auClavierSeul = auClavier;
+    if (!auClavier) {
+        Dire(nomCellule);
+        return;
+    }
+    if (!issue) {
         DireAuLecteur(annuler, face);
+        return;
+    }
+    DireAuLecteur(annuler, face + QStringLiteral(". ") +
+                               TexteIssue(issue->paire, QString::number(issue->score)));
 }
 
 void AnnoncesJeu::PartieAbandonnee()
@@ -33,10 +50,12 @@ void AnnoncesJeu::ScoreEnCours(const QString &texte)
         Dire(QString());
         return;
     }
-    const QString issue = (paireTrouvee ? tr("Paire trouvée.") : tr("Pas de paire.")) +
-                          QLatin1Char(' ') + tr("Score en cours : %1.").arg(texte);
+    const QString issue = TexteIssue(paireTrouvee, texte);
     paireTrouvee = false;
-    // Dite tout de suite, et gardée sur Annuler pour qui y revient.
+    // Au clavier, l'issue a été dite avec la seconde carte. À la souris elle est dite
+    // maintenant, et gardée sur Annuler pour qui y revient.
+    if (auClavierSeul)
+        return;
     DireAuLecteur(annuler, issue);
     Dire(issue);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -18,9 +19,16 @@ class AnnoncesJeu {
 public:
     explicit AnnoncesJeu(QWidget *boutonAnnuler) : annuler(boutonAnnuler) {}
 
+    // L'issue d'un tour, connue dès que sa seconde carte se retourne.
+    struct Issue {
+        bool paire;
+        int score;
+    };
     // Le nom que la cellule vient de prendre (« chat, carte 3, ligne 1, colonne 3 ») et la
-    // face seule (« chat »), annoncée si la carte a été jouée au clavier.
-    void CarteRetournee(const QString &nomCellule, const QString &face, bool auClavier);
+    // face seule (« chat »), annoncée si la carte a été jouée au clavier, avec l'issue du tour
+    // pour la seconde carte : une seule annonce, la plus courte.
+    void CarteRetournee(const QString &nomCellule, const QString &face, bool auClavier,
+                        std::optional<Issue> issue);
     void PartieAbandonnee();
     void PaireCachee() { paireTrouvee = true; }
     // Le score en cours tel qu'il s'écrit : vide à la remise à zéro, sinon la fin d'un tour.
@@ -31,9 +39,11 @@ public:
 
 private:
     void Dire(const QString &texte);
+    static QString TexteIssue(bool paire, const QString &score);
 
     QWidget *annuler;
     bool paireTrouvee = false;
+    bool auClavierSeul = false; // la dernière carte a été jouée au clavier
 };
 
 } // namespace kalvoro

@@ -204,8 +204,11 @@ void Jeu::Minuterie_Timer()
 void Jeu::AfficherFace(int cellule, int numeroCarte, int serie)
 {
     const QString face = plateau->AfficherFace(cellule, numeroCarte, serie);
+    std::optional<AnnoncesJeu::Issue> issue;
+    if (partie.NbRetournees() == 2)
+        issue = AnnoncesJeu::Issue{partie.FormePaire(cellule), partie.NbClics() / 2};
     annonces->CarteRetournee(plateau->Cellule(cellule)->accessibleName(), face,
-                             !plateau->JoueALaSouris());
+                             !plateau->JoueALaSouris(), issue);
 }
 
 void Jeu::MontrerCellule(int cellule, bool visible)

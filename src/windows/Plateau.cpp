@@ -92,8 +92,12 @@ void Plateau::NommerCellule(int cellule, const QString &image)
     const int rangee = (cellule - 1) / ColonnesPlateau + 1;
     const int colonne = (cellule - 1) % ColonnesPlateau + 1;
     // La face d'abord : c'est elle que le joueur cherche.
-    Cellule(cellule)->setAccessibleName(
-        tr("%1, carte %2, ligne %3, colonne %4").arg(image).arg(cellule).arg(rangee).arg(colonne));
+    const QString nom =
+        tr("%1, carte %2, ligne %3, colonne %4").arg(image).arg(cellule).arg(rangee).arg(colonne);
+    // Qt annonce chaque nom posé, même inchangé ; une cellule cachée est renommée à son retour.
+    QPushButton *bouton = Cellule(cellule);
+    if (bouton->accessibleName() != nom && !bouton->isHidden())
+        bouton->setAccessibleName(nom);
 }
 
 QString Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
