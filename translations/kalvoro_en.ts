@@ -62,6 +62,22 @@
         <source>Partie abandonnée.</source>
         <translation>Game given up.</translation>
     </message>
+    <message>
+        <source>1er sur %1.</source>
+        <translation>1st of %1.</translation>
+    </message>
+    <message>
+        <source>2e sur %1.</source>
+        <translation>2nd of %1.</translation>
+    </message>
+    <message>
+        <source>3e sur %1.</source>
+        <translation>3rd of %1.</translation>
+    </message>
+    <message>
+        <source>%1e sur %2.</source>
+        <translation>%1th of %2.</translation>
+    </message>
 </context>
 <context>
     <name>AproposTextes</name>

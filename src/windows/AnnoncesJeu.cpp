@@ -4,6 +4,7 @@
 #include "Enregistre.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -68,13 +69,44 @@ void AnnoncesJeu::MeilleurScore(const QString &ancien, const QString &nouveau)
     // Un score inscrit qui n'améliore rien laisse le meilleur tel quel : rien de neuf à dire.
     if (inscription && nouveau == ancien)
         return;
+    // Dite dans la saisie, l'annonce partirait avec elle : elle attend sa fermeture.
     if (inscription) {
-        DireAuLecteur(annuler, tr("Nouveau meilleur score : %1.").arg(nouveau));
+        meilleurInscrit = nouveau;
         return;
     }
     // Au choix d'une série, la liste déroulée se ferme encore : l'annonce attend que le focus
     // soit sur le plateau, sans quoi le lecteur d'écran la perd avec la liste.
     QTimer::singleShot(0, annuler, [this, texte = tr("Meilleur score : %1.").arg(nouveau)] {
+        DireAuLecteur(annuler, texte);
+    });
+}
+
+QString AnnoncesJeu::TexteRang(int rang, int lignes)
+{
+    switch (rang) {
+    case 1:
+        return tr("1er sur %1.").arg(lignes);
+    case 2:
+        return tr("2e sur %1.").arg(lignes);
+    case 3:
+        return tr("3e sur %1.").arg(lignes);
+    default:
+        return tr("%1e sur %2.").arg(rang).arg(lignes);
+    }
+}
+
+void AnnoncesJeu::ScoreInscrit(int rang, int lignes)
+{
+    QStringList textes;
+    if (!meilleurInscrit.isEmpty())
+        textes << tr("Nouveau meilleur score : %1.").arg(meilleurInscrit);
+    if (rang > 0)
+        textes << TexteRang(rang, lignes);
+    meilleurInscrit.clear();
+    if (textes.isEmpty())
+        return;
+    // Après la fermeture de la saisie et le retour du focus, que le lecteur dit d'abord.
+    QTimer::singleShot(0, annuler, [this, texte = textes.join(QLatin1Char(' '))] {
         DireAuLecteur(annuler, texte);
     });
 }

@@ -36,14 +36,19 @@ public:
     // Le meilleur score d'une série, à son choix ou après un score inscrit.
     // Pendant la saisie d'un score, c'est le score inscrit.
     void MeilleurScore(const QString &ancien, const QString &nouveau);
+    // La saisie fermée : le nouveau meilleur score noté pendant la saisie et le rang du score
+    // inscrit (0 s'il ne l'est pas) parmi les lignes de son tableau.
+    void ScoreInscrit(int rang, int lignes);
 
 private:
     void Dire(const QString &texte);
     static QString TexteIssue(bool paire, const QString &score);
+    static QString TexteRang(int rang, int lignes);
 
     QWidget *annuler;
     bool paireTrouvee = false;
     bool auClavierSeul = false; // la dernière carte a été jouée au clavier
+    QString meilleurInscrit;    // le meilleur score qu'a fait l'inscription, à dire ensuite
 };
 
 } // namespace kalvoro

@@ -11,6 +11,7 @@
 #include "Programme.h"
 #include "RetourFenetre.h"
 #include "SelectionSerie.h"
+#include "Series.h"
 #include "Twips.h"
 #include "Version.h"
 #include "VisuScores.h"
@@ -302,8 +303,31 @@ int Jeu::NumeroSerieChoisie() const
 void Jeu::OuvrirEnregistre()
 {
     // Le dialogue signale lui-même les échecs du magasin.
+    const QString score = ScoreEnCours->text();
     Enregistre saisie(*this, *baseScores, this);
     saisie.exec();
+    AnnoncerInscription(saisie.NomSaisi(), saisie.PrenomSaisi(), score.toInt());
+}
+
+void Jeu::AnnoncerInscription(const QString &nom, const QString &prenom, int score)
+{
+    const Serie *serie = SerieNumero(NumeroSerieChoisie());
+    int rang = 0;
+    qsizetype lignes = 0;
+    try {
+        const QList<LigneScore> tableau =
+            serie ? baseScores->ListerScores(serie->Nom) : QList<LigneScore>();
+        lignes = tableau.size();
+        const auto inscrite = std::find_if(tableau.begin(), tableau.end(), [&](const auto &l) {
+            return l.SCORE == score && l.NOM == nom && l.PRENOM == prenom &&
+                   l.DATE == QDate::currentDate();
+        });
+        if (inscrite != tableau.end())
+            rang = static_cast<int>(inscrite - tableau.begin()) + 1;
+    } catch (const ErreurScores &) {
+        // Le tableau illisible un instant : le rang n'est pas dit, rien d'autre ne change.
+    }
+    annonces->ScoreInscrit(rang, static_cast<int>(lignes));
 }
 
 // ---- Les événements -----------------------------------------------------------------------

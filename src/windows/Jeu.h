@@ -98,6 +98,8 @@ private:
     void OrdonnerTabulation();
     bool ToucheSurAnnuler(const QKeyEvent &touche);
     void DonnerFocusAnnuler();
+    // Après la saisie : le nouveau meilleur score et le rang du score inscrit, s'il l'est.
+    void AnnoncerInscription(const QString &nom, const QString &prenom, int score);
 
     // Les contrôles, sous leurs noms ; les cellules Bouton1 à Bouton48 sont dans le plateau.
     Plateau *plateau = nullptr;

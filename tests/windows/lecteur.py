@@ -2,6 +2,7 @@
 
 Lancé par lecteur.sh, le jeu ouvert et au premier plan."""
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.join(os.environ["KALVORO_SOURCES"], "tools"))
@@ -47,7 +48,16 @@ print(sorted(joueur.genres.items(), key=lambda g: -g[1])[:12], flush=True)
 verifier(evenements < 1000, f"{evenements} événements AT-SPI pour une partie")
 
 # Les zones du dialogue d'enregistrement portent le nom de leur étiquette.
+debut = len(joueur.evenements)
 boites = joueur.enregistrer("marie", "curie")
 verifier(boites == ["Prénom", "Nom"], f"zones du dialogue d'enregistrement : {boites}")
+
+# Le score inscrit, son rang est dit une fois la saisie fermée (sauf s'il n'entre pas au tableau).
+joueur.attendre(1.5)
+dites = notifications(joueur.evenements[debut:])
+refuse = joueur.nom_focus() in ("OK", "&OK")
+print("après Valider :", "refusé" if refuse else dites, flush=True)
+verifier(refuse or any(re.search(r"\d+(er|e) sur \d+\.$", a) for a in dites),
+         f"le rang du score inscrit n'est pas dit : {dites}")
 
 sys.exit(1 if echecs else 0)
