@@ -697,6 +697,18 @@ Would you like to save your score?</translation>
         <source>Aide de Kalvoro</source>
         <translation>Kalvoro Help</translation>
     </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Aide indisponible</source>
+        <translation>Help unavailable</translation>
+    </message>
+    <message>
+        <source>Sommaire</source>
+        <translation>Contents</translation>
+    </message>
 </context>
 <context>
     <name>kalvoro::VisuScores</name>
