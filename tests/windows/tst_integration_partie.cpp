@@ -192,8 +192,9 @@ void TestIntegrationPartie::partieParfaite_inscritLeJoueurEnTeteDuVraiFichier()
     const auto annonce = [&] {
         return banc->jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName();
     };
-    QTRY_COMPARE(annonce(), QStringLiteral("Nouveau meilleur score : 24. 1er sur %1.")
-                                .arg(avant.value(serie).size()));
+    QTRY_COMPARE(
+        annonce(),
+        QStringLiteral("Nouveau meilleur score : 24. 1er sur %1.").arg(avant.value(serie).size()));
 
     reels->Fermer();
     const Classements apres = LireClassements(reels->copie.Chemin());

@@ -148,8 +148,10 @@ void TestJeuAide::aide_seLitParSectionEtRendLeClavierAuJeu_data()
 {
     QTest::addColumn<QString>("fichier");
     QTest::addColumn<QString>("fermeture");
-    QTest::newRow("français, Échap") << "Kalvoro.hlp" << "Échap";
-    QTest::newRow("anglais, bouton Fermer") << "Kalvoro.en.hlp" << "Fermer";
+    QTest::newRow("français, Échap") << "Kalvoro.hlp"
+                                     << "Échap";
+    QTest::newRow("anglais, bouton Fermer") << "Kalvoro.en.hlp"
+                                            << "Fermer";
 }
 
 // Un titre du sommaire par section, dans les deux langues ; une flèche passe à la section
