@@ -756,6 +756,14 @@ Would you like to save your score?</translation>
         <source>Le meilleur : %1, %2 %3, le %4.</source>
         <translation>Best: %1, %2 %3, on %4.</translation>
     </message>
+    <message>
+        <source>Choisissez une série : Alt et la lettre soulignée de son bouton, ou Tab.</source>
+        <translation>Choose a series: Alt and the underlined letter of its button, or Tab.</translation>
+    </message>
+    <message>
+        <source>Rang %1</source>
+        <translation>Rank %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -66,6 +66,10 @@ void VisuScores::showEvent(QShowEvent *evenement)
         return;
     charge = true;
     affichage.Form_Load();
+    // La grille s'ouvre vide : le lecteur dit avec Quitter, qui a le focus, comment choisir.
+    Quitter->setAccessibleDescription(
+        tr("Choisissez une série : Alt et la lettre soulignée de son bouton, ou Tab."));
+    Grille->setCurrentCell(0, 0);
 }
 
 void VisuScores::ConstruireBoutons()
@@ -120,6 +124,11 @@ void VisuScores::RendreGrilleLisible()
     Grille->setAutoScroll(false);
     Grille->viewport()->installEventFilter(this);
     Grille->setHorizontalHeaderLabels({tr("Prénom"), tr("Nom"), tr("Date"), tr("Score")});
+    // Le rang de chaque ligne, dit avec elle.
+    QStringList rangs;
+    for (int ligne = 1; ligne <= AffichageScores::NombreLignes; ++ligne)
+        rangs << tr("Rang %1").arg(ligne);
+    Grille->setVerticalHeaderLabels(rangs);
     Grille->setAccessibleName(tr("Meilleurs scores"));
 }
 
@@ -163,6 +172,8 @@ void VisuScores::Bouton_Click(int index)
 {
     FaireAvecReessai(
         this, [this, index] { affichage.Bouton_Click(index); }, Renoncement::Continuer);
+    // La lecture commence par le meilleur, en haut.
+    Grille->setCurrentCell(0, 0);
     DireSerie(index);
 }
 
