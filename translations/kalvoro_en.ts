@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Les meilleurs scores.    Série : %1</source>
-        <translation>Best scores.    Series: %1</translation>
+        <translation>Best scores: %1</translation>
     </message>
 </context>
 <context>
@@ -339,15 +339,15 @@ Would you like to save your score?</translation>
     </message>
     <message>
         <source>Saisie des scores</source>
-        <translation>Best scores</translation>
+        <translation>Saving your score</translation>
     </message>
     <message>
         <source>votre score est égal au plus mauvais score enregistré !!!</source>
-        <translation>your score only ties the worst score on the list!</translation>
+        <translation>your score only equals the last score on the list.</translation>
     </message>
     <message>
         <source>votre score est plus mauvais au plus mauvais score enregistré !!!</source>
-        <translation>your score is worse than the worst score on the list!</translation>
+        <translation>your score does not beat the last score on the list.</translation>
     </message>
     <message>
         <source>Vous ne pouvez être classé.</source>
@@ -610,11 +610,11 @@ Would you like to save your score?</translation>
     </message>
     <message>
         <source>Prénom</source>
-        <translation>First</translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Nom</source>
-        <translation>Last</translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>&amp;Annuler</source>
