@@ -35,6 +35,7 @@ class Joueur:
                       "object:property-change:accessible-description",
                       "object:property-change:accessible-value", "object:text-changed:insert",
                       "object:state-changed:enabled", "object:state-changed:showing",
+                      "object:text-caret-moved", "object:text-selection-changed",
                       "window:activate"):
             pyatspi.Registry.registerEventListener(self._recevoir, genre)
 
@@ -202,8 +203,9 @@ class Joueur:
             self.attendre(0.1)
         return False
 
-    def enregistrer(self, prenom, nom):
-        """Répond Oui à la fin de partie, puis remplit et valide le dialogue d'enregistrement."""
+    def enregistrer(self, prenom, nom, suivante="Return"):
+        """Répond Oui à la fin de partie, puis remplit et valide le dialogue d'enregistrement ;
+        suivante est la touche qui passe du prénom au nom (Entrée ou Tab)."""
         if not self.attendre_focus(lambda: self.nom_focus() in ("Oui", "&Oui")):
             raise RuntimeError(f"pas de question en fin de partie ({self.nom_focus()!r})")
         self.touche("space", pause=1.0)
@@ -211,7 +213,7 @@ class Joueur:
             raise RuntimeError("le dialogue d'enregistrement n'a pas paru")
         boites = [self.nom_focus()]
         self.ecrire(prenom)
-        self.touche("Return")
+        self.touche(suivante)
         boites.append(self.nom_focus())
         self.ecrire(nom)
         self.touche("Return")

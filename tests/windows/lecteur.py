@@ -26,6 +26,7 @@ def notifications(evenements):
 joueur = Joueur(pause_touche=0.1)
 joueur.attendre(0.5)
 joueur.choisir_serie()
+joueur.attendre(1.0)  # les 48 cartes activées au choix de la série ne sont pas de la partie
 avant = joueur.tous
 
 tours = joueur.jouer_partie()
@@ -41,7 +42,8 @@ verifier(all(genre != "object:state-changed:focused" or nom != "Annuler"
              for tour in tours[:-1] for genre, _, nom, _, _ in tour.evenements),
          "le focus est passé sur Annuler pendant une partie jouée au clavier")
 
-# Une partie entière sans inonder le bus : les cellules ne sont plus basculées à chaque pause.
+# Une partie entière, de la première carte à la question de fin, sans inonder le bus : les
+# cellules ne sont plus basculées à chaque pause.
 evenements = joueur.tous - avant
 print(f"{len(tours)} tours, {evenements} événements AT-SPI", flush=True)
 print(sorted(joueur.genres.items(), key=lambda g: -g[1])[:12], flush=True)
@@ -49,8 +51,14 @@ verifier(evenements < 1000, f"{evenements} événements AT-SPI pour une partie")
 
 # Les zones du dialogue d'enregistrement portent le nom de leur étiquette.
 debut = len(joueur.evenements)
-boites = joueur.enregistrer("marie", "curie")
+boites = joueur.enregistrer("marie", "curie", suivante="Tab")
 verifier(boites == ["Prénom", "Nom"], f"zones du dialogue d'enregistrement : {boites}")
+# Arrivé par Tab dans la zone Nom vide, le lecteur reçoit d'abord le focus : sinon Orca prend
+# la zone pour déjà présentée et n'en dit pas le nom.
+sur_nom = [genre for genre, role, nom, _, _ in joueur.evenements[debut:]
+           if role == "text" and nom == "Nom" and genre.startswith(
+               ("object:state-changed:focused", "object:text-caret", "object:text-selection"))]
+verifier(sur_nom[:1] == ["object:state-changed:focused"], f"la zone Nom reçoit d'abord : {sur_nom[:3]}")
 
 # Le score inscrit, son rang est dit une fois la saisie fermée (sauf s'il n'entre pas au tableau).
 joueur.attendre(1.5)
