@@ -761,8 +761,8 @@ Would you like to save your score?</translation>
         <translation>Choose a series: Alt and the underlined letter of its button, or Tab.</translation>
     </message>
     <message>
-        <source>Rang %1</source>
-        <translation>Rank %1</translation>
+        <source>Rang %1, %2</source>
+        <translation>Rank %1, %2</translation>
     </message>
 </context>
 <context>

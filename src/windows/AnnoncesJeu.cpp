@@ -105,9 +105,19 @@ void AnnoncesJeu::ScoreInscrit(int rang, int lignes)
     meilleurInscrit.clear();
     if (textes.isEmpty())
         return;
-    // Après la fermeture de la saisie et le retour du focus, que le lecteur dit d'abord.
-    QTimer::singleShot(0, annuler, [this, texte = textes.join(QLatin1Char(' '))] {
-        DireAuLecteur(annuler, texte);
+    DireApresRetour(textes.join(QLatin1Char(' ')), EssaisRetour, false);
+}
+
+// Le lecteur d'écran n'écoute que la fenêtre active : la saisie fermée, l'annonce attend que
+// Jeu le redevienne, puis un instant encore, que le lecteur ait dit le focus retrouvé.
+void AnnoncesJeu::DireApresRetour(const QString &texte, int essais, bool active)
+{
+    QTimer::singleShot(DelaiRetourMs, annuler, [this, texte, essais, active] {
+        if (active || essais == 0) {
+            DireAuLecteur(annuler, texte);
+            return;
+        }
+        DireApresRetour(texte, essais - 1, annuler->window()->isActiveWindow());
     });
 }
 

@@ -44,6 +44,10 @@ private:
     void Dire(const QString &texte);
     static QString TexteIssue(bool paire, const QString &score);
     static QString TexteRang(int rang, int lignes);
+    void DireApresRetour(const QString &texte, int essais, bool active);
+
+    static constexpr int DelaiRetourMs = 250;
+    static constexpr int EssaisRetour = 8; // deux secondes au plus
 
     QWidget *annuler;
     bool paireTrouvee = false;

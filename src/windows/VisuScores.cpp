@@ -124,11 +124,6 @@ void VisuScores::RendreGrilleLisible()
     Grille->setAutoScroll(false);
     Grille->viewport()->installEventFilter(this);
     Grille->setHorizontalHeaderLabels({tr("Prénom"), tr("Nom"), tr("Date"), tr("Score")});
-    // Le rang de chaque ligne, dit avec elle.
-    QStringList rangs;
-    for (int ligne = 1; ligne <= AffichageScores::NombreLignes; ++ligne)
-        rangs << tr("Rang %1").arg(ligne);
-    Grille->setVerticalHeaderLabels(rangs);
     Grille->setAccessibleName(tr("Meilleurs scores"));
 }
 
@@ -264,8 +259,15 @@ void VisuScores::ChoisirColonne(int colonne)
 
 void VisuScores::EcrireCellule(const QString &texte)
 {
-    if (QTableWidgetItem *cellule = Grille->item(ligneCourante, colonneCourante))
-        cellule->setText(texte);
+    QTableWidgetItem *cellule = Grille->item(ligneCourante, colonneCourante);
+    if (!cellule)
+        return;
+    cellule->setText(texte);
+    // Le lecteur d'écran dit le rang avec la ligne, en tête de sa première case.
+    if (colonneCourante == 0)
+        cellule->setData(Qt::AccessibleTextRole,
+                         texte.isEmpty() ? QString()
+                                         : tr("Rang %1, %2").arg(ligneCourante + 1).arg(texte));
 }
 
 void VisuScores::DefinirLegende(const QString &legende)

@@ -234,7 +234,9 @@ private slots:
             QAccessible::queryAccessibleInterface(Grille())->tableInterface();
         QCOMPARE(table->columnDescription(0), QStringLiteral("Prénom"));
         QCOMPARE(table->columnDescription(3), QStringLiteral("Score"));
-        QCOMPARE(table->rowDescription(1), QStringLiteral("Rang 2")); // dit avec la ligne
+        // Le rang, dit en tête de la ligne.
+        const QString rang2 = table->cellAt(1, 0)->text(QAccessible::Name);
+        QCOMPARE(rang2, QStringLiteral("Rang 2, ") + Grille()->item(1, 0)->text());
     }
 
     void uneTableDeDouzeLignesNEnMontreQueDix()
