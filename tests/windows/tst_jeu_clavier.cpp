@@ -54,6 +54,10 @@ void TestJeuClavier::pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne()
                                : banc.Controle<QPushButton>(QStringLiteral("Annuler"));
     QVERIFY(banc.jeu->LaPartie().EnPause());
     QCOMPARE(banc.jeu->focusWidget(), focus);
+    if (!auClavier) { // une flèche sur Annuler ramène au plateau, même pendant la pause
+        QTest::keyClick(focus, Qt::Key_Right);
+        QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(2));
+    }
     QTest::keyClick(banc.jeu->focusWidget(), Qt::Key_Space);
     QTest::mouseClick(banc.Cellule(3), Qt::LeftButton); // une carte cliquée pendant la pause
 
