@@ -139,14 +139,17 @@ bool Plateau::Jouable(int cellule) const
 bool Plateau::eventFilter(QObject *objet, QEvent *evenement)
 {
     const auto cellule = std::find(Bouton.begin() + 1, Bouton.end(), objet);
-    if (cellule == Bouton.end() || (*cellule)->Gelee())
+    if (cellule == Bouton.end())
         return QWidget::eventFilter(objet, evenement);
-    // Le joueur à la souris garde le classique (le focus sur Annuler après chaque carte).
-    if (evenement->type() == QEvent::MouseButtonPress)
+    // Le joueur à la souris garde le classique (le focus sur Annuler après chaque carte). Un
+    // geste sur le plateau gelé ne retourne rien : il ne change pas la façon de jouer.
+    const bool gelee = (*cellule)->Gelee();
+    if (evenement->type() == QEvent::MouseButtonPress && !gelee)
         alaSouris = true;
     if (evenement->type() != QEvent::KeyPress)
         return QWidget::eventFilter(objet, evenement);
-    alaSouris = false;
+    if (!gelee)
+        alaSouris = false;
     return FlecheSurCellule(static_cast<int>(cellule - Bouton.begin()),
                             static_cast<const QKeyEvent &>(*evenement));
 }

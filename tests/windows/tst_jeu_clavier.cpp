@@ -54,10 +54,12 @@ void TestJeuClavier::pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne()
                                : banc.Controle<QPushButton>(QStringLiteral("Annuler"));
     QVERIFY(banc.jeu->LaPartie().EnPause());
     QCOMPARE(banc.jeu->focusWidget(), focus);
-    if (!auClavier) { // une flèche sur Annuler ramène au plateau, même pendant la pause
-        QTest::keyClick(focus, Qt::Key_Right);
-        QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(2));
-    }
+    // Les flèches, pendant la pause : d'Annuler au plateau, et sur le plateau gelé de rangée
+    // en rangée.
+    QTest::keyClick(focus, auClavier ? Qt::Key_Down : Qt::Key_Right);
+    QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(auClavier ? 10 : 2));
+    if (auClavier)
+        QTest::keyClick(banc.Cellule(10), Qt::Key_Up);
     QTest::keyClick(banc.jeu->focusWidget(), Qt::Key_Space);
     QTest::mouseClick(banc.Cellule(3), Qt::LeftButton); // une carte cliquée pendant la pause
 
