@@ -29,7 +29,6 @@ class Joueur:
         self.focus = None
         self.focus_recus = 0
         self.tous = 0  # tous les événements AT-SPI reçus, de tout genre
-        self.genres = {}
         pyatspi.Registry.registerEventListener(self._compter, "object", "window", "focus")
         for genre in ("object:state-changed:focused", "object:property-change:accessible-name",
                       "object:property-change:accessible-description",
@@ -41,7 +40,6 @@ class Joueur:
 
     def _compter(self, ev):
         self.tous += 1
-        self.genres[ev.type] = self.genres.get(ev.type, 0) + 1
 
     def _recevoir(self, ev):
         try:

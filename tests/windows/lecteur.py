@@ -46,8 +46,9 @@ verifier(all(genre != "object:state-changed:focused" or nom != "Annuler"
 # cellules ne sont plus basculées à chaque pause.
 evenements = joueur.tous - avant
 print(f"{len(tours)} tours, {evenements} événements AT-SPI", flush=True)
-print(sorted(joueur.genres.items(), key=lambda g: -g[1])[:12], flush=True)
-verifier(evenements < 1000, f"{evenements} événements AT-SPI pour une partie")
+# Environ 900 selon les déplacements du joueur, contre près de 6 000 quand chaque pause
+# désactivait puis réactivait les 48 cellules.
+verifier(evenements < 1200, f"{evenements} événements AT-SPI pour une partie")
 
 # Les zones du dialogue d'enregistrement portent le nom de leur étiquette.
 debut = len(joueur.evenements)
