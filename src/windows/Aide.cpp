@@ -14,6 +14,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace kalvoro {
 
@@ -154,8 +155,13 @@ void ServiceAide::PlacerAupresDe(const QWidget *demandeur)
     // Le cadre de la visionneuse n'existe pas encore : on lui prête celui du demandeur.
     const QSize cadre = exterieur.size() - demandeur->geometry().size();
     const QScreen *ecran = demandeur->screen();
-    const QRect place =
-        PlaceAide(exterieur, visionneuse->size() + cadre, ecran->availableGeometry());
+    // À 150 %, l'écran compté en pixels logiques est arrondi au-dessus (1024 / 1,5 = 683) : un
+    // pixel logique de moins garde l'aide dans l'écran réel.
+    QRect utile = ecran->availableGeometry();
+    const qreal densite = ecran->devicePixelRatio();
+    if (densite != std::floor(densite))
+        utile.adjust(0, 0, -1, -1);
+    const QRect place = PlaceAide(exterieur, visionneuse->size() + cadre, utile);
     visionneuse->resize(place.size() - cadre);
     visionneuse->move(place.topLeft());
 }
