@@ -12,7 +12,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-CARTE = re.compile(r"^Carte (\d+)")
+CARTE = re.compile(r", carte (\d+), ligne \d+, colonne \d+$")
 
 
 class Tour:
@@ -28,12 +28,18 @@ class Joueur:
         self.evenements = []
         self.focus = None
         self.focus_recus = 0
+        self.tous = 0  # tous les événements AT-SPI reçus, de tout genre
+        pyatspi.Registry.registerEventListener(self._compter, "object", "window", "focus")
         for genre in ("object:state-changed:focused", "object:property-change:accessible-name",
                       "object:property-change:accessible-description",
                       "object:property-change:accessible-value", "object:text-changed:insert",
                       "object:state-changed:enabled", "object:state-changed:showing",
+                      "object:text-caret-moved", "object:text-selection-changed",
                       "window:activate"):
             pyatspi.Registry.registerEventListener(self._recevoir, genre)
+
+    def _compter(self, ev):
+        self.tous += 1
 
     def _recevoir(self, ev):
         try:
@@ -90,7 +96,7 @@ class Joueur:
         return condition()
 
     def carte_focus(self):
-        trouve = CARTE.match(self.nom_focus())
+        trouve = CARTE.search(self.nom_focus())
         return int(trouve.group(1)) if trouve else 0
 
     def choisir_serie(self, descentes=0):
@@ -125,24 +131,23 @@ class Joueur:
         raise RuntimeError(f"la carte {cible} reste hors d'atteinte ({self.nom_focus()!r})")
 
     def retourner(self, carte):
-        """Va sur la carte, la retourne, et rend la face entendue (le nom de la cellule)."""
+        """Va sur la carte, la retourne, et rend la face entendue. Le focus reste sur la carte,
+        dont le nouveau nom commence par la face (« souris, carte 12, ligne 2, colonne 4 ») :
+        elle est lue à l'arrivée de l'événement du changement de nom (sous un lecteur d'écran
+        lent, la fin du tour a pu changer le nom avant que le joueur regarde)."""
         self.aller_a(carte)
         debut = len(self.evenements)
         self.touche("space", pause=self.pause_touche)
-        # La face est celle que le jeu fait dire avec Annuler (« Carte 12, ..., souris. »), lue
-        # dans les événements reçus depuis la touche : sous un lecteur d'écran lent, la fin du
-        # tour a pu la remplacer avant que le joueur regarde.
-        dite = f"Carte {carte},"
-        if not self.attendre_focus(lambda: self._dite_depuis(debut, dite), secondes=10):
-            raise RuntimeError(f"la carte {carte} n'a pas été dite ({self.description_focus()!r})")
-        self.attendre_focus(lambda: self.nom_focus() == "Annuler", secondes=5)
-        return self._dite_depuis(debut, dite).rstrip(".").rsplit(", ", 1)[-1]
+        if not self.attendre_focus(lambda: self._face_depuis(debut, carte), secondes=10):
+            raise RuntimeError(f"la carte {carte} n'a pas été dite ({self.nom_focus()!r})")
+        return self._face_depuis(debut, carte)
 
-    def _dite_depuis(self, debut, dite):
-        for _, _, nom, description, donnee in self.evenements[debut:]:
-            for texte in (description, donnee):
-                if nom == "Annuler" and texte.startswith(dite):
-                    return texte
+    def _face_depuis(self, debut, carte):
+        place = re.compile(rf"^(.+), carte {carte}, ligne \d+, colonne \d+$")
+        for genre, _, nom, _, _ in self.evenements[debut:]:
+            trouve = place.match(nom) if genre.endswith("accessible-name") else None
+            if trouve and trouve.group(1) != "face cachée":
+                return trouve.group(1)
         return ""
 
     def description_focus(self):
@@ -196,8 +201,9 @@ class Joueur:
             self.attendre(0.1)
         return False
 
-    def enregistrer(self, prenom, nom):
-        """Répond Oui à la fin de partie, puis remplit et valide le dialogue d'enregistrement."""
+    def enregistrer(self, prenom, nom, suivante="Return"):
+        """Répond Oui à la fin de partie, puis remplit et valide le dialogue d'enregistrement ;
+        suivante est la touche qui passe du prénom au nom (Entrée ou Tab)."""
         if not self.attendre_focus(lambda: self.nom_focus() in ("Oui", "&Oui")):
             raise RuntimeError(f"pas de question en fin de partie ({self.nom_focus()!r})")
         self.touche("space", pause=1.0)
@@ -205,7 +211,7 @@ class Joueur:
             raise RuntimeError("le dialogue d'enregistrement n'a pas paru")
         boites = [self.nom_focus()]
         self.ecrire(prenom)
-        self.touche("Return")
+        self.touche(suivante)
         boites.append(self.nom_focus())
         self.ecrire(nom)
         self.touche("Return")

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Les meilleurs scores.    Série : %1</source>
-        <translation>Best scores.    Series: %1</translation>
+        <translation>Best scores: %1</translation>
     </message>
 </context>
 <context>
@@ -57,6 +57,26 @@
     <message>
         <source>Meilleur score : %1.</source>
         <translation>Best score: %1.</translation>
+    </message>
+    <message>
+        <source>Partie abandonnée.</source>
+        <translation>Game given up.</translation>
+    </message>
+    <message>
+        <source>1er sur %1.</source>
+        <translation>1st of %1.</translation>
+    </message>
+    <message>
+        <source>2e sur %1.</source>
+        <translation>2nd of %1.</translation>
+    </message>
+    <message>
+        <source>3e sur %1.</source>
+        <translation>3rd of %1.</translation>
+    </message>
+    <message>
+        <source>%1e sur %2.</source>
+        <translation>%1th of %2.</translation>
     </message>
 </context>
 <context>
@@ -343,15 +363,15 @@ Would you like to save your score?</translation>
     </message>
     <message>
         <source>Saisie des scores</source>
-        <translation>Best scores</translation>
+        <translation>Saving your score</translation>
     </message>
     <message>
         <source>votre score est égal au plus mauvais score enregistré !!!</source>
-        <translation>your score only ties the worst score on the list!</translation>
+        <translation>your score only equals the last score on the list.</translation>
     </message>
     <message>
         <source>votre score est plus mauvais au plus mauvais score enregistré !!!</source>
-        <translation>your score is worse than the worst score on the list!</translation>
+        <translation>your score does not beat the last score on the list.</translation>
     </message>
     <message>
         <source>Vous ne pouvez être classé.</source>
@@ -618,11 +638,11 @@ Would you like to save your score?</translation>
     </message>
     <message>
         <source>Prénom</source>
-        <translation>First</translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Nom</source>
-        <translation>Last</translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>&amp;Annuler</source>
@@ -691,8 +711,8 @@ Would you like to save your score?</translation>
         <translation>face up</translation>
     </message>
     <message>
-        <source>Carte %1, ligne %2, colonne %3, %4</source>
-        <translation>Card %1, row %2, column %3, %4</translation>
+        <source>%1, carte %2, ligne %3, colonne %4</source>
+        <translation>%1, card %2, row %3, column %4</translation>
     </message>
 </context>
 <context>
@@ -704,6 +724,18 @@ Would you like to save your score?</translation>
     <message>
         <source>Aide de Kalvoro</source>
         <translation>Kalvoro Help</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Aide indisponible</source>
+        <translation>Help unavailable</translation>
+    </message>
+    <message>
+        <source>Sommaire</source>
+        <translation>Contents</translation>
     </message>
 </context>
 <context>
@@ -751,6 +783,14 @@ Would you like to save your score?</translation>
     <message>
         <source>Le meilleur : %1, %2 %3, le %4.</source>
         <translation>Best: %1, %2 %3, on %4.</translation>
+    </message>
+    <message>
+        <source>Choisissez une série : Alt et la lettre soulignée de son bouton, ou Tab.</source>
+        <translation>Choose a series: Alt and the underlined letter of its button, or Tab.</translation>
+    </message>
+    <message>
+        <source>Rang %1, %2</source>
+        <translation>Rank %1, %2</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,8 @@ public:
     virtual void AfficherDos(int cellule) = 0;
     virtual void ActiverCellule(int cellule, bool actif) = 0;
     virtual void MontrerCellule(int cellule, bool visible) = 0;
+    // La pause d'un tour : aucune cellule ne prend de carte jusqu'au dégel.
+    virtual void GelerPlateau(bool gele) = 0;
 
     // La liste des séries ListeJeux.
     virtual void AjouterSerie(const QString &nom, int numero) = 0;
@@ -33,7 +35,8 @@ public:
 
     // Le bouton d'abandon Annuler.
     virtual void ActiverAnnuler(bool actif) = 0;
-    virtual void DonnerFocusAnnuler() = 0;
+    // Le focus après une carte et à la fin d'un tour : là où le joueur agit ensuite.
+    virtual void DonnerFocusApresCarte() = 0;
 
     // La minuterie Minuterie (100 ms), qui appelle Partie::Minuterie_Timer à chaque tic.
     virtual void DemarrerMinuterie() = 0;

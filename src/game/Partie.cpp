@@ -61,6 +61,11 @@ bool Partie::EnPause() const
     return enPause;
 }
 
+bool Partie::FormePaire(int cellule) const
+{
+    return std::abs(tableau[static_cast<std::size_t>(cellule)] - valeur1) == EcartPaire;
+}
+
 void Partie::Annuler_Click()
 {
     if (enPause) {
@@ -68,6 +73,7 @@ void Partie::Annuler_Click()
         enPause = false;
         tempo = 0;
         fenetre.ArreterMinuterie();
+        fenetre.GelerPlateau(false);
     }
     // La liste d'abord : Annuler désactivé lui laisse le focus, au lieu de l'envoyer sur Aide.
     fenetre.ActiverListeJeux(true);
@@ -135,13 +141,13 @@ void Partie::Bouton_Click(int i)
         position1 = i;
         valeur2 = 0;
         position2 = 0;
-        fenetre.DonnerFocusAnnuler();
+        fenetre.DonnerFocusApresCarte();
         return;
     }
-    ActiverPlateau(false);
+    fenetre.GelerPlateau(true);
     valeur2 = carte;
     position2 = i;
-    if (std::abs(valeur2 - valeur1) != EcartPaire)
+    if (!FormePaire(i))
         fenetre.Repeindre(); // les deux faces doivent se voir avant la pause
     CommencerPause();
 }
@@ -165,7 +171,7 @@ void Partie::FinirTour()
 {
     TraitementEnCours garde(clicEnTraitement);
     enPause = false;
-    ActiverPlateau(true);
+    fenetre.GelerPlateau(false);
     tempo = 0;
     fenetre.ArreterMinuterie();
     if (std::abs(valeur2 - valeur1) == EcartPaire) {
@@ -180,15 +186,16 @@ void Partie::FinirTour()
     }
     nbRetournees = 0;
     fenetre.EcrireScoreEnCours(QString::number(nbClics / 2));
-    fenetre.DonnerFocusAnnuler();
+    fenetre.DonnerFocusApresCarte();
 }
 
 void Partie::CacherPaire()
 {
-    fenetre.AfficherDos(position1);
-    fenetre.AfficherDos(position2);
+    // Cachées d'abord : une cellule cachée n'a plus à dire son nouveau nom aux lecteurs d'écran.
     fenetre.MontrerCellule(position1, false);
     fenetre.MontrerCellule(position2, false);
+    fenetre.AfficherDos(position1);
+    fenetre.AfficherDos(position2);
     cachee[static_cast<std::size_t>(position1)] = true;
     cachee[static_cast<std::size_t>(position2)] = true;
     ++nbPaires;
@@ -208,12 +215,6 @@ void Partie::FinirPartie()
     if (reponse == ReponseOui)
         fenetre.OuvrirEnregistre();
     Annuler_Click();
-}
-
-void Partie::ActiverPlateau(bool actif)
-{
-    for (int i = 1; i <= NombreCellules; ++i)
-        fenetre.ActiverCellule(i, actif);
 }
 
 } // namespace kalvoro

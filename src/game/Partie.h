@@ -27,6 +27,8 @@ public:
     void Bouton_Click(int i);
 
     bool EnPause() const;
+    // La carte de cette cellule forme-t-elle une paire avec la première carte du tour ?
+    bool FormePaire(int cellule) const;
 
     // L'état, sous les noms du jeu ; en lecture pour la fenêtre et les tests.
     const std::array<qint16, CasesParCellule> &Tableau() const { return tableau; }
@@ -47,7 +49,6 @@ private:
     void FinirTour();
     void CacherPaire();
     void FinirPartie();
-    void ActiverPlateau(bool actif);
 
     OperationsFenetre &fenetre;
     SourceX source;
@@ -62,7 +63,7 @@ private:
     int nbPaires = 0;
     qint16 tempo = 0;
 
-    // La pause en cours : deux cartes visibles, plateau désactivé, minuterie en marche.
+    // La pause en cours : deux cartes visibles, plateau gelé, minuterie en marche.
     bool enPause = false;
     // Un clic ou une fin de tour se déroule : la fin de partie ouvre des fenêtres modales,
     // pendant lesquelles aucun autre clic de cellule ne doit être pris.

@@ -3,17 +3,25 @@
 #include "PlaceAide.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace kalvoro {
 
 namespace {
+
+// La taille voulue de l'aide, que la place à l'écran peut réduire.
+constexpr QSize TailleAide(760, 540);
 
 QString MessageFichierAbsent(const QString &fichier)
 {
@@ -29,32 +37,75 @@ QString MessageFichierAbsent(const QString &fichier)
 } // namespace
 
 VisionneuseAide::VisionneuseAide(const QString &fichier, QWidget *parent)
-    : QDialog(parent), texte(new QTextBrowser(this))
+    : QDialog(parent), sommaire(new QListWidget(this)), texte(new QTextBrowser(this)),
+      fermer(new QPushButton(tr("&Fermer"), this))
 {
     setObjectName(QStringLiteral("VisionneuseAide"));
     setWindowTitle(tr("Aide de Kalvoro"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(640, 520);
-    texte->setObjectName(QStringLiteral("TexteAide"));
-    // Pas de réseau : seuls les renvois internes au document sont suivis.
-    texte->setOpenExternalLinks(false);
-    texte->setOpenLinks(true);
-    auto *disposition = new QVBoxLayout(this);
-    disposition->setContentsMargins(0, 0, 0, 0);
-    disposition->addWidget(texte);
-
-    const QFileInfo info(fichier);
-    if (info.isFile() && info.isReadable())
-        texte->setSource(QUrl::fromLocalFile(info.absoluteFilePath()), QTextDocument::HtmlResource);
+    resize(TailleAide);
+    CreerControles();
+    QFile document(fichier);
+    if (QFileInfo(fichier).isFile() && document.open(QIODevice::ReadOnly))
+        morceaux = DecouperAide(QString::fromUtf8(document.readAll()));
     else
-        texte->setHtml(MessageFichierAbsent(fichier));
+        morceaux = {{QString(), tr("Aide indisponible"), MessageFichierAbsent(fichier)}};
+    for (const MorceauAide &morceau : std::as_const(morceaux))
+        sommaire->addItem(morceau.titre);
+    sommaire->setCurrentRow(0);
+}
+
+void VisionneuseAide::CreerControles()
+{
+    sommaire->setObjectName(QStringLiteral("Sommaire"));
+    sommaire->setAccessibleName(tr("Sommaire"));
+    sommaire->setFixedWidth(190);
+    sommaire->setWordWrap(true);
+    texte->setObjectName(QStringLiteral("TexteAide"));
+    // Pas de réseau : les renvois internes mènent à leur section, les autres ne mènent nulle part.
+    texte->setOpenLinks(false);
+    fermer->setObjectName(QStringLiteral("Fermer"));
+    fermer->setAutoDefault(false);
+    connect(sommaire, &QListWidget::currentRowChanged, this, &VisionneuseAide::Montrer);
+    connect(texte, &QTextBrowser::anchorClicked, this, &VisionneuseAide::SuivreRenvoi);
+    connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
+    auto *lecture = new QHBoxLayout;
+    lecture->addWidget(sommaire);
+    lecture->addWidget(texte);
+    auto *bas = new QHBoxLayout;
+    bas->addStretch();
+    bas->addWidget(fermer);
+    auto *disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(6, 6, 6, 6);
+    disposition->addLayout(lecture);
+    disposition->addLayout(bas);
+}
+
+void VisionneuseAide::Montrer(int morceau)
+{
+    if (morceau < 0 || morceau >= morceaux.size())
+        return;
+    texte->setHtml(morceaux.at(morceau).html);
+    texte->verticalScrollBar()->setValue(0);
+}
+
+void VisionneuseAide::SuivreRenvoi(const QUrl &renvoi)
+{
+    for (qsizetype k = 0; k < morceaux.size(); ++k) {
+        if (renvoi.fragment() == morceaux.at(k).ancre && !renvoi.fragment().isEmpty())
+            sommaire->setCurrentRow(static_cast<int>(k));
+    }
+    if (renvoi.fragment() == QLatin1String("sommaire"))
+        sommaire->setCurrentRow(0);
 }
 
 // Le sommaire ouvre le document : on revient en tête, même après avoir suivi des renvois.
 void VisionneuseAide::AllerAuSommaire()
 {
+    sommaire->setCurrentRow(0);
     texte->moveCursor(QTextCursor::Start);
     texte->verticalScrollBar()->setValue(0);
+    sommaire->setFocus(Qt::OtherFocusReason);
 }
 
 ServiceAide::ServiceAide(QWidget *principale) : QObject(principale), fenetrePrincipale(principale)
@@ -82,8 +133,10 @@ void ServiceAide::Ouvrir()
         visionneuse->close();
         visionneuse = nullptr;
     }
+    fenetreDemandeuse = demandeur;
     if (!visionneuse) {
         visionneuse = new VisionneuseAide(fichier, proprietaire);
+        connect(visionneuse, &QDialog::finished, this, &ServiceAide::RendreLaMain);
         // Une fenêtre, non un dialogue : Qt attacherait un dialogue sans parent à la fenêtre
         // active, et l'aide resterait au-dessus du jeu.
         visionneuse->setWindowFlags(Qt::Window);
@@ -102,9 +155,23 @@ void ServiceAide::PlacerAupresDe(const QWidget *demandeur)
     // Le cadre de la visionneuse n'existe pas encore : on lui prête celui du demandeur.
     const QSize cadre = exterieur.size() - demandeur->geometry().size();
     const QScreen *ecran = demandeur->screen();
-    const QRect place =
-        PlaceAide(exterieur, visionneuse->size() + cadre, ecran->availableGeometry());
+    // À 150 %, l'écran compté en pixels logiques est arrondi au-dessus (1024 / 1,5 = 683) : un
+    // pixel logique de moins garde l'aide dans l'écran réel.
+    QRect utile = ecran->availableGeometry();
+    const qreal densite = ecran->devicePixelRatio();
+    if (densite != std::floor(densite))
+        utile.adjust(0, 0, -1, -1);
+    const QRect place = PlaceAide(exterieur, visionneuse->size() + cadre, utile);
+    visionneuse->resize(place.size() - cadre);
     visionneuse->move(place.topLeft());
+}
+
+void ServiceAide::RendreLaMain()
+{
+    // Sans gestionnaire de fenêtres qui le fasse, le clavier irait nulle part.
+    QWidget *fenetre = fenetreDemandeuse ? fenetreDemandeuse.data() : fenetrePrincipale;
+    if (fenetre->isVisible())
+        fenetre->activateWindow();
 }
 
 bool ServiceAide::eventFilter(QObject *objet, QEvent *evenement)

@@ -1,35 +1,58 @@
 #pragma once
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
 namespace kalvoro {
 
-// Ce que les lecteurs d'écran disent d'une partie, sans rien changer à l'écran. Après chaque
-// carte le focus passe sur Annuler : la description d'Annuler porte donc la dernière nouvelle
+// Ce que les lecteurs d'écran disent d'une partie, sans rien changer à l'écran. Après une carte
+// jouée à la souris le focus passe sur Annuler : sa description porte donc la dernière nouvelle
 // du tour (la face retournée, puis la paire trouvée ou non et le score), que le lecteur dit
-// avec le bouton quand il reçoit le focus. La fin d'un tour et le meilleur score, qui viennent
-// sans mouvement du focus, sont en outre annoncés (DireAuLecteur).
+// avec le bouton quand il reçoit le focus. Au clavier le focus reste sur la carte, dont le
+// lecteur ne redit pas le nom : la face y est annoncée seule, courte (DireAuLecteur). La fin
+// d'un tour, le meilleur score et l'abandon, qui viennent sans mouvement du focus, sont
+// annoncés aussi.
 class AnnoncesJeu {
     Q_DECLARE_TR_FUNCTIONS(AnnoncesJeu)
 public:
     explicit AnnoncesJeu(QWidget *boutonAnnuler) : annuler(boutonAnnuler) {}
 
-    // Le nom que la cellule vient de prendre (« Carte 3, ligne 1, colonne 3, chat »).
-    void CarteRetournee(const QString &nomCellule);
+    // L'issue d'un tour, connue dès que sa seconde carte se retourne.
+    struct Issue {
+        bool paire;
+        int score;
+    };
+    // Le nom que la cellule vient de prendre (« chat, carte 3, ligne 1, colonne 3 ») et la
+    // face seule (« chat »), annoncée si la carte a été jouée au clavier, avec l'issue du tour
+    // pour la seconde carte : une seule annonce, la plus courte.
+    void CarteRetournee(const QString &nomCellule, const QString &face, bool auClavier,
+                        std::optional<Issue> issue);
+    void PartieAbandonnee();
     void PaireCachee() { paireTrouvee = true; }
     // Le score en cours tel qu'il s'écrit : vide à la remise à zéro, sinon la fin d'un tour.
     void ScoreEnCours(const QString &texte);
     // Le meilleur score d'une série, à son choix ou après un score inscrit.
     // Pendant la saisie d'un score, c'est le score inscrit.
     void MeilleurScore(const QString &ancien, const QString &nouveau);
+    // La saisie fermée : le nouveau meilleur score noté pendant la saisie et le rang du score
+    // inscrit (0 s'il ne l'est pas) parmi les lignes de son tableau.
+    void ScoreInscrit(int rang, int lignes);
 
 private:
     void Dire(const QString &texte);
+    static QString TexteIssue(bool paire, const QString &score);
+    static QString TexteRang(int rang, int lignes);
+    void DireApresRetour(const QString &texte, int essais, bool active);
+
+    static constexpr int DelaiRetourMs = 250;
+    static constexpr int EssaisRetour = 8; // deux secondes au plus
 
     QWidget *annuler;
     bool paireTrouvee = false;
+    bool auClavierSeul = false; // la dernière carte a été jouée au clavier
+    QString meilleurInscrit;    // le meilleur score qu'a fait l'inscription, à dire ensuite
 };
 
 } // namespace kalvoro

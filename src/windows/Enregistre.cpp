@@ -7,6 +7,7 @@
 #include "Twips.h"
 #include "ZoneSaisie.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,18 @@ namespace kalvoro {
 
 namespace {
 
+// Une traduction plus longue que le texte français garde la place du plan : sa police se
+// réduit jusqu'à ce qu'elle y tienne (le français, lui, y tient toujours à 12 points).
+QFont PoliceQuiTient(const QString &texte, int largeur, bool gras)
+{
+    for (double points = 12; points > 7; points -= 0.5) {
+        const QFont police = Police(MsSansSerif, points, gras);
+        if (QFontMetrics(police).horizontalAdvance(texte) <= largeur)
+            return police;
+    }
+    return Police(MsSansSerif, 7, gras);
+}
+
 QLabel *Etiquette(QWidget *parent, const char *nom, const QString &texte, const QRect &place,
                   bool gras = false)
 {
@@ -24,7 +37,8 @@ QLabel *Etiquette(QWidget *parent, const char *nom, const QString &texte, const 
     etiquette->setObjectName(QLatin1String(nom));
     etiquette->setTextFormat(Qt::PlainText); // la série vient d'ailleurs : jamais lue en HTML
     etiquette->setGeometry(place);
-    etiquette->setFont(Police(MsSansSerif, 12, gras));
+    etiquette->setFont(texte.isEmpty() ? Police(MsSansSerif, 12, gras)
+                                       : PoliceQuiTient(texte, place.width(), gras));
     return etiquette;
 }
 

@@ -27,6 +27,9 @@ public:
 
     // La case de fermeture du cadre vaut Annuler.
     void reject() override;
+    // Les noms tels qu'ils ont été tapés, donc inscrits.
+    QString PrenomSaisi() const { return TextePrenom(); }
+    QString NomSaisi() const { return TexteNom(); }
 
 protected:
     void keyPressEvent(QKeyEvent *evenement) override;

@@ -11,6 +11,7 @@
 #include "Programme.h"
 #include "RetourFenetre.h"
 #include "SelectionSerie.h"
+#include "Series.h"
 #include "Twips.h"
 #include "Version.h"
 #include "VisuScores.h"
@@ -150,7 +151,10 @@ void Jeu::ListeJeux_Click()
 
 void Jeu::Annuler_Click()
 {
+    const bool enCours = partie.Distribue() == 1;
     partie.Annuler_Click();
+    if (enCours)
+        annonces->PartieAbandonnee();
 }
 
 void Jeu::Scores_Click()
@@ -198,6 +202,42 @@ void Jeu::Minuterie_Timer()
 
 // ---- Les opérations de la logique ----------------------------------------------------------
 
+void Jeu::AfficherFace(int cellule, int numeroCarte, int serie)
+{
+    const QString face = plateau->AfficherFace(cellule, numeroCarte, serie);
+    std::optional<AnnoncesJeu::Issue> issue;
+    if (partie.NbRetournees() == 2)
+        issue = AnnoncesJeu::Issue{partie.FormePaire(cellule), partie.NbClics() / 2};
+    annonces->CarteRetournee(plateau->Cellule(cellule)->accessibleName(), face,
+                             !plateau->JoueALaSouris(), issue);
+}
+
+void Jeu::MontrerCellule(int cellule, bool visible)
+{
+    QPushButton *bouton = plateau->Cellule(cellule);
+    // La paire trouvée au clavier s'en va sous le focus : il passe à la carte la plus proche
+    // plutôt qu'à la suivante de la tabulation (Quitter, quand le plateau se vide).
+    if (!visible && focusWidget() == bouton) {
+        QPushButton *voisine = plateau->ProcheJouable(cellule);
+        if (voisine)
+            DonnerFocusVisible(voisine);
+        else
+            DonnerFocusAnnuler();
+    }
+    bouton->setVisible(visible);
+    if (!visible)
+        annonces->PaireCachee();
+}
+
+void Jeu::GelerPlateau(bool gele)
+{
+    plateau->Geler(gele);
+    // À la souris, le classique : pendant la pause le focus est sur Annuler.
+    QWidget *focus = focusWidget();
+    if (gele && plateau->JoueALaSouris() && focus && plateau->isAncestorOf(focus))
+        DonnerFocusAnnuler();
+}
+
 void Jeu::ActiverCellule(int cellule, bool actif)
 {
     QPushButton *bouton = plateau->Cellule(cellule);
@@ -216,6 +256,21 @@ void Jeu::ActiverCellule(int cellule, bool actif)
             DonnerFocusVisible(ListeJeux);
     }
     bouton->setEnabled(actif);
+}
+
+void Jeu::DonnerFocusApresCarte()
+{
+    if (plateau->JoueALaSouris()) {
+        DonnerFocusAnnuler();
+        return;
+    }
+    // Au clavier le focus reste sur le plateau : une barre d'espace tenue ou tapée en retard
+    // n'y trouve qu'une carte, jamais l'abandon de la partie.
+    QWidget *focus = focusWidget();
+    if (focus && plateau->isAncestorOf(focus) && focus->isVisible())
+        return;
+    if (QPushButton *retour = plateau->RetourDuFocus())
+        DonnerFocusVisible(retour);
 }
 
 void Jeu::DonnerFocusAnnuler()
@@ -248,8 +303,31 @@ int Jeu::NumeroSerieChoisie() const
 void Jeu::OuvrirEnregistre()
 {
     // Le dialogue signale lui-même les échecs du magasin.
+    const QString score = ScoreEnCours->text();
     Enregistre saisie(*this, *baseScores, this);
     saisie.exec();
+    AnnoncerInscription(saisie.NomSaisi(), saisie.PrenomSaisi(), score.toInt());
+}
+
+void Jeu::AnnoncerInscription(const QString &nom, const QString &prenom, int score)
+{
+    const Serie *serie = SerieNumero(NumeroSerieChoisie());
+    int rang = 0;
+    qsizetype lignes = 0;
+    try {
+        const QList<LigneScore> tableau =
+            serie ? baseScores->ListerScores(serie->Nom) : QList<LigneScore>();
+        lignes = tableau.size();
+        const auto inscrite = std::find_if(tableau.begin(), tableau.end(), [&](const auto &l) {
+            return l.SCORE == score && l.NOM == nom && l.PRENOM == prenom &&
+                   l.DATE == QDate::currentDate();
+        });
+        if (inscrite != tableau.end())
+            rang = static_cast<int>(inscrite - tableau.begin()) + 1;
+    } catch (const ErreurScores &) {
+        // Le tableau illisible un instant : le rang n'est pas dit, rien d'autre ne change.
+    }
+    annonces->ScoreInscrit(rang, static_cast<int>(lignes));
 }
 
 // ---- Les événements -----------------------------------------------------------------------

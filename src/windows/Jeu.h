@@ -43,20 +43,12 @@ public:
     ServiceAide &AideProgramme() const { return *serviceAide; }
 
     // Les opérations de la logique sur la fenêtre.
-    void AfficherFace(int cellule, int numeroCarte, int serie) override
-    {
-        plateau->AfficherFace(cellule, numeroCarte, serie);
-        annonces->CarteRetournee(plateau->Cellule(cellule)->accessibleName());
-    }
+    void AfficherFace(int cellule, int numeroCarte, int serie) override;
     void AfficherDos(int cellule) override { plateau->AfficherDos(cellule); }
     void ActiverCellule(int cellule, bool actif) override;
     // Aucune disposition automatique : une cellule cachée laisse son carré vide.
-    void MontrerCellule(int cellule, bool visible) override
-    {
-        plateau->Cellule(cellule)->setVisible(visible);
-        if (!visible)
-            annonces->PaireCachee();
-    }
+    void MontrerCellule(int cellule, bool visible) override;
+    void GelerPlateau(bool gele) override;
     void AjouterSerie(const QString &nom, int numero) override;
     QString TexteListeJeux() const override;
     int NumeroSerieChoisie() const override;
@@ -74,7 +66,7 @@ public:
         annonces->MeilleurScore(ancien, texte);
     }
     void ActiverAnnuler(bool actif) override { Annuler->setEnabled(actif); }
-    void DonnerFocusAnnuler() override;
+    void DonnerFocusApresCarte() override;
     void DemarrerMinuterie() override { Minuterie->start(); }
     void ArreterMinuterie() override { Minuterie->stop(); }
     void Repeindre() override { repaint(); }
@@ -105,6 +97,9 @@ private:
     void CreerCommandes();
     void OrdonnerTabulation();
     bool ToucheSurAnnuler(const QKeyEvent &touche);
+    void DonnerFocusAnnuler();
+    // Après la saisie : le nouveau meilleur score et le rang du score inscrit, s'il l'est.
+    void AnnoncerInscription(const QString &nom, const QString &prenom, int score);
 
     // Les contrôles, sous leurs noms ; les cellules Bouton1 à Bouton48 sont dans le plateau.
     Plateau *plateau = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace kalvoro {
 
@@ -25,18 +26,36 @@ long long Couverture(const QRect &aide, const QRect &demandeur)
 
 } // namespace
 
-QRect PlaceAide(const QRect &demandeur, const QSize &aide, const QRect &ecran)
+namespace {
+
+// À côté du demandeur, à droite puis à gauche, si la place y est (rétrécie au besoin).
+std::optional<QRect> ACote(const QRect &demandeur, const QSize &aide, const QRect &ecran)
 {
-    const std::array<QPoint, 4> coins = {QPoint(demandeur.right() + 1, demandeur.top()),
-                                         QPoint(demandeur.left() - aide.width(), demandeur.top()),
-                                         QPoint(demandeur.left(), demandeur.bottom() + 1),
+    const int droite = ecran.right() - demandeur.right();
+    const int gauche = demandeur.left() - ecran.left();
+    const int largeur = std::min(aide.width(), std::max(droite, gauche));
+    if (largeur < std::min(aide.width(), LargeurAideUtile))
+        return std::nullopt;
+    const int x = droite >= largeur ? demandeur.right() + 1 : demandeur.left() - largeur;
+    return DansEcran(QRect(QPoint(x, demandeur.top()), QSize(largeur, aide.height())), ecran);
+}
+
+} // namespace
+
+QRect PlaceAide(const QRect &demandeur, const QSize &aideVoulue, const QRect &ecran)
+{
+    const QSize aide = aideVoulue.boundedTo(ecran.size());
+    if (const std::optional<QRect> aCote = ACote(demandeur, aide, ecran))
+        return *aCote;
+    const std::array<QPoint, 2> coins = {QPoint(demandeur.left(), demandeur.bottom() + 1),
                                          QPoint(demandeur.left(), demandeur.top() - aide.height())};
-    QRect meilleure;
-    long long moindre = -1;
+    // Ni à côté ni dessus ni dessous : à droite, collée au bord, si elle y couvre moins.
+    QRect meilleure = DansEcran(QRect(QPoint(demandeur.right() + 1, demandeur.top()), aide), ecran);
+    long long moindre = Couverture(meilleure, demandeur);
     for (const QPoint &coin : coins) {
         const QRect place = DansEcran(QRect(coin, aide), ecran);
         const long long couverture = Couverture(place, demandeur);
-        if (moindre < 0 || couverture < moindre) {
+        if (couverture < moindre) {
             meilleure = place;
             moindre = couverture;
         }

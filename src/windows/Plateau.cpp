@@ -1,5 +1,6 @@
 #include "Plateau.h"
 
+#include "BoutonCellule.h"
 #include "Focus.h"
 #include "NomsImages.h"
 #include "Series.h"
@@ -50,7 +51,7 @@ Plateau::Plateau(QWidget *parent) : QWidget(parent)
     // Tout le coin à gauche des commandes et au-dessus de la barre d'état.
     setGeometry(RectangleTwips(0, 0, 7800, 5850));
     for (int i = 1; i <= NombreCellules; ++i) {
-        auto *cellule = new QPushButton(this);
+        auto *cellule = new BoutonCellule(this);
         cellule->setObjectName(QStringLiteral("Bouton%1").arg(i));
         cellule->setGeometry(PlaceCellule(i));
         cellule->setIconSize(QSize(TailleImage, TailleImage));
@@ -63,6 +64,11 @@ Plateau::Plateau(QWidget *parent) : QWidget(parent)
         Bouton[i] = cellule;
         NommerCellule(i, tr("face cachée"));
     }
+}
+
+QPushButton *Plateau::Cellule(int i) const
+{
+    return Bouton.at(static_cast<std::size_t>(i));
 }
 
 const QIcon &Plateau::Icone(const QString &chemin)
@@ -85,27 +91,43 @@ void Plateau::NommerCellule(int cellule, const QString &image)
     // La place sur le plateau avec le numéro : le joueur qui n'en voit rien s'y retrouve.
     const int rangee = (cellule - 1) / ColonnesPlateau + 1;
     const int colonne = (cellule - 1) % ColonnesPlateau + 1;
-    Cellule(cellule)->setAccessibleName(
-        tr("Carte %1, ligne %2, colonne %3, %4").arg(cellule).arg(rangee).arg(colonne).arg(image));
+    // La face d'abord : c'est elle que le joueur cherche.
+    const QString nom =
+        tr("%1, carte %2, ligne %3, colonne %4").arg(image).arg(cellule).arg(rangee).arg(colonne);
+    // Qt annonce chaque nom posé, même inchangé ; une cellule cachée est renommée à son retour.
+    QPushButton *bouton = Cellule(cellule);
+    if (bouton->accessibleName() != nom && !bouton->isHidden())
+        bouton->setAccessibleName(nom);
 }
 
-void Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
+QString Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
 {
     const Serie *laSerie = SerieNumero(serie);
     if (!laSerie || numeroCarte < 1 || numeroCarte > NombreCellules)
-        return;
+        return QString();
     const int face = (numeroCarte - 1) % NombrePaires + 1;
     const QString dossier = QString::fromUtf8(laSerie->Dossier);
     Cellule(cellule)->setIcon(Icone(
         QStringLiteral(":/images/%1/%2.png").arg(dossier).arg(face, 2, 10, QLatin1Char('0'))));
-    const QString nom = NomImage(dossier, face);
-    NommerCellule(cellule, nom.isEmpty() ? tr("face visible") : nom);
+    QString nom = NomImage(dossier, face);
+    if (nom.isEmpty())
+        nom = tr("face visible");
+    NommerCellule(cellule, nom);
+    Bouton[cellule]->MontrerFace(true);
+    return nom;
 }
 
 void Plateau::AfficherDos(int cellule)
 {
     Cellule(cellule)->setIcon(Icone(QStringLiteral(":/images/dos.png")));
     NommerCellule(cellule, tr("face cachée"));
+    Bouton[cellule]->MontrerFace(false);
+}
+
+void Plateau::Geler(bool gele)
+{
+    for (int i = 1; i <= NombreCellules; ++i)
+        Bouton[i]->Geler(gele);
 }
 
 bool Plateau::Jouable(int cellule) const
@@ -116,13 +138,20 @@ bool Plateau::Jouable(int cellule) const
 
 bool Plateau::eventFilter(QObject *objet, QEvent *evenement)
 {
-    if (evenement->type() == QEvent::KeyPress) {
-        const auto cellule = std::find(Bouton.begin() + 1, Bouton.end(), objet);
-        if (cellule != Bouton.end())
-            return FlecheSurCellule(static_cast<int>(cellule - Bouton.begin()),
-                                    static_cast<const QKeyEvent &>(*evenement));
-    }
-    return QWidget::eventFilter(objet, evenement);
+    const auto cellule = std::find(Bouton.begin() + 1, Bouton.end(), objet);
+    if (cellule == Bouton.end())
+        return QWidget::eventFilter(objet, evenement);
+    // Le joueur à la souris garde le classique (le focus sur Annuler après chaque carte). Un
+    // geste sur le plateau gelé ne retourne rien : il ne change pas la façon de jouer.
+    const bool gelee = (*cellule)->Gelee();
+    if (evenement->type() == QEvent::MouseButtonPress && !gelee)
+        alaSouris = true;
+    if (evenement->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(objet, evenement);
+    if (!gelee)
+        alaSouris = false;
+    return FlecheSurCellule(static_cast<int>(cellule - Bouton.begin()),
+                            static_cast<const QKeyEvent &>(*evenement));
 }
 
 bool Plateau::FlecheSurCellule(int i, const QKeyEvent &touche)
@@ -151,6 +180,24 @@ bool Plateau::RamenerFocus(const QKeyEvent &touche)
     if (cible != 0)
         DonnerFocusVisible(Cellule(cible));
     return true;
+}
+
+QPushButton *Plateau::ProcheJouable(int cellule) const
+{
+    for (int i = cellule + 1; i <= NombreCellules; ++i) {
+        if (Jouable(i))
+            return Cellule(i);
+    }
+    for (int i = cellule - 1; i >= 1; --i) {
+        if (Jouable(i))
+            return Cellule(i);
+    }
+    return nullptr;
+}
+
+QPushButton *Plateau::RetourDuFocus() const
+{
+    return Jouable(derniereCellule) ? Cellule(derniereCellule) : ProcheJouable(derniereCellule);
 }
 
 QPushButton *Plateau::PremiereJouable() const

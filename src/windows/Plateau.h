@@ -12,6 +12,10 @@ class QKeyEvent;
 class QPushButton;
 
 namespace kalvoro {
+class BoutonCellule;
+}
+
+namespace kalvoro {
 
 // La flèche que porte une touche, ou rien : avec Maj, Ctrl ou Alt, c'est une autre commande.
 std::optional<Direction> DirectionDe(const QKeyEvent &touche);
@@ -25,13 +29,23 @@ class Plateau : public QWidget {
 public:
     explicit Plateau(QWidget *parent);
 
-    QPushButton *Cellule(int i) const { return Bouton.at(static_cast<std::size_t>(i)); }
-    void AfficherFace(int cellule, int numeroCarte, int serie);
+    QPushButton *Cellule(int i) const;
+    // Rend le nom de l'image montrée (vide pour une série ou une carte inconnue).
+    QString AfficherFace(int cellule, int numeroCarte, int serie);
     void AfficherDos(int cellule);
+    // La pause d'un tour : les cellules ne prennent plus de carte, sans changer d'allure.
+    void Geler(bool gele);
+    // La dernière carte a-t-elle été jouée à la souris (sinon : clavier ou lecteur d'écran) ?
+    bool JoueALaSouris() const { return alaSouris; }
     // Une cellule activée et visible, que le joueur peut retourner.
     bool Jouable(int cellule) const;
     // La première cellule jouable dans l'ordre de lecture, nulle s'il n'y en a pas.
     QPushButton *PremiereJouable() const;
+    // La cellule jouable la plus proche après celle-ci dans l'ordre de lecture, ou avant ;
+    // nulle s'il n'y en a plus.
+    QPushButton *ProcheJouable(int cellule) const;
+    // La dernière cellule jouée si elle est encore jouable, sinon la plus proche.
+    QPushButton *RetourDuFocus() const;
     // Une flèche tapée ailleurs ramène le focus sur la dernière cellule jouée ou, si sa paire
     // est partie, sur sa voisine dans cette direction. Rend faux si la touche n'est pas une
     // flèche.
@@ -49,9 +63,10 @@ private:
     bool FlecheSurCellule(int i, const QKeyEvent &touche);
 
     // Les cellules sous leurs noms ; Bouton(0) n'existe pas.
-    std::array<QPushButton *, CasesParCellule> Bouton{};
+    std::array<BoutonCellule *, CasesParCellule> Bouton{};
     QHash<QString, QIcon> icones;
     int derniereCellule = 1; // la dernière cellule jouée, où les flèches ramènent le focus
+    bool alaSouris = false;
 };
 
 } // namespace kalvoro

@@ -66,6 +66,10 @@ void VisuScores::showEvent(QShowEvent *evenement)
         return;
     charge = true;
     affichage.Form_Load();
+    // La grille s'ouvre vide : le lecteur dit avec Quitter, qui a le focus, comment choisir.
+    Quitter->setAccessibleDescription(
+        tr("Choisissez une série : Alt et la lettre soulignée de son bouton, ou Tab."));
+    Grille->setCurrentCell(0, 0);
 }
 
 void VisuScores::ConstruireBoutons()
@@ -163,6 +167,8 @@ void VisuScores::Bouton_Click(int index)
 {
     FaireAvecReessai(
         this, [this, index] { affichage.Bouton_Click(index); }, Renoncement::Continuer);
+    // La lecture commence par le meilleur, en haut.
+    Grille->setCurrentCell(0, 0);
     DireSerie(index);
 }
 
@@ -253,8 +259,15 @@ void VisuScores::ChoisirColonne(int colonne)
 
 void VisuScores::EcrireCellule(const QString &texte)
 {
-    if (QTableWidgetItem *cellule = Grille->item(ligneCourante, colonneCourante))
-        cellule->setText(texte);
+    QTableWidgetItem *cellule = Grille->item(ligneCourante, colonneCourante);
+    if (!cellule)
+        return;
+    cellule->setText(texte);
+    // Le lecteur d'écran dit le rang avec la ligne, en tête de sa première case.
+    if (colonneCourante == 0)
+        cellule->setData(Qt::AccessibleTextRole,
+                         texte.isEmpty() ? QString()
+                                         : tr("Rang %1, %2").arg(ligneCourante + 1).arg(texte));
 }
 
 void VisuScores::DefinirLegende(const QString &legende)

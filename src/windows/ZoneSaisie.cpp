@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -166,6 +167,21 @@ void ZoneSaisie::keyPressEvent(QKeyEvent *evenement)
         InsererCommeTape(texte);
         evenement->accept();
     }
+}
+
+void ZoneSaisie::focusInEvent(QFocusEvent *evenement)
+{
+    // Arrivée par Tab, Qt sélectionne tout, même une zone vide, et le dit aux lecteurs d'écran
+    // avant de dire le focus : Orca prend alors la zone pour déjà présentée et tait son nom.
+    // Vide, il n'y a rien à sélectionner.
+    const Qt::FocusReason raison = evenement->reason();
+    if (text().isEmpty() && (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason ||
+                             raison == Qt::ShortcutFocusReason)) {
+        QFocusEvent sansSelection(evenement->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&sansSelection);
+        return;
+    }
+    QLineEdit::focusInEvent(evenement);
 }
 
 // La zone garde ses raccourcis (Ctrl+A, Alt+Retour arrière...) sans jamais insérer la lettre.

@@ -32,6 +32,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *evenement) override;
+    void focusInEvent(QFocusEvent *evenement) override;
     void contextMenuEvent(QContextMenuEvent *evenement) override;
     void dropEvent(QDropEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;

@@ -1,4 +1,5 @@
 #pragma once
+#include "DimensionsPlateau.h"
 #include "OperationsFenetre.h"
 
 #include <QList>
@@ -53,8 +54,8 @@ public:
     bool MinuterieEnMarche = false;
 
     // --- Les compteurs et journaux ---
-    int FocusAnnuler = 0; // nombre de fois qu'Annuler a reçu le focus
-    int Repeintes = 0;    // nombre d'appels à Repeindre
+    int FocusApresCarte = 0; // nombre de fois que le focus a été placé après une carte
+    int Repeintes = 0;       // nombre d'appels à Repeindre
     int DemarragesMinuterie = 0;
     QList<Boite> Boites;                        // chaque boîte Oui/Non montrée, dans l'ordre
     QList<OuvertureEnregistre> Enregistrements; // chaque ouverture d'Enregistre
@@ -112,6 +113,12 @@ public:
     }
     void ActiverCellule(int cellule, bool actif) override { Ecrire(cellule).active = actif; }
     void MontrerCellule(int cellule, bool visible) override { Ecrire(cellule).visible = visible; }
+    // Un plateau gelé se note comme des cellules désactivées : aucune ne prend de carte.
+    void GelerPlateau(bool gele) override
+    {
+        for (int i = 1; i <= NombreCellules; ++i)
+            Ecrire(i).active = !gele;
+    }
 
     void AjouterSerie(const QString &nom, int numero) override { ListeJeux.append({nom, numero}); }
     QString TexteListeJeux() const override
@@ -129,7 +136,7 @@ public:
     void EcrireMeilleurScore(const QString &texte) override { MeilleurScore = texte; }
 
     void ActiverAnnuler(bool actif) override { AnnulerActif = actif; }
-    void DonnerFocusAnnuler() override { ++FocusAnnuler; }
+    void DonnerFocusApresCarte() override { ++FocusApresCarte; }
 
     void DemarrerMinuterie() override
     {

@@ -77,7 +77,7 @@ private slots:
         plateau.fenetre.Reponse = ReponseOui;
         bool auReposPendantEnregistre = true;
         plateau.fenetre.PendantEnregistre = [&] { auReposPendantEnregistre = plateau.AuRepos(); };
-        const int focus = plateau.fenetre.FocusAnnuler;
+        const int focus = plateau.fenetre.FocusApresCarte;
         TrouverLesPaires(plateau);
         QCOMPARE(plateau.fenetre.Enregistrements.size(), 1);
         const auto &ouverture = plateau.fenetre.Enregistrements[0];
@@ -87,7 +87,7 @@ private slots:
         QVERIFY(!auReposPendantEnregistre);
         QVERIFY(plateau.AuRepos());
         // 24 premières cartes et 23 fins de tour ; la dernière fin de tour ne bouge pas le focus.
-        QCOMPARE(plateau.fenetre.FocusAnnuler, focus + 47);
+        QCOMPARE(plateau.fenetre.FocusApresCarte, focus + 47);
     }
 
     void aucunClicNEstPrisPendantLaQuestionNiPendantEnregistre()
@@ -131,12 +131,12 @@ private slots:
             plateau.partie.Minuterie_Timer();
         plateau.partie.Annuler_Click();
         QVERIFY(plateau.AuRepos());
-        const int focus = plateau.fenetre.FocusAnnuler;
+        const int focus = plateau.fenetre.FocusApresCarte;
         // Un tic déjà en route quand la minuterie s'arrête ne doit rien réveiller.
         for (int tic = 0; tic < 20; ++tic)
             plateau.partie.Minuterie_Timer();
         QVERIFY(plateau.AuRepos());
-        QCOMPARE(plateau.fenetre.FocusAnnuler, focus);
+        QCOMPARE(plateau.fenetre.FocusApresCarte, focus);
         QCOMPARE(plateau.partie.NbPaires(), 0);
     }
 

@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(plateau.partie.Valeur2(), 0);
         QCOMPARE(plateau.partie.Position2(), 0);
         QCOMPARE(plateau.fenetre.ScoreEnCours, scoreAvant);
-        QCOMPARE(plateau.fenetre.FocusAnnuler, 1);
+        QCOMPARE(plateau.fenetre.FocusApresCarte, 1);
         QVERIFY(!plateau.partie.EnPause());
         QVERIFY(plateau.fenetre.Toutes([](const auto &c) { return c.active; }));
     }
@@ -110,10 +110,10 @@ private slots:
     {
         PlateauDeTest plateau;
         plateau.Tour(1, 25); // une paire cachée
-        const int focus = plateau.fenetre.FocusAnnuler;
+        const int focus = plateau.fenetre.FocusApresCarte;
         plateau.Tour(2, 3);
         QVERIFY(plateau.fenetre.Toutes([](const auto &c) { return !c.visible || c.active; }));
-        QCOMPARE(plateau.fenetre.FocusAnnuler, focus + 2); // après chacune des deux cartes
+        QCOMPARE(plateau.fenetre.FocusApresCarte, focus + 2); // après chacune des deux cartes
     }
 
     void leScoreEnCoursSuitChaqueSecondeCarte()

@@ -2,6 +2,7 @@
 
 Lancé par lecteur.sh, le jeu ouvert et au premier plan."""
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.join(os.environ["KALVORO_SOURCES"], "tools"))
@@ -16,12 +17,6 @@ def verifier(condition, message):
         print("ÉCHEC :", message, flush=True)
 
 
-def dits_sur_annuler(evenements):
-    """Ce qu'un lecteur d'écran dit d'Annuler quand il reçoit le focus : sa description."""
-    return [description for genre, _, nom, description, _ in evenements
-            if genre.startswith("object:state-changed:focused") and nom == "Annuler"]
-
-
 def notifications(evenements):
     """Les notifications qui paraissent : le lecteur d'écran les dit aussitôt."""
     return [nom for genre, role, nom, _, donnee in evenements
@@ -31,32 +26,47 @@ def notifications(evenements):
 joueur = Joueur(pause_touche=0.1)
 joueur.attendre(0.5)
 joueur.choisir_serie()
+joueur.attendre(1.0)  # les 48 cartes activées au choix de la série ne sont pas de la partie
+avant = joueur.tous
 
 tours = joueur.jouer_partie()
 
-# Chaque face retournée du premier tour est dite avec Annuler, qui prend le focus ; puis son
-# issue et le score en cours sont annoncés.
-dits = dits_sur_annuler(tours[0].evenements)
-for carte, face in tours[0].cartes:
-    ligne, colonne = (carte - 1) // 8 + 1, (carte - 1) % 8 + 1
-    verifier(f"Carte {carte}, ligne {ligne}, colonne {colonne}, {face}" in dits,
-             f"la face de la carte {carte} ({face}) n'est pas dite sur Annuler : {dits}")
+# Le focus reste sur le plateau : chaque face retournée du premier tour est annoncée, en tête,
+# et la seconde avec l'issue du tour et le score en cours.
 annonces = notifications(tours[0].evenements)
+for carte, face in tours[0].cartes:
+    verifier(any(a.startswith(face) for a in annonces),
+             f"la face de la carte {carte} ({face}) n'est pas annoncée : {annonces}")
 verifier(any(a.endswith("Score en cours : 1.") for a in annonces), f"le score n'est pas dit : {annonces}")
+verifier(all(genre != "object:state-changed:focused" or nom != "Annuler"
+             for tour in tours[:-1] for genre, _, nom, _, _ in tour.evenements),
+         "le focus est passé sur Annuler pendant une partie jouée au clavier")
 
-# Une cellule d'une paire trouvée n'est plus basculée à chaque tour.
-bascules = sum(genre.startswith("object:state-changed:enabled")
-               for tour in tours for genre, *_ in tour.evenements)
-print(f"{len(tours)} tours, {bascules} événements state-changed:enabled", flush=True)
-visibles, plafond = 48, 0
-for tour in tours:
-    plafond += 2 * visibles  # chaque cellule encore là : désactivée puis réactivée
-    (_, face1), (_, face2) = tour.cartes
-    visibles -= 2 if face1 == face2 else 0
-verifier(bascules <= plafond, f"les cellules cachées sont encore basculées ({plafond} au plus)")
+# Une partie entière, de la première carte à la question de fin, sans inonder le bus : les
+# cellules ne sont plus basculées à chaque pause.
+evenements = joueur.tous - avant
+print(f"{len(tours)} tours, {evenements} événements AT-SPI", flush=True)
+# Environ 900 selon les déplacements du joueur, contre près de 6 000 quand chaque pause
+# désactivait puis réactivait les 48 cellules.
+verifier(evenements < 1200, f"{evenements} événements AT-SPI pour une partie")
 
 # Les zones du dialogue d'enregistrement portent le nom de leur étiquette.
-boites = joueur.enregistrer("marie", "curie")
+debut = len(joueur.evenements)
+boites = joueur.enregistrer("marie", "curie", suivante="Tab")
 verifier(boites == ["Prénom", "Nom"], f"zones du dialogue d'enregistrement : {boites}")
+# Arrivé par Tab dans la zone Nom vide, le lecteur reçoit d'abord le focus : sinon Orca prend
+# la zone pour déjà présentée et n'en dit pas le nom.
+sur_nom = [genre for genre, role, nom, _, _ in joueur.evenements[debut:]
+           if role == "text" and nom == "Nom" and genre.startswith(
+               ("object:state-changed:focused", "object:text-caret", "object:text-selection"))]
+verifier(sur_nom[:1] == ["object:state-changed:focused"], f"la zone Nom reçoit d'abord : {sur_nom[:3]}")
+
+# Le score inscrit, son rang est dit une fois la saisie fermée (sauf s'il n'entre pas au tableau).
+joueur.attendre(1.5)
+dites = notifications(joueur.evenements[debut:])
+refuse = joueur.nom_focus() in ("OK", "&OK")
+print("après Valider :", "refusé" if refuse else dites, flush=True)
+verifier(refuse or any(re.search(r"\d+(er|e) sur \d+\.$", a) for a in dites),
+         f"le rang du score inscrit n'est pas dit : {dites}")
 
 sys.exit(1 if echecs else 0)

@@ -188,6 +188,13 @@ void TestIntegrationPartie::partieParfaite_inscritLeJoueurEnTeteDuVraiFichier()
     QCOMPARE(saisie.Prenom, prenom);
     QCOMPARE(saisie.Nom, nom);
     QCOMPARE(Label(*banc, "MeilleurScore"), QStringLiteral("24"));
+    // La saisie fermée, le lecteur d'écran entend le nouveau meilleur score et le rang.
+    const auto annonce = [&] {
+        return banc->jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName();
+    };
+    QTRY_COMPARE(
+        annonce(),
+        QStringLiteral("Nouveau meilleur score : 24. 1er sur %1.").arg(avant.value(serie).size()));
 
     reels->Fermer();
     const Classements apres = LireClassements(reels->copie.Chemin());

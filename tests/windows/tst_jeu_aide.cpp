@@ -6,6 +6,8 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QListWidget>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -23,6 +25,19 @@ int VisionneusesOuvertes()
     return nombre;
 }
 
+// Les ancres des sections d'une édition de l'aide, dans l'ordre.
+QStringList Ancres(const QString &fichier)
+{
+    QFile document(DossierDeTest() + fichier);
+    if (!document.open(QIODevice::ReadOnly))
+        return {fichier + QStringLiteral(" illisible")};
+    static const QRegularExpression titre(QStringLiteral("<h2><a name=\"([a-z]+)\"></a>"));
+    QStringList ancres;
+    for (auto it = titre.globalMatch(QString::fromUtf8(document.readAll())); it.hasNext();)
+        ancres << it.next().captured(1);
+    return ancres;
+}
+
 } // namespace
 
 class TestJeuAide : public QObject {
@@ -34,6 +49,8 @@ private slots:
     void aide_ouvreLeFichierDuDossierAuSommaire();
     void aide_fichierAbsent_leDitEtLeJeuContinue();
     void f1_dansUnDialogueModal_ouvreUneAideUtilisable();
+    void aide_seLitParSectionEtRendLeClavierAuJeu_data();
+    void aide_seLitParSectionEtRendLeClavierAuJeu();
     void barre_montreDateEtHeureAvecLesZeros();
     void barre_voyantInser_basculeAChaqueAppui();
     void barre_voyantsInconnus_sontGrises();
@@ -110,21 +127,63 @@ void TestJeuAide::f1_dansUnDialogueModal_ouvreUneAideUtilisable()
         // Un dialogue modal bloque toute fenêtre qui ne descend pas de lui.
         aDialoguePourParent = visionneuse && visionneuse->parentWidget() == &dialogue;
         if (visionneuse && QTest::qWaitForWindowExposed(visionneuse)) {
-            // Un clic dans la glissière passe par le contrôle de modalité de Qt : sur une
-            // fenêtre bloquée, il serait perdu et le texte ne défilerait pas.
-            QScrollBar *glissiere = visionneuse->Texte()->verticalScrollBar();
-            const QPoint bas(glissiere->width() / 2, glissiere->height() - 40);
+            // Un clic dans le sommaire passe par le contrôle de modalité de Qt : sur une
+            // fenêtre bloquée, il serait perdu et la section ne changerait pas.
+            QListWidget *sommaire = visionneuse->Sommaire();
+            const QPoint titre = sommaire->visualItemRect(sommaire->item(2)).center();
             QTest::mouseClick(visionneuse->windowHandle(), Qt::LeftButton, {},
-                              glissiere->mapTo(visionneuse, bas));
-            defilement = glissiere->value();
+                              sommaire->viewport()->mapTo(visionneuse, titre));
+            defilement = sommaire->currentRow();
         }
         dialogue.accept();
     });
     dialogue.exec();
 
     QVERIFY(aDialoguePourParent);
-    QVERIFY(defilement > 0);
+    QCOMPARE(defilement, 2);
     QCOMPARE(VisionneusesOuvertes(), 1); // l'ancienne est fermée
+}
+
+void TestJeuAide::aide_seLitParSectionEtRendLeClavierAuJeu_data()
+{
+    QTest::addColumn<QString>("fichier");
+    QTest::addColumn<QString>("fermeture");
+    QTest::newRow("français, Échap") << "Kalvoro.hlp"
+                                     << "Échap";
+    QTest::newRow("anglais, bouton Fermer") << "Kalvoro.en.hlp"
+                                            << "Fermer";
+}
+
+// Un titre du sommaire par section, dans les deux langues ; une flèche passe à la section
+// suivante, que le texte montre seule ; la fermeture rend le clavier au jeu.
+void TestJeuAide::aide_seLitParSectionEtRendLeClavierAuJeu()
+{
+    QFETCH(QString, fichier);
+    QFETCH(QString, fermeture);
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    // Les deux éditions ont les mêmes sections, dans le même ordre.
+    const QStringList ancres = Ancres(fichier);
+    QCOMPARE(ancres, Ancres(QStringLiteral("Kalvoro.hlp")));
+    QCOMPARE(ancres, Ancres(QStringLiteral("Kalvoro.en.hlp")));
+    banc.jeu->AideProgramme().NommerFichier(DossierDeTest() + fichier);
+    QTest::keyClick(banc.jeu.get(), Qt::Key_F1);
+    QPointer<VisionneuseAide> visionneuse = banc.jeu->AideProgramme().Visionneuse();
+    QVERIFY(QTest::qWaitForWindowActive(visionneuse));
+    QCOMPARE(QApplication::focusWidget(), visionneuse->Sommaire());
+    QCOMPARE(visionneuse->Sommaire()->count(), ancres.size() + 1); // et l'ouverture
+
+    QTest::keyClick(visionneuse->Sommaire(), Qt::Key_Down);
+    const QString section = visionneuse->Texte()->toPlainText();
+    QVERIFY(section.startsWith(visionneuse->Sommaire()->item(1)->text()));
+    QVERIFY(!section.contains(visionneuse->Sommaire()->item(2)->text()));
+    if (fermeture == QStringLiteral("Échap"))
+        QTest::keyClick(visionneuse->Sommaire(), Qt::Key_Escape);
+    else
+        QTest::mouseClick(visionneuse->findChild<QPushButton *>(QStringLiteral("Fermer")),
+                          Qt::LeftButton);
+    QTRY_VERIFY(!visionneuse);
+    QTRY_COMPARE(QApplication::activeWindow(), banc.jeu.get());
 }
 
 void TestJeuAide::barre_montreDateEtHeureAvecLesZeros()

@@ -23,8 +23,10 @@ private slots:
     void fleches_parcourentLePlateau();
     void apresUneCarte_seulUnAppuiVouluAbandonne_data();
     void apresUneCarte_seulUnAppuiVouluAbandonne();
-    void unTour_estDitSurAnnuler_data();
-    void unTour_estDitSurAnnuler();
+    void barreDEspaceTenueOuTardive_nAbandonneJamais_data();
+    void barreDEspaceTenueOuTardive_nAbandonneJamais();
+    void unTour_estDit_data();
+    void unTour_estDit();
 };
 
 void TestJeuClavier::pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne_data()
@@ -47,16 +49,25 @@ void TestJeuClavier::pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne()
     } else {
         banc.Cliquer(2);
     }
-    auto *annuler = banc.Controle<QPushButton>(QStringLiteral("Annuler"));
+    // À la souris, le classique : le focus sur Annuler ; au clavier, il reste sur la carte.
+    QWidget *focus = auClavier ? static_cast<QWidget *>(banc.Cellule(2))
+                               : banc.Controle<QPushButton>(QStringLiteral("Annuler"));
     QVERIFY(banc.jeu->LaPartie().EnPause());
-    QCOMPARE(banc.jeu->focusWidget(), annuler);
+    QCOMPARE(banc.jeu->focusWidget(), focus);
+    // Les flèches, pendant la pause : d'Annuler au plateau, et sur le plateau gelé de rangée
+    // en rangée.
+    QTest::keyClick(focus, auClavier ? Qt::Key_Down : Qt::Key_Right);
+    QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(auClavier ? 10 : 2));
+    if (auClavier)
+        QTest::keyClick(banc.Cellule(10), Qt::Key_Up);
     QTest::keyClick(banc.jeu->focusWidget(), Qt::Key_Space);
+    QTest::mouseClick(banc.Cellule(3), Qt::LeftButton); // une carte cliquée pendant la pause
 
     QVERIFY(banc.jeu->isVisible());
     QVERIFY(banc.jeu->LaPartie().EnPause());
     QCOMPARE(banc.jeu->LaPartie().NbClics(), 2);
     QCOMPARE(banc.TicsJusquALaFinDeLaPause(), 8);
-    QCOMPARE(banc.jeu->focusWidget(), annuler);
+    QCOMPARE(banc.jeu->focusWidget(), focus);
     // Le focus posé par le programme se voit, comme après une tabulation.
     QVERIFY(banc.jeu->testAttribute(Qt::WA_KeyboardFocusChange));
 }
@@ -103,15 +114,15 @@ void TestJeuClavier::molette_surLaListeSansFocus_neChoisitRien()
 
     // Sur la liste qui a le focus, une flèche l'ouvre sans rien choisir ; Entrée choisit, et
     // le focus passe à la première carte.
+    // Les touches envoyées telles quelles : la liste ne les rend pas « acceptées », ce que
+    // QTest::keyClick signalerait à chaque fois.
     liste->setFocus();
-    QTest::keyClick(liste, Qt::Key_Down);
+    QKeyEvent bas(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(liste, &bas);
     QVERIFY(liste->view()->isVisible());
     QCOMPARE(liste->currentIndex(), -1);
-    // La liste fermée par l'appui ne prend pas son relâchement : rien à en dire.
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent entree(type, Qt::Key_Return, Qt::NoModifier);
-        QCoreApplication::sendEvent(liste->view(), &entree);
-    }
+    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(liste->view(), &entree);
     QCOMPARE(liste->currentIndex(), 0);
     QVERIFY(banc.Cellule(1)->isEnabled());
     QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(1));
@@ -140,7 +151,7 @@ void TestJeuClavier::apresUneCarte_seulUnAppuiVouluAbandonne()
     BancJeu banc;
     QVERIFY(banc.Demarrer());
     banc.ChoisirSerie(1);
-    QTest::keyClick(banc.Cellule(1), Qt::Key_Space);
+    banc.Cliquer(1);
     auto *annuler = banc.Controle<QPushButton>(QStringLiteral("Annuler"));
     QCOMPARE(banc.jeu->focusWidget(), annuler);
     QTest::qWait(20);
@@ -156,35 +167,112 @@ void TestJeuClavier::apresUneCarte_seulUnAppuiVouluAbandonne()
     }
     QApplication::setDoubleClickInterval(intervalleDuSysteme);
     QCOMPARE(banc.jeu->LaPartie().NbRetournees() == 0, abandonne);
+    const QString dit = banc.jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName();
+    QCOMPARE(dit == QStringLiteral("Partie abandonnée."), abandonne);
 }
 
-void TestJeuClavier::unTour_estDitSurAnnuler_data()
+void TestJeuClavier::barreDEspaceTenueOuTardive_nAbandonneJamais_data()
 {
+    // Les gestes, dans l'ordre : E un appui bref, T la touche enfoncée, r une répétition de la
+    // touche tenue telle que la reçoit le programme sous un lecteur d'écran (relâchée puis
+    // enfoncée, sans la marque de répétition), L la touche enfin relâchée, > une flèche à
+    // droite, w une attente plus longue qu'un double-clic, p la fin de la pause du tour.
+    QTest::addColumn<QString>("gestes");
+    QTest::newRow("tenue sur une carte") << "Trrwrrwrr L";
+    QTest::newRow("tenue sur la seconde carte, à travers la pause") << "E>Trrwrrprrwrr L";
+    QTest::newRow("tardive après une carte") << "EwE";
+    QTest::newRow("tardive après un tour") << "E>EpwE";
+}
+
+// Chaque touche va où est le focus, comme sous X11. Aucune n'abandonne la partie, et la touche
+// tenue ne retourne qu'une carte.
+void TestJeuClavier::barreDEspaceTenueOuTardive_nAbandonneJamais()
+{
+    QFETCH(QString, gestes);
+    const int intervalleDuSysteme = QApplication::doubleClickInterval();
+    QApplication::setDoubleClickInterval(1);
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    // La série choisie sans dérouler la liste : sous offscreen, la liste refermée reprendrait
+    // l'activation au milieu des gestes et relâcherait la carte enfoncée.
+    auto *liste = banc.Controle<QComboBox>(QStringLiteral("ListeJeux"));
+    liste->setCurrentIndex(0);
+    emit liste->activated(0);
+    QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(1));
+    const auto envoyer = [&](QEvent::Type type, Qt::Key cle = Qt::Key_Space) {
+        QKeyEvent touche(type, cle, Qt::NoModifier, cle == Qt::Key_Space ? " " : QString());
+        QSpontaneKeyEvent::setSpontaneous(&touche);
+        QCoreApplication::sendEvent(banc.jeu->focusWidget(), &touche);
+        QTest::qWait(2);
+    };
+    for (const QChar geste : gestes) {
+        if (geste == 'E' || geste == 'T')
+            envoyer(QEvent::KeyPress);
+        if (geste == 'E' || geste == 'r' || geste == 'L')
+            envoyer(QEvent::KeyRelease);
+        if (geste == 'r')
+            envoyer(QEvent::KeyPress);
+        if (geste == '>')
+            envoyer(QEvent::KeyPress, Qt::Key_Right);
+        if (geste == 'w')
+            QTest::qWait(20);
+        if (geste == 'p')
+            QVERIFY(banc.TicsJusquALaFinDeLaPause() > 0);
+    }
+    QApplication::setDoubleClickInterval(intervalleDuSysteme);
+    QCOMPARE(banc.jeu->LaPartie().Distribue(), 1);
+    QCOMPARE(banc.jeu->LaPartie().NbRetournees(), 1);
+    QVERIFY(banc.jeu->findChild<QWidget *>(QStringLiteral("Plateau"))
+                ->isAncestorOf(banc.jeu->focusWidget()));
+}
+
+void TestJeuClavier::unTour_estDit_data()
+{
+    QTest::addColumn<bool>("souris");
     QTest::addColumn<int>("seconde");
     QTest::addColumn<QString>("fin");
-    QTest::newRow("pas de paire") << 3 << QStringLiteral("Pas de paire. Score en cours : 1.");
-    QTest::newRow("paire trouvée") << 25 << QStringLiteral("Paire trouvée. Score en cours : 1.");
+    QTest::newRow("au clavier, pas de paire")
+        << false << 2 << QStringLiteral("Pas de paire. Score en cours : 1.");
+    QTest::newRow("au clavier, paire trouvée")
+        << false << 25 << QStringLiteral("Paire trouvée. Score en cours : 1.");
+    QTest::newRow("à la souris, pas de paire")
+        << true << 2 << QStringLiteral("Pas de paire. Score en cours : 1.");
 }
 
-// Le focus passe sur Annuler après chaque carte : un lecteur d'écran dit sa description avec
-// lui, puis la redit quand elle change pendant qu'il a le focus.
-void TestJeuClavier::unTour_estDitSurAnnuler()
+// Au clavier le focus reste sur la carte : sa face est annoncée seule (avec l'issue du tour
+// pour la seconde), et son nom la dit en premier. À la souris le focus passe sur Annuler, qui porte
+// la carte puis l'issue du tour dans sa description.
+void TestJeuClavier::unTour_estDit()
 {
+    QFETCH(bool, souris);
     QFETCH(int, seconde);
     QFETCH(QString, fin);
     BancJeu banc;
     QVERIFY(banc.Demarrer());
     banc.ChoisirSerie(1);
     auto *annuler = banc.Controle<QPushButton>(QStringLiteral("Annuler"));
+    const auto annonce = [&] {
+        return banc.jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName();
+    };
     for (int carte : {1, seconde}) {
-        QTest::keyClick(banc.Cellule(carte), Qt::Key_Space);
-        QCOMPARE(banc.jeu->focusWidget(), annuler);
-        QCOMPARE(annuler->accessibleDescription(), banc.Cellule(carte)->accessibleName());
+        if (souris) {
+            banc.Cliquer(carte);
+        } else {
+            banc.Cellule(carte)->setFocus();
+            QTest::keyClick(banc.Cellule(carte), Qt::Key_Space);
+        }
+        const QString nom = banc.Cellule(carte)->accessibleName();
+        const QString face = nom.section(QStringLiteral(", "), 0, 0);
+        QVERIFY2(nom.startsWith(face + QStringLiteral(", carte %1, ").arg(carte)), qPrintable(nom));
+        QVERIFY(face != QStringLiteral("face cachée"));
+        if (!souris) // la seconde carte dit aussi l'issue du tour
+            QCOMPARE(annonce(), carte == 1 ? face : face + QStringLiteral(". ") + fin);
+        QCOMPARE(banc.jeu->focusWidget(), souris ? annuler : banc.Cellule(carte));
+        QCOMPARE(annuler->accessibleDescription(), souris ? nom : QString());
     }
     QCOMPARE(banc.TicsJusquALaFinDeLaPause(), 8);
-    QCOMPARE(annuler->accessibleDescription(), fin);
-    // Le focus ne bouge pas à la fin du tour : l'issue est aussi annoncée.
-    QCOMPARE(banc.jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName(), fin);
+    QCOMPARE(annuler->accessibleDescription(), souris ? fin : QString());
+    QVERIFY(annonce().endsWith(fin));
 }
 
 void TestJeuClavier::fleches_parcourentLePlateau_data()
@@ -215,10 +303,9 @@ void TestJeuClavier::fleches_parcourentLePlateau()
     banc.ChoisirSerie(1);
     for (int i : cachees)
         banc.jeu->MontrerCellule(i, false);
-    // La carte de départ se retourne à la barre d'espace ; le focus part sur Annuler, et la
-    // flèche le ramène d'abord à la dernière carte jouée.
-    banc.Cellule(depart)->setFocus();
-    QTest::keyClick(banc.Cellule(depart), Qt::Key_Space);
+    // La carte de départ se retourne au clic ; le focus part sur Annuler, et la flèche le
+    // ramène d'abord à la dernière carte jouée.
+    banc.Cliquer(depart);
     QCOMPARE(banc.jeu->LaPartie().NbRetournees(), 1);
     QTest::keyClick(banc.jeu->focusWidget(), Qt::Key(touche));
     QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(depart));
@@ -232,11 +319,11 @@ void TestJeuClavier::fleches_parcourentLePlateau()
     const QString entete = QStringLiteral("animaux\t%1\t").arg(face, 2, 10, QChar('0'));
     const QString ligne = QString::fromUtf8(faces.readAll()).section(entete, 1).section('\n', 0, 0);
     QCOMPARE(banc.Cellule(depart)->accessibleName(),
-             QStringLiteral("Carte %1, ligne %2, colonne %3, %4")
+             QStringLiteral("%1, carte %2, ligne %3, colonne %4")
+                 .arg(ligne.section('\t', 1))
                  .arg(depart)
                  .arg((depart - 1) / 8 + 1)
-                 .arg((depart - 1) % 8 + 1)
-                 .arg(ligne.section('\t', 1)));
+                 .arg((depart - 1) % 8 + 1));
 }
 
 QTEST_MAIN(TestJeuClavier)

@@ -63,7 +63,11 @@ void TestJeuPartie::pendantLaPause_lesDeuxFacesRestentEnCouleur()
     QVERIFY(banc.jeu->LaPartie().EnPause());
     QVERIFY(banc.Controle<QTimer>(QStringLiteral("Minuterie"))->isActive());
     for (int i : {1, 2}) {
-        QVERIFY(!banc.Cellule(i)->isEnabled());
+        // Gelée, la cellule se voit comme une cellule désactivée.
+        const QImage gelee = banc.Cellule(i)->grab().toImage();
+        banc.Cellule(i)->setEnabled(false);
+        QCOMPARE(gelee, banc.Cellule(i)->grab().toImage());
+        banc.Cellule(i)->setEnabled(true);
         QVERIFY2(!banc.Cellule(i)->icon().isNull(), "la face de la carte n'est pas montrée");
         QCOMPARE(ImageDe(banc.Cellule(i), QIcon::Disabled),
                  ImageDe(banc.Cellule(i), QIcon::Normal));

@@ -75,6 +75,8 @@ private slots:
             QVERIFY(LigneVide(ligne));
         QVERIFY(stock->Appels.isEmpty());
         QCOMPARE(QApplication::focusWidget(), Quitter());
+        // Dit avec Quitter : la grille est vide tant qu'on n'a pas choisi de série.
+        QVERIFY(Quitter()->accessibleDescription().contains(QStringLiteral("Alt")));
     }
 
     void lesBoutonsDeSerieSuiventLePlan_data()
@@ -220,6 +222,7 @@ private slots:
         QTest::mouseClick(Bouton(0), Qt::LeftButton);
         QTest::keyClick(Bouton(0), Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), Grille());
+        QCOMPARE(Grille()->currentIndex(), Grille()->model()->index(0, 0)); // le meilleur
         for (int pas = 0; pas < 12; ++pas) {
             QTest::keyClick(Grille(), Qt::Key_Right);
             QTest::keyClick(Grille(), Qt::Key_Down);
@@ -231,6 +234,9 @@ private slots:
             QAccessible::queryAccessibleInterface(Grille())->tableInterface();
         QCOMPARE(table->columnDescription(0), QStringLiteral("Prénom"));
         QCOMPARE(table->columnDescription(3), QStringLiteral("Score"));
+        // Le rang, dit en tête de la ligne.
+        const QString rang2 = table->cellAt(1, 0)->text(QAccessible::Name);
+        QCOMPARE(rang2, QStringLiteral("Rang 2, ") + Grille()->item(1, 0)->text());
     }
 
     void uneTableDeDouzeLignesNEnMontreQueDix()
