@@ -41,8 +41,13 @@ QString FormaterDate(const QDate &date)
     const Langue &langue = LangueChoisie();
     if (!date.isValid())
         return {};
-    return langue.Francais() ? date.toString(QStringLiteral("dd/MM/yyyy"))
-                             : langue.Usages.toString(date, QLocale::ShortFormat);
+    if (langue.Francais())
+        return date.toString(QStringLiteral("dd/MM/yyyy"));
+    // L'année entière : dans « 12/8/26 », le siècle se devine et le jour se confond avec l'année.
+    QString format = langue.Usages.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return langue.Usages.toString(date, format);
 }
 
 QString FormaterHeure(const QTime &heure)

@@ -23,12 +23,13 @@ QString CheminScores();
 QString NumeroVersion();
 
 // "16/04/2000" et "13:47" en français, comme un poste français les écrit, quelle que soit la
-// machine ; dans une autre langue, la date et l'heure courtes de ses usages ("4/16/00",
-// "1:47 PM"). Une date ou une heure invalide donne un texte vide.
+// machine ; dans une autre langue, la date courte de ses usages avec l'année entière
+// ("4/16/2000") et son heure courte ("1:47 PM"). Une date ou une heure invalide donne un texte
+// vide.
 QString FormaterDate(const QDate &date);
 QString FormaterHeure(const QTime &heure);
 
-// "16/04/2000 à 13:47" ("4/16/00 at 1:47 PM").
+// "16/04/2000 à 13:47" ("4/16/2000 at 1:47 PM").
 QString FormaterDateProgramme(const QDateTime &moment);
 
 // Le fichier d'aide du dossier (terminé par "/") : l'édition de la langue de l'interface

@@ -18,11 +18,11 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("date"); // le 16 avril 2000 à 13:47
         QTest::newRow("anglais américain") << QStringList{"en-US", "en"} << "en"
-                                           << "4/16/00 1:47 PM";
+                                           << "4/16/2000 1:47 PM";
         QTest::newRow("anglais britannique") << QStringList{"en-GB"} << "en"
                                              << "16/04/2000 13:47";
         QTest::newRow("LANGUAGE=en_US") << QStringList{"en_US"} << "en"
-                                        << "4/16/00 1:47 PM";
+                                        << "4/16/2000 1:47 PM";
         QTest::newRow("français") << QStringList{"fr-FR", "fr"} << "fr"
                                   << "16/04/2000 13:47";
         QTest::newRow("C") << QStringList{"C"} << "fr"
