@@ -41,7 +41,7 @@ void Apporter(QLineEdit *zone, const QString &voie, const QString &texte)
         QApplication::sendEvent(zone, &clic);
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        QAction *coller = menu->findChild<QAction *>(QStringLiteral("edit-paste"));
+        QAction *coller = Enfant<QAction>(menu, QStringLiteral("edit-paste"));
         QVERIFY(coller);
         coller->trigger();
         menu->close();
@@ -152,8 +152,8 @@ private slots:
         QCOMPARE(dialogue->minimumSize(), QSize(361, 160));
         QCOMPARE(dialogue->maximumSize(), QSize(361, 160));
         QCOMPARE(dialogue->palette().color(QPalette::Window), QColor(192, 192, 192));
-        QCOMPARE(dialogue->findChild<ZoneSaisie *>("Prenom")->LongueurMaxCaracteres(), 20);
-        QCOMPARE(dialogue->findChild<ZoneSaisie *>("Nom")->LongueurMaxCaracteres(), 25);
+        QCOMPARE(Enfant<ZoneSaisie>(dialogue.get(), "Prenom")->LongueurMaxCaracteres(), 20);
+        QCOMPARE(Enfant<ZoneSaisie>(dialogue.get(), "Nom")->LongueurMaxCaracteres(), 25);
         QCOMPARE(Zone("Prenom")->text(), QString());
         for (const char *nom : {"Annuler", "Valider"}) {
             auto *bouton = Controle<QPushButton>(nom);

@@ -43,8 +43,7 @@ int Executer(QDialog &dialogue)
 
 void Valider(QDialog *dialogue)
 {
-    QTest::mouseClick(dialogue->findChild<QPushButton *>(QStringLiteral("Valider")),
-                      Qt::LeftButton);
+    QTest::mouseClick(Enfant<QPushButton>(dialogue, QStringLiteral("Valider")), Qt::LeftButton);
 }
 
 void SaisirEtValider(QDialog *dialogue, const QString &prenom, const QString &nom)
@@ -154,7 +153,7 @@ private slots:
             SaisirEtValider(d, prenom, nom);
             focusApres = d->focusWidget()->objectName();
             ouvertApres = d->isVisible();
-            d->findChild<QPushButton *>(QStringLiteral("Annuler"))->click();
+            Enfant<QPushButton>(d, QStringLiteral("Annuler"))->click();
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
         QCOMPARE(vue.Titre, QStringLiteral("Erreur de saisie"));
@@ -180,7 +179,7 @@ private slots:
             QTest::keyClicks(Zone(d, "Prenom"), "bleu");
             QTest::keyClicks(Zone(d, "Nom"), "rouge");
             if (geste == "Annuler")
-                QTest::mouseClick(d->findChild<QPushButton *>("Annuler"), Qt::LeftButton);
+                QTest::mouseClick(Enfant<QPushButton>(d, "Annuler"), Qt::LeftButton);
             else if (geste == "Alt+A")
                 QTest::keyClick(d, Qt::Key_A, Qt::AltModifier);
             else
@@ -205,7 +204,7 @@ private slots:
             QTest::keyClick(d, Qt::Key_Escape);
             ouvertApres = d->isVisible();
             nomApres = Zone(d, "Nom")->text();
-            QTest::mouseClick(d->findChild<QPushButton *>("Annuler"), Qt::LeftButton);
+            QTest::mouseClick(Enfant<QPushButton>(d, "Annuler"), Qt::LeftButton);
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
         QVERIFY(ouvertApres);

@@ -3,6 +3,7 @@
 #include "BarreEtat.h"
 #include "Modales.h"
 #include "SansAvisDePlateforme.h"
+#include "VersionAttendue.h"
 
 #include <QDate>
 #include <QFontInfo>
@@ -42,9 +43,9 @@ void TestJeu::demarrage_laisseLePlateauAuRepos()
     BancJeu banc;
     QVERIFY(banc.Demarrer());
 
-    QCOMPARE(banc.jeu->windowTitle(), QStringLiteral("Kalvoro 1.7"));
+    QCOMPARE(banc.jeu->windowTitle(), QStringLiteral("Kalvoro ") + VersionAttendue());
     auto *barre = banc.Controle<BarreEtat>(QStringLiteral("Barre"));
-    QCOMPARE(barre->Panneau(1)->text(), QStringLiteral("Kalvoro  -  Version 1.7"));
+    QCOMPARE(barre->Panneau(1)->text(), QStringLiteral("Kalvoro  -  Version ") + VersionAttendue());
     for (int i = 1; i <= 48; ++i) {
         QVERIFY2(banc.Cellule(i)->isVisible(), qPrintable(QString::number(i)));
         QVERIFY(!banc.Cellule(i)->isEnabled());
@@ -74,7 +75,7 @@ void TestJeu::demarrage_ouvreScoresDatDuDossierEtDateLeProgramme()
     QVERIFY(banc.jeu->Form_Load());
     QCOMPARE(banc.cheminsOuverts, QStringList{DossierDeTest() + QStringLiteral("Scores.dat")});
     QCOMPARE(banc.jeu->Stock(), banc.stock);
-    QCOMPARE(banc.jeu->NumeroVersion(), QStringLiteral("1.7"));
+    QCOMPARE(banc.jeu->NumeroVersion(), VersionAttendue());
     QCOMPARE(banc.jeu->DateProgramme(), QStringLiteral("16/04/2000 à 13:47"));
 }
 

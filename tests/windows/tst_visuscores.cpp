@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "EchecFatal.h"
 #include "FauxStock.h"
 #include "VisuScores.h"
@@ -31,12 +32,12 @@ class TestVisuScores : public QObject {
     std::unique_ptr<FauxStock> stock;
     std::unique_ptr<VisuScores> visu;
 
-    QTableWidget *Grille() const { return visu->findChild<QTableWidget *>("Grille"); }
+    QTableWidget *Grille() const { return Enfant<QTableWidget>(visu.get(), "Grille"); }
     QPushButton *Bouton(int index) const
     {
-        return visu->findChild<QPushButton *>(QStringLiteral("Bouton%1").arg(index));
+        return Enfant<QPushButton>(visu.get(), QStringLiteral("Bouton%1").arg(index));
     }
-    QPushButton *Quitter() const { return visu->findChild<QPushButton *>("Quitter"); }
+    QPushButton *Quitter() const { return Enfant<QPushButton>(visu.get(), "Quitter"); }
     QString Cellule(int ligne, int colonne) const { return Grille()->item(ligne, colonne)->text(); }
     QStringList Ligne(int ligne) const
     {
@@ -205,7 +206,7 @@ private slots:
         QCOMPARE(Grille()->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
         // Le joueur qui n'en voit rien entend ce que la touche a montré, annoncé par une
         // notification qui paraît sans rien montrer.
-        auto *annonce = visu->findChild<QWidget *>(QStringLiteral("Annonce"));
+        auto *annonce = Enfant<QWidget>(visu.get(), QStringLiteral("Annonce"));
         QVERIFY(annonce && annonce->isVisible() && annonce->size().isEmpty());
         QCOMPARE(annonce->accessibleName(),
                  QStringLiteral("Série Cinéma : 2 scores. Le meilleur : 24, Prenom2 NOM2, le "
@@ -267,7 +268,7 @@ private slots:
         QTimer::singleShot(0, this, [] {
             QWidget *modale = QApplication::activeModalWidget();
             QVERIFY(modale);
-            QTest::mouseClick(modale->findChild<QPushButton *>("Quitter"), Qt::LeftButton);
+            QTest::mouseClick(Enfant<QPushButton>(modale, "Quitter"), Qt::LeftButton);
         });
         QCOMPARE(visu->exec(), int(QDialog::Accepted));
         QVERIFY(!visu->isVisible());

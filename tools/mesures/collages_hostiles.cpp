@@ -2,6 +2,7 @@
 // Enregistre, comparés à ce qu'un découpage d'ICU, fait ici à part, laisse attendre : chaque
 // caractère vu du joueur entre entier ou pas du tout, rien après un refus. Usage :
 //   collages_hostiles [nombre de noms] [graine]
+#include "Controles.h"
 #include "Enregistre.h"
 #include "FausseFenetre.h"
 #include "FausseSaisie.h"
@@ -129,7 +130,7 @@ int main(int argc, char *argv[])
     for (int n = 0; n < nombre; ++n) {
         const QString colle = NomHostile(hasard);
         for (const char *nomZone : {"Prenom", "Nom"}) {
-            auto *zone = dialogue.findChild<ZoneSaisie *>(QLatin1String(nomZone));
+            auto *zone = Enfant<ZoneSaisie>(&dialogue, QLatin1String(nomZone));
             zone->clear();
             QGuiApplication::clipboard()->setText(colle);
             zone->Coller();
