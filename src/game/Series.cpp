@@ -37,4 +37,10 @@ const Serie *SerieNommee(const QString &nom)
     return nullptr;
 }
 
+QString TableDeLaSerie(int numeroChoisi, const QString &texteMontre)
+{
+    const Serie *serie = SerieNumero(numeroChoisi);
+    return serie ? serie->Nom : texteMontre;
+}
+
 } // namespace kalvoro

@@ -28,4 +28,8 @@ const Serie *SerieNumero(int numero);
 // La série de ce nom exact (accents compris), ou nullptr.
 const Serie *SerieNommee(const QString &nom);
 
+// La table de la série choisie dans ListeJeux. Le texte montré peut être traduit : c'est le
+// numéro de l'entrée qui la désigne ; hors de 1 à 6, le texte montré sert de nom.
+QString TableDeLaSerie(int numeroChoisi, const QString &texteMontre);
+
 } // namespace kalvoro

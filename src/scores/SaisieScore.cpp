@@ -76,9 +76,8 @@ void SaisieScore::Valider_Click()
 
 void SaisieScore::Inscrire()
 {
-    // L'étiquette montre le nom traduit : la table se trouve par le numéro de la série choisie.
-    const Serie *choisie = SerieNumero(FenetreJeu.NumeroSerieChoisie());
-    const QString serie = choisie ? choisie->Nom : Dialogue.LireSerie();
+    // L'étiquette montre le nom traduit, que TableDeLaSerie ne prend qu'à défaut du numéro.
+    const QString serie = TableDeLaSerie(FenetreJeu.NumeroSerieChoisie(), Dialogue.LireSerie());
     const QString texteScore = Dialogue.LireScore();
     const auto score = ScoreLu(texteScore);
     if (!score) {
