@@ -31,7 +31,7 @@ public:
     bool FormePaire(int cellule) const;
 
     // L'état, sous les noms du jeu ; en lecture pour la fenêtre et les tests.
-    const std::array<qint16, CasesParCellule> &Tableau() const { return tableau; }
+    const std::array<qint16, TailleTableauCellules> &Tableau() const { return tableau; }
     int Distribue() const { return distribue; }
     int NbRetournees() const { return nbRetournees; }
     int Valeur1() const { return valeur1; }
@@ -52,7 +52,7 @@ private:
 
     OperationsFenetre &fenetre;
     SourceX source;
-    std::array<qint16, CasesParCellule> tableau{};
+    std::array<qint16, TailleTableauCellules> tableau{};
     int distribue = 0;
     int nbRetournees = 0;
     int valeur1 = 0;
@@ -69,7 +69,7 @@ private:
     // pendant lesquelles aucun autre clic de cellule ne doit être pris.
     bool clicEnTraitement = false;
     // Les cellules des paires trouvées, cachées jusqu'à la remise à zéro.
-    std::array<bool, CasesParCellule> cachee{};
+    std::array<bool, TailleTableauCellules> cachee{};
 };
 
 } // namespace kalvoro

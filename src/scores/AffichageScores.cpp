@@ -68,8 +68,8 @@ QString LegendeVisuScores()
     return QCoreApplication::translate("AffichageScores", "Les meilleurs scores");
 }
 
-AffichageScores::AffichageScores(OperationsGrille &grille, StockScores &stock)
-    : operations(grille), magasin(stock)
+AffichageScores::AffichageScores(OperationsGrille &grille, MagasinScores &leMagasin)
+    : operations(grille), magasin(leMagasin)
 {
 }
 

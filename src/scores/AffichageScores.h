@@ -1,5 +1,5 @@
 #pragma once
-#include "StockScores.h"
+#include "MagasinScores.h"
 
 #include <QString>
 #include <array>
@@ -64,7 +64,7 @@ public:
     static constexpr int NombreLignes = 11;
     static constexpr int LignesAffichees = 10; // la onzième ligne reste vide
 
-    AffichageScores(OperationsGrille &grille, StockScores &stock);
+    AffichageScores(OperationsGrille &grille, MagasinScores &leMagasin);
 
     // Ouverture : centre la grille et Quitter, règle les colonnes. Ne lit rien.
     void Form_Load();
@@ -78,7 +78,7 @@ private:
     void EcrireLigne(const LigneScore &ligne);
 
     OperationsGrille &operations;
-    StockScores &magasin;
+    MagasinScores &magasin;
 };
 
 // La légende du bouton index (0 à 5) dans la langue de l'interface.

@@ -1,8 +1,8 @@
 #include "CopieScores.h"
 
-#include "BaseScores.h"
 #include "CleScores.h"
 #include "Emplacements.h"
+#include "MagasinSqlcipher.h"
 #include "MotDePasse.h"
 #include "Sqlite.h"
 #include "VerificationsScores.h"
@@ -17,7 +17,7 @@ QString ControlerCopieScores(const QString &copie)
     try {
         // Ouvrir suffit à remettre les pages du journal dans la copie, dès la première lecture.
         {
-            BaseScores base(copie);
+            MagasinSqlcipher base(copie);
         }
         Connexion connexion(copie);
         connexion.Cle(CleDeScores(connexion.Base(), QByteArrayLiteral(KALVORO_MOT_DE_PASSE)));

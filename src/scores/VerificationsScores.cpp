@@ -1,7 +1,7 @@
 #include "VerificationsScores.h"
 
-#include "BaseScores.h"
 #include "Caracteres.h"
+#include "MagasinSqlcipher.h"
 #include "Series.h"
 #include "Sqlite.h"
 

@@ -1,7 +1,7 @@
 #include "Controles.h"
 #include "Enregistre.h"
 #include "FausseSaisie.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
 #include "SansAvisDePlateforme.h"
 #include "ZoneSaisie.h"
 
@@ -68,7 +68,7 @@ class TestEnregistre : public QObject {
     Q_OBJECT
 
     FausseFenetre jeu;
-    FauxStock stock;
+    FauxMagasin magasin;
     std::unique_ptr<Enregistre> dialogue;
 
     template <typename T> T *Controle(const char *nom) { return Enfant<T>(dialogue.get(), nom); }
@@ -86,9 +86,9 @@ private slots:
     void init()
     {
         FinDePartie(jeu, Cinema, QStringLiteral("30"));
-        stock = FauxStock();
-        stock.Remplir(Cinema, {20, 26, 31});
-        dialogue = std::make_unique<Enregistre>(jeu, stock);
+        magasin = FauxMagasin();
+        magasin.Remplir(Cinema, {20, 26, 31});
+        dialogue = std::make_unique<Enregistre>(jeu, magasin);
     }
     void cleanup() { dialogue.reset(); }
 
@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(Zone("Prenom")->text(), QStringLiteral("Bleu"));
         QCOMPARE(Zone("Nom")->text(), QStringLiteral("ROUGE"));
         QVERIFY(dialogue->isVisible());
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
     }
     void unTexteApporteEstFiltreCommeSIlEtaitTape_data()
     {

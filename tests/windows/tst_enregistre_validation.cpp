@@ -1,9 +1,9 @@
-#include "BaseScores.h"
 #include "Controles.h"
 #include "EchecFatal.h"
 #include "Enregistre.h"
 #include "FausseSaisie.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
+#include "MagasinSqlcipher.h"
 #include "Modales.h"
 #include "SansAvisDePlateforme.h"
 #include "Sqlite.h"
@@ -60,14 +60,14 @@ class TestEnregistreValidation : public QObject {
     Q_OBJECT
 
     FausseFenetre jeu;
-    FauxStock stock;
+    FauxMagasin magasin;
 
     QList<int> Scores()
     {
         QList<int> scores;
-        for (const LigneScore &ligne : stock.ListerScores(Cinema))
+        for (const LigneScore &ligne : magasin.ListerScores(Cinema))
             scores << ligne.SCORE;
-        stock.Appels.removeLast();
+        magasin.Appels.removeLast();
         return scores;
     }
 
@@ -76,17 +76,17 @@ private slots:
     void init()
     {
         FinDePartie(jeu, Cinema, QStringLiteral("30"));
-        stock = FauxStock();
-        stock.Remplir(Cinema, {20, 26, 31});
+        magasin = FauxMagasin();
+        magasin.Remplir(Cinema, {20, 26, 31});
     }
     void cleanup() { RemplacerReactionEchecFatal(nullptr); }
 
     void unScoreQuiBatLePlusMauvaisEstInscritSansMessage()
     {
-        Enregistre dialogue(jeu, stock);
+        Enregistre dialogue(jeu, magasin);
         JouerDansLeDialogue([](QDialog *d) { SaisirEtValider(d, "bleu", "o'brien; drop"); });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
-        const LigneScore inscrite = stock.ListerScores(Cinema).last();
+        const LigneScore inscrite = magasin.ListerScores(Cinema).last();
         QCOMPARE(inscrite.PRENOM, QStringLiteral("Bleu"));
         QCOMPARE(inscrite.NOM, QStringLiteral("O'BRIEN; DROP"));
         QCOMPARE(inscrite.SCORE, 30);
@@ -108,8 +108,8 @@ private slots:
     {
         QFETCH(int, plusMauvais);
         QFETCH(QString, phrase);
-        stock.Remplir(Cinema, {18, 26, plusMauvais});
-        Enregistre dialogue(jeu, stock);
+        magasin.Remplir(Cinema, {18, 26, plusMauvais});
+        Enregistre dialogue(jeu, magasin);
         BoiteVue vue;
         JouerDansLeDialogue([&vue](QDialog *d) {
             RepondreOk(vue);
@@ -144,7 +144,7 @@ private slots:
         QFETCH(QString, prenom);
         QFETCH(QString, nom);
         QFETCH(QString, focus);
-        Enregistre dialogue(jeu, stock);
+        Enregistre dialogue(jeu, magasin);
         BoiteVue vue;
         QString focusApres;
         bool ouvertApres = false;
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(vue.Icone, QMessageBox::Critical);
         QCOMPARE(focusApres, focus);
         QVERIFY(ouvertApres);
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
     }
 
     void fermerSansValiderNEcritRien_data()
@@ -174,7 +174,7 @@ private slots:
     void fermerSansValiderNEcritRien()
     {
         QFETCH(QString, geste);
-        Enregistre dialogue(jeu, stock);
+        Enregistre dialogue(jeu, magasin);
         JouerDansLeDialogue([geste](QDialog *d) {
             QTest::keyClicks(Zone(d, "Prenom"), "bleu");
             QTest::keyClicks(Zone(d, "Nom"), "rouge");
@@ -186,7 +186,7 @@ private slots:
                 d->close();
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
         QCOMPARE(jeu.ScoreEnCours, QString());
         QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
         QVERIFY(jeu.Toutes([](const auto &c) { return c.image == FausseFenetre::Image::Aucune; }));
@@ -194,7 +194,7 @@ private slots:
 
     void echapNeFermePasEtNeFaitRienPerdre()
     {
-        Enregistre dialogue(jeu, stock);
+        Enregistre dialogue(jeu, magasin);
         bool ouvertApres = false;
         QString nomApres;
         JouerDansLeDialogue([&](QDialog *d) {
@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
         QVERIFY(ouvertApres);
         QCOMPARE(nomApres, QStringLiteral("ROUGE"));
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
     }
 
     // Un autre programme tient Scores.dat : Annuler ramène à la saisie sans rien perdre,
@@ -219,7 +219,7 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("Scores.dat"));
         QVERIFY(QFile::copy(qEnvironmentVariable("KALVORO_DOSSIER") + "/Scores.dat", chemin));
-        BaseScores base(chemin);
+        MagasinSqlcipher base(chemin);
         Connexion autre(chemin); // l'autre programme, qui garde le fichier pour lui
         autre.Cle(KALVORO_MOT_DE_PASSE_ESSAI);
         autre.Executer("BEGIN EXCLUSIVE");
@@ -255,8 +255,8 @@ private slots:
         QStringList signales;
         RemplacerReactionEchecFatal(
             [&signales](QWidget *, const QString &message) { signales << message; });
-        stock.EchecAuProchainAppel = QStringLiteral("Scores.dat : disque plein");
-        Enregistre dialogue(jeu, stock);
+        magasin.EchecAuProchainAppel = QStringLiteral("Scores.dat : disque plein");
+        Enregistre dialogue(jeu, magasin);
         JouerDansLeDialogue([](QDialog *d) { SaisirEtValider(d, "bleu", "rouge"); });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
         QCOMPARE(signales, QStringList{QStringLiteral("Scores.dat : disque plein")});

@@ -261,7 +261,7 @@ void TestImages::laFenetreAproposMontreLe2xDeSesImages()
 // Pendant la pause, les deux cartes retournées sont sur des cellules désactivées : nettes aussi.
 void TestImages::uneCelluleMontreLe2xActiveOuNon()
 {
-    Jeu jeu(FabriqueStock{});
+    Jeu jeu(FabriqueMagasin{});
     jeu.AfficherDos(1);
     const auto *cellule = Enfant<QPushButton>(&jeu, QStringLiteral("Bouton1"));
     QVERIFY(cellule);

@@ -6,7 +6,7 @@
 #include "Enregistre.h"
 #include "FausseFenetre.h"
 #include "FausseSaisie.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
 #include "Majuscules.h"
 #include "ZoneSaisie.h"
 
@@ -123,8 +123,8 @@ int main(int argc, char *argv[])
     QRandomGenerator hasard(argc > 2 ? QString(argv[2]).toUInt() : 23);
     FausseFenetre jeu;
     FinDePartie(jeu, QStringLiteral("Cinéma"), QStringLiteral("30"));
-    FauxStock stock;
-    Enregistre dialogue(jeu, stock);
+    FauxMagasin magasin;
+    Enregistre dialogue(jeu, magasin);
     QTextStream sortie(stdout);
     int fautes = 0;
     for (int n = 0; n < nombre; ++n) {

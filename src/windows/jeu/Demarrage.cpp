@@ -16,8 +16,8 @@ OriginesJeu OriginesJeu::DuProgramme()
     return {DossierProgramme(), &DateExecutable, CheminScores(), PreparerScoresDuProgramme().echec};
 }
 
-std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJeu &origines,
-                                              const FabriqueStock &fabrique)
+std::unique_ptr<MagasinScores> OuvrirMagasin(QWidget *fenetre, const OriginesJeu &origines,
+                                             const FabriqueMagasin &fabrique)
 {
     if (!origines.echecScores.isEmpty()) {
         SignalerEchecFatal(fenetre, origines.echecScores);
@@ -28,16 +28,16 @@ std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJe
                                : origines.scores;
     // Un fichier tenu par un autre programme se libère : le joueur peut réessayer avant que
     // Kalvoro n'abandonne. Chaque nouvel essai rappelle la fabrique, qui rouvre le fichier.
-    std::unique_ptr<StockScores> stock;
+    std::unique_ptr<MagasinScores> magasin;
     if (!FaireAvecReessai(
-            fenetre, [&] { stock = fabrique(chemin); }, Renoncement::Arreter))
+            fenetre, [&] { magasin = fabrique(chemin); }, Renoncement::Arreter))
         return nullptr;
-    if (!stock)
+    if (!magasin)
         SignalerEchecFatal(
             fenetre, QCoreApplication::translate("Demarrage",
                                                  "La base des scores %1 n'a pas pu être ouverte.")
                          .arg(QDir::toNativeSeparators(chemin)));
-    return stock;
+    return magasin;
 }
 
 std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &origines)

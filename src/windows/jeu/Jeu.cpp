@@ -28,7 +28,7 @@
 
 namespace kalvoro {
 
-Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
+Jeu::Jeu(FabriqueMagasin fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
          QWidget *parent)
     : QWidget(parent), fabrique(std::move(fabriqueChoisie)), origines(std::move(originesChoisies)),
       partie(*this, std::move(source))
@@ -53,8 +53,8 @@ Jeu::~Jeu() = default;
 
 bool Jeu::Form_Load()
 {
-    baseScores = OuvrirBaseScores(this, origines, fabrique);
-    if (!baseScores)
+    magasin = OuvrirMagasin(this, origines, fabrique);
+    if (!magasin)
         return false;
     serviceAide->NommerFichier(FichierAide(origines.dossier));
     const std::optional<QString> date = LireDateProgramme(this, origines);
@@ -140,7 +140,7 @@ void Jeu::Bouton_Click(int i)
 void Jeu::ListeJeux_Click()
 {
     const auto lireMeilleur = [this](const QString &serie) {
-        return baseScores->LireMeilleurScore(serie);
+        return magasin->LireMeilleurScore(serie);
     };
     FaireAvecReessai(
         this, [&] { ChoisirSerie(*this, lireMeilleur); }, Renoncement::Continuer);
@@ -162,7 +162,7 @@ void Jeu::Scores_Click()
     FaireAvecReessai(
         this,
         [this] {
-            VisuScores visionneuse(*baseScores, this);
+            VisuScores visionneuse(*magasin, this);
             visionneuse.exec();
         },
         Renoncement::Continuer);
@@ -304,7 +304,7 @@ void Jeu::OuvrirEnregistre()
 {
     // Le dialogue signale lui-même les échecs du magasin.
     const QString score = ScoreEnCours->text();
-    Enregistre saisie(*this, *baseScores, this);
+    Enregistre saisie(*this, *magasin, this);
     saisie.exec();
     AnnoncerInscription(saisie.NomSaisi(), saisie.PrenomSaisi(), score.toInt());
 }
@@ -316,7 +316,7 @@ void Jeu::AnnoncerInscription(const QString &nom, const QString &prenom, int sco
     qsizetype lignes = 0;
     try {
         const QList<LigneScore> tableau =
-            serie ? baseScores->ListerScores(serie->Nom) : QList<LigneScore>();
+            serie ? magasin->ListerScores(serie->Nom) : QList<LigneScore>();
         lignes = tableau.size();
         const auto inscrite = std::find_if(tableau.begin(), tableau.end(), [&](const auto &l) {
             return l.SCORE == score && l.NOM == nom && l.PRENOM == prenom &&

@@ -28,7 +28,7 @@ class ServiceAide;
 class Jeu : public QWidget, public OperationsFenetre {
     Q_OBJECT
 public:
-    explicit Jeu(FabriqueStock fabrique, Partie::SourceX source = Partie::SourceParDefaut(),
+    explicit Jeu(FabriqueMagasin fabrique, Partie::SourceX source = Partie::SourceParDefaut(),
                  OriginesJeu origines = OriginesJeu::DuProgramme(), QWidget *parent = nullptr);
     ~Jeu() override;
 
@@ -38,7 +38,7 @@ public:
 
     const QString &NumeroVersion() const { return numeroVersion; }
     const QString &DateProgramme() const { return dateProgramme; }
-    StockScores *Stock() const { return baseScores.get(); }
+    MagasinScores *Magasin() const { return magasin.get(); }
     Partie &LaPartie() { return partie; }
     ServiceAide &AideProgramme() const { return *serviceAide; }
 
@@ -111,9 +111,9 @@ private:
     QTimer *Minuterie = nullptr;
     BarreEtat *Barre = nullptr;
 
-    FabriqueStock fabrique;
+    FabriqueMagasin fabrique;
     OriginesJeu origines;
-    std::unique_ptr<StockScores> baseScores;
+    std::unique_ptr<MagasinScores> magasin;
     ServiceAide *serviceAide = nullptr;
     QString numeroVersion;
     QString dateProgramme;

@@ -63,7 +63,7 @@ private:
     bool FlecheSurCellule(int i, const QKeyEvent &touche);
 
     // Les cellules sous leurs noms ; Bouton(0) n'existe pas.
-    std::array<BoutonCellule *, CasesParCellule> Bouton{};
+    std::array<BoutonCellule *, TailleTableauCellules> Bouton{};
     QHash<QString, QIcon> icones;
     int derniereCellule = 1; // la dernière cellule jouée, où les flèches ramènent le focus
     bool alaSouris = false;
