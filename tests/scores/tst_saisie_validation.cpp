@@ -96,12 +96,12 @@ private slots:
         QTest::addColumn<QStringList>("appels");
         const QStringList lecture{"LirePlusMauvaisScore Cinéma"};
         const QStringList meilleur{"LireMeilleurScore Cinéma"};
-        QTest::newRow("31 stocké : inscrit sans message")
+        QTest::newRow("31 au magasin : inscrit sans message")
             << 31 << QString() << QList<int>{20, 26, 30}
             << lecture + QStringList{"RemplacerPlusMauvais Cinéma"} + meilleur;
-        QTest::newRow("30 stocké : égal") << 30 << Refus(TextesSaisie::PhraseEgal)
+        QTest::newRow("30 au magasin : égal") << 30 << Refus(TextesSaisie::PhraseEgal)
                                           << QList<int>{20, 26, 30} << lecture + meilleur;
-        QTest::newRow("29 stocké : plus mauvais") << 29 << Refus(TextesSaisie::PhrasePlusMauvais)
+        QTest::newRow("29 au magasin : plus mauvais") << 29 << Refus(TextesSaisie::PhrasePlusMauvais)
                                                   << QList<int>{20, 26, 29} << lecture + meilleur;
     }
     void leScoreEstClasseContreLePlusMauvais()
