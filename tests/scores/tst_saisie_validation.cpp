@@ -100,9 +100,10 @@ private slots:
             << 31 << QString() << QList<int>{20, 26, 30}
             << lecture + QStringList{"RemplacerPlusMauvais Cinéma"} + meilleur;
         QTest::newRow("30 au magasin : égal") << 30 << Refus(TextesSaisie::PhraseEgal)
-                                          << QList<int>{20, 26, 30} << lecture + meilleur;
-        QTest::newRow("29 au magasin : plus mauvais") << 29 << Refus(TextesSaisie::PhrasePlusMauvais)
-                                                  << QList<int>{20, 26, 29} << lecture + meilleur;
+                                              << QList<int>{20, 26, 30} << lecture + meilleur;
+        QTest::newRow("29 au magasin : plus mauvais")
+            << 29 << Refus(TextesSaisie::PhrasePlusMauvais) << QList<int>{20, 26, 29}
+            << lecture + meilleur;
     }
     void leScoreEstClasseContreLePlusMauvais()
     {
