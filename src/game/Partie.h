@@ -2,6 +2,7 @@
 #include "DimensionsPlateau.h"
 #include "OperationsFenetre.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <array>
 #include <functional>
@@ -12,6 +13,7 @@ namespace kalvoro {
 // l'abandon. La pause après la deuxième carte est un état, terminée par le huitième tic de la
 // minuterie : aucun clic de cellule n'est pris pendant la pause ni pendant un autre clic.
 class Partie {
+    Q_DECLARE_TR_FUNCTIONS(Partie)
 public:
     // Source de x, uniforme sur [0, 1) ; un test la remplace pour forcer la donne.
     using SourceX = std::function<float()>;

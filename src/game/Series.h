@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -12,6 +13,9 @@ struct Serie {
     int Numero;
     QString Nom;
     const char *Dossier; // dossier de ses images dans les ressources, sans accent
+
+    // Le contexte de traduction des textes qui la concernent ; le dernier : il finit en private.
+    Q_DECLARE_TR_FUNCTIONS(Serie)
 };
 
 inline constexpr int NombreSeries = 6;

@@ -1,6 +1,7 @@
 #pragma once
 #include "MagasinScores.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -59,6 +60,7 @@ public:
 // La logique de la visionneuse des meilleurs scores : une série à la fois, relue dans le
 // magasin à chaque clic, jamais modifiée.
 class AffichageScores {
+    Q_DECLARE_TR_FUNCTIONS(AffichageScores)
 public:
     static constexpr int NombreColonnes = 4;
     static constexpr int NombreLignes = 11;

@@ -12,6 +12,11 @@
 
 namespace kalvoro {
 
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class CopieScores {
+    Q_DECLARE_TR_FUNCTIONS(CopieScores)
+};
+
 QString ControlerCopieScores(const QString &copie)
 {
     try {
@@ -23,8 +28,7 @@ QString ControlerCopieScores(const QString &copie)
         connexion.Cle(CleDeScores(connexion.Base(), QByteArrayLiteral(KALVORO_MOT_DE_PASSE)));
         const QString integrite = connexion.Valeur("PRAGMA integrity_check");
         if (integrite != QLatin1String("ok"))
-            return QCoreApplication::translate("CopieScores", "le fichier est endommagé (%1).")
-                .arg(integrite);
+            return CopieScores::tr("le fichier est endommagé (%1).").arg(integrite);
     } catch (const ErreurScores &erreur) {
         return erreur.Message();
     } catch (const ErreurSqlite &erreur) {

@@ -35,18 +35,19 @@ MagasinSqlcipher::MagasinSqlcipher(const QString &cheminFichier) : chemin(chemin
 {
     const QFileInfo fichier(chemin);
     const auto refus = [this](const char *texte) {
-        return ErreurScores(QCoreApplication::translate("BaseScores", texte).arg(chemin));
+        return ErreurScores(MagasinSqlcipher::tr(texte).arg(chemin));
     };
     if (!fichier.exists())
         throw refus(
-            QT_TRANSLATE_NOOP("BaseScores", "Le fichier des scores « %1 » est introuvable."));
+            QT_TRANSLATE_NOOP("MagasinSqlcipher", "Le fichier des scores « %1 » est introuvable."));
     if (!fichier.isFile())
-        throw refus(
-            QT_TRANSLATE_NOOP("BaseScores", "Le fichier des scores « %1 » n'est pas un fichier."));
+        throw refus(QT_TRANSLATE_NOOP("MagasinSqlcipher",
+                                      "Le fichier des scores « %1 » n'est pas un fichier."));
     // Le moteur prendrait un fichier vide pour une base neuve : il ne faut jamais le remplir.
     if (fichier.size() == 0)
-        throw refus(QT_TRANSLATE_NOOP("BaseScores", "Le fichier des scores « %1 » est vide (0 "
-                                                    "octet) : ce n'est pas une base de scores."));
+        throw refus(QT_TRANSLATE_NOOP("MagasinSqlcipher",
+                                      "Le fichier des scores « %1 » est vide (0 "
+                                      "octet) : ce n'est pas une base de scores."));
     try {
         Ouvrir();
         VerifierSchema();
@@ -84,11 +85,10 @@ void MagasinSqlcipher::VerifierTable(const QString &serie)
                                               "WHERE type = 'table' AND name = ?1");
         existe.Lier(1, serie);
         if (!existe.Avancer() || existe.Entier(0) == 0)
-            throw PasUneBase(chemin, serie, QCoreApplication::translate("BaseScores", "manque"));
+            throw PasUneBase(chemin, serie, MagasinSqlcipher::tr("manque"));
         if (!ALesChamps(table))
             throw PasUneBase(chemin, serie,
-                             QCoreApplication::translate(
-                                 "BaseScores", "n'a pas les champs NOM, PRENOM, DATE et SCORE"));
+                             MagasinSqlcipher::tr("n'a pas les champs NOM, PRENOM, DATE et SCORE"));
         if (!LireDerniere(table, serie))
             throw TableVide(chemin, serie);
     } catch (const ErreurSqlite &erreur) {

@@ -2,6 +2,7 @@
 #include "MagasinScores.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <memory>
 #include <optional>
 
@@ -15,6 +16,7 @@ class Instruction;
 // jusqu'à la fin ; toutes les opérations passent par elle. Le magasin ne crée jamais le
 // fichier, une table ni une ligne : il lit, et écrase en place la dernière ligne du classement.
 class MagasinSqlcipher : public MagasinScores {
+    Q_DECLARE_TR_FUNCTIONS(MagasinSqlcipher)
 public:
     // Ouvre le fichier avec la clé et vérifie qu'il porte les six tables, chacune non vide.
     // Lève ErreurScores (fichier absent, vide, mot de passe refusé ou fichier endommagé,

@@ -13,7 +13,7 @@ const QString DeuxSautsDeLigne = QStringLiteral("\n\n");
 
 QString Traduit(const char *texte)
 {
-    return QCoreApplication::translate("SaisieScore", texte);
+    return SaisieScore::tr(texte);
 }
 
 // Le score arrive en texte depuis l'étiquette ScoreEnCours ; seul un entier positif en est un.
@@ -84,9 +84,8 @@ void SaisieScore::Inscrire()
         // Ne peut venir que d'une fin de partie faussée : mieux vaut ne rien inscrire qu'un 0
         // qui passerait en tête du classement.
         dialogue.MessageArret(Traduit(TextesSaisie::TitreClassement),
-                              QCoreApplication::translate("SaisieScore",
-                                                          "Le score « %1 » n'est pas un nombre "
-                                                          "de coups : rien n'est enregistré.")
+                              SaisieScore::tr("Le score « %1 » n'est pas un nombre "
+                                              "de coups : rien n'est enregistré.")
                                   .arg(texteScore));
         return;
     }
@@ -145,8 +144,8 @@ void SaisieScore::SignalerRefus(Classement classement)
     const char *phrase =
         classement == Classement::Egal ? TextesSaisie::PhraseEgal : TextesSaisie::PhrasePlusMauvais;
     // Un seul arg() à deux arguments : un « %1 » tapé dans un nom reste du texte.
-    const QString salut = QCoreApplication::translate("SaisieScore", "Désolé, %1 %2,")
-                              .arg(dialogue.TextePrenom(), dialogue.TexteNom());
+    const QString salut =
+        SaisieScore::tr("Désolé, %1 %2,").arg(dialogue.TextePrenom(), dialogue.TexteNom());
     dialogue.MessageArret(Traduit(TextesSaisie::TitreClassement),
                           salut + DeuxSautsDeLigne + Traduit(phrase) + DeuxSautsDeLigne +
                               Traduit(TextesSaisie::PasClasse));

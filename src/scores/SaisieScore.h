@@ -60,6 +60,7 @@ public:
 // La logique du dialogue Enregistre : ouverture, filtres de frappe, validation et classement.
 // Elle ne garde rien en propre : tout est lu dans les contrôles au moment voulu.
 class SaisieScore {
+    Q_DECLARE_TR_FUNCTIONS(SaisieScore)
 public:
     using Horloge = std::function<QDate()>;
 

@@ -22,12 +22,11 @@ struct Coordonnee {
 QList<Coordonnee> Coordonnees()
 {
     return {
-        {QCoreApplication::translate("AproposTextes", "Adresse :"),
+        {AproposTextes::tr("Adresse :"),
          QStringLiteral("Kalvoro, 12 rue des Tilleuls, 99000 Exempleville")},
-        {QCoreApplication::translate("AproposTextes", "Téléphone :"),
-         QStringLiteral("01 99 00 12 34")},
-        {QCoreApplication::translate("AproposTextes", "Fax :"), QStringLiteral("01 99 00 12 35")},
-        {QCoreApplication::translate("AproposTextes", "E-mail :"), QString::fromUtf8(AdresseEMail)},
+        {AproposTextes::tr("Téléphone :"), QStringLiteral("01 99 00 12 34")},
+        {AproposTextes::tr("Fax :"), QStringLiteral("01 99 00 12 35")},
+        {AproposTextes::tr("E-mail :"), QString::fromUtf8(AdresseEMail)},
     };
 }
 
@@ -38,35 +37,28 @@ QString TexteHistorique(const QString &nomProduit)
     // Mois/année, " - V", numéro, tabulation, ce qui a changé ; une description qui déborde
     // continue à la ligne suivante après deux tabulations.
     return Lignes({
-        QCoreApplication::translate("AproposTextes", "Evolution des versions de : ") + nomProduit,
+        AproposTextes::tr("Evolution des versions de : ") + nomProduit,
         QString(),
-        QCoreApplication::translate(
-            "AproposTextes",
+        AproposTextes::tr(
             "04/2000 - V1.7\tTableaux des meilleurs scores protégés et fenêtre A propos"),
-        QCoreApplication::translate("AproposTextes",
-                                    "07/1999 - V1.6\tPossibilité E-Mail et site internet"),
-        QCoreApplication::translate(
-            "AproposTextes", "01/1999 - V1.5\tCorrection du bug permettant en cliquant rapidement"),
-        QCoreApplication::translate("AproposTextes", "\t\td'activer plus de 2 boutons"),
-        QCoreApplication::translate("AproposTextes",
-                                    "09/1998 - V1.0\tPremière version : six séries de 24 images"),
+        AproposTextes::tr("07/1999 - V1.6\tPossibilité E-Mail et site internet"),
+        AproposTextes::tr("01/1999 - V1.5\tCorrection du bug permettant en cliquant rapidement"),
+        AproposTextes::tr("\t\td'activer plus de 2 boutons"),
+        AproposTextes::tr("09/1998 - V1.0\tPremière version : six séries de 24 images"),
     });
 }
 
 QString TexteAssistance()
 {
     QStringList lignes = {
-        QCoreApplication::translate("AproposTextes", "ASSISTANCE TECHNIQUE :"),
+        AproposTextes::tr("ASSISTANCE TECHNIQUE :"),
         QString(),
-        QCoreApplication::translate(
-            "AproposTextes", "L'assistance technique de Kalvoro est gratuite. Elle est assurée par "
-                             "l'auteur lui-même, du lundi au vendredi de 9 h à 18 h, par courrier, "
-                             "par téléphone, par fax ou par e-mail."),
-        QCoreApplication::translate(
-            "AproposTextes",
-            "Pour une réponse rapide, indiquez la version du programme (onglet "
-            "« Infos techniques ») et décrivez ce que vous faisiez quand le problème "
-            "est apparu."),
+        AproposTextes::tr("L'assistance technique de Kalvoro est gratuite. Elle est assurée par "
+                          "l'auteur lui-même, du lundi au vendredi de 9 h à 18 h, par courrier, "
+                          "par téléphone, par fax ou par e-mail."),
+        AproposTextes::tr("Pour une réponse rapide, indiquez la version du programme (onglet "
+                          "« Infos techniques ») et décrivez ce que vous faisiez quand le problème "
+                          "est apparu."),
         QString(),
     };
     for (const Coordonnee &coordonnee : Coordonnees())

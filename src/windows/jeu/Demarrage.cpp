@@ -9,6 +9,11 @@
 
 namespace kalvoro {
 
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class Demarrage {
+    Q_DECLARE_TR_FUNCTIONS(Demarrage)
+};
+
 OriginesJeu OriginesJeu::DuProgramme()
 {
     // La copie chez le joueur s'est faite sur le fil de l'ouverture, ses traductions déjà là :
@@ -33,10 +38,8 @@ std::unique_ptr<MagasinScores> OuvrirMagasin(QWidget *fenetre, const OriginesJeu
             fenetre, [&] { magasin = fabrique(chemin); }, Renoncement::Arreter))
         return nullptr;
     if (!magasin)
-        SignalerEchecFatal(
-            fenetre, QCoreApplication::translate("Demarrage",
-                                                 "La base des scores %1 n'a pas pu être ouverte.")
-                         .arg(QDir::toNativeSeparators(chemin)));
+        SignalerEchecFatal(fenetre, Demarrage::tr("La base des scores %1 n'a pas pu être ouverte.")
+                                        .arg(QDir::toNativeSeparators(chemin)));
     return magasin;
 }
 
@@ -44,12 +47,10 @@ std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &or
 {
     const std::optional<QDateTime> date = origines.dateExecutable();
     if (!date) {
-        SignalerEchecFatal(fenetre,
-                           QCoreApplication::translate(
-                               "Demarrage",
-                               "La date de dernière modification du programme %1 ne peut pas "
-                               "être lue : le fichier est absent ou illisible.")
-                               .arg(QDir::toNativeSeparators(CheminExecutable())));
+        SignalerEchecFatal(
+            fenetre, Demarrage::tr("La date de dernière modification du programme %1 ne peut pas "
+                                   "être lue : le fichier est absent ou illisible.")
+                         .arg(QDir::toNativeSeparators(CheminExecutable())));
         return std::nullopt;
     }
     return FormaterDateProgramme(*date);
