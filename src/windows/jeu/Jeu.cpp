@@ -204,12 +204,61 @@ void Jeu::Minuterie_Timer()
 
 void Jeu::AfficherFace(int cellule, int numeroCarte, int serie)
 {
-    const QString face = plateau->AfficherFace(cellule, numeroCarte, serie);
+    const Plateau::FaceMontree montree = plateau->AfficherFace(cellule, numeroCarte, serie);
     std::optional<AnnoncesJeu::Issue> issue;
     if (partie.NbRetournees() == 2)
         issue = AnnoncesJeu::Issue{partie.FormePaire(cellule), partie.NbClics() / 2};
-    annonces->CarteRetournee(plateau->Cellule(cellule)->accessibleName(), face,
-                             !plateau->JoueALaSouris(), issue);
+    annonces->CarteRetournee(montree.nomCellule, montree.face, !plateau->JoueALaSouris(), issue);
+}
+
+void Jeu::AfficherDos(int cellule)
+{
+    plateau->AfficherDos(cellule);
+}
+
+void Jeu::ActiverListeJeux(bool actif)
+{
+    ListeJeux->setEnabled(actif);
+}
+
+void Jeu::EcrireScoreEnCours(const QString &texte)
+{
+    ScoreEnCours->setText(texte);
+    annonces->ScoreEnCours(texte);
+}
+
+void Jeu::EcrireMeilleurScore(const QString &texte)
+{
+    const QString ancien = MeilleurScore->text();
+    MeilleurScore->setText(texte);
+    annonces->MeilleurScore(ancien, texte,
+                            saisieOuverte ? AnnoncesJeu::Origine::Inscription
+                                          : AnnoncesJeu::Origine::ChoixSerie);
+}
+
+void Jeu::ActiverAnnuler(bool actif)
+{
+    Annuler->setEnabled(actif);
+}
+
+void Jeu::DemarrerMinuterie()
+{
+    Minuterie->start();
+}
+
+void Jeu::ArreterMinuterie()
+{
+    Minuterie->stop();
+}
+
+void Jeu::Repeindre()
+{
+    repaint();
+}
+
+int Jeu::QuestionOuiNon(const QString &titre, const QString &texte)
+{
+    return DemanderOuiNon(this, titre, texte);
 }
 
 void Jeu::MontrerCellule(int cellule, bool visible)
@@ -305,7 +354,9 @@ void Jeu::OuvrirEnregistre()
     // Le dialogue signale lui-même les échecs du magasin.
     const QString score = ScoreEnCours->text();
     Enregistre saisie(*this, *magasin, this);
+    saisieOuverte = true;
     saisie.exec();
+    saisieOuverte = false;
     AnnoncerInscription(saisie.NomSaisi(), saisie.PrenomSaisi(), score.toInt());
 }
 

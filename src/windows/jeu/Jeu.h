@@ -44,7 +44,7 @@ public:
 
     // Les opérations de la logique sur la fenêtre.
     void AfficherFace(int cellule, int numeroCarte, int serie) override;
-    void AfficherDos(int cellule) override { plateau->AfficherDos(cellule); }
+    void AfficherDos(int cellule) override;
     void ActiverCellule(int cellule, bool actif) override;
     // Aucune disposition automatique : une cellule cachée laisse son carré vide.
     void MontrerCellule(int cellule, bool visible) override;
@@ -52,28 +52,16 @@ public:
     void AjouterSerie(const QString &nom, int numero) override;
     QString TexteListeJeux() const override;
     int NumeroSerieChoisie() const override;
-    void ActiverListeJeux(bool actif) override { ListeJeux->setEnabled(actif); }
-    void EcrireScoreEnCours(const QString &texte) override
-    {
-        ScoreEnCours->setText(texte);
-        annonces->ScoreEnCours(texte);
-    }
+    void ActiverListeJeux(bool actif) override;
+    void EcrireScoreEnCours(const QString &texte) override;
     QString LireScoreEnCours() const override { return ScoreEnCours->text(); }
-    void EcrireMeilleurScore(const QString &texte) override
-    {
-        const QString ancien = MeilleurScore->text();
-        MeilleurScore->setText(texte);
-        annonces->MeilleurScore(ancien, texte);
-    }
-    void ActiverAnnuler(bool actif) override { Annuler->setEnabled(actif); }
+    void EcrireMeilleurScore(const QString &texte) override;
+    void ActiverAnnuler(bool actif) override;
     void DonnerFocusApresCarte() override;
-    void DemarrerMinuterie() override { Minuterie->start(); }
-    void ArreterMinuterie() override { Minuterie->stop(); }
-    void Repeindre() override { repaint(); }
-    int QuestionOuiNon(const QString &titre, const QString &texte) override
-    {
-        return DemanderOuiNon(this, titre, texte);
-    }
+    void DemarrerMinuterie() override;
+    void ArreterMinuterie() override;
+    void Repeindre() override;
+    int QuestionOuiNon(const QString &titre, const QString &texte) override;
     void OuvrirEnregistre() override;
 
 public slots:
@@ -119,6 +107,8 @@ private:
     QString dateProgramme;
     Partie partie;
     std::unique_ptr<AnnoncesJeu> annonces;
+    // Enregistre est ouvert : un meilleur score écrit maintenant vient de l'inscription.
+    bool saisieOuverte = false;
     // Depuis quand le programme a mis lui-même le focus sur Annuler (invalide sinon).
     QElapsedTimer focusProgrammeSurAnnuler;
 };
