@@ -2,8 +2,8 @@
 // la seconde carte au retour des deux cartes, sur 200 tours manqués. Elle ne doit jamais
 // descendre sous 8 × 100 ms ; le banc donne le minimum, la médiane et le maximum.
 // "--grossiere" mesure la même chose avec une minuterie grossière, pour comparer.
-#include "BaseScores.h"
 #include "Jeu.h"
+#include "MagasinSqlcipher.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "copie impossible de %s\n", qPrintable(livre));
         return 1;
     }
-    Jeu jeu([](const QString &chemin) { return std::make_unique<BaseScores>(chemin); },
+    Jeu jeu([](const QString &chemin) { return std::make_unique<MagasinSqlcipher>(chemin); },
             [] { return 0.0f; },
             {dossier.path() + QLatin1Char('/'), [] { return QDateTime::currentDateTime(); }});
     if (!jeu.Form_Load())

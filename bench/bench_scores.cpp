@@ -1,6 +1,6 @@
 // Vitesse du magasin des scores sur une copie du Scores.dat livré (dossier du programme dans
 // KALVORO_DOSSIER) : ouverture avec dérivation de la clé, lectures, inscription complète.
-#include "BaseScores.h"
+#include "MagasinSqlcipher.h"
 #include "Sqlite.h"
 
 #include <QFile>
@@ -30,7 +30,7 @@ void Ouverture(benchmark::State &etat)
 {
     const Copie copie;
     for (auto _ : etat) {
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         benchmark::DoNotOptimize(&base);
     }
 }
@@ -39,7 +39,7 @@ BENCHMARK(Ouverture)->Unit(benchmark::kMillisecond);
 void LireMeilleurScore(benchmark::State &etat)
 {
     const Copie copie;
-    BaseScores base(copie.Chemin());
+    MagasinSqlcipher base(copie.Chemin());
     for (auto _ : etat)
         benchmark::DoNotOptimize(base.LireMeilleurScore("Cinéma"));
 }
@@ -48,7 +48,7 @@ BENCHMARK(LireMeilleurScore)->Unit(benchmark::kMicrosecond);
 void ListerScores(benchmark::State &etat)
 {
     const Copie copie;
-    BaseScores base(copie.Chemin());
+    MagasinSqlcipher base(copie.Chemin());
     for (auto _ : etat)
         benchmark::DoNotOptimize(base.ListerScores("Cinéma"));
 }
@@ -59,7 +59,7 @@ BENCHMARK(ListerScores)->Unit(benchmark::kMicrosecond);
 void InscriptionEntiere(benchmark::State &etat)
 {
     const Copie copie;
-    BaseScores base(copie.Chemin());
+    MagasinSqlcipher base(copie.Chemin());
     int score = 30;
     for (auto _ : etat) {
         benchmark::DoNotOptimize(base.LirePlusMauvaisScore("Animaux"));
@@ -94,7 +94,7 @@ BENCHMARK(Synchronisation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void InscriptionRefusee(benchmark::State &etat)
 {
     const Copie copie;
-    BaseScores base(copie.Chemin());
+    MagasinSqlcipher base(copie.Chemin());
     for (auto _ : etat)
         benchmark::DoNotOptimize(
             base.RemplacerPlusMauvais("Animaux", "BANC", "Essai", 999, QDate(2026, 1, 1)));

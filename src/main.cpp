@@ -1,7 +1,7 @@
-#include "BaseScores.h"
 #include "CopieScores.h"
 #include "EchecFatal.h"
 #include "Jeu.h"
+#include "MagasinSqlcipher.h"
 #include "OuvertureAnticipee.h"
 #include "Polices.h"
 #include "Programme.h"
@@ -52,11 +52,11 @@ int main(int argc, char *argv[])
     // construit ; Form_Load la rejoint là où il ouvre le magasin.
     kalvoro::OuvertureAnticipee ouverture(
         kalvoro::CheminScores(),
-        [](const QString &chemin) -> std::unique_ptr<kalvoro::StockScores> {
+        [](const QString &chemin) -> std::unique_ptr<kalvoro::MagasinScores> {
             // La copie chez le joueur, s'il en faut une, se fait sur ce fil, avant l'ouverture.
             if (const QString &echec = kalvoro::PreparerScoresDuProgramme().echec; !echec.isEmpty())
                 throw kalvoro::ErreurScores(echec);
-            return std::make_unique<kalvoro::BaseScores>(chemin);
+            return std::make_unique<kalvoro::MagasinSqlcipher>(chemin);
         });
     kalvoro::InstallerSubstitutionsPolices();
     kalvoro::Jeu jeu([&ouverture](const QString &chemin) { return ouverture.Prendre(chemin); });

@@ -159,29 +159,6 @@
     </message>
 </context>
 <context>
-    <name>BaseScores</name>
-    <message>
-        <source>Le fichier des scores « %1 » est introuvable.</source>
-        <translation>The score file “%1” cannot be found.</translation>
-    </message>
-    <message>
-        <source>Le fichier des scores « %1 » n&apos;est pas un fichier.</source>
-        <translation>The score file “%1” is not a file.</translation>
-    </message>
-    <message>
-        <source>Le fichier des scores « %1 » est vide (0 octet) : ce n&apos;est pas une base de scores.</source>
-        <translation>The score file “%1” is empty (0 bytes): it is not a score database.</translation>
-    </message>
-    <message>
-        <source>manque</source>
-        <translation>is missing</translation>
-    </message>
-    <message>
-        <source>n&apos;a pas les champs NOM, PRENOM, DATE et SCORE</source>
-        <translation>lacks the fields NOM, PRENOM, DATE and SCORE</translation>
-    </message>
-</context>
-<context>
     <name>BoiteOuiNon</name>
     <message>
         <source>&amp;Oui</source>
@@ -292,6 +269,29 @@
     </message>
 </context>
 <context>
+    <name>MagasinSqlcipher</name>
+    <message>
+        <source>Le fichier des scores « %1 » est introuvable.</source>
+        <translation>The score file “%1” cannot be found.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;est pas un fichier.</source>
+        <translation>The score file “%1” is not a file.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » est vide (0 octet) : ce n&apos;est pas une base de scores.</source>
+        <translation>The score file “%1” is empty (0 bytes): it is not a score database.</translation>
+    </message>
+    <message>
+        <source>manque</source>
+        <translation>is missing</translation>
+    </message>
+    <message>
+        <source>n&apos;a pas les champs NOM, PRENOM, DATE et SCORE</source>
+        <translation>lacks the fields NOM, PRENOM, DATE and SCORE</translation>
+    </message>
+</context>
+<context>
     <name>Partie</name>
     <message>
         <source>La partie est terminée !!
@@ -379,7 +379,7 @@ Would you like to save your score?</translation>
     </message>
 </context>
 <context>
-    <name>Series</name>
+    <name>Serie</name>
     <message>
         <source>Animaux</source>
         <translation>Animals</translation>

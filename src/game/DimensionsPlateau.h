@@ -8,7 +8,7 @@ namespace kalvoro {
 inline constexpr int ColonnesPlateau = 8;
 inline constexpr int RangeesPlateau = 6;
 inline constexpr int NombreCellules = ColonnesPlateau * RangeesPlateau;
-inline constexpr int CasesParCellule = NombreCellules + 1;
+inline constexpr int TailleTableauCellules = NombreCellules + 1;
 
 // Une série a 24 images, chacune sur deux cartes.
 inline constexpr int NombrePaires = NombreCellules / 2;

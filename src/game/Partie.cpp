@@ -206,12 +206,10 @@ void Partie::FinirPartie()
     // L'étiquette montre le score final pendant la question et pendant Enregistre, qui l'y lit.
     const QString score = QString::number(nbClics / 2);
     fenetre.EcrireScoreEnCours(score);
-    const QString texte = QCoreApplication::translate(
-                              "Partie", "La partie est terminée !!\n\nVotre score est de "
-                                        "%1 points\n\nSouhaitez vous enregistrer votre score ?")
+    const QString texte = Partie::tr("La partie est terminée !!\n\nVotre score est de "
+                                     "%1 points\n\nSouhaitez vous enregistrer votre score ?")
                               .arg(score);
-    const int reponse =
-        fenetre.QuestionOuiNon(QCoreApplication::translate("Partie", "Fin de partie"), texte);
+    const int reponse = fenetre.QuestionOuiNon(Partie::tr("Fin de partie"), texte);
     if (reponse == ReponseOui)
         fenetre.OuvrirEnregistre();
     Annuler_Click();

@@ -2,6 +2,7 @@
 #include "DimensionsPlateau.h"
 #include "OperationsFenetre.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <array>
 #include <functional>
@@ -12,6 +13,7 @@ namespace kalvoro {
 // l'abandon. La pause après la deuxième carte est un état, terminée par le huitième tic de la
 // minuterie : aucun clic de cellule n'est pris pendant la pause ni pendant un autre clic.
 class Partie {
+    Q_DECLARE_TR_FUNCTIONS(Partie)
 public:
     // Source de x, uniforme sur [0, 1) ; un test la remplace pour forcer la donne.
     using SourceX = std::function<float()>;
@@ -31,7 +33,7 @@ public:
     bool FormePaire(int cellule) const;
 
     // L'état, sous les noms du jeu ; en lecture pour la fenêtre et les tests.
-    const std::array<qint16, CasesParCellule> &Tableau() const { return tableau; }
+    const std::array<qint16, TailleTableauCellules> &Tableau() const { return tableau; }
     int Distribue() const { return distribue; }
     int NbRetournees() const { return nbRetournees; }
     int Valeur1() const { return valeur1; }
@@ -52,7 +54,7 @@ private:
 
     OperationsFenetre &fenetre;
     SourceX source;
-    std::array<qint16, CasesParCellule> tableau{};
+    std::array<qint16, TailleTableauCellules> tableau{};
     int distribue = 0;
     int nbRetournees = 0;
     int valeur1 = 0;
@@ -69,7 +71,7 @@ private:
     // pendant lesquelles aucun autre clic de cellule ne doit être pris.
     bool clicEnTraitement = false;
     // Les cellules des paires trouvées, cachées jusqu'à la remise à zéro.
-    std::array<bool, CasesParCellule> cachee{};
+    std::array<bool, TailleTableauCellules> cachee{};
 };
 
 } // namespace kalvoro

@@ -17,9 +17,7 @@ void ChoisirSerie(OperationsFenetre &fenetre, const LecteurMeilleurScore &lireMe
     // le plateau redevient jouable.
     if (fenetre.TexteListeJeux().isEmpty())
         return;
-    // Le texte affiché peut être traduit : la table se trouve par le numéro de l'entrée.
-    const Serie *serie = SerieNumero(fenetre.NumeroSerieChoisie());
-    const QString table = serie ? serie->Nom : fenetre.TexteListeJeux();
+    const QString table = TableDeLaSerie(fenetre.NumeroSerieChoisie(), fenetre.TexteListeJeux());
     fenetre.ActiverAnnuler(true);
     fenetre.ActiverListeJeux(false);
     for (int i = 1; i <= NombreCellules; ++i)

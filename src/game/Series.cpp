@@ -7,19 +7,19 @@ namespace kalvoro {
 const std::array<Serie, NombreSeries> &Series()
 {
     static const std::array<Serie, NombreSeries> series{{
-        {1, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Animaux")), "animaux"},
-        {2, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Cinéma")), "cinema"},
-        {3, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Disney")), "disney"},
-        {4, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Formes")), "formes"},
-        {5, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Smileys")), "smileys"},
-        {6, QString::fromUtf8(QT_TRANSLATE_NOOP("Series", "Toons")), "toons"},
+        {1, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Animaux")), "animaux"},
+        {2, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Cinéma")), "cinema"},
+        {3, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Disney")), "disney"},
+        {4, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Formes")), "formes"},
+        {5, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Smileys")), "smileys"},
+        {6, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Toons")), "toons"},
     }};
     return series;
 }
 
 QString NomAffiche(const Serie &serie)
 {
-    return QCoreApplication::translate("Series", serie.Nom.toUtf8().constData());
+    return Serie::tr(serie.Nom.toUtf8().constData());
 }
 
 const Serie *SerieNumero(int numero)
@@ -35,6 +35,12 @@ const Serie *SerieNommee(const QString &nom)
         if (serie.Nom == nom)
             return &serie;
     return nullptr;
+}
+
+QString TableDeLaSerie(int numeroChoisi, const QString &texteMontre)
+{
+    const Serie *serie = SerieNumero(numeroChoisi);
+    return serie ? serie->Nom : texteMontre;
 }
 
 } // namespace kalvoro

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -12,6 +13,9 @@ struct Serie {
     int Numero;
     QString Nom;
     const char *Dossier; // dossier de ses images dans les ressources, sans accent
+
+    // Le contexte de traduction des textes qui la concernent ; le dernier : il finit en private.
+    Q_DECLARE_TR_FUNCTIONS(Serie)
 };
 
 inline constexpr int NombreSeries = 6;
@@ -27,5 +31,9 @@ const Serie *SerieNumero(int numero);
 
 // La série de ce nom exact (accents compris), ou nullptr.
 const Serie *SerieNommee(const QString &nom);
+
+// La table de la série choisie dans ListeJeux. Le texte montré peut être traduit : c'est le
+// numéro de l'entrée qui la désigne ; hors de 1 à 6, le texte montré sert de nom.
+QString TableDeLaSerie(int numeroChoisi, const QString &texteMontre);
 
 } // namespace kalvoro

@@ -52,8 +52,7 @@ QString NoterReprise(const Emplacements &emplacements)
     const QString echec = AjouterALaListe(liste, emplacements.dossierRepris);
     if (echec.isEmpty())
         return {};
-    return QCoreApplication::translate(
-               "Emplacements",
+    return Emplacements::tr(
                "Vos scores du dossier « %1 » sont dans « %2 », mais la note « %3 » qui s'en "
                "souvient n'a pas pu être écrite : %4. Le jour où vous pourrez écrire dans ce "
                "dossier, Kalvoro y reprendrait son propre Scores.dat : corrigez la note d'ici là.")
@@ -64,9 +63,8 @@ QString NoterReprise(const Emplacements &emplacements)
 // Un lien vers des scores hors d'atteinte (un disque débranché) : la copie ne le remplace pas.
 QString LienCasse(const QFileInfo &scores)
 {
-    return QCoreApplication::translate("Emplacements",
-                                       "Le fichier des scores « %1 » est un lien vers « %2 », qui "
-                                       "n'existe pas : vos scores ne peuvent pas être ouverts.")
+    return Emplacements::tr("Le fichier des scores « %1 » est un lien vers « %2 », qui "
+                            "n'existe pas : vos scores ne peuvent pas être ouverts.")
         .arg(QDir::toNativeSeparators(scores.filePath()),
              QDir::toNativeSeparators(scores.symLinkTarget()));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -25,6 +26,9 @@ struct Emplacements {
     QString scoresLivres;
     // Le dossier portable dont les scores vont dans la copie du joueur ; vide sinon.
     QString dossierRepris;
+
+    // Le contexte de traduction des textes qui la concernent ; le dernier : il finit en private.
+    Q_DECLARE_TR_FUNCTIONS(Emplacements)
 };
 
 // Un dossier qui contient ses fichiers (le dossier de construction, une copie, une installation

@@ -1,6 +1,7 @@
 #pragma once
 #include "Programme.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace kalvoro {
@@ -22,6 +23,9 @@ struct InfosVersion {
     // La fiche du programme ; le nom de l'exécutable est pris du fichier donné, par défaut
     // celui qui tourne.
     static InfosVersion DuProgramme(const QString &cheminExecutable = CheminExecutable());
+
+    // Le contexte de traduction des textes qui la concernent ; le dernier : il finit en private.
+    Q_DECLARE_TR_FUNCTIONS(InfosVersion)
 };
 
 } // namespace kalvoro

@@ -1,4 +1,5 @@
 #include "ListeReprises.h"
+#include "Emplacements.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -33,7 +34,7 @@ bool EstFichierOrdinaire(int fd)
 QString Cause()
 {
     if (errno == ELOOP)
-        return QCoreApplication::translate("Emplacements", "c'est un lien symbolique");
+        return Emplacements::tr("c'est un lien symbolique");
     return qt_error_string(errno);
 }
 
@@ -98,7 +99,7 @@ QString AjouterALaListe(const QString &liste, const QString &dossier)
     if (fichier.fd < 0)
         return Cause();
     if (!EstFichierOrdinaire(fichier.fd))
-        return QCoreApplication::translate("Emplacements", "ce n'est pas un fichier ordinaire");
+        return Emplacements::tr("ce n'est pas un fichier ordinaire");
     const QByteArray ligne = dossier.toUtf8() + '\n';
     if (!EcrireTout(fichier.fd, FinitParSautDeLigne(fichier.fd) ? ligne : '\n' + ligne))
         return Cause();

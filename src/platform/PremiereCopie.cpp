@@ -1,4 +1,5 @@
 #include "PremiereCopie.h"
+#include "Emplacements.h"
 
 #include "CopiesProvisoires.h"
 
@@ -54,7 +55,7 @@ QString Journal(const QString &base)
 bool OuvrirOrdinaire(QFile &fichier, QString &erreur)
 {
     if (!QFileInfo(fichier.fileName()).isFile())
-        erreur = QCoreApplication::translate("Emplacements", "ce n'est pas un fichier ordinaire");
+        erreur = Emplacements::tr("ce n'est pas un fichier ordinaire");
     else if (!fichier.open(QIODevice::ReadOnly))
         erreur = fichier.errorString();
     return fichier.isOpen();
@@ -82,27 +83,21 @@ QString LireLivraison(const QString &livre, Livraison &livraison)
         QByteArray journalApres;
         QString erreur;
         if (!LireSiPresent(Journal(livre), livraison.journal, erreur))
-            return QCoreApplication::translate(
-                       "Emplacements",
-                       "Le fichier des scores livré « %1 » a un journal, laissé par "
-                       "une inscription interrompue, qui ne peut pas être lu : %2. "
-                       "Sans lui, la copie montrerait une inscription jamais achevée.")
+            return Emplacements::tr("Le fichier des scores livré « %1 » a un journal, laissé par "
+                                    "une inscription interrompue, qui ne peut pas être lu : %2. "
+                                    "Sans lui, la copie montrerait une inscription jamais achevée.")
                 .arg(nomLivre, erreur);
         QFile base(livre);
         if (!OuvrirOrdinaire(base, erreur))
-            return QCoreApplication::translate(
-                       "Emplacements",
-                       "Le fichier des scores livré « %1 » ne peut pas être lu : %2")
+            return Emplacements::tr("Le fichier des scores livré « %1 » ne peut pas être lu : %2")
                 .arg(nomLivre, erreur);
         livraison.base = base.readAll();
         if (LireSiPresent(Journal(livre), journalApres, erreur) &&
             journalApres == livraison.journal)
             return {};
     }
-    return QCoreApplication::translate(
-               "Emplacements",
-               "Le fichier des scores livré « %1 » change pendant sa copie : un autre "
-               "programme y inscrit des scores. Réessayez dans un instant.")
+    return Emplacements::tr("Le fichier des scores livré « %1 » change pendant sa copie : un autre "
+                            "programme y inscrit des scores. Réessayez dans un instant.")
         .arg(nomLivre);
 }
 
@@ -188,13 +183,11 @@ QString MettreDeCoteJournalOrphelin(const QString &scores, QString &avis)
     for (int n = 2; QFileInfo::exists(ecarte) || QFileInfo(ecarte).isSymLink(); ++n)
         ecarte = journal + QStringLiteral(".orphelin-%1-%2").arg(horodatage).arg(n);
     if (!QFile::rename(journal, ecarte))
-        return QCoreApplication::translate(
-                   "Emplacements",
+        return Emplacements::tr(
                    "Le journal « %1 », resté sans le fichier des scores qu'il complétait, ne peut "
                    "pas être mis de côté : la copie de vos scores ne peut donc être faite.")
             .arg(QDir::toNativeSeparators(journal));
-    avis = QCoreApplication::translate(
-               "Emplacements",
+    avis = Emplacements::tr(
                "Le journal « %1 » était resté sans le fichier des scores qu'il complétait : il "
                "a été mis de côté sous le nom « %2 », et vos scores repartent du fichier livré.")
                .arg(QDir::toNativeSeparators(journal), QDir::toNativeSeparators(ecarte));
@@ -209,8 +202,7 @@ QString NommerCopie(const QString &provisoire, const QString &scores)
     SupprimerCopie(provisoire);
     if (QFileInfo::exists(scores))
         return {};
-    return QCoreApplication::translate("Emplacements",
-                                       "La copie de vos scores n'a pas pu être nommée « %1 ».")
+    return Emplacements::tr("La copie de vos scores n'a pas pu être nommée « %1 ».")
         .arg(QDir::toNativeSeparators(scores));
 }
 
@@ -227,10 +219,9 @@ QString CopierLivres(const Emplacements &emplacements, const ControleCopie &cont
     const QString provisoire =
         CreerDossierPrive(dossier) ? EcrireCopieProvisoire(dossier, livraison, verrou) : QString();
     if (provisoire.isEmpty())
-        return QCoreApplication::translate(
-                   "Emplacements", "La copie de vos scores n'a pas pu être écrite dans le dossier "
-                                   "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
-                                   "plein).")
+        return Emplacements::tr("La copie de vos scores n'a pas pu être écrite dans le dossier "
+                                "« %1 » : le dossier ne peut être créé ou écrit (droits, disque "
+                                "plein).")
             .arg(QDir::toNativeSeparators(dossier));
     // Le refus nomme le fichier livré, que le joueur trouvera, pas la copie qui va disparaître.
     const QString refus =
@@ -241,8 +232,7 @@ QString CopierLivres(const Emplacements &emplacements, const ControleCopie &cont
     QFile::remove(Journal(provisoire));
     if (!refus.isEmpty()) {
         SupprimerCopie(provisoire);
-        return QCoreApplication::translate(
-                   "Emplacements", "La copie de vos scores, tirée de « %1 », est refusée : %2")
+        return Emplacements::tr("La copie de vos scores, tirée de « %1 », est refusée : %2")
             .arg(QDir::toNativeSeparators(emplacements.scoresLivres), refus);
     }
     if (const QString echec = MettreDeCoteJournalOrphelin(emplacements.scores, avis);

@@ -9,6 +9,11 @@
 
 namespace kalvoro {
 
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class Programme {
+    Q_DECLARE_TR_FUNCTIONS(Programme)
+};
+
 QString CheminExecutable()
 {
     // QCoreApplication ne répond qu'une fois construite ; /proc répond dès la première ligne.
@@ -61,8 +66,7 @@ QString FormaterHeure(const QTime &heure)
 
 QString FormaterDateProgramme(const QDateTime &moment)
 {
-    return QCoreApplication::translate("Programme", "%1 à %2")
-        .arg(FormaterDate(moment.date()), FormaterHeure(moment.time()));
+    return Programme::tr("%1 à %2").arg(FormaterDate(moment.date()), FormaterHeure(moment.time()));
 }
 
 QString FichierAide(const QString &dossier)

@@ -59,17 +59,16 @@ const std::array<BoutonSerie, NombreBoutonsSeries> &BoutonsSeries()
 
 QString LegendeBouton(int index)
 {
-    return QCoreApplication::translate("AffichageScores",
-                                       LegendesBoutons[static_cast<std::size_t>(index)]);
+    return AffichageScores::tr(LegendesBoutons[static_cast<std::size_t>(index)]);
 }
 
 QString LegendeVisuScores()
 {
-    return QCoreApplication::translate("AffichageScores", "Les meilleurs scores");
+    return AffichageScores::tr("Les meilleurs scores");
 }
 
-AffichageScores::AffichageScores(OperationsGrille &grille, StockScores &stock)
-    : operations(grille), magasin(stock)
+AffichageScores::AffichageScores(OperationsGrille &grille, MagasinScores &leMagasin)
+    : operations(grille), magasin(leMagasin)
 {
 }
 
@@ -94,8 +93,7 @@ void AffichageScores::Bouton_Click(int index)
     ViderLignes();
     const Serie &serie = Series()[static_cast<std::size_t>(index)];
     operations.DefinirLegende(
-        QCoreApplication::translate("AffichageScores", "Les meilleurs scores.    Série : %1")
-            .arg(NomAffiche(serie)));
+        AffichageScores::tr("Les meilleurs scores.    Série : %1").arg(NomAffiche(serie)));
 
     // La grille ne montre que dix lignes : une table plus longue n'en montre que les dix
     // meilleures au lieu d'écrire hors de la grille.

@@ -1,6 +1,7 @@
 #pragma once
-#include "StockScores.h"
+#include "MagasinScores.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -59,12 +60,13 @@ public:
 // La logique de la visionneuse des meilleurs scores : une série à la fois, relue dans le
 // magasin à chaque clic, jamais modifiée.
 class AffichageScores {
+    Q_DECLARE_TR_FUNCTIONS(AffichageScores)
 public:
     static constexpr int NombreColonnes = 4;
     static constexpr int NombreLignes = 11;
     static constexpr int LignesAffichees = 10; // la onzième ligne reste vide
 
-    AffichageScores(OperationsGrille &grille, StockScores &stock);
+    AffichageScores(OperationsGrille &grille, MagasinScores &leMagasin);
 
     // Ouverture : centre la grille et Quitter, règle les colonnes. Ne lit rien.
     void Form_Load();
@@ -78,7 +80,7 @@ private:
     void EcrireLigne(const LigneScore &ligne);
 
     OperationsGrille &operations;
-    StockScores &magasin;
+    MagasinScores &magasin;
 };
 
 // La légende du bouton index (0 à 5) dans la langue de l'interface.

@@ -1,8 +1,8 @@
 #include "CopieScores.h"
 
-#include "BaseScores.h"
 #include "CleScores.h"
 #include "Emplacements.h"
+#include "MagasinSqlcipher.h"
 #include "MotDePasse.h"
 #include "Sqlite.h"
 #include "VerificationsScores.h"
@@ -12,19 +12,23 @@
 
 namespace kalvoro {
 
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class CopieScores {
+    Q_DECLARE_TR_FUNCTIONS(CopieScores)
+};
+
 QString ControlerCopieScores(const QString &copie)
 {
     try {
         // Ouvrir suffit à remettre les pages du journal dans la copie, dès la première lecture.
         {
-            BaseScores base(copie);
+            MagasinSqlcipher base(copie);
         }
         Connexion connexion(copie);
         connexion.Cle(CleDeScores(connexion.Base(), QByteArrayLiteral(KALVORO_MOT_DE_PASSE)));
         const QString integrite = connexion.Valeur("PRAGMA integrity_check");
         if (integrite != QLatin1String("ok"))
-            return QCoreApplication::translate("CopieScores", "le fichier est endommagé (%1).")
-                .arg(integrite);
+            return CopieScores::tr("le fichier est endommagé (%1).").arg(integrite);
     } catch (const ErreurScores &erreur) {
         return erreur.Message();
     } catch (const ErreurSqlite &erreur) {

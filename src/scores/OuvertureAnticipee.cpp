@@ -23,7 +23,7 @@ OuvertureAnticipee::~OuvertureAnticipee()
         resultat.wait();
 }
 
-std::unique_ptr<StockScores> OuvertureAnticipee::Prendre(const QString &chemin)
+std::unique_ptr<MagasinScores> OuvertureAnticipee::Prendre(const QString &chemin)
 {
     const bool anticipee = !servie && resultat.valid() && chemin == cheminPrevu;
     servie = true;

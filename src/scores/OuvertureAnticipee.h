@@ -1,5 +1,5 @@
 #pragma once
-#include "StockScores.h"
+#include "MagasinScores.h"
 
 #include <QString>
 #include <functional>
@@ -18,7 +18,7 @@ namespace kalvoro {
 // qu'une connexion change de fil tant qu'un seul à la fois s'en sert.
 class OuvertureAnticipee {
 public:
-    using Ouvreur = std::function<std::unique_ptr<StockScores>(const QString &chemin)>;
+    using Ouvreur = std::function<std::unique_ptr<MagasinScores>(const QString &chemin)>;
 
     OuvertureAnticipee(const QString &chemin, Ouvreur ouvreur);
     // Attend le fil s'il tourne encore : il ne survit jamais au programme.
@@ -26,12 +26,12 @@ public:
     OuvertureAnticipee(const OuvertureAnticipee &) = delete;
     OuvertureAnticipee &operator=(const OuvertureAnticipee &) = delete;
 
-    std::unique_ptr<StockScores> Prendre(const QString &chemin);
+    std::unique_ptr<MagasinScores> Prendre(const QString &chemin);
 
 private:
     QString cheminPrevu;
     Ouvreur ouvrir;
-    std::future<std::unique_ptr<StockScores>> resultat;
+    std::future<std::unique_ptr<MagasinScores>> resultat;
     bool servie = false;
 };
 

@@ -2,11 +2,15 @@
 
 namespace kalvoro {
 
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class Reessai {
+    Q_DECLARE_TR_FUNCTIONS(Reessai)
+};
+
 QString TexteOccupe(const ErreurScores &erreur, const char *suiteAnnuler)
 {
-    return erreur.Message() + QStringLiteral("\n\n") +
-           QCoreApplication::translate("Reessai", TextesOccupe::Conseil) +
-           QCoreApplication::translate("Reessai", suiteAnnuler);
+    return erreur.Message() + QStringLiteral("\n\n") + Reessai::tr(TextesOccupe::Conseil) +
+           Reessai::tr(suiteAnnuler);
 }
 
 bool FaireTantQueOccupe(const std::function<void()> &action,

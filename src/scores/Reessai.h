@@ -1,5 +1,5 @@
 #pragma once
-#include "StockScores.h"
+#include "MagasinScores.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -13,7 +13,7 @@ const QString DeuxSautsDeLigne = QStringLiteral("\n\n");
 
 QString Traduit(const char *texte)
 {
-    return QCoreApplication::translate("SaisieScore", texte);
+    return SaisieScore::tr(texte);
 }
 
 // Le score arrive en texte depuis l'étiquette ScoreEnCours ; seul un entier positif en est un.
@@ -28,27 +28,27 @@ std::optional<int> ScoreLu(const QString &texte)
 
 } // namespace
 
-SaisieScore::SaisieScore(OperationsSaisie &dialogue, OperationsFenetre &jeu, StockScores &stock,
-                         Horloge horloge)
-    : Dialogue(dialogue), FenetreJeu(jeu), Stock(stock), Aujourdhui(std::move(horloge))
+SaisieScore::SaisieScore(OperationsSaisie &dialogueSaisie, OperationsFenetre &jeu,
+                         MagasinScores &leMagasin, Horloge horloge)
+    : dialogue(dialogueSaisie), fenetreJeu(jeu), magasin(leMagasin), aujourdhui(std::move(horloge))
 {
 }
 
 void SaisieScore::Form_Load()
 {
-    Dialogue.PlacerBoiteBoutons((Dialogue.LargeurDialogue() - Dialogue.LargeurBoiteBoutons()) / 2);
-    Dialogue.EcrireSerie(FenetreJeu.TexteListeJeux());
-    Dialogue.EcrireScore(FenetreJeu.LireScoreEnCours());
+    dialogue.PlacerBoiteBoutons((dialogue.LargeurDialogue() - dialogue.LargeurBoiteBoutons()) / 2);
+    dialogue.EcrireSerie(fenetreJeu.TexteListeJeux());
+    dialogue.EcrireScore(fenetreJeu.LireScoreEnCours());
 }
 
 std::optional<QChar> SaisieScore::Prenom_KeyPress(QChar KeyAscii)
 {
     if (KeyAscii == Entree) {
-        Dialogue.DonnerFocus(OperationsSaisie::Controle::Nom);
+        dialogue.DonnerFocus(OperationsSaisie::Controle::Nom);
         return std::nullopt;
     }
     // Seul le blanc sépare les mots, et c'est la fin du texte qui compte, pas la place du curseur.
-    const QString texte = Dialogue.TextePrenom();
+    const QString texte = dialogue.TextePrenom();
     if (texte.isEmpty() || texte.back() == QLatin1Char(' '))
         return MajusculeInterface(KeyAscii);
     return KeyAscii;
@@ -57,7 +57,7 @@ std::optional<QChar> SaisieScore::Prenom_KeyPress(QChar KeyAscii)
 std::optional<QChar> SaisieScore::Nom_KeyPress(QChar KeyAscii)
 {
     if (KeyAscii == Entree) {
-        Dialogue.DonnerFocus(OperationsSaisie::Controle::Valider);
+        dialogue.DonnerFocus(OperationsSaisie::Controle::Valider);
         return std::nullopt;
     }
     return MajusculeInterface(KeyAscii);
@@ -68,7 +68,7 @@ void SaisieScore::Valider_Click()
     if (!NomsRemplis())
         return;
     const auto reessayer = [this](const ErreurScores &erreur) {
-        return Dialogue.ProposerReessai(TexteOccupe(erreur, TextesOccupe::AnnulerRevientALaSaisie));
+        return dialogue.ProposerReessai(TexteOccupe(erreur, TextesOccupe::AnnulerRevientALaSaisie));
     };
     if (FaireTantQueOccupe([this] { Inscrire(); }, reessayer))
         Annuler_Click();
@@ -76,55 +76,53 @@ void SaisieScore::Valider_Click()
 
 void SaisieScore::Inscrire()
 {
-    // L'étiquette montre le nom traduit : la table se trouve par le numéro de la série choisie.
-    const Serie *choisie = SerieNumero(FenetreJeu.NumeroSerieChoisie());
-    const QString serie = choisie ? choisie->Nom : Dialogue.LireSerie();
-    const QString texteScore = Dialogue.LireScore();
+    // L'étiquette montre le nom traduit, que TableDeLaSerie ne prend qu'à défaut du numéro.
+    const QString serie = TableDeLaSerie(fenetreJeu.NumeroSerieChoisie(), dialogue.LireSerie());
+    const QString texteScore = dialogue.LireScore();
     const auto score = ScoreLu(texteScore);
     if (!score) {
         // Ne peut venir que d'une fin de partie faussée : mieux vaut ne rien inscrire qu'un 0
         // qui passerait en tête du classement.
-        Dialogue.MessageArret(Traduit(TextesSaisie::TitreClassement),
-                              QCoreApplication::translate("SaisieScore",
-                                                          "Le score « %1 » n'est pas un nombre "
-                                                          "de coups : rien n'est enregistré.")
+        dialogue.MessageArret(Traduit(TextesSaisie::TitreClassement),
+                              SaisieScore::tr("Le score « %1 » n'est pas un nombre "
+                                              "de coups : rien n'est enregistré.")
                                   .arg(texteScore));
         return;
     }
-    if (!Classe) {
+    if (!classe) {
         Classer(serie, *score);
-        Classe = true;
+        classe = true;
     }
-    FenetreJeu.EcrireMeilleurScore(Stock.LireMeilleurScore(serie));
+    fenetreJeu.EcrireMeilleurScore(magasin.LireMeilleurScore(serie));
 }
 
 void SaisieScore::Annuler_Click()
 {
-    FenetreJeu.EcrireScoreEnCours(QString());
-    Dialogue.Fermer();
+    fenetreJeu.EcrireScoreEnCours(QString());
+    dialogue.Fermer();
 }
 
 bool SaisieScore::NomsRemplis()
 {
     // Un nom fait de blancs passe : seul le texte vide est refusé.
-    if (Dialogue.TextePrenom().isEmpty())
+    if (dialogue.TextePrenom().isEmpty())
         return RefuserVide(OperationsSaisie::Controle::Prenom);
-    if (Dialogue.TexteNom().isEmpty())
+    if (dialogue.TexteNom().isEmpty())
         return RefuserVide(OperationsSaisie::Controle::Nom);
     return true;
 }
 
 bool SaisieScore::RefuserVide(OperationsSaisie::Controle controle)
 {
-    Dialogue.MessageArret(Traduit(TextesSaisie::TitreErreur),
+    dialogue.MessageArret(Traduit(TextesSaisie::TitreErreur),
                           Traduit(TextesSaisie::AuMoinsUneLettre));
-    Dialogue.DonnerFocus(controle);
+    dialogue.DonnerFocus(controle);
     return false;
 }
 
 void SaisieScore::Classer(const QString &serie, int score)
 {
-    const int plusMauvais = Stock.LirePlusMauvaisScore(serie);
+    const int plusMauvais = magasin.LirePlusMauvaisScore(serie);
     if (score > plusMauvais) {
         SignalerRefus(Classement::PlusMauvais);
         return;
@@ -135,8 +133,8 @@ void SaisieScore::Classer(const QString &serie, int score)
     }
     // Le magasin compare de nouveau dans sa transaction : si une autre copie du programme a
     // changé la table entre-temps, c'est son verdict qui fait foi.
-    const Classement resultat = Stock.RemplacerPlusMauvais(
-        serie, Dialogue.TexteNom(), Dialogue.TextePrenom(), score, Aujourdhui());
+    const Classement resultat = magasin.RemplacerPlusMauvais(
+        serie, dialogue.TexteNom(), dialogue.TextePrenom(), score, aujourdhui());
     if (resultat != Classement::Inscrit)
         SignalerRefus(resultat);
 }
@@ -146,9 +144,9 @@ void SaisieScore::SignalerRefus(Classement classement)
     const char *phrase =
         classement == Classement::Egal ? TextesSaisie::PhraseEgal : TextesSaisie::PhrasePlusMauvais;
     // Un seul arg() à deux arguments : un « %1 » tapé dans un nom reste du texte.
-    const QString salut = QCoreApplication::translate("SaisieScore", "Désolé, %1 %2,")
-                              .arg(Dialogue.TextePrenom(), Dialogue.TexteNom());
-    Dialogue.MessageArret(Traduit(TextesSaisie::TitreClassement),
+    const QString salut =
+        SaisieScore::tr("Désolé, %1 %2,").arg(dialogue.TextePrenom(), dialogue.TexteNom());
+    dialogue.MessageArret(Traduit(TextesSaisie::TitreClassement),
                           salut + DeuxSautsDeLigne + Traduit(phrase) + DeuxSautsDeLigne +
                               Traduit(TextesSaisie::PasClasse));
 }

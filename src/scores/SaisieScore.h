@@ -1,6 +1,6 @@
 #pragma once
+#include "MagasinScores.h"
 #include "OperationsFenetre.h"
-#include "StockScores.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -60,10 +60,11 @@ public:
 // La logique du dialogue Enregistre : ouverture, filtres de frappe, validation et classement.
 // Elle ne garde rien en propre : tout est lu dans les contrôles au moment voulu.
 class SaisieScore {
+    Q_DECLARE_TR_FUNCTIONS(SaisieScore)
 public:
     using Horloge = std::function<QDate()>;
 
-    SaisieScore(OperationsSaisie &dialogue, OperationsFenetre &jeu, StockScores &stock,
+    SaisieScore(OperationsSaisie &dialogueSaisie, OperationsFenetre &jeu, MagasinScores &leMagasin,
                 Horloge horloge = &QDate::currentDate);
 
     void Form_Load();
@@ -85,13 +86,13 @@ private:
     void Classer(const QString &serie, int score);
     void SignalerRefus(Classement classement);
 
-    OperationsSaisie &Dialogue;
-    OperationsFenetre &FenetreJeu;
-    StockScores &Stock;
-    Horloge Aujourdhui;
+    OperationsSaisie &dialogue;
+    OperationsFenetre &fenetreJeu;
+    MagasinScores &magasin;
+    Horloge aujourdhui;
     // Le classement est fait (score écrit ou refus dit) : un nouvel essai après un fichier
     // occupé ne relit plus que le meilleur score, sans inscrire deux fois.
-    bool Classe = false;
+    bool classe = false;
 };
 
 } // namespace kalvoro

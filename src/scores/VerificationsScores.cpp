@@ -1,7 +1,7 @@
 #include "VerificationsScores.h"
 
-#include "BaseScores.h"
 #include "Caracteres.h"
+#include "MagasinSqlcipher.h"
 #include "Series.h"
 #include "Sqlite.h"
 
@@ -11,6 +11,11 @@
 
 namespace kalvoro {
 
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class VerificationsScores {
+    Q_DECLARE_TR_FUNCTIONS(VerificationsScores)
+};
+
 // Le nom de table entre guillemets ; seules les six séries en ont une. Aucun autre texte
 // n'entre jamais dans une requête.
 QByteArray NomTable(const QString &serie)
@@ -18,9 +23,8 @@ QByteArray NomTable(const QString &serie)
     const Serie *trouvee = SerieNommee(serie);
     if (!trouvee)
         throw ErreurScores(
-            QCoreApplication::translate("VerificationsScores",
-                                        "« %1 » n'est le nom d'aucune des six séries : il n'y a "
-                                        "pas de table de scores à ce nom.")
+            VerificationsScores::tr("« %1 » n'est le nom d'aucune des six séries : il n'y a "
+                                    "pas de table de scores à ce nom.")
                 .arg(serie));
     return '"' + trouvee->Nom.toUtf8() + '"';
 }
@@ -40,27 +44,21 @@ QString Cause(const ErreurSqlite &erreur)
     switch (erreur.Code) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
-        return QCoreApplication::translate("VerificationsScores",
-                                           "mot de passe refusé ou fichier endommagé");
+        return VerificationsScores::tr("mot de passe refusé ou fichier endommagé");
     case SQLITE_READONLY:
-        return QCoreApplication::translate("VerificationsScores",
-                                           "le fichier est en lecture seule");
+        return VerificationsScores::tr("le fichier est en lecture seule");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QCoreApplication::translate("VerificationsScores",
-                                           "le fichier est utilisé par un autre programme");
+        return VerificationsScores::tr("le fichier est utilisé par un autre programme");
     case SQLITE_FULL:
-        return QCoreApplication::translate("VerificationsScores", "le disque est plein");
+        return VerificationsScores::tr("le disque est plein");
     case SQLITE_PERM:
-        return QCoreApplication::translate("VerificationsScores", "accès refusé");
+        return VerificationsScores::tr("accès refusé");
     case SQLITE_IOERR:
-        return QCoreApplication::translate("VerificationsScores",
-                                           "erreur de lecture ou d'écriture sur le disque (%1)")
+        return VerificationsScores::tr("erreur de lecture ou d'écriture sur le disque (%1)")
             .arg(erreur.Texte);
     default:
-        return QCoreApplication::translate("VerificationsScores",
-                                           "erreur de la base de données (%1)")
-            .arg(erreur.Texte);
+        return VerificationsScores::tr("erreur de la base de données (%1)").arg(erreur.Texte);
     }
 }
 
@@ -69,27 +67,22 @@ QString Cause(const ErreurSqlite &erreur)
 // Un seul arg() à plusieurs arguments : un « %1 » dans un nom reste du texte.
 void VerifierEntree(const QString &nom, const QString &prenom, const QDate &date)
 {
-    const QString refus =
-        QCoreApplication::translate("VerificationsScores", " : le score n'est pas inscrit.");
+    const QString refus = VerificationsScores::tr(" : le score n'est pas inscrit.");
     if (!TientDans(nom, LongueurNom))
-        throw ErreurScores(QCoreApplication::translate("VerificationsScores",
-                                                       "Le nom « %1 » a plus de %2 caractères%3")
+        throw ErreurScores(VerificationsScores::tr("Le nom « %1 » a plus de %2 caractères%3")
                                .arg(nom, QString::number(LongueurNom), refus));
     if (!TientDans(prenom, LongueurPrenom))
-        throw ErreurScores(QCoreApplication::translate("VerificationsScores",
-                                                       "Le prénom « %1 » a plus de %2 caractères%3")
+        throw ErreurScores(VerificationsScores::tr("Le prénom « %1 » a plus de %2 caractères%3")
                                .arg(prenom, QString::number(LongueurPrenom), refus));
     if (!date.isValid())
-        throw ErreurScores(QCoreApplication::translate(
-                               "VerificationsScores", "La date de l'inscription n'est pas valide") +
+        throw ErreurScores(VerificationsScores::tr("La date de l'inscription n'est pas valide") +
                            refus);
 }
 
 ErreurScores ErreurOuverture(const QString &chemin, const ErreurSqlite &erreur)
 {
     return ErreurScores(
-        QCoreApplication::translate("VerificationsScores",
-                                    "Le fichier des scores « %1 » ne peut être ouvert : %2.")
+        VerificationsScores::tr("Le fichier des scores « %1 » ne peut être ouvert : %2.")
             .arg(chemin, Cause(erreur)),
         NatureDe(erreur));
 }
@@ -97,9 +90,8 @@ ErreurScores ErreurOuverture(const QString &chemin, const ErreurSqlite &erreur)
 ErreurScores ErreurLecture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
 {
     return ErreurScores(
-        QCoreApplication::translate("VerificationsScores",
-                                    "Les scores de la série « %1 » ne peuvent être lus dans "
-                                    "« %2 » : %3.")
+        VerificationsScores::tr("Les scores de la série « %1 » ne peuvent être lus dans "
+                                "« %2 » : %3.")
             .arg(serie, chemin, Cause(erreur)),
         NatureDe(erreur));
 }
@@ -122,17 +114,15 @@ bool DossierFerme(const QString &chemin, const ErreurSqlite &erreur)
 
 ErreurScores ErreurEcriture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
 {
-    const QString cause = DossierFerme(chemin, erreur)
-                              ? QCoreApplication::translate(
-                                    "VerificationsScores",
-                                    "le dossier « %1 » n'est pas inscriptible, le journal de la "
-                                    "transaction ne peut y être créé")
-                                    .arg(QFileInfo(chemin).absolutePath())
-                              : Cause(erreur);
+    const QString cause =
+        DossierFerme(chemin, erreur)
+            ? VerificationsScores::tr("le dossier « %1 » n'est pas inscriptible, le journal de la "
+                                      "transaction ne peut y être créé")
+                  .arg(QFileInfo(chemin).absolutePath())
+            : Cause(erreur);
     return ErreurScores(
-        QCoreApplication::translate("VerificationsScores",
-                                    "Le score n'a pas pu être inscrit dans la série « %1 » de "
-                                    "« %2 » : %3. Aucune ligne n'a été modifiée.")
+        VerificationsScores::tr("Le score n'a pas pu être inscrit dans la série « %1 » de "
+                                "« %2 » : %3. Aucune ligne n'a été modifiée.")
             .arg(serie, chemin, cause),
         NatureDe(erreur));
 }
@@ -140,37 +130,33 @@ ErreurScores ErreurEcriture(const QString &chemin, const QString &serie, const E
 ErreurScores TableVide(const QString &chemin, const QString &serie)
 {
     return ErreurScores(
-        QCoreApplication::translate("VerificationsScores",
-                                    "La table « %1 » du fichier des scores « %2 » est vide.")
+        VerificationsScores::tr("La table « %1 » du fichier des scores « %2 » est vide.")
             .arg(serie, chemin));
 }
 
 ErreurScores PasUneBase(const QString &chemin, const QString &serie, const QString &defaut)
 {
     return ErreurScores(
-        QCoreApplication::translate("VerificationsScores",
-                                    "Le fichier des scores « %1 » n'est pas une base de "
-                                    "scores : la table « %2 » %3.")
+        VerificationsScores::tr("Le fichier des scores « %1 » n'est pas une base de "
+                                "scores : la table « %2 » %3.")
             .arg(chemin, serie, defaut));
 }
 
 ErreurScores ObjetEtranger(const QString &chemin, const QString &nom)
 {
     return ErreurScores(
-        QCoreApplication::translate("VerificationsScores",
-                                    "Le fichier des scores « %1 » n'est pas une base de "
-                                    "scores : il contient « %2 », qui n'en fait pas partie "
-                                    "(seules les tables des six séries y ont leur place).")
+        VerificationsScores::tr("Le fichier des scores « %1 » n'est pas une base de "
+                                "scores : il contient « %2 », qui n'en fait pas partie "
+                                "(seules les tables des six séries y ont leur place).")
             .arg(chemin, nom));
 }
 
 ErreurScores ScoreNonEntier(const QString &chemin, const QString &serie)
 {
     return ErreurScores(
-        QCoreApplication::translate("VerificationsScores",
-                                    "La table « %1 » du fichier des scores « %2 » contient "
-                                    "un SCORE qui n'est pas un nombre entier : le fichier "
-                                    "est endommagé.")
+        VerificationsScores::tr("La table « %1 » du fichier des scores « %2 » contient "
+                                "un SCORE qui n'est pas un nombre entier : le fichier "
+                                "est endommagé.")
             .arg(serie, chemin));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Les vérifications du magasin des scores et ses messages d'échec : chaque message dit quoi, quel
 // fichier et pourquoi, en français.
-#include "StockScores.h"
+#include "MagasinScores.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "FausseFenetre.h"
 #include "Partie.h"
-#include "Series.h"
+#include "SelectionSerie.h"
 
 namespace kalvoro {
 
@@ -18,20 +18,17 @@ struct PlateauDeTest {
 
     explicit PlateauDeTest(const QString &serie = QStringLiteral("Animaux"))
     {
-        for (const Serie &s : Series())
-            fenetre.AjouterSerie(s.Nom, s.Numero);
+        RemplirListeJeux(fenetre);
         partie.Annuler_Click();
         Preparer(serie);
     }
 
-    // Ce que fait le choix d'une série dans la fenêtre : plateau et Annuler utilisables.
+    // Le joueur choisit la série dans la liste, et la fenêtre fait le vrai choix : plateau et
+    // Annuler utilisables. Les tables sont vides ici : pas de meilleur score.
     void Preparer(const QString &serie)
     {
         fenetre.Choisir(serie);
-        fenetre.ActiverAnnuler(true);
-        fenetre.ActiverListeJeux(false);
-        for (int i = 1; i <= 48; ++i)
-            fenetre.ActiverCellule(i, true);
+        ChoisirSerie(fenetre, [](const QString &) { return QString(); });
     }
 
     // Laisse tourner la minuterie comme la vraie fenêtre ; rend le nombre de tics joués.

@@ -86,8 +86,7 @@ private slots:
 
     void apresUnChoixLePlateauEstJouableEtRienNEstDistribue()
     {
-        PlateauDeTest
-            plateau; // préparé à la main : on le remet au repos pour passer par le vrai choix
+        PlateauDeTest plateau; // remis au repos, puis choisi de nouveau ci-dessous
         plateau.partie.Annuler_Click();
         FauxLecteur lecteur;
         plateau.fenetre.Choisir(QStringLiteral("Smileys"));

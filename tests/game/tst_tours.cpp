@@ -216,8 +216,7 @@ private slots:
     void avantLaPremiereRemiseAZeroSeulesLesCartesRetourneesMontrentLeDos()
     {
         FausseFenetre fenetre;
-        for (const Serie &s : Series())
-            fenetre.AjouterSerie(s.Nom, s.Numero);
+        RemplirListeJeux(fenetre);
         fenetre.Choisir(QStringLiteral("Disney"));
         Partie partie(fenetre, [] { return 0.0f; });
         partie.Bouton_Click(2);

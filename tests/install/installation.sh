@@ -10,6 +10,9 @@ construction=$1
 cle=(-cmd ".output /dev/null" -cmd "PRAGMA key = '$2'" -cmd "PRAGMA cipher_compatibility = 3"
   -cmd "PRAGMA cipher_log_level = NONE" -cmd ".output stdout")
 source "$(dirname "$0")/../../tools/xvfb-libre.sh"
+# Le titre de la fenêtre porte la version, lue là où le programme la prend (project() de la
+# racine, d'où CMake tire Version.h) : l'essai ne la recopie pas.
+titre="Kalvoro $(sed -n 's/^project(Kalvoro VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")"
 racine=$(mktemp -d)
 charge=
 trap '[ -z "$charge" ] || kill "$charge"; arreter_xvfb; chmod -R u+w "$racine"; rm -rf "$racine"' EXIT
@@ -22,7 +25,7 @@ partage="$prefixe/share/kalvoro"
 lancer_et_fermer() {
   "$1" &
   local programme=$! id
-  id=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kalvoro 1.7$' | head -n 1) || true
+  id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$titre\$" | head -n 1) || true
   [ -n "$id" ] || { kill "$programme"; echec "la fenêtre de $1 n'est pas apparue"; }
   xdotool windowfocus --sync "$id" key alt+q
   # Une fenêtre figée ne répond plus : l'attente est bornée.

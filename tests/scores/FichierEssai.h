@@ -2,7 +2,7 @@
 // Outils communs des tests du magasin : une copie de travail du Scores.dat livré dans un
 // dossier temporaire (le fichier livré n'est jamais touché), et le shell sqlcipher pour
 // préparer ou relire une copie de l'extérieur, comme le ferait un autre programme.
-#include "StockScores.h"
+#include "MagasinScores.h"
 
 #include <QDir>
 #include <QFile>

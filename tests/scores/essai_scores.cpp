@@ -6,7 +6,7 @@
 //
 // Chaque ligne annoncée : "<score> <Inscrit|Egal|PlusMauvais>". Sortie 2 et message sur
 // l'erreur standard si le magasin refuse.
-#include "BaseScores.h"
+#include "MagasinSqlcipher.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -64,7 +64,7 @@ int main(int argc, char *argv[])
     const QString prefixe = QString::fromUtf8(argv[3]);
     try {
         const QString chemin = QString::fromLocal8Bit(argv[1]);
-        const auto base = Reessayer([&] { return std::make_unique<BaseScores>(chemin); });
+        const auto base = Reessayer([&] { return std::make_unique<MagasinSqlcipher>(chemin); });
         for (const QString &texte : QString::fromUtf8(argv[4]).split(QLatin1Char(','))) {
             const int score = texte.toInt();
             Annoncer(score, Reessayer([&] {

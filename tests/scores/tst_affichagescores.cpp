@@ -1,5 +1,5 @@
 #include "AffichageScores.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
 
 #include <QtTest>
 #include <optional>
@@ -63,13 +63,13 @@ private:
 
 class TestAffichageScores : public QObject {
     Q_OBJECT
-    FauxStock stock;
+    FauxMagasin magasin;
     FausseGrille grille;
 
 private slots:
     void init()
     {
-        stock = FauxStock();
+        magasin = FauxMagasin();
         grille = FausseGrille();
         // La onzième ligne n'appartient pas aux listes : ce qu'elle porte doit y rester.
         for (QString &cellule : grille.Cellules[10])
@@ -90,7 +90,7 @@ private slots:
         QFETCH(double, gaucheGrille);
         QFETCH(double, gaucheQuitter);
         grille.Fenetre = fenetre;
-        AffichageScores(grille, stock).Form_Load();
+        AffichageScores(grille, magasin).Form_Load();
 
         QCOMPARE(grille.GaucheGrille, gaucheGrille);
         QCOMPARE(grille.GaucheQuitter, gaucheQuitter);
@@ -98,7 +98,7 @@ private slots:
         const QList<std::optional<Alignement>> alignements{Alignement::Gauche, Alignement::Gauche,
                                                            Alignement::Centre, Alignement::Centre};
         QCOMPARE(grille.Alignements, alignements);
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
         QVERIFY(grille.Legende.isEmpty());
         QVERIFY(!grille.CouleurTexte);
         for (int ligne = 0; ligne < 10; ++ligne)
@@ -135,11 +135,11 @@ private slots:
         QFETCH(int, vert);
         QFETCH(int, bleu);
         QCOMPARE(BoutonsSeries()[index].Legende, legende);
-        stock.Remplir(serie, {30});
+        magasin.Remplir(serie, {30});
 
-        AffichageScores(grille, stock).Bouton_Click(index);
+        AffichageScores(grille, magasin).Bouton_Click(index);
 
-        QCOMPARE(stock.Appels, QStringList{"ListerScores " + serie});
+        QCOMPARE(magasin.Appels, QStringList{"ListerScores " + serie});
         QCOMPARE(grille.Legende, "Les meilleurs scores.    Série : " + serie);
         QCOMPARE(grille.CouleurTexte, (Couleur{rouge, vert, bleu}));
         QCOMPARE(grille.Ligne(0), (QStringList{"Prenom1", "NOM1", "01/04/2000", "30"}));
@@ -147,8 +147,8 @@ private slots:
 
     void dixLignesRemplissentLesLignesZeroANeufMeilleureDAbord()
     {
-        stock.Remplir(QStringLiteral("Animaux"), DixScores);
-        AffichageScores(grille, stock).Bouton_Click(0);
+        magasin.Remplir(QStringLiteral("Animaux"), DixScores);
+        AffichageScores(grille, magasin).Bouton_Click(0);
 
         QCOMPARE(grille.Ligne(0), (QStringList{"Prenom2", "NOM2", "02/04/2000", "25"}));
         QCOMPARE(grille.Ligne(9), (QStringList{"Prenom5", "NOM5", "05/04/2000", "50"}));
@@ -159,9 +159,9 @@ private slots:
 
     void uneSerieCourteApresDixLignesNeLaisseRienDeLAutre()
     {
-        stock.Remplir(QStringLiteral("Animaux"), DixScores);
-        stock.Remplir(QStringLiteral("Disney"), {61, 27, 44});
-        AffichageScores affichage(grille, stock);
+        magasin.Remplir(QStringLiteral("Animaux"), DixScores);
+        magasin.Remplir(QStringLiteral("Disney"), {61, 27, 44});
+        AffichageScores affichage(grille, magasin);
         affichage.Bouton_Click(0);
         affichage.Bouton_Click(2);
 
@@ -173,9 +173,9 @@ private slots:
 
     void toonsPuisFormesChangentLaCouleurDuTexte()
     {
-        stock.Remplir(QStringLiteral("Toons"), {30});
-        stock.Remplir(QStringLiteral("Formes"), {31});
-        AffichageScores affichage(grille, stock);
+        magasin.Remplir(QStringLiteral("Toons"), {30});
+        magasin.Remplir(QStringLiteral("Formes"), {31});
+        AffichageScores affichage(grille, magasin);
         affichage.Bouton_Click(5);
         QCOMPARE(grille.CouleurTexte, (Couleur{255, 128, 0}));
         affichage.Bouton_Click(3);
@@ -185,8 +185,8 @@ private slots:
 
     void laMemeSerieDeuxFoisEstRelueEtMontreLesMemesLignes()
     {
-        stock.Remplir(QStringLiteral("Cinéma"), DixScores);
-        AffichageScores affichage(grille, stock);
+        magasin.Remplir(QStringLiteral("Cinéma"), DixScores);
+        AffichageScores affichage(grille, magasin);
         affichage.Bouton_Click(1);
         QStringList premiere;
         for (int ligne = 0; ligne < 10; ++ligne)
@@ -196,14 +196,15 @@ private slots:
         for (int ligne = 0; ligne < 10; ++ligne)
             seconde << grille.Ligne(ligne);
 
-        QCOMPARE(stock.Appels, QStringList(2, "ListerScores Cinéma"));
+        QCOMPARE(magasin.Appels, QStringList(2, "ListerScores Cinéma"));
         QCOMPARE(seconde, premiere);
     }
 
     void uneTableDeDouzeLignesNEnMontreQueDix()
     {
-        stock.Remplir(QStringLiteral("Smileys"), {60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49});
-        AffichageScores(grille, stock).Bouton_Click(4);
+        magasin.Remplir(QStringLiteral("Smileys"),
+                        {60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49});
+        AffichageScores(grille, magasin).Bouton_Click(4);
 
         QCOMPARE(grille.Cellules[0][3], QStringLiteral("49"));
         QCOMPARE(grille.Cellules[9][3], QStringLiteral("58"));
@@ -213,12 +214,12 @@ private slots:
 
     void lesScoresEgauxGardentLOrdreDuMagasin()
     {
-        stock.Tables[QStringLiteral("Formes")] = {
+        magasin.Tables[QStringLiteral("Formes")] = {
             {"MARTIN", "Léa", QDate(1999, 12, 31), 30},
             {"DURAND", "Paul", QDate(2000, 1, 2), 28},
             {"BERNARD", "Zoé", QDate(2000, 2, 3), 30},
         };
-        AffichageScores(grille, stock).Bouton_Click(3);
+        AffichageScores(grille, magasin).Bouton_Click(3);
 
         QCOMPARE(grille.Ligne(0), (QStringList{"Paul", "DURAND", "02/01/2000", "28"}));
         QCOMPARE(grille.Ligne(1), (QStringList{"Léa", "MARTIN", "31/12/1999", "30"}));
@@ -227,16 +228,16 @@ private slots:
 
     void desChampsAbsentsDonnentDesCellulesVides()
     {
-        stock.Tables[QStringLiteral("Disney")] = {{QString(), QString(), QDate(), 33}};
-        AffichageScores(grille, stock).Bouton_Click(2);
+        magasin.Tables[QStringLiteral("Disney")] = {{QString(), QString(), QDate(), 33}};
+        AffichageScores(grille, magasin).Bouton_Click(2);
         QCOMPARE(grille.Ligne(0), (QStringList{"", "", "", "33"}));
     }
 
     void uneTableVideLaisseLaGrilleVide()
     {
-        stock.Remplir(QStringLiteral("Animaux"), DixScores);
-        stock.Tables[QStringLiteral("Toons")] = {};
-        AffichageScores affichage(grille, stock);
+        magasin.Remplir(QStringLiteral("Animaux"), DixScores);
+        magasin.Tables[QStringLiteral("Toons")] = {};
+        AffichageScores affichage(grille, magasin);
         affichage.Bouton_Click(0);
         affichage.Bouton_Click(5);
         for (int ligne = 0; ligne < 10; ++ligne)
@@ -246,18 +247,18 @@ private slots:
 
     void unEchecDuMagasinRemonteALaFenetre()
     {
-        stock.Remplir(QStringLiteral("Animaux"), {30});
-        stock.EchecAuProchainAppel = QStringLiteral("Scores.dat : fichier endommagé");
-        AffichageScores affichage(grille, stock);
+        magasin.Remplir(QStringLiteral("Animaux"), {30});
+        magasin.EchecAuProchainAppel = QStringLiteral("Scores.dat : fichier endommagé");
+        AffichageScores affichage(grille, magasin);
         QVERIFY_THROWS_EXCEPTION(ErreurScores, affichage.Bouton_Click(0));
     }
 
     void unIndexHorsDesSixBoutonsNeFaitRien()
     {
-        AffichageScores affichage(grille, stock);
+        AffichageScores affichage(grille, magasin);
         affichage.Bouton_Click(-1);
         affichage.Bouton_Click(6);
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
         QVERIFY(grille.Legende.isEmpty());
     }
 };

@@ -1,5 +1,5 @@
-#include "BaseScores.h"
 #include "FichierEssai.h"
+#include "MagasinSqlcipher.h"
 
 #include <QFileInfo>
 #include <QtTest>
@@ -59,7 +59,7 @@ private slots:
         QFETCH(QString, cause);
         essai::Copie copie;
         QVERIFY(copie.Prete);
-        const QList<LigneScore> avant = BaseScores(copie.Chemin()).ListerScores("Animaux");
+        const QList<LigneScore> avant = MagasinSqlcipher(copie.Chemin()).ListerScores("Animaux");
         const QString egal = QString::number(avant.last().SCORE);
         QVERIFY(QFile::setPermissions(copie.Chemin(), QFile::Permissions(droitsFichier)));
         QVERIFY(QFile::setPermissions(copie.Dossier(), QFile::Permissions(droitsDossier)));
@@ -76,7 +76,7 @@ private slots:
         QVERIFY2(erreur.contains(cause) && erreur.contains(copie.Chemin()), qPrintable(erreur));
         QVERIFY2(erreur.contains(QStringLiteral("Aucune ligne n'a été modifiée")),
                  qPrintable(erreur));
-        QCOMPARE(BaseScores(copie.Chemin()).ListerScores("Animaux"), avant);
+        QCOMPARE(MagasinSqlcipher(copie.Chemin()).ListerScores("Animaux"), avant);
         QVERIFY(!QFileInfo::exists(copie.Chemin() + QStringLiteral("-journal")));
     }
 

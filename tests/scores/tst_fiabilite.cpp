@@ -1,5 +1,5 @@
-#include "BaseScores.h"
 #include "FichierEssai.h"
+#include "MagasinSqlcipher.h"
 #include "Series.h"
 
 #include <QRandomGenerator>
@@ -56,7 +56,7 @@ private slots:
         QVERIFY(copie.Prete);
         // Des scores de départ très hauts : chaque inscription du processus d'essai entre.
         QCOMPARE(copie.Sql("UPDATE Toons SET SCORE = SCORE + 100000;"), QString());
-        QList<LigneScore> modele = BaseScores(copie.Chemin()).ListerScores(SerieEssai);
+        QList<LigneScore> modele = MagasinSqlcipher(copie.Chemin()).ListerScores(SerieEssai);
         const quint32 graine = QRandomGenerator::global()->generate();
         QRandomGenerator alea(graine);
         qInfo("graine des instants de coupure : %u", graine);
@@ -87,7 +87,7 @@ private slots:
             annoncees = DixMeilleures(annoncees, modele.size());
             avecLaSuivante = DixMeilleures(
                 annoncees + QList{LigneEssai("TUE", scores[annonces.size()])}, modele.size());
-            BaseScores base(copie.Chemin());
+            MagasinSqlcipher base(copie.Chemin());
             for (const Serie &autre : Series())
                 QCOMPARE(base.ListerScores(autre.Nom).size(), 10);
             const QList<LigneScore> lues = base.ListerScores(SerieEssai);
@@ -112,7 +112,7 @@ private slots:
         // Des scores distincts partout : multiples de 3 au départ, 3k+1 pour l'un, 3k+2 pour
         // l'autre ; les dix meilleurs de l'ensemble sont alors sans ambiguïté.
         QCOMPARE(copie.Sql("UPDATE Toons SET SCORE = 300 + 3 * rowid;"), QString());
-        QList<LigneScore> toutes = BaseScores(copie.Chemin()).ListerScores(SerieEssai);
+        QList<LigneScore> toutes = MagasinSqlcipher(copie.Chemin()).ListerScores(SerieEssai);
         const qsizetype taille = toutes.size();
         QList<int> scoresA, scoresB;
         for (int k = 0; k < 60; ++k) {
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(b.readAllStandardOutput().count('\n'), 60);
 
         QCOMPARE(Integrite(copie.Chemin()), QStringLiteral("ok"));
-        QCOMPARE(BaseScores(copie.Chemin()).ListerScores(SerieEssai),
+        QCOMPARE(MagasinSqlcipher(copie.Chemin()).ListerScores(SerieEssai),
                  DixMeilleures(toutes, taille));
     }
 };

@@ -1,5 +1,5 @@
-#include "BaseScores.h"
 #include "FichierEssai.h"
+#include "MagasinSqlcipher.h"
 #include "Series.h"
 
 #include <QFileInfo>
@@ -116,7 +116,7 @@ private slots:
         const QDateTime modifie = QFileInfo(copie.Chemin()).lastModified();
 
         try {
-            BaseScores base(copie.Chemin());
+            MagasinSqlcipher base(copie.Chemin());
             QFAIL("le fichier a été accepté");
         } catch (const ErreurScores &erreur) {
             QVERIFY2(erreur.Message().contains(cause), erreur.what());
@@ -155,7 +155,7 @@ private slots:
         essai::Copie copie;
         QVERIFY(copie.Prete);
         {
-            BaseScores base(copie.Chemin());
+            MagasinSqlcipher base(copie.Chemin());
             QCOMPARE(base.RemplacerPlusMauvais("Toons", "JOUEUR", "Ada", 24, QDate(2026, 1, 2)),
                      Classement::Inscrit);
         }
@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(CreerScores(copie.Chemin()), 0);
         QCOMPARE(essai::Octets(copie.Chemin()), octets);
         QCOMPARE(QFileInfo(copie.Chemin()).lastModified(), modifie);
-        QCOMPARE(BaseScores(copie.Chemin()).LireMeilleurScore("Toons"), QStringLiteral("24"));
+        QCOMPARE(MagasinSqlcipher(copie.Chemin()).LireMeilleurScore("Toons"), QStringLiteral("24"));
     }
 
     void laConstructionEcritLeFichierQuandIlManque()
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(QFile::remove(copie.Chemin()));
         QCOMPARE(CreerScores(copie.Chemin()), 0);
         QVERIFY(!essai::Octets(copie.Chemin()).startsWith("SQLite format 3"));
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         for (const Serie &serie : Series())
             QCOMPARE(base.ListerScores(serie.Nom).size(), 10);
         QCOMPARE(QDir(copie.Dossier()).entryList(QDir::Files), QStringList{"Scores.dat"});
@@ -202,7 +202,7 @@ private slots:
                             copie.Chemin()));
         QVERIFY(QFile::setPermissions(copie.Chemin(), QFile::ReadOwner | QFile::WriteOwner));
         {
-            BaseScores base(copie.Chemin());
+            MagasinSqlcipher base(copie.Chemin());
             QCOMPARE(base.ListerScores("Toons").first().NOM, marque);
             QCOMPARE(base.RemplacerPlusMauvais("Toons", "JOUEUR", "Ada", 30, QDate(2026, 1, 2)),
                      Classement::Inscrit);

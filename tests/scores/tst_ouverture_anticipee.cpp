@@ -1,7 +1,7 @@
 // L'ouverture de Scores.dat commencée sur un autre fil au lancement : le magasin qu'elle rend
 // sert ensuite sur le fil principal, et seul le premier appel pour ce fichier la reprend.
-#include "BaseScores.h"
 #include "FichierEssai.h"
+#include "MagasinSqlcipher.h"
 #include "OuvertureAnticipee.h"
 
 #include <QtTest>
@@ -27,10 +27,10 @@ void TestOuvertureAnticipee::magasinOuvertSurUnAutreFil_inscritEtRelitSurLeFilPr
     std::thread::id filOuvreur;
     OuvertureAnticipee ouverture(copie.Chemin(), [&](const QString &chemin) {
         filOuvreur = std::this_thread::get_id();
-        return std::make_unique<BaseScores>(chemin);
+        return std::make_unique<MagasinSqlcipher>(chemin);
     });
 
-    const std::unique_ptr<StockScores> base = ouverture.Prendre(copie.Chemin());
+    const std::unique_ptr<MagasinScores> base = ouverture.Prendre(copie.Chemin());
     QVERIFY(filOuvreur != std::this_thread::get_id());
     QCOMPARE(base->LirePlusMauvaisScore(QStringLiteral("Cinéma")), 70);
     QCOMPARE(base->RemplacerPlusMauvais(QStringLiteral("Cinéma"), QStringLiteral("DUPONT"),
@@ -70,7 +70,7 @@ void TestOuvertureAnticipee::seulLePremierAppelPourCeFichier_reprendLeFil()
         ouverts << chemin + (surFil ? QStringLiteral("@fil") : QStringLiteral("@appelant"));
         if (surFil && filEchoue)
             throw ErreurScores(QStringLiteral("occupé"));
-        return std::unique_ptr<StockScores>();
+        return std::unique_ptr<MagasinScores>();
     });
 
     QString obtenu1;

@@ -1,5 +1,5 @@
 #include "FausseSaisie.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
 #include "Majuscules.h"
 #include "SaisieScore.h"
 
@@ -16,14 +16,14 @@ class TestSaisieFiltres : public QObject {
 
     FausseSaisie dialogue;
     FausseFenetre jeu;
-    FauxStock stock;
+    FauxMagasin magasin;
 
 private slots:
     void init()
     {
         dialogue = FausseSaisie();
         FinDePartie(jeu, QStringLiteral("Cinéma"), QStringLiteral("30"));
-        stock = FauxStock();
+        magasin = FauxMagasin();
     }
 
     void lOuvertureRecopieSerieEtScoreEtCentreLesBoutons_data()
@@ -42,11 +42,11 @@ private slots:
         dialogue.Largeur = largeur;
         dialogue.LargeurBoite = largeurBoite;
         FinDePartie(jeu, QStringLiteral("Cinéma"), QStringLiteral("37"));
-        SaisieScore(dialogue, jeu, stock).Form_Load();
+        SaisieScore(dialogue, jeu, magasin).Form_Load();
         QCOMPARE(dialogue.GaucheBoite, gauche);
         QCOMPARE(dialogue.Serie, QStringLiteral("Cinéma"));
         QCOMPARE(dialogue.Score, QStringLiteral("37"));
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
         QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
     }
 
@@ -82,14 +82,14 @@ private slots:
         QFETCH(Controle, zone);
         QFETCH(QString, tape);
         QFETCH(QString, obtenu);
-        SaisieScore saisie(dialogue, jeu, stock);
+        SaisieScore saisie(dialogue, jeu, magasin);
         dialogue.Taper(saisie, zone, tape);
         QCOMPARE(zone == Controle::Prenom ? dialogue.Prenom : dialogue.Nom, obtenu);
     }
 
     void cestLaFinDuTexteQuiCompteEtNonLeCurseur()
     {
-        SaisieScore saisie(dialogue, jeu, stock);
+        SaisieScore saisie(dialogue, jeu, magasin);
         dialogue.Taper(saisie, Controle::Prenom, QStringLiteral("bleu "));
         dialogue.Taper(saisie, Controle::Prenom, QStringLiteral("x"), 0);
         QCOMPARE(dialogue.Prenom, QStringLiteral("XBleu "));
@@ -122,14 +122,14 @@ private slots:
         QFETCH(QChar, tape);
         QFETCH(QChar, obtenu);
         QCOMPARE(MajusculeInterface(tape), obtenu);
-        SaisieScore saisie(dialogue, jeu, stock);
+        SaisieScore saisie(dialogue, jeu, magasin);
         QCOMPARE(saisie.Nom_KeyPress(tape), std::optional<QChar>(obtenu));
         QCOMPARE(saisie.Prenom_KeyPress(tape), std::optional<QChar>(obtenu));
     }
 
     void leRetourArriereNeCapitalisePasLePrenom()
     {
-        SaisieScore saisie(dialogue, jeu, stock);
+        SaisieScore saisie(dialogue, jeu, magasin);
         dialogue.Prenom = QStringLiteral("Bleu ");
         QCOMPARE(saisie.Prenom_KeyPress(QChar(8)), std::optional<QChar>(QChar(8)));
     }
@@ -145,13 +145,13 @@ private slots:
     {
         QFETCH(Controle, zone);
         QFETCH(Controle, focus);
-        SaisieScore saisie(dialogue, jeu, stock);
+        SaisieScore saisie(dialogue, jeu, magasin);
         dialogue.Focus = zone;
         dialogue.Taper(saisie, zone, QStringLiteral("ab\rc"));
         QCOMPARE(dialogue.Focus, focus);
         QCOMPARE((zone == Controle::Prenom ? dialogue.Prenom : dialogue.Nom).size(), 3);
         QVERIFY(dialogue.Messages.isEmpty());
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
         QVERIFY(!dialogue.Fermee);
     }
 };

@@ -1,5 +1,5 @@
 #include "FausseSaisie.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
 #include "SaisieScore.h"
 
 #include <QtTest>
@@ -15,11 +15,11 @@ const QString Cinema = QStringLiteral("Cinéma");
 const QDate Jour(2024, 3, 9);
 
 // Une autre copie du programme inscrit un 25 juste après la lecture du plus mauvais score.
-class StockConcurrent : public FauxStock {
+class MagasinConcurrent : public FauxMagasin {
 public:
     int LirePlusMauvaisScore(const QString &serie) override
     {
-        const int plusMauvais = FauxStock::LirePlusMauvaisScore(serie);
+        const int plusMauvais = FauxMagasin::LirePlusMauvaisScore(serie);
         Tables[serie].last().SCORE = 25;
         return plusMauvais;
     }
@@ -39,7 +39,7 @@ class TestSaisieValidation : public QObject {
 
     FausseSaisie dialogue;
     FausseFenetre jeu;
-    FauxStock stock;
+    FauxMagasin magasin;
 
     void Ouvrir(SaisieScore &saisie, const QString &prenom, const QString &nom)
     {
@@ -53,8 +53,8 @@ private slots:
     {
         dialogue = FausseSaisie();
         FinDePartie(jeu, Cinema, QStringLiteral("30"));
-        stock = FauxStock();
-        stock.Remplir(Cinema, {20, 26, 31});
+        magasin = FauxMagasin();
+        magasin.Remplir(Cinema, {20, 26, 31});
     }
 
     void unNomVideEstRefuseSansToucherAuMagasin_data()
@@ -74,7 +74,7 @@ private slots:
         QFETCH(QString, prenom);
         QFETCH(QString, nom);
         QFETCH(Controle, focus);
-        SaisieScore saisie(dialogue, jeu, stock);
+        SaisieScore saisie(dialogue, jeu, magasin);
         Ouvrir(saisie, prenom, nom);
         dialogue.Focus = Controle::Valider;
         saisie.Valider_Click();
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(dialogue.Messages[0].first, QStringLiteral("Erreur de saisie"));
         QCOMPARE(dialogue.Messages[0].second, QStringLiteral("Saisissez au moins une lettre !!!"));
         QCOMPARE(dialogue.Focus, focus);
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
         QVERIFY(!dialogue.Fermee);
         QCOMPARE(jeu.ScoreEnCours, QStringLiteral("30"));
         QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
@@ -96,13 +96,14 @@ private slots:
         QTest::addColumn<QStringList>("appels");
         const QStringList lecture{"LirePlusMauvaisScore Cinéma"};
         const QStringList meilleur{"LireMeilleurScore Cinéma"};
-        QTest::newRow("31 stocké : inscrit sans message")
+        QTest::newRow("31 au magasin : inscrit sans message")
             << 31 << QString() << QList<int>{20, 26, 30}
             << lecture + QStringList{"RemplacerPlusMauvais Cinéma"} + meilleur;
-        QTest::newRow("30 stocké : égal") << 30 << Refus(TextesSaisie::PhraseEgal)
-                                          << QList<int>{20, 26, 30} << lecture + meilleur;
-        QTest::newRow("29 stocké : plus mauvais") << 29 << Refus(TextesSaisie::PhrasePlusMauvais)
-                                                  << QList<int>{20, 26, 29} << lecture + meilleur;
+        QTest::newRow("30 au magasin : égal") << 30 << Refus(TextesSaisie::PhraseEgal)
+                                              << QList<int>{20, 26, 30} << lecture + meilleur;
+        QTest::newRow("29 au magasin : plus mauvais")
+            << 29 << Refus(TextesSaisie::PhrasePlusMauvais) << QList<int>{20, 26, 29}
+            << lecture + meilleur;
     }
     void leScoreEstClasseContreLePlusMauvais()
     {
@@ -110,14 +111,14 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QList<int>, scoresApres);
         QFETCH(QStringList, appels);
-        stock.Remplir(Cinema, {20, 26, plusMauvais});
-        SaisieScore saisie(dialogue, jeu, stock, [] { return Jour; });
+        magasin.Remplir(Cinema, {20, 26, plusMauvais});
+        SaisieScore saisie(dialogue, jeu, magasin, [] { return Jour; });
         Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
         saisie.Valider_Click();
 
-        QCOMPARE(stock.Appels, appels);
+        QCOMPARE(magasin.Appels, appels);
         QList<int> scores;
-        for (const LigneScore &ligne : stock.ListerScores(Cinema))
+        for (const LigneScore &ligne : magasin.ListerScores(Cinema))
             scores << ligne.SCORE;
         QCOMPARE(scores, scoresApres);
         QCOMPARE(dialogue.Messages.size(), message.isEmpty() ? 0 : 1);
@@ -135,11 +136,11 @@ private slots:
     void unNomDeSerieTraduitInscritDansLaTableFrancaise()
     {
         FinDePartie(jeu, QStringLiteral("Movies"), QStringLiteral("30"));
-        SaisieScore saisie(dialogue, jeu, stock, [] { return Jour; });
+        SaisieScore saisie(dialogue, jeu, magasin, [] { return Jour; });
         Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
         QCOMPARE(dialogue.LireSerie(), QStringLiteral("Movies"));
         saisie.Valider_Click();
-        QCOMPARE(stock.Appels,
+        QCOMPARE(magasin.Appels,
                  QStringList({"LirePlusMauvaisScore Cinéma", "RemplacerPlusMauvais Cinéma",
                               "LireMeilleurScore Cinéma"}));
     }
@@ -162,10 +163,10 @@ private slots:
         QFETCH(QString, prenom);
         QFETCH(QString, nom);
         jeu.ScoreEnCours = QStringLiteral("19");
-        SaisieScore saisie(dialogue, jeu, stock, [] { return Jour; });
+        SaisieScore saisie(dialogue, jeu, magasin, [] { return Jour; });
         Ouvrir(saisie, prenom, nom);
         saisie.Valider_Click();
-        const LigneScore premiere = stock.ListerScores(Cinema).first();
+        const LigneScore premiere = magasin.ListerScores(Cinema).first();
         QCOMPARE(premiere.PRENOM, prenom);
         QCOMPARE(premiere.NOM, nom);
         QCOMPARE(premiere.SCORE, 19);
@@ -176,7 +177,7 @@ private slots:
 
     void leVerdictDuMagasinFaitFoiSiLaTableAChange()
     {
-        StockConcurrent concurrent;
+        MagasinConcurrent concurrent;
         concurrent.Remplir(Cinema, {20, 26, 31});
         SaisieScore saisie(dialogue, jeu, concurrent);
         Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
@@ -199,10 +200,10 @@ private slots:
     {
         QFETCH(QString, score);
         jeu.ScoreEnCours = score;
-        SaisieScore saisie(dialogue, jeu, stock);
+        SaisieScore saisie(dialogue, jeu, magasin);
         Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
         saisie.Valider_Click();
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
         QCOMPARE(dialogue.Messages.size(), 1);
         QVERIFY(dialogue.Messages[0].second.contains(QStringLiteral("rien n'est enregistré")));
         QVERIFY(dialogue.Fermee);
@@ -210,25 +211,25 @@ private slots:
 
     void uneErreurDuMagasinRemonteSansFermerNiVider()
     {
-        stock.EchecAuProchainAppel = QStringLiteral("disque plein");
-        SaisieScore saisie(dialogue, jeu, stock);
+        magasin.EchecAuProchainAppel = QStringLiteral("disque plein");
+        SaisieScore saisie(dialogue, jeu, magasin);
         Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
         QVERIFY_THROWS_EXCEPTION(ErreurScores, saisie.Valider_Click());
         QVERIFY(!dialogue.Fermee);
         QCOMPARE(jeu.ScoreEnCours, QStringLiteral("30"));
-        QCOMPARE(stock.ListerScores(Cinema).last().SCORE, 31);
+        QCOMPARE(magasin.ListerScores(Cinema).last().SCORE, 31);
     }
 
     // Réessayer reprend où le fichier occupé a arrêté : un score déjà inscrit ne l'est pas deux
     // fois (le second essai le trouverait égal au plus mauvais et dirait qu'il n'entre pas).
     void unFichierOccupeApresLInscriptionNeLaRefaitPas()
     {
-        stock.OccupeUneFois = QStringList{"LireMeilleurScore"};
+        magasin.OccupeUneFois = QStringList{"LireMeilleurScore"};
         dialogue.ReponsesReessai = {true};
-        SaisieScore saisie(dialogue, jeu, stock);
+        SaisieScore saisie(dialogue, jeu, magasin);
         Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
         saisie.Valider_Click();
-        QCOMPARE(stock.Appels.filter("RemplacerPlusMauvais").size(), 1);
+        QCOMPARE(magasin.Appels.filter("RemplacerPlusMauvais").size(), 1);
         QCOMPARE(dialogue.Reessais.size(), 1);
         QVERIFY(dialogue.Messages.isEmpty());
         QCOMPARE(jeu.MeilleurScore, QStringLiteral("20"));
@@ -237,10 +238,10 @@ private slots:
 
     void annulerNEcritRienEtVideLeScoreEnCours()
     {
-        SaisieScore saisie(dialogue, jeu, stock);
+        SaisieScore saisie(dialogue, jeu, magasin);
         Ouvrir(saisie, QStringLiteral("Bleu"), QStringLiteral("ROUGE"));
         saisie.Annuler_Click();
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
         QVERIFY(dialogue.Messages.isEmpty());
         QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
         QCOMPARE(jeu.ScoreEnCours, QString());

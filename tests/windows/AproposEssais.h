@@ -1,6 +1,7 @@
 #pragma once
 // Ce que partagent les essais de la fenêtre À propos.
 #include "Apropos.h"
+#include "Controles.h"
 #include "FauxBureau.h"
 
 #include <QtTest>
@@ -27,7 +28,7 @@ inline InfosVersion FicheEssai()
 
 inline QString TexteDe(const QWidget &fenetre, const char *nom)
 {
-    const auto *ligne = fenetre.findChild<QLabel *>(QString::fromLatin1(nom));
+    const auto *ligne = Enfant<QLabel>(&fenetre, QString::fromLatin1(nom));
     return ligne ? ligne->text() : QStringLiteral("<%1 absent>").arg(QString::fromLatin1(nom));
 }
 
@@ -41,9 +42,9 @@ inline QString Prefixe(const QString &intitule, int blancs)
 // Clique un bouton d'un onglet de la fenêtre, cet onglet affiché comme le ferait le joueur.
 inline void Cliquer(QWidget &fenetre, const QString &nom)
 {
-    auto *bouton = fenetre.findChild<QPushButton *>(nom);
+    auto *bouton = Enfant<QPushButton>(&fenetre, nom);
     QVERIFY2(bouton, qPrintable(nom));
-    auto *onglet = fenetre.findChild<QTabWidget *>(QStringLiteral("Onglet"));
+    auto *onglet = Enfant<QTabWidget>(&fenetre, QStringLiteral("Onglet"));
     for (int k = 0; k < onglet->count(); ++k)
         if (onglet->widget(k)->isAncestorOf(bouton))
             onglet->setCurrentIndex(k);

@@ -3,7 +3,7 @@
 // échecs fatals notés au lieu de terminer le programme.
 #include "Controles.h"
 #include "EchecFatal.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
 #include "Jeu.h"
 #include "Polices.h"
 
@@ -25,26 +25,26 @@ inline QString DossierDeTest()
 }
 
 struct BancJeu {
-    FauxStock *stock = nullptr; // appartient au Jeu
+    FauxMagasin *magasin = nullptr; // appartient au Jeu
     QStringList cheminsOuverts;
     QStringList echecs;
     std::unique_ptr<Jeu> jeu;
 
     // x = 0 à chaque tirage : la donne est Tableau(k) = k, les paires sont k et k + 24.
-    explicit BancJeu(FabriqueStock fabrique = {}, OriginesJeu origines = OriginesParDefaut())
+    explicit BancJeu(FabriqueMagasin fabrique = {}, OriginesJeu origines = OriginesParDefaut())
     {
         // Les polices que le programme substitue au démarrage, avant de construire Jeu.
         InstallerSubstitutionsPolices();
         RemplacerReactionEchecFatal(
             [this](QWidget *, const QString &message) { echecs << message; });
         if (!fabrique)
-            fabrique = [this](const QString &chemin) -> std::unique_ptr<StockScores> {
+            fabrique = [this](const QString &chemin) -> std::unique_ptr<MagasinScores> {
                 cheminsOuverts << chemin;
-                auto faux = std::make_unique<FauxStock>();
+                auto faux = std::make_unique<FauxMagasin>();
                 faux->Remplir(QStringLiteral("Animaux"), {45, 30, 60});
                 for (const QString nom : {"Cinéma", "Disney", "Formes", "Smileys", "Toons"})
                     faux->Remplir(nom, {50});
-                stock = faux.get();
+                magasin = faux.get();
                 return faux;
             };
         jeu = std::make_unique<Jeu>(

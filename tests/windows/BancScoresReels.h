@@ -1,19 +1,19 @@
 #pragma once
-// Le Jeu de BancJeu sur le vrai magasin : BaseScores ouvert sur une copie temporaire du
+// Le Jeu de BancJeu sur le vrai magasin : MagasinSqlcipher ouvert sur une copie temporaire du
 // Scores.dat livré, que le programme prend pour le sien (son dossier est celui de la copie).
 #include "BancJeu.h"
-#include "BaseScores.h"
 #include "FichierEssai.h"
+#include "MagasinSqlcipher.h"
 #include "Series.h"
 
 #include <QMap>
 
 namespace kalvoro {
 
-inline FabriqueStock FabriqueBaseScores()
+inline FabriqueMagasin FabriqueMagasinSqlcipher()
 {
-    return [](const QString &chemin) -> std::unique_ptr<StockScores> {
-        return std::make_unique<BaseScores>(chemin);
+    return [](const QString &chemin) -> std::unique_ptr<MagasinScores> {
+        return std::make_unique<MagasinSqlcipher>(chemin);
     };
 }
 
@@ -29,7 +29,7 @@ using Classements = QMap<QString, QList<LigneScore>>;
 // Les six classements relus par un magasin neuf, ouvert le temps de la lecture.
 inline Classements LireClassements(const QString &chemin)
 {
-    BaseScores magasin(chemin);
+    MagasinSqlcipher magasin(chemin);
     Classements classements;
     for (const Serie &serie : Series())
         classements.insert(serie.Nom, magasin.ListerScores(serie.Nom));
@@ -43,7 +43,7 @@ struct BancScoresReels {
     // Le Jeu est construit à part : le test lit d'abord la copie sans lui.
     BancJeu &Ouvrir()
     {
-        banc.emplace(FabriqueBaseScores(), OriginesSurLaCopie(copie));
+        banc.emplace(FabriqueMagasinSqlcipher(), OriginesSurLaCopie(copie));
         return *banc;
     }
     // Le Jeu détruit, sa connexion fermée : la copie peut être relue ou comparée octet à octet.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Essai de fumée du vrai programme sous Xvfb, depuis une copie temporaire du dossier du
 # programme (les scores du dossier de construction ne sont jamais touchés).
-#   fumee.sh <dossier du programme> fenetre      la fenêtre "Kalvoro 1.7" paraît, Alt+Q la ferme
+#   fumee.sh <dossier du programme> fenetre      la fenêtre "Kalvoro <version>" paraît, Alt+Q la ferme
 #   fumee.sh <dossier du programme> sans-scores  sans Scores.dat : message, puis statut 1
 #   fumee.sh <dossier du programme> anglais      LANGUAGE=en : Alt+S ouvre « Best scores »
 # Hors du cas anglais, le programme tourne sous la locale C : il doit y parler français.
@@ -9,6 +9,9 @@ set -euo pipefail
 dossier=$1
 cas=$2
 source "$(dirname "$0")/../../tools/xvfb-libre.sh"
+# Le titre de la fenêtre porte la version, lue là où le programme la prend (project() de la
+# racine, d'où CMake tire Version.h) : l'essai ne la recopie pas.
+titre="Kalvoro $(sed -n 's/^project(Kalvoro VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")"
 
 preparer_essai "$dossier"
 unset LANGUAGE LC_ALL LC_MESSAGES
@@ -35,8 +38,8 @@ fenetre)
   [ -f "$COPIE/Scores.dat" ] || { echo "Scores.dat manque dans $dossier"; exit 1; }
   "$COPIE/kalvoro" &
   PROGRAMME=$!
-  id=$(fenetre_nommee "Kalvoro 1.7")
-  [ -n "$id" ] || { echo "la fenêtre Kalvoro 1.7 n'est pas apparue"; exit 1; }
+  id=$(fenetre_nommee "$titre")
+  [ -n "$id" ] || { echo "la fenêtre $titre n'est pas apparue"; exit 1; }
   taille=$(xwininfo -id "$id" | awk '/Width:/ {l=$2} /Height:/ {h=$2} END {print l "x" h}')
   [ "$taille" = "623x413" ] || { echo "taille inattendue : $taille"; exit 1; }
   # L'aide n'est attachée à aucune fenêtre : un clic sur le jeu la fait passer dessous.
@@ -56,7 +59,7 @@ sans-scores)
   PROGRAMME=$!
   id=$(fenetre_nommee "Kalvoro")
   [ -n "$id" ] || { echo "aucun message d'échec n'est apparu"; exit 1; }
-  if xdotool search --onlyvisible --name '^Kalvoro 1.7$' >/dev/null; then
+  if xdotool search --onlyvisible --name "^$titre\$" >/dev/null; then
     echo "la fenêtre du jeu s'est ouverte malgré l'échec"; exit 1
   fi
   xdotool windowfocus --sync "$id" key Return
@@ -66,8 +69,8 @@ sans-scores)
 anglais)
   LANGUAGE=en "$COPIE/kalvoro" &
   PROGRAMME=$!
-  id=$(fenetre_nommee "Kalvoro 1.7")
-  [ -n "$id" ] || { echo "la fenêtre Kalvoro 1.7 n'est pas apparue"; exit 1; }
+  id=$(fenetre_nommee "$titre")
+  [ -n "$id" ] || { echo "la fenêtre $titre n'est pas apparue"; exit 1; }
   xdotool windowfocus --sync "$id" key alt+s
   visu=$(fenetre_nommee "Best scores")
   [ -n "$visu" ] || { echo "Alt+S n'a pas ouvert la fenêtre « Best scores »"; exit 1; }

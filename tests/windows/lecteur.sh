@@ -11,6 +11,9 @@ if [ -z "${LECTEUR_BUS_PRIVE:-}" ]; then
 fi
 ici=$(cd "$(dirname "$0")" && pwd)
 source "$ici/../../tools/xvfb-libre.sh"
+# Le titre de la fenêtre porte la version, lue là où le programme la prend (project() de la
+# racine, d'où CMake tire Version.h) : l'essai ne la recopie pas.
+titre="Kalvoro $(sed -n 's/^project(Kalvoro VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")"
 preparer_essai "$1"
 maison=$COPIE/maison
 mkdir -p "$maison"
@@ -23,7 +26,7 @@ sleep 0.5
 
 "$COPIE/kalvoro" >"$COPIE/sortie.log" 2>&1 &
 PROGRAMME=$!
-fenetre=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kalvoro 1.7$' | head -n 1)
+fenetre=$(timeout 20 xdotool search --sync --onlyvisible --name "^$titre\$" | head -n 1)
 [ -n "$fenetre" ] || { echo "la fenêtre du jeu n'a pas paru"; exit 1; }
 xdotool mousemove --window "$fenetre" 300 200 windowfocus --sync "$fenetre"
 /usr/bin/python3 "$ici/lecteur.py"

@@ -1,6 +1,8 @@
 #include "AproposEssais.h"
 #include "AproposTextes.h"
+#include "Controles.h"
 #include "Programme.h"
+#include "VersionAttendue.h"
 
 #include <QtTest>
 
@@ -31,10 +33,11 @@ private slots:
         FauxBureau bureau;
         const Apropos fenetre(NumeroVersion(), FormaterDateProgramme(moment),
                               InfosVersion::DuProgramme(), bureau);
-        QCOMPARE(TexteDe(fenetre, "SousTitre"),
-                 QStringLiteral("Version 1.7 compilée le ") + dateAttendue);
-        QCOMPARE(TexteDe(fenetre, "Version"),
-                 Prefixe(QStringLiteral("Version"), 18) + QStringLiteral("1.7 du ") + dateAttendue);
+        QCOMPARE(TexteDe(fenetre, "SousTitre"), QStringLiteral("Version ") + VersionAttendue() +
+                                                    QStringLiteral(" compilée le ") + dateAttendue);
+        QCOMPARE(TexteDe(fenetre, "Version"), Prefixe(QStringLiteral("Version"), 18) +
+                                                  VersionAttendue() + QStringLiteral(" du ") +
+                                                  dateAttendue);
     }
 
     void laVersionDeLaFicheSEcritSansZeroDeTete()
@@ -93,7 +96,7 @@ private slots:
         infos.Organisation = organisation;
         infos.MarquesLegales = marques;
         FauxBureau bureau;
-        const Apropos fenetre(QStringLiteral("1.7"), QStringLiteral("16/04/2000 à 13:47"), infos,
+        const Apropos fenetre(VersionAttendue(), QStringLiteral("16/04/2000 à 13:47"), infos,
                               bureau);
         QCOMPARE(TexteDe(fenetre, "Commentaires"),
                  Prefixe(QStringLiteral("Commentaires"), 10) + commentaires);
@@ -152,8 +155,8 @@ private slots:
         for (int k : {2, 6})
             QVERIFY2(lignes[k].section(u'\t', 1).trimmed().size() > 10, qPrintable(lignes[k]));
         FauxBureau bureau;
-        const Apropos fenetre(QStringLiteral("1.7"), QString(), FicheEssai(), bureau);
-        const auto *afficheur = fenetre.findChild<QPlainTextEdit *>(QStringLiteral("Afficheur"));
+        const Apropos fenetre(VersionAttendue(), QString(), FicheEssai(), bureau);
+        const auto *afficheur = Enfant<QPlainTextEdit>(&fenetre, QStringLiteral("Afficheur"));
         QCOMPARE(afficheur->toPlainText(), QString(texte).replace(QStringLiteral("\r\n"), "\n"));
     }
 
@@ -163,8 +166,8 @@ private slots:
         QVERIFY(texte.startsWith(QStringLiteral("ASSISTANCE TECHNIQUE :\r\n\r\n")));
         QCOMPARE(texte.count(u'\n'), texte.count(QStringLiteral("\r\n")));
         FauxBureau bureau;
-        Apropos fenetre(QStringLiteral("1.7"), QString(), FicheEssai(), bureau);
-        const auto *text1 = fenetre.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        Apropos fenetre(VersionAttendue(), QString(), FicheEssai(), bureau);
+        const auto *text1 = Enfant<QPlainTextEdit>(&fenetre, QStringLiteral("Text1"));
         QCOMPARE(text1->toPlainText(), QString(texte).replace(QStringLiteral("\r\n"), "\n"));
         Cliquer(fenetre, QStringLiteral("EMail"));
         QCOMPARE(bureau.Recues.size(), 1);
@@ -198,8 +201,8 @@ private slots:
         QFETCH(QString, legende);
         QFETCH(QString, fichier);
         FauxBureau bureau;
-        Apropos fenetre(QStringLiteral("1.7"), QString(), FicheEssai(), bureau);
-        QCOMPARE(fenetre.findChild<QPushButton *>(bouton)->text(), legende);
+        Apropos fenetre(VersionAttendue(), QString(), FicheEssai(), bureau);
+        QCOMPARE(Enfant<QPushButton>(&fenetre, bouton)->text(), legende);
         Cliquer(fenetre, bouton);
         QCOMPARE(bureau.Recues, QList<QUrl>{QUrl::fromLocalFile(DossierProgramme() + fichier)});
         // Le fichier nommé est bien l'un de ceux que la construction livre.
@@ -229,8 +232,8 @@ private slots:
         QFETCH(QString, debutLegende);
         QFETCH(QString, schema);
         FauxBureau bureau;
-        Apropos fenetre(QStringLiteral("1.7"), QString(), FicheEssai(), bureau);
-        const QString legende = fenetre.findChild<QPushButton *>(bouton)->text();
+        Apropos fenetre(VersionAttendue(), QString(), FicheEssai(), bureau);
+        const QString legende = Enfant<QPushButton>(&fenetre, bouton)->text();
         QVERIFY2(legende.startsWith(debutLegende), qPrintable(legende));
         const QString adresse = legende.mid(debutLegende.size());
         Cliquer(fenetre, bouton);

@@ -1,6 +1,8 @@
 #include "AproposEssais.h"
+#include "Controles.h"
 #include "Polices.h"
 #include "Twips.h"
+#include "VersionAttendue.h"
 
 #include <QtTest>
 
@@ -24,8 +26,8 @@ private slots:
 
     void init()
     {
-        Fenetre = std::make_unique<Apropos>(QStringLiteral("1.7"), QStringLiteral("x"),
-                                            FicheEssai(), Bureau);
+        Fenetre =
+            std::make_unique<Apropos>(VersionAttendue(), QStringLiteral("x"), FicheEssai(), Bureau);
         Fenetre->show();
         QVERIFY(QTest::qWaitForWindowExposed(Fenetre.get()));
     }
@@ -35,7 +37,7 @@ private slots:
     void laFenetreSansBordureALaTailleDeSonOnglet()
     {
         QVERIFY(Fenetre->windowFlags().testFlag(Qt::FramelessWindowHint));
-        const auto *onglet = Fenetre->findChild<QTabWidget *>(QStringLiteral("Onglet"));
+        const auto *onglet = Enfant<QTabWidget>(Fenetre.get(), QStringLiteral("Onglet"));
         QCOMPARE(onglet->geometry(), QRect(0, 0, 499, 273)); // 7485 × 4095 twips
         QCOMPARE(Fenetre->size(), onglet->size());
         // Les cinq onglets tiennent sur leur rangée.
@@ -87,8 +89,8 @@ private slots:
         QFETCH(QString, nom);
         QFETCH(QString, reference);
         QFETCH(QRect, twips);
-        const auto *controle = Fenetre->findChild<QWidget *>(nom);
-        const auto *repere = Fenetre->findChild<QWidget *>(reference);
+        const auto *controle = Enfant<QWidget>(Fenetre.get(), nom);
+        const auto *repere = Enfant<QWidget>(Fenetre.get(), reference);
         QVERIFY(controle && repere);
         const QRect attendu =
             RectangleTwips(twips.left(), twips.top(), twips.width(), twips.height());
@@ -127,7 +129,7 @@ private slots:
         QFETCH(QString, famille);
         QFETCH(qreal, points);
         QFETCH(bool, italique);
-        const QFont police = Fenetre->findChild<QWidget *>(nom)->font();
+        const QFont police = Enfant<QWidget>(Fenetre.get(), nom)->font();
         QCOMPARE(police.family(), famille);
         QCOMPARE(police.pointSizeF(), points);
         QVERIFY(police.bold());
@@ -159,7 +161,7 @@ private slots:
         QFETCH(QString, nom);
         QFETCH(int, role);
         QFETCH(QColor, couleur);
-        const QWidget *controle = Fenetre->findChild<QWidget *>(nom);
+        const QWidget *controle = Enfant<QWidget>(Fenetre.get(), nom);
         QCOMPARE(controle->palette().color(QPalette::ColorRole(role)), couleur);
         if (role == QPalette::Window)
             QVERIFY(controle->autoFillBackground());
@@ -168,7 +170,7 @@ private slots:
     void lesTextesFixesSeLisentSansSeModifier()
     {
         for (const char *nom : {"Afficheur", "Text1"}) {
-            const auto *texte = Fenetre->findChild<QPlainTextEdit *>(QString::fromLatin1(nom));
+            const auto *texte = Enfant<QPlainTextEdit>(Fenetre.get(), QString::fromLatin1(nom));
             QVERIFY(texte->isReadOnly());
             QCOMPARE(texte->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         }
@@ -176,7 +178,7 @@ private slots:
 
     void uneDescriptionContinueeSAligneSurLaLignePrecedente()
     {
-        const auto *afficheur = Fenetre->findChild<QPlainTextEdit *>(QStringLiteral("Afficheur"));
+        const auto *afficheur = Enfant<QPlainTextEdit>(Fenetre.get(), QStringLiteral("Afficheur"));
         auto colonneDe = [afficheur](const QString &debut) {
             QTextCursor curseur = afficheur->document()->find(debut);
             curseur.setPosition(curseur.selectionStart());
@@ -186,7 +188,7 @@ private slots:
         QCOMPARE(colonneDe(QStringLiteral("Possibilité")), colonneDe(QStringLiteral("Correction")));
         QVERIFY(colonneDe(QStringLiteral("Correction")) > colonneDe(QStringLiteral("01/1999")));
         // Aucune ligne ne déborde : une description repliée par la fenêtre romprait la colonne.
-        Fenetre->findChild<QTabWidget *>(QStringLiteral("Onglet"))->setCurrentIndex(2);
+        Enfant<QTabWidget>(Fenetre.get(), QStringLiteral("Onglet"))->setCurrentIndex(2);
         QApplication::processEvents();
         for (QTextBlock bloc = afficheur->document()->begin(); bloc.isValid(); bloc = bloc.next())
             QVERIFY2(bloc.layout()->lineCount() <= 1, qPrintable(bloc.text()));
@@ -194,7 +196,7 @@ private slots:
 
     void lesCoordonneesDeLAuteurFontUneColonne()
     {
-        const auto *text1 = Fenetre->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+        const auto *text1 = Enfant<QPlainTextEdit>(Fenetre.get(), QStringLiteral("Text1"));
         QStringList lignes;
         QList<int> colonnes;
         for (QTextBlock bloc = text1->document()->begin(); bloc.isValid(); bloc = bloc.next()) {

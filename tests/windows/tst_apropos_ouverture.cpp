@@ -1,4 +1,5 @@
 #include "AproposEssais.h"
+#include "Controles.h"
 #include "Programme.h"
 
 #include <QtTest>
@@ -22,7 +23,7 @@ namespace {
 
 QTabWidget *OngletDe(const QWidget &fenetre)
 {
-    return fenetre.findChild<QTabWidget *>(QStringLiteral("Onglet"));
+    return Enfant<QTabWidget>(&fenetre, QStringLiteral("Onglet"));
 }
 
 QList<QWidget *> FenetresVisibles()
@@ -93,7 +94,7 @@ private slots:
         QWidget jeu;
         jeu.show();
         Apropos fenetre(NumeroVersion(), QString(), FicheEssai(), bureau, &jeu);
-        auto *quitter = fenetre.findChild<QPushButton *>(QStringLiteral("Quitter"));
+        auto *quitter = Enfant<QPushButton>(&fenetre, QStringLiteral("Quitter"));
         QCOMPARE(quitter->toolTip(), QStringLiteral("Quitter cet écran"));
         QVERIFY(quitter->text().isEmpty());
         QTimer::singleShot(0, &fenetre, [&] {
@@ -126,7 +127,7 @@ private slots:
             modaleApresClics = QApplication::activeModalWidget();
             // Toujours utilisable : on change d'onglet et on ferme.
             OngletDe(fenetre)->setCurrentIndex(0);
-            QTest::mouseClick(fenetre.findChild<QPushButton *>(QStringLiteral("Quitter")),
+            QTest::mouseClick(Enfant<QPushButton>(&fenetre, QStringLiteral("Quitter")),
                               Qt::LeftButton);
         });
         QTimer::singleShot(5000, &fenetre, &QDialog::accept);

@@ -1,7 +1,7 @@
 #include "Controles.h"
 #include "Enregistre.h"
 #include "FausseSaisie.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
 #include "SansAvisDePlateforme.h"
 #include "ZoneSaisie.h"
 
@@ -41,7 +41,7 @@ void Apporter(QLineEdit *zone, const QString &voie, const QString &texte)
         QApplication::sendEvent(zone, &clic);
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        QAction *coller = menu->findChild<QAction *>(QStringLiteral("edit-paste"));
+        QAction *coller = Enfant<QAction>(menu, QStringLiteral("edit-paste"));
         QVERIFY(coller);
         coller->trigger();
         menu->close();
@@ -68,7 +68,7 @@ class TestEnregistre : public QObject {
     Q_OBJECT
 
     FausseFenetre jeu;
-    FauxStock stock;
+    FauxMagasin magasin;
     std::unique_ptr<Enregistre> dialogue;
 
     template <typename T> T *Controle(const char *nom) { return Enfant<T>(dialogue.get(), nom); }
@@ -86,9 +86,9 @@ private slots:
     void init()
     {
         FinDePartie(jeu, Cinema, QStringLiteral("30"));
-        stock = FauxStock();
-        stock.Remplir(Cinema, {20, 26, 31});
-        dialogue = std::make_unique<Enregistre>(jeu, stock);
+        magasin = FauxMagasin();
+        magasin.Remplir(Cinema, {20, 26, 31});
+        dialogue = std::make_unique<Enregistre>(jeu, magasin);
     }
     void cleanup() { dialogue.reset(); }
 
@@ -152,8 +152,8 @@ private slots:
         QCOMPARE(dialogue->minimumSize(), QSize(361, 160));
         QCOMPARE(dialogue->maximumSize(), QSize(361, 160));
         QCOMPARE(dialogue->palette().color(QPalette::Window), QColor(192, 192, 192));
-        QCOMPARE(dialogue->findChild<ZoneSaisie *>("Prenom")->LongueurMaxCaracteres(), 20);
-        QCOMPARE(dialogue->findChild<ZoneSaisie *>("Nom")->LongueurMaxCaracteres(), 25);
+        QCOMPARE(Enfant<ZoneSaisie>(dialogue.get(), "Prenom")->LongueurMaxCaracteres(), 20);
+        QCOMPARE(Enfant<ZoneSaisie>(dialogue.get(), "Nom")->LongueurMaxCaracteres(), 25);
         QCOMPARE(Zone("Prenom")->text(), QString());
         for (const char *nom : {"Annuler", "Valider"}) {
             auto *bouton = Controle<QPushButton>(nom);
@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(Zone("Prenom")->text(), QStringLiteral("Bleu"));
         QCOMPARE(Zone("Nom")->text(), QStringLiteral("ROUGE"));
         QVERIFY(dialogue->isVisible());
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
     }
     void unTexteApporteEstFiltreCommeSIlEtaitTape_data()
     {

@@ -1,9 +1,9 @@
-#include "BaseScores.h"
 #include "Controles.h"
 #include "EchecFatal.h"
 #include "Enregistre.h"
 #include "FausseSaisie.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
+#include "MagasinSqlcipher.h"
 #include "Modales.h"
 #include "SansAvisDePlateforme.h"
 #include "Sqlite.h"
@@ -43,8 +43,7 @@ int Executer(QDialog &dialogue)
 
 void Valider(QDialog *dialogue)
 {
-    QTest::mouseClick(dialogue->findChild<QPushButton *>(QStringLiteral("Valider")),
-                      Qt::LeftButton);
+    QTest::mouseClick(Enfant<QPushButton>(dialogue, QStringLiteral("Valider")), Qt::LeftButton);
 }
 
 void SaisirEtValider(QDialog *dialogue, const QString &prenom, const QString &nom)
@@ -61,14 +60,14 @@ class TestEnregistreValidation : public QObject {
     Q_OBJECT
 
     FausseFenetre jeu;
-    FauxStock stock;
+    FauxMagasin magasin;
 
     QList<int> Scores()
     {
         QList<int> scores;
-        for (const LigneScore &ligne : stock.ListerScores(Cinema))
+        for (const LigneScore &ligne : magasin.ListerScores(Cinema))
             scores << ligne.SCORE;
-        stock.Appels.removeLast();
+        magasin.Appels.removeLast();
         return scores;
     }
 
@@ -77,17 +76,17 @@ private slots:
     void init()
     {
         FinDePartie(jeu, Cinema, QStringLiteral("30"));
-        stock = FauxStock();
-        stock.Remplir(Cinema, {20, 26, 31});
+        magasin = FauxMagasin();
+        magasin.Remplir(Cinema, {20, 26, 31});
     }
     void cleanup() { RemplacerReactionEchecFatal(nullptr); }
 
     void unScoreQuiBatLePlusMauvaisEstInscritSansMessage()
     {
-        Enregistre dialogue(jeu, stock);
+        Enregistre dialogue(jeu, magasin);
         JouerDansLeDialogue([](QDialog *d) { SaisirEtValider(d, "bleu", "o'brien; drop"); });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
-        const LigneScore inscrite = stock.ListerScores(Cinema).last();
+        const LigneScore inscrite = magasin.ListerScores(Cinema).last();
         QCOMPARE(inscrite.PRENOM, QStringLiteral("Bleu"));
         QCOMPARE(inscrite.NOM, QStringLiteral("O'BRIEN; DROP"));
         QCOMPARE(inscrite.SCORE, 30);
@@ -109,8 +108,8 @@ private slots:
     {
         QFETCH(int, plusMauvais);
         QFETCH(QString, phrase);
-        stock.Remplir(Cinema, {18, 26, plusMauvais});
-        Enregistre dialogue(jeu, stock);
+        magasin.Remplir(Cinema, {18, 26, plusMauvais});
+        Enregistre dialogue(jeu, magasin);
         BoiteVue vue;
         JouerDansLeDialogue([&vue](QDialog *d) {
             RepondreOk(vue);
@@ -145,7 +144,7 @@ private slots:
         QFETCH(QString, prenom);
         QFETCH(QString, nom);
         QFETCH(QString, focus);
-        Enregistre dialogue(jeu, stock);
+        Enregistre dialogue(jeu, magasin);
         BoiteVue vue;
         QString focusApres;
         bool ouvertApres = false;
@@ -154,7 +153,7 @@ private slots:
             SaisirEtValider(d, prenom, nom);
             focusApres = d->focusWidget()->objectName();
             ouvertApres = d->isVisible();
-            d->findChild<QPushButton *>(QStringLiteral("Annuler"))->click();
+            Enfant<QPushButton>(d, QStringLiteral("Annuler"))->click();
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
         QCOMPARE(vue.Titre, QStringLiteral("Erreur de saisie"));
@@ -162,7 +161,7 @@ private slots:
         QCOMPARE(vue.Icone, QMessageBox::Critical);
         QCOMPARE(focusApres, focus);
         QVERIFY(ouvertApres);
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
     }
 
     void fermerSansValiderNEcritRien_data()
@@ -175,19 +174,19 @@ private slots:
     void fermerSansValiderNEcritRien()
     {
         QFETCH(QString, geste);
-        Enregistre dialogue(jeu, stock);
+        Enregistre dialogue(jeu, magasin);
         JouerDansLeDialogue([geste](QDialog *d) {
             QTest::keyClicks(Zone(d, "Prenom"), "bleu");
             QTest::keyClicks(Zone(d, "Nom"), "rouge");
             if (geste == "Annuler")
-                QTest::mouseClick(d->findChild<QPushButton *>("Annuler"), Qt::LeftButton);
+                QTest::mouseClick(Enfant<QPushButton>(d, "Annuler"), Qt::LeftButton);
             else if (geste == "Alt+A")
                 QTest::keyClick(d, Qt::Key_A, Qt::AltModifier);
             else
                 d->close();
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
         QCOMPARE(jeu.ScoreEnCours, QString());
         QCOMPARE(jeu.MeilleurScore, MeilleurScoreTemoin);
         QVERIFY(jeu.Toutes([](const auto &c) { return c.image == FausseFenetre::Image::Aucune; }));
@@ -195,7 +194,7 @@ private slots:
 
     void echapNeFermePasEtNeFaitRienPerdre()
     {
-        Enregistre dialogue(jeu, stock);
+        Enregistre dialogue(jeu, magasin);
         bool ouvertApres = false;
         QString nomApres;
         JouerDansLeDialogue([&](QDialog *d) {
@@ -205,12 +204,12 @@ private slots:
             QTest::keyClick(d, Qt::Key_Escape);
             ouvertApres = d->isVisible();
             nomApres = Zone(d, "Nom")->text();
-            QTest::mouseClick(d->findChild<QPushButton *>("Annuler"), Qt::LeftButton);
+            QTest::mouseClick(Enfant<QPushButton>(d, "Annuler"), Qt::LeftButton);
         });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
         QVERIFY(ouvertApres);
         QCOMPARE(nomApres, QStringLiteral("ROUGE"));
-        QVERIFY(stock.Appels.isEmpty());
+        QVERIFY(magasin.Appels.isEmpty());
     }
 
     // Un autre programme tient Scores.dat : Annuler ramène à la saisie sans rien perdre,
@@ -220,7 +219,7 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = dossier.filePath(QStringLiteral("Scores.dat"));
         QVERIFY(QFile::copy(qEnvironmentVariable("KALVORO_DOSSIER") + "/Scores.dat", chemin));
-        BaseScores base(chemin);
+        MagasinSqlcipher base(chemin);
         Connexion autre(chemin); // l'autre programme, qui garde le fichier pour lui
         autre.Cle(KALVORO_MOT_DE_PASSE_ESSAI);
         autre.Executer("BEGIN EXCLUSIVE");
@@ -256,8 +255,8 @@ private slots:
         QStringList signales;
         RemplacerReactionEchecFatal(
             [&signales](QWidget *, const QString &message) { signales << message; });
-        stock.EchecAuProchainAppel = QStringLiteral("Scores.dat : disque plein");
-        Enregistre dialogue(jeu, stock);
+        magasin.EchecAuProchainAppel = QStringLiteral("Scores.dat : disque plein");
+        Enregistre dialogue(jeu, magasin);
         JouerDansLeDialogue([](QDialog *d) { SaisirEtValider(d, "bleu", "rouge"); });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
         QCOMPARE(signales, QStringList{QStringLiteral("Scores.dat : disque plein")});

@@ -1,7 +1,9 @@
 #include "Apropos.h"
+#include "Controles.h"
 #include "FauxBureau.h"
 #include "Jeu.h"
 #include "Series.h"
+#include "VersionAttendue.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -241,10 +243,10 @@ void TestImages::laFenetreAproposMontreLe2xDeSesImages()
     QFETCH(QString, chemin);
     QFETCH(QSize, taille);
     FauxBureau bureau;
-    Apropos fenetre(QStringLiteral("1.7"), QString(), InfosVersion(), bureau);
+    Apropos fenetre(VersionAttendue(), QString(), InfosVersion(), bureau);
     fenetre.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
-    const QWidget *widget = fenetre.findChild<QWidget *>(controle);
+    const QWidget *widget = Enfant<QWidget>(&fenetre, controle);
     QPixmap montree;
     if (const auto *etiquette = qobject_cast<const QLabel *>(widget))
         montree = etiquette->pixmap();
@@ -259,9 +261,9 @@ void TestImages::laFenetreAproposMontreLe2xDeSesImages()
 // Pendant la pause, les deux cartes retournées sont sur des cellules désactivées : nettes aussi.
 void TestImages::uneCelluleMontreLe2xActiveOuNon()
 {
-    Jeu jeu(FabriqueStock{});
+    Jeu jeu(FabriqueMagasin{});
     jeu.AfficherDos(1);
-    const auto *cellule = jeu.findChild<QPushButton *>(QStringLiteral("Bouton1"));
+    const auto *cellule = Enfant<QPushButton>(&jeu, QStringLiteral("Bouton1"));
     QVERIFY(cellule);
     const QImage attendue =
         Charger(":/images/dos@2x.png").convertToFormat(QImage::Format_ARGB32_Premultiplied);

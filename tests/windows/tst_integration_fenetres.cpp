@@ -150,7 +150,7 @@ void TestIntegrationFenetres::scoresPendantUnePause_montreLaSerieCliquee()
     QVERIFY(vue.PartieEnPause);
     const QString serie = Series()[bouton].Nom;
     QCOMPARE(vue.Titre, QStringLiteral("Les meilleurs scores.    Série : ") + serie);
-    QCOMPARE(vue.Lignes, LignesLisibles(banc->jeu->Stock()->ListerScores(serie)));
+    QCOMPARE(vue.Lignes, LignesLisibles(banc->jeu->Magasin()->ListerScores(serie)));
     VerifierQueLaPartieContinue(tics, 1, 2);
 }
 

@@ -162,10 +162,10 @@ class TestLangues : public QObject {
 
     static void AutresFenetres(QStringList &textes)
     {
-        FauxStock stock;
+        FauxMagasin magasin;
         for (const Serie &serie : Series())
-            stock.Remplir(serie.Nom, {30});
-        VisuScores visu(stock);
+            magasin.Remplir(serie.Nom, {30});
+        VisuScores visu(magasin);
         Enfant<QPushButton>(&visu, "Bouton1")->click();
         Apropos apropos(NumeroVersion(), FormaterDateProgramme(QDateTime({2000, 4, 16}, {})));
         VisionneuseAide aide(FichierAide(DossierDeTest()), nullptr);

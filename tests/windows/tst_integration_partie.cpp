@@ -190,7 +190,7 @@ void TestIntegrationPartie::partieParfaite_inscritLeJoueurEnTeteDuVraiFichier()
     QCOMPARE(Label(*banc, "MeilleurScore"), QStringLiteral("24"));
     // La saisie fermée, le lecteur d'écran entend le nouveau meilleur score et le rang.
     const auto annonce = [&] {
-        return banc->jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName();
+        return Enfant<QWidget>(banc->jeu.get(), QStringLiteral("Annonce"))->accessibleName();
     };
     QTRY_COMPARE(
         annonce(),

@@ -3,6 +3,7 @@
 #include "BarreEtat.h"
 #include "Modales.h"
 #include "SansAvisDePlateforme.h"
+#include "VersionAttendue.h"
 
 #include <QDate>
 #include <QFontInfo>
@@ -42,9 +43,9 @@ void TestJeu::demarrage_laisseLePlateauAuRepos()
     BancJeu banc;
     QVERIFY(banc.Demarrer());
 
-    QCOMPARE(banc.jeu->windowTitle(), QStringLiteral("Kalvoro 1.7"));
+    QCOMPARE(banc.jeu->windowTitle(), QStringLiteral("Kalvoro ") + VersionAttendue());
     auto *barre = banc.Controle<BarreEtat>(QStringLiteral("Barre"));
-    QCOMPARE(barre->Panneau(1)->text(), QStringLiteral("Kalvoro  -  Version 1.7"));
+    QCOMPARE(barre->Panneau(1)->text(), QStringLiteral("Kalvoro  -  Version ") + VersionAttendue());
     for (int i = 1; i <= 48; ++i) {
         QVERIFY2(banc.Cellule(i)->isVisible(), qPrintable(QString::number(i)));
         QVERIFY(!banc.Cellule(i)->isEnabled());
@@ -73,8 +74,8 @@ void TestJeu::demarrage_ouvreScoresDatDuDossierEtDateLeProgramme()
     BancJeu banc;
     QVERIFY(banc.jeu->Form_Load());
     QCOMPARE(banc.cheminsOuverts, QStringList{DossierDeTest() + QStringLiteral("Scores.dat")});
-    QCOMPARE(banc.jeu->Stock(), banc.stock);
-    QCOMPARE(banc.jeu->NumeroVersion(), QStringLiteral("1.7"));
+    QCOMPARE(banc.jeu->Magasin(), banc.magasin);
+    QCOMPARE(banc.jeu->NumeroVersion(), VersionAttendue());
     QCOMPARE(banc.jeu->DateProgramme(), QStringLiteral("16/04/2000 à 13:47"));
 }
 
@@ -108,10 +109,10 @@ void TestJeu::demarrage_echoueProprement()
     QFETCH(bool, dateLisible);
     QFETCH(QString, attendu);
     QFETCH(QString, echecCopie);
-    FabriqueStock fabrique = [&](const QString &) -> std::unique_ptr<StockScores> {
+    FabriqueMagasin fabrique = [&](const QString &) -> std::unique_ptr<MagasinScores> {
         if (!echecMagasin.isEmpty())
             throw ErreurScores(echecMagasin);
-        return fabriqueVide ? nullptr : std::make_unique<FauxStock>();
+        return fabriqueVide ? nullptr : std::make_unique<FauxMagasin>();
     };
     OriginesJeu origines = BancJeu::OriginesParDefaut();
     if (!dateLisible)
@@ -277,7 +278,7 @@ void TestJeu::echecDuMagasinEnCoursDeJeu_estFatalSansPlantage()
 {
     BancJeu banc;
     QVERIFY(banc.jeu->Form_Load());
-    banc.stock->EchecAuProchainAppel = QStringLiteral("disque illisible");
+    banc.magasin->EchecAuProchainAppel = QStringLiteral("disque illisible");
     banc.ChoisirSerie(2);
     QCOMPARE(banc.echecs, QStringList{QStringLiteral("disque illisible")});
 }
@@ -297,8 +298,8 @@ void TestJeu::fichierOccupeAuChoixDUneSerie_laisseReessayerSansFinir()
     QFETCH(QString, meilleurScore);
     BancJeu banc;
     QVERIFY(banc.jeu->Form_Load());
-    banc.stock->Remplir(QStringLiteral("Cinéma"), {31, 40});
-    banc.stock->OccupeUneFois << QStringLiteral("LireMeilleurScore");
+    banc.magasin->Remplir(QStringLiteral("Cinéma"), {31, 40});
+    banc.magasin->OccupeUneFois << QStringLiteral("LireMeilleurScore");
     bool proposee = false;
     QuandLaBoiteParait(QStringLiteral("FichierOccupe"), [&](QMessageBox *boite) {
         proposee = true;

@@ -2,7 +2,9 @@
 #include "Aide.h"
 #include "BancJeu.h"
 #include "BarreEtat.h"
+#include "Controles.h"
 #include "SansAvisDePlateforme.h"
+#include "VersionAttendue.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -180,7 +182,7 @@ void TestJeuAide::aide_seLitParSectionEtRendLeClavierAuJeu()
     if (fermeture == QStringLiteral("Échap"))
         QTest::keyClick(visionneuse->Sommaire(), Qt::Key_Escape);
     else
-        QTest::mouseClick(visionneuse->findChild<QPushButton *>(QStringLiteral("Fermer")),
+        QTest::mouseClick(Enfant<QPushButton>(visionneuse, QStringLiteral("Fermer")),
                           Qt::LeftButton);
     QTRY_VERIFY(!visionneuse);
     QTRY_COMPARE(QApplication::activeWindow(), banc.jeu.get());
@@ -191,8 +193,8 @@ void TestJeuAide::barre_montreDateEtHeureAvecLesZeros()
     BarreEtat barre(nullptr, [] { return QDateTime(QDate(2001, 3, 5), QTime(9, 5, 42)); });
     QCOMPARE(barre.Panneau(6)->text(), QStringLiteral("05/03/2001"));
     QCOMPARE(barre.Panneau(7)->text(), QStringLiteral("09:05"));
-    barre.EcrireInformation(QStringLiteral("Kalvoro  -  Version 1.7"));
-    QCOMPARE(barre.Panneau(1)->text(), QStringLiteral("Kalvoro  -  Version 1.7"));
+    barre.EcrireInformation(QStringLiteral("Kalvoro  -  Version ") + VersionAttendue());
+    QCOMPARE(barre.Panneau(1)->text(), QStringLiteral("Kalvoro  -  Version ") + VersionAttendue());
     QCOMPARE(barre.Panneau(1)->width(), 321); // 4810 twips
     QCOMPARE(barre.Panneau(6)->width(), 67);  // 1005 twips
 }

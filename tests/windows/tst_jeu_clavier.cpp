@@ -1,6 +1,7 @@
 // Le clavier et la molette sur la vraie fenêtre Jeu : le focus pendant la pause, la boîte de
 // fin de partie, la molette sur la liste des séries, les flèches sur le plateau.
 #include "BancJeu.h"
+#include "Controles.h"
 #include "SansAvisDePlateforme.h"
 
 #include <QFile>
@@ -167,7 +168,8 @@ void TestJeuClavier::apresUneCarte_seulUnAppuiVouluAbandonne()
     }
     QApplication::setDoubleClickInterval(intervalleDuSysteme);
     QCOMPARE(banc.jeu->LaPartie().NbRetournees() == 0, abandonne);
-    const QString dit = banc.jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName();
+    const QString dit =
+        Enfant<QWidget>(banc.jeu.get(), QStringLiteral("Annonce"))->accessibleName();
     QCOMPARE(dit == QStringLiteral("Partie abandonnée."), abandonne);
 }
 
@@ -222,7 +224,7 @@ void TestJeuClavier::barreDEspaceTenueOuTardive_nAbandonneJamais()
     QApplication::setDoubleClickInterval(intervalleDuSysteme);
     QCOMPARE(banc.jeu->LaPartie().Distribue(), 1);
     QCOMPARE(banc.jeu->LaPartie().NbRetournees(), 1);
-    QVERIFY(banc.jeu->findChild<QWidget *>(QStringLiteral("Plateau"))
+    QVERIFY(Enfant<QWidget>(banc.jeu.get(), QStringLiteral("Plateau"))
                 ->isAncestorOf(banc.jeu->focusWidget()));
 }
 
@@ -252,7 +254,7 @@ void TestJeuClavier::unTour_estDit()
     banc.ChoisirSerie(1);
     auto *annuler = banc.Controle<QPushButton>(QStringLiteral("Annuler"));
     const auto annonce = [&] {
-        return banc.jeu->findChild<QWidget *>(QStringLiteral("Annonce"))->accessibleName();
+        return Enfant<QWidget>(banc.jeu.get(), QStringLiteral("Annonce"))->accessibleName();
     };
     for (int carte : {1, seconde}) {
         if (souris) {

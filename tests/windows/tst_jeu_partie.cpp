@@ -49,7 +49,7 @@ void TestJeuPartie::choixDUneSerie_rendLePlateauJouable()
     for (int i = 1; i <= 48; ++i)
         QVERIFY(banc.Cellule(i)->isEnabled());
     QCOMPARE(banc.Controle<QLabel>(QStringLiteral("MeilleurScore"))->text(), QStringLiteral("30"));
-    QCOMPARE(banc.stock->Appels, QStringList{QStringLiteral("LireMeilleurScore Animaux")});
+    QCOMPARE(banc.magasin->Appels, QStringList{QStringLiteral("LireMeilleurScore Animaux")});
 }
 
 void TestJeuPartie::pendantLaPause_lesDeuxFacesRestentEnCouleur()

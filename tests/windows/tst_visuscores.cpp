@@ -1,5 +1,6 @@
+#include "Controles.h"
 #include "EchecFatal.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
 #include "VisuScores.h"
 
 #include <QAccessible>
@@ -28,15 +29,15 @@ int NombrePixelsDeCouleur(const QImage &image, const QColor &couleur)
 
 class TestVisuScores : public QObject {
     Q_OBJECT
-    std::unique_ptr<FauxStock> stock;
+    std::unique_ptr<FauxMagasin> magasin;
     std::unique_ptr<VisuScores> visu;
 
-    QTableWidget *Grille() const { return visu->findChild<QTableWidget *>("Grille"); }
+    QTableWidget *Grille() const { return Enfant<QTableWidget>(visu.get(), "Grille"); }
     QPushButton *Bouton(int index) const
     {
-        return visu->findChild<QPushButton *>(QStringLiteral("Bouton%1").arg(index));
+        return Enfant<QPushButton>(visu.get(), QStringLiteral("Bouton%1").arg(index));
     }
-    QPushButton *Quitter() const { return visu->findChild<QPushButton *>("Quitter"); }
+    QPushButton *Quitter() const { return Enfant<QPushButton>(visu.get(), "Quitter"); }
     QString Cellule(int ligne, int colonne) const { return Grille()->item(ligne, colonne)->text(); }
     QStringList Ligne(int ligne) const
     {
@@ -54,8 +55,8 @@ class TestVisuScores : public QObject {
 private slots:
     void init()
     {
-        stock = std::make_unique<FauxStock>();
-        visu = std::make_unique<VisuScores>(*stock);
+        magasin = std::make_unique<FauxMagasin>();
+        visu = std::make_unique<VisuScores>(*magasin);
     }
     void cleanup()
     {
@@ -73,7 +74,7 @@ private slots:
             !(visu->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         for (int ligne = 0; ligne < 11; ++ligne)
             QVERIFY(LigneVide(ligne));
-        QVERIFY(stock->Appels.isEmpty());
+        QVERIFY(magasin->Appels.isEmpty());
         QCOMPARE(QApplication::focusWidget(), Quitter());
         // Dit avec Quitter : la grille est vide tant qu'on n'a pas choisi de série.
         QVERIFY(Quitter()->accessibleDescription().contains(QStringLiteral("Alt")));
@@ -136,7 +137,7 @@ private slots:
 
     void dixLignesRemplissentLaGrilleMeilleureDAbordEtLaOnziemeResteVide()
     {
-        stock->Remplir(QStringLiteral("Animaux"), DixScores);
+        magasin->Remplir(QStringLiteral("Animaux"), DixScores);
         QTest::mouseClick(Bouton(0), Qt::LeftButton);
 
         QCOMPARE(visu->windowTitle(), QStringLiteral("Les meilleurs scores.    Série : Animaux"));
@@ -147,8 +148,8 @@ private slots:
 
     void uneSerieCourteApresDixLignesNeLaisseRienDeLAutre()
     {
-        stock->Remplir(QStringLiteral("Animaux"), DixScores);
-        stock->Remplir(QStringLiteral("Disney"), {61, 27});
+        magasin->Remplir(QStringLiteral("Animaux"), DixScores);
+        magasin->Remplir(QStringLiteral("Disney"), {61, 27});
         QTest::mouseClick(Bouton(0), Qt::LeftButton);
         QTest::mouseClick(Bouton(2), Qt::LeftButton);
 
@@ -161,8 +162,8 @@ private slots:
     // La grille est désactivée, mais son texte garde la couleur de la série au lieu d'être grisé.
     void toonsEcritEnOrangeLisibleEtFormesEnsuiteEnGrisFonce()
     {
-        stock->Remplir(QStringLiteral("Toons"), DixScores);
-        stock->Remplir(QStringLiteral("Formes"), DixScores);
+        magasin->Remplir(QStringLiteral("Toons"), DixScores);
+        magasin->Remplir(QStringLiteral("Formes"), DixScores);
         Montrer();
         const QColor orange(255, 128, 0), grisFonce(64, 64, 64);
 
@@ -178,7 +179,7 @@ private slots:
 
     void laMemeSerieDeuxFoisMontreLesMemesLignes()
     {
-        stock->Remplir(QStringLiteral("Smileys"), DixScores);
+        magasin->Remplir(QStringLiteral("Smileys"), DixScores);
         QTest::mouseClick(Bouton(4), Qt::LeftButton);
         QStringList premiere;
         for (int ligne = 0; ligne < 11; ++ligne)
@@ -188,24 +189,24 @@ private slots:
         for (int ligne = 0; ligne < 11; ++ligne)
             seconde << Ligne(ligne);
 
-        QCOMPARE(stock->Appels, QStringList(2, "ListerScores Smileys"));
+        QCOMPARE(magasin->Appels, QStringList(2, "ListerScores Smileys"));
         QCOMPARE(seconde, premiere);
     }
 
     void altCMontreCinemaDepuisSaTableAccentuee()
     {
-        stock->Remplir(QStringLiteral("Cinéma"), {35, 24});
+        magasin->Remplir(QStringLiteral("Cinéma"), {35, 24});
         Montrer();
         QTest::keyClick(visu->windowHandle(), Qt::Key_C, Qt::AltModifier);
 
         // La touche d'accès enfonce le bouton un instant avant de le cliquer.
-        QTRY_COMPARE(stock->Appels, QStringList{"ListerScores Cinéma"});
+        QTRY_COMPARE(magasin->Appels, QStringList{"ListerScores Cinéma"});
         QCOMPARE(visu->windowTitle(), QStringLiteral("Les meilleurs scores.    Série : Cinéma"));
         QCOMPARE(Ligne(0)[3], QStringLiteral("24"));
         QCOMPARE(Grille()->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 255));
         // Le joueur qui n'en voit rien entend ce que la touche a montré, annoncé par une
         // notification qui paraît sans rien montrer.
-        auto *annonce = visu->findChild<QWidget *>(QStringLiteral("Annonce"));
+        auto *annonce = Enfant<QWidget>(visu.get(), QStringLiteral("Annonce"));
         QVERIFY(annonce && annonce->isVisible() && annonce->size().isEmpty());
         QCOMPARE(annonce->accessibleName(),
                  QStringLiteral("Série Cinéma : 2 scores. Le meilleur : 24, Prenom2 NOM2, le "
@@ -217,7 +218,7 @@ private slots:
     // d'écran, sans que rien ne bouge à l'écran.
     void laGrilleSeParcourtAuClavierSansDefiler()
     {
-        stock->Remplir(QStringLiteral("Animaux"), DixScores);
+        magasin->Remplir(QStringLiteral("Animaux"), DixScores);
         Montrer();
         QTest::mouseClick(Bouton(0), Qt::LeftButton);
         QTest::keyClick(Bouton(0), Qt::Key_Tab, Qt::ShiftModifier);
@@ -241,7 +242,8 @@ private slots:
 
     void uneTableDeDouzeLignesNEnMontreQueDix()
     {
-        stock->Remplir(QStringLiteral("Formes"), {60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49});
+        magasin->Remplir(QStringLiteral("Formes"),
+                         {60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49});
         QTest::mouseClick(Bouton(3), Qt::LeftButton);
 
         QCOMPARE(Ligne(0)[3], QStringLiteral("49"));
@@ -267,11 +269,11 @@ private slots:
         QTimer::singleShot(0, this, [] {
             QWidget *modale = QApplication::activeModalWidget();
             QVERIFY(modale);
-            QTest::mouseClick(modale->findChild<QPushButton *>("Quitter"), Qt::LeftButton);
+            QTest::mouseClick(Enfant<QPushButton>(modale, "Quitter"), Qt::LeftButton);
         });
         QCOMPARE(visu->exec(), int(QDialog::Accepted));
         QVERIFY(!visu->isVisible());
-        QVERIFY(stock->Appels.isEmpty());
+        QVERIFY(magasin->Appels.isEmpty());
     }
 
     void unEchecDuMagasinEstSignaleEnClair()
@@ -279,8 +281,8 @@ private slots:
         QString signale;
         RemplacerReactionEchecFatal(
             [&signale](QWidget *, const QString &message) { signale = message; });
-        stock->Remplir(QStringLiteral("Animaux"), DixScores);
-        stock->EchecAuProchainAppel =
+        magasin->Remplir(QStringLiteral("Animaux"), DixScores);
+        magasin->EchecAuProchainAppel =
             QStringLiteral("Scores.dat : mot de passe refusé ou fichier endommagé");
         QTest::mouseClick(Bouton(0), Qt::LeftButton);
         QCOMPARE(signale, QStringLiteral("Scores.dat : mot de passe refusé ou fichier endommagé"));

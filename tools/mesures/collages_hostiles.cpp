@@ -2,10 +2,11 @@
 // Enregistre, comparés à ce qu'un découpage d'ICU, fait ici à part, laisse attendre : chaque
 // caractère vu du joueur entre entier ou pas du tout, rien après un refus. Usage :
 //   collages_hostiles [nombre de noms] [graine]
+#include "Controles.h"
 #include "Enregistre.h"
 #include "FausseFenetre.h"
 #include "FausseSaisie.h"
-#include "FauxStock.h"
+#include "FauxMagasin.h"
 #include "Majuscules.h"
 #include "ZoneSaisie.h"
 
@@ -122,14 +123,14 @@ int main(int argc, char *argv[])
     QRandomGenerator hasard(argc > 2 ? QString(argv[2]).toUInt() : 23);
     FausseFenetre jeu;
     FinDePartie(jeu, QStringLiteral("Cinéma"), QStringLiteral("30"));
-    FauxStock stock;
-    Enregistre dialogue(jeu, stock);
+    FauxMagasin magasin;
+    Enregistre dialogue(jeu, magasin);
     QTextStream sortie(stdout);
     int fautes = 0;
     for (int n = 0; n < nombre; ++n) {
         const QString colle = NomHostile(hasard);
         for (const char *nomZone : {"Prenom", "Nom"}) {
-            auto *zone = dialogue.findChild<ZoneSaisie *>(QLatin1String(nomZone));
+            auto *zone = Enfant<ZoneSaisie>(&dialogue, QLatin1String(nomZone));
             zone->clear();
             QGuiApplication::clipboard()->setText(colle);
             zone->Coller();

@@ -1,9 +1,7 @@
 #include "AnnoncesJeu.h"
 
 #include "Accessibilite.h"
-#include "Enregistre.h"
 
-#include <QApplication>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -61,9 +59,9 @@ void AnnoncesJeu::ScoreEnCours(const QString &texte)
     Dire(issue);
 }
 
-void AnnoncesJeu::MeilleurScore(const QString &ancien, const QString &nouveau)
+void AnnoncesJeu::MeilleurScore(const QString &ancien, const QString &nouveau, Origine origine)
 {
-    const bool inscription = qobject_cast<Enregistre *>(QApplication::activeModalWidget());
+    const bool inscription = origine == Origine::Inscription;
     if (nouveau.isEmpty())
         return;
     // Un score inscrit qui n'améliore rien laisse le meilleur tel quel : rien de neuf à dire.

@@ -1,5 +1,5 @@
-#include "BaseScores.h"
 #include "FichierEssai.h"
+#include "MagasinSqlcipher.h"
 #include "Series.h"
 
 #include <QtTest>
@@ -30,14 +30,14 @@ const QDate Jour(2026, 3, 5);
 
 // Le classement sur une copie du fichier livré : règle d'entrée, ordre numérique, égalités,
 // séries isolées les unes des autres.
-class TestBaseScores : public QObject {
+class TestMagasinSqlcipher : public QObject {
     Q_OBJECT
 private slots:
     void leFichierLivreADixLignesClasseesParSerie()
     {
         essai::Copie copie;
         QVERIFY(copie.Prete);
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         for (const Serie &serie : Series()) {
             const QList<int> scores = Scores(base.ListerScores(serie.Nom));
             QCOMPARE(scores.size(), 10);
@@ -72,21 +72,22 @@ private slots:
         essai::Copie copie;
         QVERIFY(copie.Prete);
         QCOMPARE(copie.Remplir("Formes", {60, 40, 70, 50}), QString());
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
 
         QCOMPARE(int(base.RemplacerPlusMauvais("Formes", "DURAND", "Paul", score, Jour)), resultat);
         QCOMPARE(Scores(base.ListerScores("Formes")), attendus);
         QCOMPARE(base.LireMeilleurScore("Formes"), QString::number(attendus.first()));
         QCOMPARE(base.LirePlusMauvaisScore("Formes"), attendus.last());
         // Relu par une autre connexion : l'inscription est bien dans le fichier.
-        QCOMPARE(BaseScores(copie.Chemin()).ListerScores("Formes"), base.ListerScores("Formes"));
+        QCOMPARE(MagasinSqlcipher(copie.Chemin()).ListerScores("Formes"),
+                 base.ListerScores("Formes"));
     }
 
     void laLigneInscriteGardeSesChampsEtPrendSaPlace()
     {
         essai::Copie copie;
         QVERIFY(copie.Prete);
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         const QString meilleurAvant = base.LireMeilleurScore("Disney");
         QCOMPARE(base.RemplacerPlusMauvais("Disney", "DE LA FONTAINE ", " Anne-Sophie", 24, Jour),
                  Classement::Inscrit);
@@ -106,7 +107,7 @@ private slots:
         essai::Copie copie;
         QVERIFY(copie.Prete);
         QCOMPARE(copie.Remplir("Smileys", {100, 9, 10}), QString());
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         QCOMPARE(Scores(base.ListerScores("Smileys")), (QList<int>{9, 10, 100}));
         QCOMPARE(base.LireMeilleurScore("Smileys"), QStringLiteral("9"));
         QCOMPARE(base.LirePlusMauvaisScore("Smileys"), 100);
@@ -121,7 +122,7 @@ private slots:
         essai::Copie copie;
         QVERIFY(copie.Prete);
         QCOMPARE(copie.Remplir("Animaux", {50, 30, 50}), QString());
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         const QString derniere = base.ListerScores("Animaux").last().NOM;
         QCOMPARE(base.RemplacerPlusMauvais("Animaux", "NEUF", "Léa", 40, Jour),
                  Classement::Inscrit);
@@ -136,7 +137,7 @@ private slots:
         essai::Copie copie;
         QVERIFY(copie.Prete);
         QCOMPARE(copie.Remplir("Toons", {42}), QString());
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         QCOMPARE(base.LireMeilleurScore("Toons"), QStringLiteral("42"));
         QCOMPARE(base.LirePlusMauvaisScore("Toons"), 42);
         QCOMPARE(base.RemplacerPlusMauvais("Toons", "SEUL", "Max", 41, Jour), Classement::Inscrit);
@@ -147,7 +148,7 @@ private slots:
     {
         essai::Copie copie;
         QVERIFY(copie.Prete);
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         QMap<QString, QList<LigneScore>> avant;
         for (const Serie &serie : Series())
             avant[serie.Nom] = base.ListerScores(serie.Nom);
@@ -179,7 +180,7 @@ private slots:
         essai::Copie copie;
         QVERIFY(copie.Prete);
         const QByteArray octets = essai::Octets(copie.Chemin());
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         QVERIFY_THROWS_EXCEPTION(ErreurScores, base.LireMeilleurScore(serie));
         QVERIFY_THROWS_EXCEPTION(ErreurScores, base.LirePlusMauvaisScore(serie));
         QVERIFY_THROWS_EXCEPTION(ErreurScores, base.ListerScores(serie));
@@ -197,7 +198,7 @@ private slots:
     {
         essai::Copie copie;
         QVERIFY(copie.Prete);
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         const QString nom = QStringLiteral("O'HARA\"); DROP TABLE x--");
         QCOMPARE(base.RemplacerPlusMauvais("Formes", nom, "'; --", 20, Jour), Classement::Inscrit);
         const LigneScore premiere = base.ListerScores("Formes").first();
@@ -231,7 +232,7 @@ private slots:
         QFETCH(bool, accepte);
         essai::Copie copie;
         QVERIFY(copie.Prete);
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         const QList<LigneScore> avant = base.ListerScores("Toons");
         if (accepte) {
             QCOMPARE(base.RemplacerPlusMauvais("Toons", nom, prenom, 24, Jour),
@@ -261,7 +262,7 @@ private slots:
         QVERIFY(copie.Prete);
         QCOMPARE(copie.Remplir("Formes", {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110}),
                  QString());
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         QCOMPARE(base.LirePlusMauvaisScore("Formes"), 100);
         for (const auto &[score, resultat] : {std::pair{105, Classement::PlusMauvais},
                                               {100, Classement::Egal},
@@ -275,7 +276,7 @@ private slots:
     {
         essai::Copie copie;
         QVERIFY(copie.Prete);
-        BaseScores base(copie.Chemin());
+        MagasinSqlcipher base(copie.Chemin());
         QCOMPARE(copie.Sql("DELETE FROM Formes;"), QString());
         QCOMPARE(base.LireMeilleurScore("Formes"), QString());
         QVERIFY(base.ListerScores("Formes").isEmpty());
@@ -292,5 +293,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBaseScores)
-#include "tst_basescores.moc"
+QTEST_GUILESS_MAIN(TestMagasinSqlcipher)
+#include "tst_magasin_sqlcipher.moc"

@@ -64,8 +64,8 @@ QPushButton *Bouton(QWidget *parent, const char *nom, const QString &texte, cons
 
 } // namespace
 
-Enregistre::Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *parent)
-    : QDialog(parent), Saisie(*this, jeu, stock)
+Enregistre::Enregistre(OperationsFenetre &jeu, MagasinScores &magasin, QWidget *parent)
+    : QDialog(parent), Saisie(*this, jeu, magasin)
 {
     setObjectName(QStringLiteral("Enregistre"));
     setWindowTitle(tr("Enregistrement des scores"));

@@ -9,6 +9,11 @@
 
 namespace kalvoro {
 
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class Demarrage {
+    Q_DECLARE_TR_FUNCTIONS(Demarrage)
+};
+
 OriginesJeu OriginesJeu::DuProgramme()
 {
     // La copie chez le joueur s'est faite sur le fil de l'ouverture, ses traductions déjà là :
@@ -16,8 +21,8 @@ OriginesJeu OriginesJeu::DuProgramme()
     return {DossierProgramme(), &DateExecutable, CheminScores(), PreparerScoresDuProgramme().echec};
 }
 
-std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJeu &origines,
-                                              const FabriqueStock &fabrique)
+std::unique_ptr<MagasinScores> OuvrirMagasin(QWidget *fenetre, const OriginesJeu &origines,
+                                             const FabriqueMagasin &fabrique)
 {
     if (!origines.echecScores.isEmpty()) {
         SignalerEchecFatal(fenetre, origines.echecScores);
@@ -28,28 +33,24 @@ std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJe
                                : origines.scores;
     // Un fichier tenu par un autre programme se libère : le joueur peut réessayer avant que
     // Kalvoro n'abandonne. Chaque nouvel essai rappelle la fabrique, qui rouvre le fichier.
-    std::unique_ptr<StockScores> stock;
+    std::unique_ptr<MagasinScores> magasin;
     if (!FaireAvecReessai(
-            fenetre, [&] { stock = fabrique(chemin); }, Renoncement::Arreter))
+            fenetre, [&] { magasin = fabrique(chemin); }, Renoncement::Arreter))
         return nullptr;
-    if (!stock)
-        SignalerEchecFatal(
-            fenetre, QCoreApplication::translate("Demarrage",
-                                                 "La base des scores %1 n'a pas pu être ouverte.")
-                         .arg(QDir::toNativeSeparators(chemin)));
-    return stock;
+    if (!magasin)
+        SignalerEchecFatal(fenetre, Demarrage::tr("La base des scores %1 n'a pas pu être ouverte.")
+                                        .arg(QDir::toNativeSeparators(chemin)));
+    return magasin;
 }
 
 std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &origines)
 {
     const std::optional<QDateTime> date = origines.dateExecutable();
     if (!date) {
-        SignalerEchecFatal(fenetre,
-                           QCoreApplication::translate(
-                               "Demarrage",
-                               "La date de dernière modification du programme %1 ne peut pas "
-                               "être lue : le fichier est absent ou illisible.")
-                               .arg(QDir::toNativeSeparators(CheminExecutable())));
+        SignalerEchecFatal(
+            fenetre, Demarrage::tr("La date de dernière modification du programme %1 ne peut pas "
+                                   "être lue : le fichier est absent ou illisible.")
+                         .arg(QDir::toNativeSeparators(CheminExecutable())));
         return std::nullopt;
     }
     return FormaterDateProgramme(*date);

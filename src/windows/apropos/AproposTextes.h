@@ -6,6 +6,11 @@
 // Les textes fixes de la fenêtre À propos : adresses, historique des versions, assistance.
 namespace kalvoro::apropos {
 
+// Le contexte de traduction des textes de la fenêtre À propos : tr() les y range.
+class AproposTextes {
+    Q_DECLARE_TR_FUNCTIONS(AproposTextes)
+};
+
 // Adresses remises au bureau par les boutons de liens (domaines réservés aux exemples).
 inline constexpr const char *AdresseEMail = "assistance@example.com";
 inline constexpr const char *SiteAuteur = "https://www.example.net/kalvoro/";

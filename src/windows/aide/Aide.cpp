@@ -25,12 +25,10 @@ constexpr QSize TailleAide(760, 540);
 
 QString MessageFichierAbsent(const QString &fichier)
 {
-    return QCoreApplication::translate(
-               "kalvoro::VisionneuseAide",
-               "<h2>Aide indisponible</h2>"
-               "<p>Le fichier d'aide <b>%1</b> est introuvable ou illisible.</p>"
-               "<p>Il doit se trouver dans le dossier du programme. "
-               "Le jeu, lui, continue normalement.</p>")
+    return VisionneuseAide::tr("<h2>Aide indisponible</h2>"
+                               "<p>Le fichier d'aide <b>%1</b> est introuvable ou illisible.</p>"
+                               "<p>Il doit se trouver dans le dossier du programme. "
+                               "Le jeu, lui, continue normalement.</p>")
         .arg(fichier.toHtmlEscaped());
 }
 

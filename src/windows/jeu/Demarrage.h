@@ -1,5 +1,5 @@
 #pragma once
-#include "StockScores.h"
+#include "MagasinScores.h"
 
 #include <QDateTime>
 #include <QString>
@@ -12,7 +12,7 @@ class QWidget;
 namespace kalvoro {
 
 // Ouvre le magasin des scores sur ce fichier ; lève ErreurScores s'il ne s'ouvre pas.
-using FabriqueStock = std::function<std::unique_ptr<StockScores>(const QString &chemin)>;
+using FabriqueMagasin = std::function<std::unique_ptr<MagasinScores>(const QString &chemin)>;
 
 // D'où Jeu tire ce qu'il lit du système au démarrage : le dossier du programme (terminé par
 // "/"), la date de l'exécutable et le Scores.dat à ouvrir (vide : celui du dossier). Le
@@ -28,8 +28,8 @@ struct OriginesJeu {
 
 // Le magasin ouvert pour toute la durée du programme. Un fichier occupé propose Réessayer ;
 // tout autre échec est signalé comme fatal au-dessus de `fenetre`, et rend nullptr.
-std::unique_ptr<StockScores> OuvrirBaseScores(QWidget *fenetre, const OriginesJeu &origines,
-                                              const FabriqueStock &fabrique);
+std::unique_ptr<MagasinScores> OuvrirMagasin(QWidget *fenetre, const OriginesJeu &origines,
+                                             const FabriqueMagasin &fabrique);
 
 // La date de l'exécutable, telle que l'affiche la fenêtre À propos ; rien (après l'avoir signalé
 // comme fatal) si elle ne peut pas être lue.

@@ -9,6 +9,11 @@
 
 namespace kalvoro {
 
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class BoiteOuiNon {
+    Q_DECLARE_TR_FUNCTIONS(BoiteOuiNon)
+};
+
 namespace {
 
 class SansEchappement : public QObject {
@@ -37,8 +42,8 @@ int DemanderOuiNon(QWidget *parent, const QString &titre, const QString &texte)
                       parent);
     // Oui et Non sont écrits ici : sans le catalogue de Qt, paquet facultatif, ils seraient en
     // anglais.
-    boite.button(QMessageBox::Yes)->setText(QCoreApplication::translate("BoiteOuiNon", "&Oui"));
-    boite.button(QMessageBox::No)->setText(QCoreApplication::translate("BoiteOuiNon", "&Non"));
+    boite.button(QMessageBox::Yes)->setText(BoiteOuiNon::tr("&Oui"));
+    boite.button(QMessageBox::No)->setText(BoiteOuiNon::tr("&Non"));
     boite.setDefaultButton(QMessageBox::Yes);
     SansEchappement filtre;
     boite.installEventFilter(&filtre);

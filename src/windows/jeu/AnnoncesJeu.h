@@ -33,9 +33,10 @@ public:
     void PaireCachee() { paireTrouvee = true; }
     // Le score en cours tel qu'il s'écrit : vide à la remise à zéro, sinon la fin d'un tour.
     void ScoreEnCours(const QString &texte);
-    // Le meilleur score d'une série, à son choix ou après un score inscrit.
-    // Pendant la saisie d'un score, c'est le score inscrit.
-    void MeilleurScore(const QString &ancien, const QString &nouveau);
+    // D'où vient un meilleur score écrit : du choix d'une série, ou de l'inscription d'un
+    // score pendant la saisie (c'est alors le score inscrit).
+    enum class Origine { ChoixSerie, Inscription };
+    void MeilleurScore(const QString &ancien, const QString &nouveau, Origine origine);
     // La saisie fermée : le nouveau meilleur score noté pendant la saisie et le rang du score
     // inscrit (0 s'il ne l'est pas) parmi les lignes de son tableau.
     void ScoreInscrit(int rang, int lignes);

@@ -1,4 +1,4 @@
-#include "BaseScores.h"
+#include "MagasinSqlcipher.h"
 
 #include "Caracteres.h"
 #include "CleScores.h"
@@ -31,22 +31,23 @@ constexpr int LignesClassees = 10;
 
 } // namespace
 
-BaseScores::BaseScores(const QString &cheminFichier) : chemin(cheminFichier)
+MagasinSqlcipher::MagasinSqlcipher(const QString &cheminFichier) : chemin(cheminFichier)
 {
     const QFileInfo fichier(chemin);
     const auto refus = [this](const char *texte) {
-        return ErreurScores(QCoreApplication::translate("BaseScores", texte).arg(chemin));
+        return ErreurScores(MagasinSqlcipher::tr(texte).arg(chemin));
     };
     if (!fichier.exists())
         throw refus(
-            QT_TRANSLATE_NOOP("BaseScores", "Le fichier des scores « %1 » est introuvable."));
+            QT_TRANSLATE_NOOP("MagasinSqlcipher", "Le fichier des scores « %1 » est introuvable."));
     if (!fichier.isFile())
-        throw refus(
-            QT_TRANSLATE_NOOP("BaseScores", "Le fichier des scores « %1 » n'est pas un fichier."));
+        throw refus(QT_TRANSLATE_NOOP("MagasinSqlcipher",
+                                      "Le fichier des scores « %1 » n'est pas un fichier."));
     // Le moteur prendrait un fichier vide pour une base neuve : il ne faut jamais le remplir.
     if (fichier.size() == 0)
-        throw refus(QT_TRANSLATE_NOOP("BaseScores", "Le fichier des scores « %1 » est vide (0 "
-                                                    "octet) : ce n'est pas une base de scores."));
+        throw refus(QT_TRANSLATE_NOOP("MagasinSqlcipher",
+                                      "Le fichier des scores « %1 » est vide (0 "
+                                      "octet) : ce n'est pas une base de scores."));
     try {
         Ouvrir();
         VerifierSchema();
@@ -57,9 +58,9 @@ BaseScores::BaseScores(const QString &cheminFichier) : chemin(cheminFichier)
         VerifierTable(serie.Nom);
 }
 
-BaseScores::~BaseScores() = default;
+MagasinSqlcipher::~MagasinSqlcipher() = default;
 
-void BaseScores::Ouvrir()
+void MagasinSqlcipher::Ouvrir()
 {
     connexion = std::make_unique<Connexion>(chemin);
     connexion->Cle(CleDeScores(connexion->Base(), MotDePasse));
@@ -76,7 +77,7 @@ void BaseScores::Ouvrir()
     connexion->Executer("PRAGMA synchronous = EXTRA");
 }
 
-void BaseScores::VerifierTable(const QString &serie)
+void MagasinSqlcipher::VerifierTable(const QString &serie)
 {
     const QByteArray table = NomTable(serie);
     try {
@@ -84,11 +85,10 @@ void BaseScores::VerifierTable(const QString &serie)
                                               "WHERE type = 'table' AND name = ?1");
         existe.Lier(1, serie);
         if (!existe.Avancer() || existe.Entier(0) == 0)
-            throw PasUneBase(chemin, serie, QCoreApplication::translate("BaseScores", "manque"));
+            throw PasUneBase(chemin, serie, MagasinSqlcipher::tr("manque"));
         if (!ALesChamps(table))
             throw PasUneBase(chemin, serie,
-                             QCoreApplication::translate(
-                                 "BaseScores", "n'a pas les champs NOM, PRENOM, DATE et SCORE"));
+                             MagasinSqlcipher::tr("n'a pas les champs NOM, PRENOM, DATE et SCORE"));
         if (!LireDerniere(table, serie))
             throw TableVide(chemin, serie);
     } catch (const ErreurSqlite &erreur) {
@@ -99,7 +99,7 @@ void BaseScores::VerifierTable(const QString &serie)
 // Les six tables et rien d'autre : un déclencheur ou une vue glissés dans le fichier
 // s'exécuteraient à chaque inscription (vider une autre table, par exemple), et une autre table
 // n'a rien à y faire. Les index, qui n'exécutent rien, sont laissés.
-void BaseScores::VerifierSchema()
+void MagasinSqlcipher::VerifierSchema()
 {
     Instruction objets(connexion->Base(),
                        "SELECT type, name FROM sqlite_master WHERE type IN ('view', 'trigger') "
@@ -111,7 +111,7 @@ void BaseScores::VerifierSchema()
 }
 
 // Le moteur refuse de préparer une requête qui nomme un champ absent.
-bool BaseScores::ALesChamps(const QByteArray &table)
+bool MagasinSqlcipher::ALesChamps(const QByteArray &table)
 {
     try {
         Instruction champs(connexion->Base(), "SELECT NOM, PRENOM, DATE, SCORE FROM " + table);
@@ -121,7 +121,7 @@ bool BaseScores::ALesChamps(const QByteArray &table)
     }
 }
 
-QString BaseScores::LireMeilleurScore(const QString &serie)
+QString MagasinSqlcipher::LireMeilleurScore(const QString &serie)
 {
     const QByteArray table = NomTable(serie);
     try {
@@ -135,7 +135,7 @@ QString BaseScores::LireMeilleurScore(const QString &serie)
     }
 }
 
-int BaseScores::LirePlusMauvaisScore(const QString &serie)
+int MagasinSqlcipher::LirePlusMauvaisScore(const QString &serie)
 {
     const QByteArray table = NomTable(serie);
     std::optional<int> seuil;
@@ -149,8 +149,9 @@ int BaseScores::LirePlusMauvaisScore(const QString &serie)
     return *seuil;
 }
 
-Classement BaseScores::RemplacerPlusMauvais(const QString &serie, const QString &nom,
-                                            const QString &prenom, int score, const QDate &date)
+Classement MagasinSqlcipher::RemplacerPlusMauvais(const QString &serie, const QString &nom,
+                                                  const QString &prenom, int score,
+                                                  const QDate &date)
 {
     const QByteArray table = NomTable(serie);
     VerifierEntree(nom, prenom, date);
@@ -161,7 +162,7 @@ Classement BaseScores::RemplacerPlusMauvais(const QString &serie, const QString 
     }
 }
 
-QList<LigneScore> BaseScores::ListerScores(const QString &serie)
+QList<LigneScore> MagasinSqlcipher::ListerScores(const QString &serie)
 {
     const QByteArray table = NomTable(serie);
     QList<LigneScore> classement;
@@ -180,8 +181,8 @@ QList<LigneScore> BaseScores::ListerScores(const QString &serie)
 
 // La dernière ligne du classement. À égalité de SCORE, le rowid départage, dans le même sens
 // que ListerScores : la ligne écrasée est toujours celle que la liste montre en dernier.
-std::optional<BaseScores::Derniere> BaseScores::LireDerniere(const QByteArray &table,
-                                                             const QString &serie)
+std::optional<MagasinSqlcipher::Derniere> MagasinSqlcipher::LireDerniere(const QByteArray &table,
+                                                                         const QString &serie)
 {
     Instruction derniere(connexion->Base(), "SELECT rowid, SCORE FROM " + table +
                                                 " ORDER BY SCORE DESC, rowid DESC LIMIT 1");
@@ -191,7 +192,7 @@ std::optional<BaseScores::Derniere> BaseScores::LireDerniere(const QByteArray &t
 }
 
 // Le plus mauvais des dix meilleurs scores : celui qu'un score doit battre pour entrer.
-std::optional<int> BaseScores::LireSeuil(const QByteArray &table, const QString &serie)
+std::optional<int> MagasinSqlcipher::LireSeuil(const QByteArray &table, const QString &serie)
 {
     Instruction dixieme(connexion->Base(),
                         "SELECT SCORE FROM " + table + " ORDER BY SCORE, rowid LIMIT 1 OFFSET " +
@@ -204,8 +205,8 @@ std::optional<int> BaseScores::LireSeuil(const QByteArray &table, const QString 
 
 // Comparer et écraser dans une seule transaction réservée d'emblée en écriture : un autre
 // exemplaire du programme ne peut glisser son inscription entre les deux.
-Classement BaseScores::Inscrire(const QByteArray &table, const QString &serie,
-                                const LigneScore &ligne)
+Classement MagasinSqlcipher::Inscrire(const QByteArray &table, const QString &serie,
+                                      const LigneScore &ligne)
 {
     // Un fichier en lecture seule se compare encore : seul un score qui entre échoue.
     const bool lectureSeule = connexion->LectureSeule();
@@ -225,7 +226,7 @@ Classement BaseScores::Inscrire(const QByteArray &table, const QString &serie,
     return Classement::Inscrit;
 }
 
-void BaseScores::Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne)
+void MagasinSqlcipher::Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne)
 {
     Instruction ecriture(connexion->Base(),
                          "UPDATE " + table +
@@ -238,7 +239,7 @@ void BaseScores::Ecraser(const QByteArray &table, qint64 rowid, const LigneScore
     ecriture.Avancer();
 }
 
-int BaseScores::ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const
+int MagasinSqlcipher::ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const
 {
     const qint64 score = ligne.Entier(colonne);
     if (!ligne.EstEntier(colonne) || score < INT_MIN || score > INT_MAX)

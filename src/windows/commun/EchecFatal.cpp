@@ -9,6 +9,11 @@
 
 namespace kalvoro {
 
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class EchecFatal {
+    Q_DECLARE_TR_FUNCTIONS(EchecFatal)
+};
+
 namespace {
 
 void ReactionParDefaut(QWidget *parent, const QString &message)
@@ -69,15 +74,12 @@ bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Reno
 
 bool ProposerReessai(QWidget *parent, const QString &texte)
 {
-    QMessageBox boite(QMessageBox::Warning,
-                      QCoreApplication::translate("EchecFatal", "Fichier des scores occupé"), texte,
+    QMessageBox boite(QMessageBox::Warning, EchecFatal::tr("Fichier des scores occupé"), texte,
                       QMessageBox::NoButton, parent);
     boite.setObjectName(QStringLiteral("FichierOccupe"));
     boite.setTextFormat(Qt::PlainText); // le chemin et les noms ne sont jamais lus en HTML
-    QPushButton *reessayer = boite.addButton(
-        QCoreApplication::translate("EchecFatal", "&Réessayer"), QMessageBox::AcceptRole);
-    boite.setEscapeButton(boite.addButton(QCoreApplication::translate("EchecFatal", "&Annuler"),
-                                          QMessageBox::RejectRole));
+    QPushButton *reessayer = boite.addButton(EchecFatal::tr("&Réessayer"), QMessageBox::AcceptRole);
+    boite.setEscapeButton(boite.addButton(EchecFatal::tr("&Annuler"), QMessageBox::RejectRole));
     boite.setDefaultButton(reessayer);
     boite.exec();
     return boite.clickedButton() == reessayer;

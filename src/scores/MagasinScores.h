@@ -48,9 +48,9 @@ private:
 // Le seul chemin vers les tables de scores. Les séries sont désignées par leur nom exact
 // (l'une des six, accents compris) ; tout autre nom est une erreur. Toutes les opérations
 // peuvent lever ErreurScores.
-class StockScores {
+class MagasinScores {
 public:
-    virtual ~StockScores() = default;
+    virtual ~MagasinScores() = default;
 
     // SCORE de la première ligne du classement, en texte simple ("30") ; "" si la table est vide.
     virtual QString LireMeilleurScore(const QString &serie) = 0;

@@ -1,7 +1,8 @@
 #pragma once
-#include "StockScores.h"
+#include "MagasinScores.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <memory>
 #include <optional>
 
@@ -14,13 +15,14 @@ class Instruction;
 // programme. La connexion est ouverte une fois (la dérivation de la clé coûte cher) et gardée
 // jusqu'à la fin ; toutes les opérations passent par elle. Le magasin ne crée jamais le
 // fichier, une table ni une ligne : il lit, et écrase en place la dernière ligne du classement.
-class BaseScores : public StockScores {
+class MagasinSqlcipher : public MagasinScores {
+    Q_DECLARE_TR_FUNCTIONS(MagasinSqlcipher)
 public:
     // Ouvre le fichier avec la clé et vérifie qu'il porte les six tables, chacune non vide.
     // Lève ErreurScores (fichier absent, vide, mot de passe refusé ou fichier endommagé,
     // table manquante ou vide...) ; le fichier n'est alors jamais modifié.
-    explicit BaseScores(const QString &cheminFichier);
-    ~BaseScores() override;
+    explicit MagasinSqlcipher(const QString &cheminFichier);
+    ~MagasinSqlcipher() override;
 
     QString LireMeilleurScore(const QString &serie) override;
     int LirePlusMauvaisScore(const QString &serie) override;

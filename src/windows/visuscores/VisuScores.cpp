@@ -41,8 +41,8 @@ QIcon IconeVide()
 
 } // namespace
 
-VisuScores::VisuScores(StockScores &stock, QWidget *parent)
-    : QDialog(parent), affichage(*this, stock)
+VisuScores::VisuScores(MagasinScores &magasin, QWidget *parent)
+    : QDialog(parent), affichage(*this, magasin)
 {
     setObjectName(QStringLiteral("VisuScores"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

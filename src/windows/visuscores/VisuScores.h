@@ -1,6 +1,6 @@
 #pragma once
 #include "AffichageScores.h"
-#include "StockScores.h"
+#include "MagasinScores.h"
 
 #include <QDialog>
 #include <array>
@@ -16,7 +16,7 @@ namespace kalvoro {
 class VisuScores : public QDialog, private OperationsGrille {
     Q_OBJECT
 public:
-    explicit VisuScores(StockScores &stock, QWidget *parent = nullptr);
+    explicit VisuScores(MagasinScores &magasin, QWidget *parent = nullptr);
 
 public slots:
     void Bouton_Click(int index);

@@ -86,7 +86,7 @@ const QIcon &Plateau::Icone(const QString &chemin)
     return *trouvee;
 }
 
-void Plateau::NommerCellule(int cellule, const QString &image)
+QString Plateau::NommerCellule(int cellule, const QString &image)
 {
     // La place sur le plateau avec le numéro : le joueur qui n'en voit rien s'y retrouve.
     const int rangee = (cellule - 1) / ColonnesPlateau + 1;
@@ -98,13 +98,15 @@ void Plateau::NommerCellule(int cellule, const QString &image)
     QPushButton *bouton = Cellule(cellule);
     if (bouton->accessibleName() != nom && !bouton->isHidden())
         bouton->setAccessibleName(nom);
+    return nom;
 }
 
-QString Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
+Plateau::FaceMontree Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
 {
     const Serie *laSerie = SerieNumero(serie);
+    // Rien ne change à l'écran : la cellule garde son nom.
     if (!laSerie || numeroCarte < 1 || numeroCarte > NombreCellules)
-        return QString();
+        return {QString(), Cellule(cellule)->accessibleName()};
     const int face = (numeroCarte - 1) % NombrePaires + 1;
     const QString dossier = QString::fromUtf8(laSerie->Dossier);
     Cellule(cellule)->setIcon(Icone(
@@ -112,9 +114,9 @@ QString Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
     QString nom = NomImage(dossier, face);
     if (nom.isEmpty())
         nom = tr("face visible");
-    NommerCellule(cellule, nom);
+    const QString nomCellule = NommerCellule(cellule, nom);
     Bouton[cellule]->MontrerFace(true);
-    return nom;
+    return {nom, nomCellule};
 }
 
 void Plateau::AfficherDos(int cellule)

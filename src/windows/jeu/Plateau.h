@@ -30,8 +30,13 @@ public:
     explicit Plateau(QWidget *parent);
 
     QPushButton *Cellule(int i) const;
-    // Rend le nom de l'image montrée (vide pour une série ou une carte inconnue).
-    QString AfficherFace(int cellule, int numeroCarte, int serie);
+    // Ce que la cellule montre après AfficherFace : le nom de l'image (vide pour une série ou
+    // une carte inconnue) et le nom complet qu'un lecteur d'écran lit sur la cellule.
+    struct FaceMontree {
+        QString face;
+        QString nomCellule;
+    };
+    FaceMontree AfficherFace(int cellule, int numeroCarte, int serie);
     void AfficherDos(int cellule);
     // La pause d'un tour : les cellules ne prennent plus de carte, sans changer d'allure.
     void Geler(bool gele);
@@ -59,11 +64,12 @@ protected:
 
 private:
     const QIcon &Icone(const QString &chemin);
-    void NommerCellule(int cellule, const QString &image);
+    // Rend le nom complet de la cellule.
+    QString NommerCellule(int cellule, const QString &image);
     bool FlecheSurCellule(int i, const QKeyEvent &touche);
 
     // Les cellules sous leurs noms ; Bouton(0) n'existe pas.
-    std::array<BoutonCellule *, CasesParCellule> Bouton{};
+    std::array<BoutonCellule *, TailleTableauCellules> Bouton{};
     QHash<QString, QIcon> icones;
     int derniereCellule = 1; // la dernière cellule jouée, où les flèches ramènent le focus
     bool alaSouris = false;

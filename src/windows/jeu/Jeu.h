@@ -28,7 +28,7 @@ class ServiceAide;
 class Jeu : public QWidget, public OperationsFenetre {
     Q_OBJECT
 public:
-    explicit Jeu(FabriqueStock fabrique, Partie::SourceX source = Partie::SourceParDefaut(),
+    explicit Jeu(FabriqueMagasin fabrique, Partie::SourceX source = Partie::SourceParDefaut(),
                  OriginesJeu origines = OriginesJeu::DuProgramme(), QWidget *parent = nullptr);
     ~Jeu() override;
 
@@ -38,13 +38,13 @@ public:
 
     const QString &NumeroVersion() const { return numeroVersion; }
     const QString &DateProgramme() const { return dateProgramme; }
-    StockScores *Stock() const { return baseScores.get(); }
+    MagasinScores *Magasin() const { return magasin.get(); }
     Partie &LaPartie() { return partie; }
     ServiceAide &AideProgramme() const { return *serviceAide; }
 
     // Les opérations de la logique sur la fenêtre.
     void AfficherFace(int cellule, int numeroCarte, int serie) override;
-    void AfficherDos(int cellule) override { plateau->AfficherDos(cellule); }
+    void AfficherDos(int cellule) override;
     void ActiverCellule(int cellule, bool actif) override;
     // Aucune disposition automatique : une cellule cachée laisse son carré vide.
     void MontrerCellule(int cellule, bool visible) override;
@@ -52,28 +52,16 @@ public:
     void AjouterSerie(const QString &nom, int numero) override;
     QString TexteListeJeux() const override;
     int NumeroSerieChoisie() const override;
-    void ActiverListeJeux(bool actif) override { ListeJeux->setEnabled(actif); }
-    void EcrireScoreEnCours(const QString &texte) override
-    {
-        ScoreEnCours->setText(texte);
-        annonces->ScoreEnCours(texte);
-    }
+    void ActiverListeJeux(bool actif) override;
+    void EcrireScoreEnCours(const QString &texte) override;
     QString LireScoreEnCours() const override { return ScoreEnCours->text(); }
-    void EcrireMeilleurScore(const QString &texte) override
-    {
-        const QString ancien = MeilleurScore->text();
-        MeilleurScore->setText(texte);
-        annonces->MeilleurScore(ancien, texte);
-    }
-    void ActiverAnnuler(bool actif) override { Annuler->setEnabled(actif); }
+    void EcrireMeilleurScore(const QString &texte) override;
+    void ActiverAnnuler(bool actif) override;
     void DonnerFocusApresCarte() override;
-    void DemarrerMinuterie() override { Minuterie->start(); }
-    void ArreterMinuterie() override { Minuterie->stop(); }
-    void Repeindre() override { repaint(); }
-    int QuestionOuiNon(const QString &titre, const QString &texte) override
-    {
-        return DemanderOuiNon(this, titre, texte);
-    }
+    void DemarrerMinuterie() override;
+    void ArreterMinuterie() override;
+    void Repeindre() override;
+    int QuestionOuiNon(const QString &titre, const QString &texte) override;
     void OuvrirEnregistre() override;
 
 public slots:
@@ -111,14 +99,16 @@ private:
     QTimer *Minuterie = nullptr;
     BarreEtat *Barre = nullptr;
 
-    FabriqueStock fabrique;
+    FabriqueMagasin fabrique;
     OriginesJeu origines;
-    std::unique_ptr<StockScores> baseScores;
+    std::unique_ptr<MagasinScores> magasin;
     ServiceAide *serviceAide = nullptr;
     QString numeroVersion;
     QString dateProgramme;
     Partie partie;
     std::unique_ptr<AnnoncesJeu> annonces;
+    // Enregistre est ouvert : un meilleur score écrit maintenant vient de l'inscription.
+    bool saisieOuverte = false;
     // Depuis quand le programme a mis lui-même le focus sur Annuler (invalide sinon).
     QElapsedTimer focusProgrammeSurAnnuler;
 };

@@ -29,7 +29,7 @@ public:
 
 QString Intitule(const char *prefixe)
 {
-    return QCoreApplication::translate("AproposTextes", prefixe);
+    return apropos::AproposTextes::tr(prefixe);
 }
 
 // Un document livré est cherché dans le dossier du programme, jamais dans le dossier courant,

@@ -28,7 +28,7 @@
 
 namespace kalvoro {
 
-Jeu::Jeu(FabriqueStock fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
+Jeu::Jeu(FabriqueMagasin fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
          QWidget *parent)
     : QWidget(parent), fabrique(std::move(fabriqueChoisie)), origines(std::move(originesChoisies)),
       partie(*this, std::move(source))
@@ -53,8 +53,8 @@ Jeu::~Jeu() = default;
 
 bool Jeu::Form_Load()
 {
-    baseScores = OuvrirBaseScores(this, origines, fabrique);
-    if (!baseScores)
+    magasin = OuvrirMagasin(this, origines, fabrique);
+    if (!magasin)
         return false;
     serviceAide->NommerFichier(FichierAide(origines.dossier));
     const std::optional<QString> date = LireDateProgramme(this, origines);
@@ -140,7 +140,7 @@ void Jeu::Bouton_Click(int i)
 void Jeu::ListeJeux_Click()
 {
     const auto lireMeilleur = [this](const QString &serie) {
-        return baseScores->LireMeilleurScore(serie);
+        return magasin->LireMeilleurScore(serie);
     };
     FaireAvecReessai(
         this, [&] { ChoisirSerie(*this, lireMeilleur); }, Renoncement::Continuer);
@@ -162,7 +162,7 @@ void Jeu::Scores_Click()
     FaireAvecReessai(
         this,
         [this] {
-            VisuScores visionneuse(*baseScores, this);
+            VisuScores visionneuse(*magasin, this);
             visionneuse.exec();
         },
         Renoncement::Continuer);
@@ -204,12 +204,61 @@ void Jeu::Minuterie_Timer()
 
 void Jeu::AfficherFace(int cellule, int numeroCarte, int serie)
 {
-    const QString face = plateau->AfficherFace(cellule, numeroCarte, serie);
+    const Plateau::FaceMontree montree = plateau->AfficherFace(cellule, numeroCarte, serie);
     std::optional<AnnoncesJeu::Issue> issue;
     if (partie.NbRetournees() == 2)
         issue = AnnoncesJeu::Issue{partie.FormePaire(cellule), partie.NbClics() / 2};
-    annonces->CarteRetournee(plateau->Cellule(cellule)->accessibleName(), face,
-                             !plateau->JoueALaSouris(), issue);
+    annonces->CarteRetournee(montree.nomCellule, montree.face, !plateau->JoueALaSouris(), issue);
+}
+
+void Jeu::AfficherDos(int cellule)
+{
+    plateau->AfficherDos(cellule);
+}
+
+void Jeu::ActiverListeJeux(bool actif)
+{
+    ListeJeux->setEnabled(actif);
+}
+
+void Jeu::EcrireScoreEnCours(const QString &texte)
+{
+    ScoreEnCours->setText(texte);
+    annonces->ScoreEnCours(texte);
+}
+
+void Jeu::EcrireMeilleurScore(const QString &texte)
+{
+    const QString ancien = MeilleurScore->text();
+    MeilleurScore->setText(texte);
+    annonces->MeilleurScore(ancien, texte,
+                            saisieOuverte ? AnnoncesJeu::Origine::Inscription
+                                          : AnnoncesJeu::Origine::ChoixSerie);
+}
+
+void Jeu::ActiverAnnuler(bool actif)
+{
+    Annuler->setEnabled(actif);
+}
+
+void Jeu::DemarrerMinuterie()
+{
+    Minuterie->start();
+}
+
+void Jeu::ArreterMinuterie()
+{
+    Minuterie->stop();
+}
+
+void Jeu::Repeindre()
+{
+    repaint();
+}
+
+int Jeu::QuestionOuiNon(const QString &titre, const QString &texte)
+{
+    return DemanderOuiNon(this, titre, texte);
 }
 
 void Jeu::MontrerCellule(int cellule, bool visible)
@@ -304,8 +353,10 @@ void Jeu::OuvrirEnregistre()
 {
     // Le dialogue signale lui-même les échecs du magasin.
     const QString score = ScoreEnCours->text();
-    Enregistre saisie(*this, *baseScores, this);
+    Enregistre saisie(*this, *magasin, this);
+    saisieOuverte = true;
     saisie.exec();
+    saisieOuverte = false;
     AnnoncerInscription(saisie.NomSaisi(), saisie.PrenomSaisi(), score.toInt());
 }
 
@@ -316,7 +367,7 @@ void Jeu::AnnoncerInscription(const QString &nom, const QString &prenom, int sco
     qsizetype lignes = 0;
     try {
         const QList<LigneScore> tableau =
-            serie ? baseScores->ListerScores(serie->Nom) : QList<LigneScore>();
+            serie ? magasin->ListerScores(serie->Nom) : QList<LigneScore>();
         lignes = tableau.size();
         const auto inscrite = std::find_if(tableau.begin(), tableau.end(), [&](const auto &l) {
             return l.SCORE == score && l.NOM == nom && l.PRENOM == prenom &&

@@ -1,6 +1,6 @@
 #pragma once
+#include "MagasinScores.h"
 #include "Series.h"
-#include "StockScores.h"
 
 #include <QMap>
 #include <QStringList>
@@ -11,7 +11,7 @@ namespace kalvoro {
 // Magasin de scores en mémoire, pour tester la logique sans fichier. Il suit la même règle
 // que le vrai (strictement meilleur que le dernier pour entrer), note chaque appel et peut
 // échouer sur demande.
-class FauxStock : public StockScores {
+class FauxMagasin : public MagasinScores {
 public:
     QMap<QString, QList<LigneScore>> Tables;
     QStringList Appels;           // "LireMeilleurScore Cinéma", ...

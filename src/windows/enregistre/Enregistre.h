@@ -1,7 +1,7 @@
 #pragma once
+#include "MagasinScores.h"
 #include "OperationsFenetre.h"
 #include "SaisieScore.h"
-#include "StockScores.h"
 
 #include <QDialog>
 
@@ -23,7 +23,7 @@ class ZoneSaisie;
 class Enregistre : public QDialog, private OperationsSaisie {
     Q_OBJECT
 public:
-    Enregistre(OperationsFenetre &jeu, StockScores &stock, QWidget *parent = nullptr);
+    Enregistre(OperationsFenetre &jeu, MagasinScores &magasin, QWidget *parent = nullptr);
 
     // La case de fermeture du cadre vaut Annuler.
     void reject() override;
