@@ -1,9 +1,10 @@
 #include "CopiesProvisoires.h"
 
+#include "Descripteur.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -18,13 +19,8 @@ const QString Six(6, QLatin1Char('?'));
 // Un verrou pris sans attendre : la copie n'appartient plus à personne.
 bool Abandonnee(const QString &chemin)
 {
-    const int fd = ::open(QFile::encodeName(chemin).constData(),
-                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool libre = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    ::close(fd);
-    return libre;
+    const Descripteur copie(chemin, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
+    return copie.fd >= 0 && ::flock(copie.fd, LOCK_EX | LOCK_NB) == 0;
 }
 
 } // namespace

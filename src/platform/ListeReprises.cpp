@@ -1,35 +1,15 @@
 #include "ListeReprises.h"
+
+#include "Descripteur.h"
 #include "Emplacements.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kalvoro {
 
 namespace {
-
-// Un descripteur fermé avec l'objet.
-struct Descripteur {
-    int fd;
-    explicit Descripteur(int ouvert) : fd(ouvert) {}
-    ~Descripteur()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    Descripteur(const Descripteur &) = delete;
-    Descripteur &operator=(const Descripteur &) = delete;
-};
-
-bool EstFichierOrdinaire(int fd)
-{
-    struct stat etat {};
-    return ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode);
-}
 
 QString Cause()
 {
@@ -85,20 +65,16 @@ bool EcrireTout(int fd, const QByteArray &octets)
 
 bool ListeContient(const QString &liste, const QString &dossier)
 {
-    const Descripteur fichier(::open(QFile::encodeName(liste).constData(),
-                                     O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    return fichier.fd >= 0 && EstFichierOrdinaire(fichier.fd) &&
-           ContientParMorceaux(fichier.fd, '\n' + dossier.toUtf8() + '\n');
+    const Descripteur fichier(liste, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
+    return fichier.Ordinaire() && ContientParMorceaux(fichier.fd, '\n' + dossier.toUtf8() + '\n');
 }
 
 QString AjouterALaListe(const QString &liste, const QString &dossier)
 {
-    const Descripteur fichier(
-        ::open(QFile::encodeName(liste).constData(),
-               O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
+    const Descripteur fichier(liste, O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK);
     if (fichier.fd < 0)
         return Cause();
-    if (!EstFichierOrdinaire(fichier.fd))
+    if (!fichier.Ordinaire())
         return Emplacements::tr("ce n'est pas un fichier ordinaire");
     const QByteArray ligne = dossier.toUtf8() + '\n';
     if (!EcrireTout(fichier.fd, FinitParSautDeLigne(fichier.fd) ? ligne : '\n' + ligne))

@@ -1,13 +1,12 @@
 #include "CleScores.h"
 
-#include <QFile>
-#include <fcntl.h>
+#include "Descripteur.h"
+
 #include <future>
 #include <mutex>
 #include <nettle/pbkdf2.h>
 #include <optional>
 #include <sqlcipher/sqlite3.h>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -38,15 +37,10 @@ QByteArray SelDe(sqlite3 *base)
 // sans attendre (un tube ne bloque rien).
 QByteArray SelDuFichier(const QString &fichier)
 {
-    const int fd =
-        ::open(QFile::encodeName(fichier).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return {};
-    struct stat etat {};
+    const Descripteur fichierSel(fichier, O_RDONLY | O_NONBLOCK);
     QByteArray sel(TailleSel, '\0');
-    const bool lu = ::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) &&
-                    ::pread(fd, sel.data(), TailleSel, 0) == TailleSel;
-    ::close(fd);
+    const bool lu =
+        fichierSel.Ordinaire() && ::pread(fichierSel.fd, sel.data(), TailleSel, 0) == TailleSel;
     return lu ? sel : QByteArray();
 }
 
