@@ -37,6 +37,17 @@ const Serie *SerieNommee(const QString &nom)
     return nullptr;
 }
 
+QString CleSerieJoueur(const QString &id)
+{
+    return QStringLiteral("serie:") + id;
+}
+
+QString IdDeCleSerie(const QString &cle)
+{
+    const QString prefixe = QStringLiteral("serie:");
+    return cle.startsWith(prefixe) ? cle.mid(prefixe.size()) : QString();
+}
+
 QString TableDeLaSerie(int numeroChoisi, const QString &texteMontre)
 {
     const Serie *serie = SerieNumero(numeroChoisi);

@@ -32,6 +32,18 @@ const Serie *SerieNumero(int numero);
 // La série de ce nom exact (accents compris), ou nullptr.
 const Serie *SerieNommee(const QString &nom);
 
+// Les séries du joueur suivent les six dans ListeJeux : la k-ième (à partir de 0) y porte le
+// numéro PremierNumeroJoueur + k. La dernière entrée, « Nouvelle série… », porte
+// NumeroNouvelleSerie : la choisir ouvre la fenêtre qui fait une série.
+inline constexpr int PremierNumeroJoueur = 101;
+inline constexpr int NumeroNouvelleSerie = -1;
+
+// La clé des scores d'une série du joueur dans le magasin : "serie:" et l'identifiant de son
+// dossier, choisi par le programme. Aucun nom des six n'a de deux-points.
+QString CleSerieJoueur(const QString &id);
+// L'identifiant d'une clé de série du joueur, vide si la clé n'en est pas une.
+QString IdDeCleSerie(const QString &cle);
+
 // La table de la série choisie dans ListeJeux. Le texte montré peut être traduit : c'est le
 // numéro de l'entrée qui la désigne ; hors de 1 à 6, le texte montré sert de nom.
 QString TableDeLaSerie(int numeroChoisi, const QString &texteMontre);

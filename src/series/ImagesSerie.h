@@ -1,0 +1,41 @@
+#pragma once
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace kalvoro {
+
+// Le côté des images gardées d'une série du joueur, en pixels : une carte de 48 points reste
+// nette à 200 % sur un écran de densité 2 (48 × 2 × 2).
+inline constexpr int CoteImageSerie = 192;
+
+// Une image lue pour une série : son fichier d'origine, le nom proposé d'après ce fichier, et
+// l'image carrée prête à garder, nulle si le fichier n'a pu être lu.
+struct ImageLue {
+    QString source;
+    QString nom;
+    QImage image;
+    // Le contenu après mise à l'échelle : deux fichiers d'une même photo ont la même.
+    QByteArray empreinte;
+
+    bool Lue() const { return !image.isNull(); }
+};
+
+// Lit une image : orientation EXIF appliquée, décodée directement à une taille réduite (une photo
+// de 48 mégapixels n'est jamais décodée en entier), recadrée au carré centré, à CoteImageSerie.
+// Sûre depuis n'importe quel fil : aucun widget, aucun objet partagé.
+ImageLue LireImage(const QString &chemin);
+
+// Le nom proposé pour une image : son nom de fichier sans extension, les « _ » et « - » en
+// blancs ("mamie_au-jardin.jpg" → "mamie au jardin").
+QString NomDepuisFichier(const QString &chemin);
+
+// Les fichiers d'images d'un dossier (sans ses sous-dossiers), dans l'ordre naturel des noms.
+QStringList ImagesDuDossier(const QString &dossier);
+
+// Les filtres du dialogue d'ouverture : les formats que Qt sait lire ici ("*.jpg *.png …").
+QStringList FiltresImages();
+
+} // namespace kalvoro
