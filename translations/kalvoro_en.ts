@@ -404,6 +404,10 @@ Would you like to save your score?</translation>
         <source>Toons</source>
         <translation>Toons</translation>
     </message>
+    <message>
+        <source>Nouvelle série…</source>
+        <translation>New series…</translation>
+    </message>
 </context>
 <context>
     <name>VerificationsScores</name>

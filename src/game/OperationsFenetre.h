@@ -9,7 +9,8 @@ inline constexpr int ReponseNon = 7;
 
 // Ce que la logique du jeu demande à la fenêtre Jeu, et rien d'autre. La fenêtre le réalise
 // sur ses contrôles ; les tests le réalisent avec une fausse fenêtre qui enregistre tout.
-// Les cellules sont numérotées de 1 à 48, les séries de 1 à 6.
+// Les cellules sont numérotées de 1 à 48, les six séries de 1 à 6, celles du joueur à partir de
+// PremierNumeroJoueur (Series.h).
 class OperationsFenetre {
 public:
     virtual ~OperationsFenetre() = default;
@@ -26,6 +27,9 @@ public:
     virtual void AjouterSerie(const QString &nom, int numero) = 0;
     virtual QString TexteListeJeux() const = 0;
     virtual int NumeroSerieChoisie() const = 0; // 0 tant que rien n'est choisi
+    // La table des scores de la série choisie : le nom français de l'une des six (le texte
+    // montré peut être traduit), ou la clé CleSerieJoueur d'une série du joueur.
+    virtual QString TableSerieChoisie() const = 0;
     virtual void ActiverListeJeux(bool actif) = 0;
 
     // Les étiquettes de score.

@@ -1,5 +1,7 @@
 #include "Partie.h"
 
+#include "Series.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <algorithm>
@@ -156,7 +158,7 @@ void Partie::RetournerCarte(int i)
 {
     const int serie = fenetre.NumeroSerieChoisie();
     // Une série inconnue ne montre aucune face ; le tour continue quand même.
-    if (serie >= PremiereSerie && serie <= DerniereSerie)
+    if ((serie >= PremiereSerie && serie <= DerniereSerie) || serie >= PremierNumeroJoueur)
         fenetre.AfficherFace(i, tableau[static_cast<std::size_t>(i)], serie);
     fenetre.Repeindre();
 }

@@ -2,6 +2,7 @@
 #include "OperationsFenetre.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace kalvoro {
@@ -9,8 +10,9 @@ namespace kalvoro {
 // Lit le meilleur score d'une série (LireMeilleurScore du magasin) ; "" pour une table vide.
 using LecteurMeilleurScore = std::function<QString(const QString &serie)>;
 
-// Remplit ListeJeux des six séries avec leurs numéros ; rien n'est choisi ensuite.
-void RemplirListeJeux(OperationsFenetre &fenetre);
+// Remplit ListeJeux des six séries avec leurs numéros, puis des séries du joueur (leurs noms,
+// dans cet ordre) et de l'entrée « Nouvelle série… » ; rien n'est choisi ensuite.
+void RemplirListeJeux(OperationsFenetre &fenetre, const QStringList &seriesJoueur = {});
 
 // Choix d'une série dans ListeJeux : verrouille la liste, rend le plateau et Annuler
 // utilisables, affiche le meilleur score de la série. Ne fait rien si le texte est vide.

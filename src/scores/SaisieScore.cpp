@@ -76,8 +76,8 @@ void SaisieScore::Valider_Click()
 
 void SaisieScore::Inscrire()
 {
-    // L'étiquette montre le nom traduit, que TableDeLaSerie ne prend qu'à défaut du numéro.
-    const QString serie = TableDeLaSerie(fenetreJeu.NumeroSerieChoisie(), dialogue.LireSerie());
+    // L'étiquette montre le nom traduit : la table vient de la série choisie dans Jeu.
+    const QString serie = fenetreJeu.TableSerieChoisie();
     const QString texteScore = dialogue.LireScore();
     const auto score = ScoreLu(texteScore);
     if (!score) {

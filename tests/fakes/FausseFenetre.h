@@ -1,6 +1,7 @@
 #pragma once
 #include "DimensionsPlateau.h"
 #include "OperationsFenetre.h"
+#include "Series.h"
 
 #include <QList>
 #include <QString>
@@ -128,6 +129,10 @@ public:
     int NumeroSerieChoisie() const override
     {
         return IndexChoisi < 0 ? 0 : ListeJeux[IndexChoisi].numero;
+    }
+    QString TableSerieChoisie() const override
+    {
+        return TableDeLaSerie(NumeroSerieChoisie(), TexteListeJeux());
     }
     void ActiverListeJeux(bool actif) override { ListeJeuxActive = actif; }
 

@@ -1,4 +1,5 @@
 #include "PlateauDeTest.h"
+#include "TirageSerie.h"
 
 #include <QtTest>
 #include <cmath>
@@ -110,6 +111,39 @@ private slots:
             suiteB << b();
         }
         QVERIFY(suiteA != suiteB);
+    }
+
+    // Une série du joueur : 24 images différentes de la série à chaque partie, et, d'une partie
+    // à l'autre, toutes finissent par venir (le tirage ne reprend pas les premières).
+    void leTirageDUneSerieDuJoueurPrendVingtQuatreImagesDifferentes_data()
+    {
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<float>("x"); // négatif : la source du jeu
+        QTest::newRow("24 images, source du jeu") << 24 << -1.0f;
+        QTest::newRow("60 images, source du jeu") << 60 << -1.0f;
+        QTest::newRow("25 images, x = 0") << 25 << 0.0f;
+        QTest::newRow("300 images, x = 1 d'une source fautive") << 300 << 1.0f;
+    }
+    void leTirageDUneSerieDuJoueurPrendVingtQuatreImagesDifferentes()
+    {
+        QFETCH(int, nombre);
+        QFETCH(float, x);
+        const Partie::SourceX source =
+            x < 0 ? Partie::SourceParDefaut() : Partie::SourceX([x] { return x; });
+        std::set<int> venues;
+        std::set<QList<int>> tirages;
+        for (int partie = 0; partie < 200; ++partie) {
+            const QList<int> tirage = TirerImages(nombre, source);
+            const std::set<int> differentes(tirage.begin(), tirage.end());
+            QCOMPARE(int(differentes.size()), 24);
+            QVERIFY(*differentes.begin() >= 0 && *differentes.rbegin() < nombre);
+            venues.insert(tirage.begin(), tirage.end());
+            tirages.insert(tirage);
+        }
+        if (x < 0) {
+            QCOMPARE(int(venues.size()), nombre);
+            QVERIFY(tirages.size() > 100);
+        }
     }
 };
 

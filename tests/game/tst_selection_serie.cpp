@@ -30,18 +30,36 @@ struct FauxLecteur {
 class TestSelectionSerie : public QObject {
     Q_OBJECT
 private slots:
-    void laListeTientLesSixSeriesDansLOrdreSansChoix()
+    // Les six, puis celles du joueur dans l'ordre donné, puis l'entrée qui en fait une nouvelle.
+    void laListeTientLesSixSeriesPuisCellesDuJoueurSansChoix_data()
     {
+        QTest::addColumn<QStringList>("duJoueur");
+        QTest::newRow("aucune") << QStringList();
+        QTest::newRow("deux, homonyme d'une des six comprise")
+            << QStringList{QStringLiteral("Animaux"), QStringLiteral("Mamie \"Jo\" / 2025")};
+    }
+    void laListeTientLesSixSeriesPuisCellesDuJoueurSansChoix()
+    {
+        QFETCH(QStringList, duJoueur);
         FausseFenetre fenetre;
-        RemplirListeJeux(fenetre);
-        const QStringList noms{"Animaux", "Cinéma", "Disney", "Formes", "Smileys", "Toons"};
+        RemplirListeJeux(fenetre, duJoueur);
+        const QStringList noms =
+            QStringList{"Animaux", "Cinéma", "Disney", "Formes", "Smileys", "Toons"} + duJoueur +
+            QStringList{QStringLiteral("Nouvelle série…")};
         QCOMPARE(fenetre.ListeJeux.size(), noms.size());
         for (int k = 0; k < noms.size(); ++k) {
+            const int numero = k < 6 ? k + 1 : k - 6 + PremierNumeroJoueur;
             QCOMPARE(fenetre.ListeJeux[k].nom, noms[k]);
-            QCOMPARE(fenetre.ListeJeux[k].numero, k + 1);
+            QCOMPARE(fenetre.ListeJeux[k].numero,
+                     k == noms.size() - 1 ? NumeroNouvelleSerie : numero);
         }
         QCOMPARE(fenetre.TexteListeJeux(), QString());
         QCOMPARE(fenetre.NumeroSerieChoisie(), 0);
+        // « Nouvelle série… » choisie ne commence aucune partie.
+        fenetre.Choisir(noms.last());
+        bool lu = false;
+        ChoisirSerie(fenetre, [&lu](const QString &) { return lu = true, QString(); });
+        QVERIFY(!lu && fenetre.ListeJeuxActive && !fenetre.AnnulerActif);
     }
 
     void choisirUneSerieAfficheSonMeilleurScore_data()

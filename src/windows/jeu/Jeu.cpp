@@ -349,6 +349,11 @@ int Jeu::NumeroSerieChoisie() const
     return ListeJeux->currentIndex() < 0 ? 0 : ListeJeux->currentData().toInt();
 }
 
+QString Jeu::TableSerieChoisie() const
+{
+    return TableDeLaSerie(NumeroSerieChoisie(), TexteListeJeux());
+}
+
 void Jeu::OuvrirEnregistre()
 {
     // Le dialogue signale lui-même les échecs du magasin.

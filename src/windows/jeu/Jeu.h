@@ -52,6 +52,7 @@ public:
     void AjouterSerie(const QString &nom, int numero) override;
     QString TexteListeJeux() const override;
     int NumeroSerieChoisie() const override;
+    QString TableSerieChoisie() const override;
     void ActiverListeJeux(bool actif) override;
     void EcrireScoreEnCours(const QString &texte) override;
     QString LireScoreEnCours() const override { return ScoreEnCours->text(); }
