@@ -1,3 +1,4 @@
+#include "ArgumentsSerie.h"
 #include "CopieScores.h"
 #include "EchecFatal.h"
 #include "Jeu.h"
@@ -8,6 +9,7 @@
 #include "Traductions.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 
@@ -34,6 +36,23 @@ public:
         }
     }
 };
+
+// Lancé sur un dossier d'images ou des images (« Ouvrir avec Kalvoro ») : la fenêtre qui fait
+// une série s'ouvre, remplie, dès que le jeu est là.
+void OuvrirSerieDemandee(kalvoro::Jeu &jeu, const QStringList &arguments)
+{
+    const kalvoro::ArgumentsSerie demande = kalvoro::LireArgumentsSerie(arguments);
+    if (!demande.introuvables.isEmpty())
+        kalvoro::SignalerAvis(&jeu, QCoreApplication::translate("main", "Kalvoro n'a trouvé ni "
+                                                                        "fichier ni dossier à "
+                                                                        "ces noms :\n\n%1")
+                                        .arg(demande.introuvables.join(QLatin1Char('\n'))));
+    if (demande.images.isEmpty())
+        return;
+    QTimer::singleShot(0, &jeu, [&jeu, demande] {
+        jeu.OuvrirFenetreSerie(demande.images, demande.nom);
+    });
+}
 
 } // namespace
 
@@ -65,5 +84,6 @@ int main(int argc, char *argv[])
     jeu.show();
     if (const QString &avis = kalvoro::PreparerScoresDuProgramme().avis; !avis.isEmpty())
         kalvoro::SignalerAvis(&jeu, avis);
+    OuvrirSerieDemandee(jeu, application.arguments().mid(1));
     return application.exec();
 }

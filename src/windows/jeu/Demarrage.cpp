@@ -1,5 +1,6 @@
 #include "Demarrage.h"
 
+#include "CatalogueSeries.h"
 #include "CopieScores.h"
 #include "EchecFatal.h"
 #include "Programme.h"
@@ -18,7 +19,8 @@ OriginesJeu OriginesJeu::DuProgramme()
 {
     // La copie chez le joueur s'est faite sur le fil de l'ouverture, ses traductions déjà là :
     // son échec est dit dans la langue du joueur.
-    return {DossierProgramme(), &DateExecutable, CheminScores(), PreparerScoresDuProgramme().echec};
+    return {DossierProgramme(), &DateExecutable, CheminScores(), PreparerScoresDuProgramme().echec,
+            DossierSeries()};
 }
 
 std::unique_ptr<MagasinScores> OuvrirMagasin(QWidget *fenetre, const OriginesJeu &origines,

@@ -23,6 +23,8 @@ struct OriginesJeu {
     QString scores = {};
     // Non vide : la copie de Scores.dat chez le joueur a échoué, et voici pourquoi.
     QString echecScores = {};
+    // Le dossier des séries du joueur ; vide : aucune série du joueur (les tests sans disque).
+    QString dossierSeries = {};
     static OriginesJeu DuProgramme();
 };
 

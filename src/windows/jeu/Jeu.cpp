@@ -31,7 +31,7 @@ namespace kalvoro {
 Jeu::Jeu(FabriqueMagasin fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
          QWidget *parent)
     : QWidget(parent), fabrique(std::move(fabriqueChoisie)), origines(std::move(originesChoisies)),
-      partie(*this, std::move(source))
+      partie(*this, source), tirage(std::move(source))
 {
     setObjectName(QStringLiteral("Jeu"));
     setFont(Police(MsSansSerif, 8));
@@ -56,6 +56,7 @@ bool Jeu::Form_Load()
     magasin = OuvrirMagasin(this, origines, fabrique);
     if (!magasin)
         return false;
+    OuvrirScoresSeries();
     serviceAide->NommerFichier(FichierAide(origines.dossier));
     const std::optional<QString> date = LireDateProgramme(this, origines);
     if (!date)
@@ -69,7 +70,7 @@ bool Jeu::Form_Load()
     ActiverAnnuler(false);
     for (int i = 1; i <= NombreCellules; ++i)
         ActiverCellule(i, false);
-    RemplirListeJeux(*this);
+    RelireSeriesJoueur();
     AfficheDate->setText(FormaterDate(QDate::currentDate()));
     DonnerFocusVisible(Quitter);
     return true;
@@ -139,6 +140,17 @@ void Jeu::Bouton_Click(int i)
 
 void Jeu::ListeJeux_Click()
 {
+    if (NumeroSerieChoisie() == NumeroNouvelleSerie) {
+        ListeJeux->setCurrentIndex(-1);
+        OuvrirFenetreSerie();
+        return;
+    }
+    // Une série du joueur : ses 24 images de cette partie, tirées parmi toutes les siennes.
+    if (const SerieJoueur *serie = SerieJoueurChoisie()) {
+        if (!ScoresSerieJoueurLisibles())
+            return;
+        TirerFacesJoueur(*serie);
+    }
     const auto lireMeilleur = [this](const QString &serie) {
         return magasin->LireMeilleurScore(serie);
     };
@@ -162,7 +174,7 @@ void Jeu::Scores_Click()
     FaireAvecReessai(
         this,
         [this] {
-            VisuScores visionneuse(*magasin, this);
+            VisuScores visionneuse(*magasin, SeriesVisibles(), this);
             visionneuse.exec();
         },
         Renoncement::Continuer);
@@ -349,11 +361,6 @@ int Jeu::NumeroSerieChoisie() const
     return ListeJeux->currentIndex() < 0 ? 0 : ListeJeux->currentData().toInt();
 }
 
-QString Jeu::TableSerieChoisie() const
-{
-    return TableDeLaSerie(NumeroSerieChoisie(), TexteListeJeux());
-}
-
 void Jeu::OuvrirEnregistre()
 {
     // Le dialogue signale lui-même les échecs du magasin.
@@ -367,12 +374,12 @@ void Jeu::OuvrirEnregistre()
 
 void Jeu::AnnoncerInscription(const QString &nom, const QString &prenom, int score)
 {
-    const Serie *serie = SerieNumero(NumeroSerieChoisie());
     int rang = 0;
     qsizetype lignes = 0;
     try {
+        const QString table = TableSerieChoisie();
         const QList<LigneScore> tableau =
-            serie ? magasin->ListerScores(serie->Nom) : QList<LigneScore>();
+            table.isEmpty() ? QList<LigneScore>() : magasin->ListerScores(table);
         lignes = tableau.size();
         const auto inscrite = std::find_if(tableau.begin(), tableau.end(), [&](const auto &l) {
             return l.SCORE == score && l.NOM == nom && l.PRENOM == prenom &&

@@ -1,5 +1,8 @@
 #pragma once
 #include "AnnoncesJeu.h"
+#include "AffichageScores.h"
+#include "CatalogueSeries.h"
+#include "ScoresSerie.h"
 #include "BoiteOuiNon.h"
 #include "Demarrage.h"
 #include "Focus.h"
@@ -41,6 +44,10 @@ public:
     MagasinScores *Magasin() const { return magasin.get(); }
     Partie &LaPartie() { return partie; }
     ServiceAide &AideProgramme() const { return *serviceAide; }
+
+    // La fenêtre « Ma série », préremplie de ces images et de ce nom s'il y en a ; une série
+    // créée est choisie aussitôt, prête à jouer.
+    void OuvrirFenetreSerie(const QStringList &fichiers = {}, const QString &nom = {});
 
     // Les opérations de la logique sur la fenêtre.
     void AfficherFace(int cellule, int numeroCarte, int serie) override;
@@ -90,6 +97,14 @@ private:
     // Après la saisie : le nouveau meilleur score et le rang du score inscrit, s'il l'est.
     void AnnoncerInscription(const QString &nom, const QString &prenom, int score);
 
+    // Les séries du joueur (JeuSeries.cpp).
+    void OuvrirScoresSeries();
+    void RelireSeriesJoueur();
+    const SerieJoueur *SerieJoueurChoisie() const;
+    bool ScoresSerieJoueurLisibles();
+    void TirerFacesJoueur(const SerieJoueur &serie);
+    QList<SerieVisible> SeriesVisibles() const;
+
     // Les contrôles, sous leurs noms ; les cellules Bouton1 à Bouton48 sont dans le plateau.
     Plateau *plateau = nullptr;
     QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr;
@@ -103,10 +118,14 @@ private:
     FabriqueMagasin fabrique;
     OriginesJeu origines;
     std::unique_ptr<MagasinScores> magasin;
+    MagasinAvecSeries *magasinSeries = nullptr; // le même, vu comme tel
+    std::unique_ptr<CatalogueSeries> catalogue; // nul sans dossier des séries
+    QList<SerieJoueur> seriesJoueur;            // dans l'ordre de ListeJeux
     ServiceAide *serviceAide = nullptr;
     QString numeroVersion;
     QString dateProgramme;
     Partie partie;
+    Partie::SourceX tirage; // le hasard des images d'une série du joueur
     std::unique_ptr<AnnoncesJeu> annonces;
     // Enregistre est ouvert : un meilleur score écrit maintenant vient de l'inscription.
     bool saisieOuverte = false;

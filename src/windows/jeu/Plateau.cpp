@@ -14,6 +14,9 @@ namespace kalvoro {
 namespace {
 
 constexpr int TailleImage = 32;
+// Les photos du joueur prennent presque toute la cellule : à 32 points on n'y reconnaît
+// personne. Les six séries gardent leurs images d'origine.
+constexpr int TailleImageJoueur = 48;
 
 // Cellule i (1 à 48) : rangée (i-1) div 8, colonne (i-1) mod 8, carrés de 855 espacés de 105.
 constexpr QRect PlaceCellule(int i)
@@ -103,24 +106,49 @@ QString Plateau::NommerCellule(int cellule, const QString &image)
 
 Plateau::FaceMontree Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
 {
-    const Serie *laSerie = SerieNumero(serie);
+    const bool carte = numeroCarte >= 1 && numeroCarte <= NombreCellules;
+    const auto [image, nomFace] = carte ? Face(serie, (numeroCarte - 1) % NombrePaires + 1)
+                                        : std::pair<QString, QString>();
     // Rien ne change à l'écran : la cellule garde son nom.
-    if (!laSerie || numeroCarte < 1 || numeroCarte > NombreCellules)
+    if (image.isEmpty())
         return {QString(), Cellule(cellule)->accessibleName()};
-    const int face = (numeroCarte - 1) % NombrePaires + 1;
-    const QString dossier = QString::fromUtf8(laSerie->Dossier);
-    Cellule(cellule)->setIcon(Icone(
-        QStringLiteral(":/images/%1/%2.png").arg(dossier).arg(face, 2, 10, QLatin1Char('0'))));
-    QString nom = NomImage(dossier, face);
-    if (nom.isEmpty())
-        nom = tr("face visible");
+    const int taille = serie >= PremierNumeroJoueur ? TailleImageJoueur : TailleImage;
+    Cellule(cellule)->setIconSize(QSize(taille, taille));
+    Cellule(cellule)->setIcon(Icone(image));
+    const QString nom = nomFace.isEmpty() ? tr("face visible") : nomFace;
     const QString nomCellule = NommerCellule(cellule, nom);
     Bouton[cellule]->MontrerFace(true);
     return {nom, nomCellule};
 }
 
+std::pair<QString, QString> Plateau::Face(int serie, int face) const
+{
+    if (serie >= PremierNumeroJoueur) {
+        if (face > imagesJoueur.size())
+            return {};
+        return {imagesJoueur[face - 1], nomsJoueur.value(face - 1)};
+    }
+    const Serie *laSerie = SerieNumero(serie);
+    if (!laSerie)
+        return {};
+    const QString dossier = QString::fromUtf8(laSerie->Dossier);
+    return {QStringLiteral(":/images/%1/%2.png").arg(dossier).arg(face, 2, 10, QLatin1Char('0')),
+            NomImage(dossier, face)};
+}
+
+void Plateau::ChoisirFacesJoueur(const QStringList &images, const QStringList &noms)
+{
+    // Les images d'une partie ne servent plus à la suivante : une série de trois cents photos ne
+    // les garde pas toutes en mémoire.
+    for (const QString &ancienne : std::as_const(imagesJoueur))
+        icones.remove(ancienne);
+    imagesJoueur = images;
+    nomsJoueur = noms;
+}
+
 void Plateau::AfficherDos(int cellule)
 {
+    Cellule(cellule)->setIconSize(QSize(TailleImage, TailleImage));
     Cellule(cellule)->setIcon(Icone(QStringLiteral(":/images/dos.png")));
     NommerCellule(cellule, tr("face cachée"));
     Bouton[cellule]->MontrerFace(false);

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace kalvoro {
+
+// Ce que le gestionnaire de fichiers donne au programme (« Ouvrir avec Kalvoro ») : des
+// dossiers d'images ou des images. De quoi préremplir la fenêtre qui fait une série.
+struct ArgumentsSerie {
+    QStringList images;      // les images des dossiers, puis les fichiers donnés, sans doublon
+    QString nom;             // le nom du premier dossier, ou celui du dossier de la première image
+    QStringList introuvables; // ce qui n'est ni un fichier ni un dossier
+};
+
+// Lit les arguments de la ligne de commande (sans le nom du programme). Une adresse file://
+// vaut son chemin.
+ArgumentsSerie LireArgumentsSerie(const QStringList &arguments);
+
+} // namespace kalvoro

@@ -1,0 +1,365 @@
+#include "FenetreSerie.h"
+
+#include "ImportImages.h"
+#include "ScoresSerie.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kalvoro {
+
+namespace {
+
+constexpr int CoteVignette = 64;
+// Le nom d'une série tient dans la liste des séries et dans les titres.
+constexpr int LongueurNomSerie = 40;
+
+QPushButton *Bouton(const QString &texte, QWidget *parent, const char *nom)
+{
+    auto *bouton = new QPushButton(texte, parent);
+    bouton->setObjectName(QString::fromLatin1(nom));
+    bouton->setAutoDefault(false);
+    return bouton;
+}
+
+} // namespace
+
+FenetreSerie::FenetreSerie(CatalogueSeries &lesSeries, AvantSuppression avant, QWidget *parent)
+    : QDialog(parent), catalogue(lesSeries), avantSuppression(std::move(avant))
+{
+    setObjectName(QStringLiteral("FenetreSerie"));
+    setWindowTitle(tr("Ma série"));
+    auto *colonne = new QVBoxLayout(this);
+    ConstruireSeriesFaites();
+    ConstruireNouvelle();
+    colonne->addWidget(CadreFaites);
+    colonne->addWidget(Vignettes->parentWidget(), 1);
+    ConstruireBas();
+    connect(&import, &QFutureWatcher<ImageLue>::resultReadyAt, this, &FenetreSerie::ImageLueRecue);
+    connect(&import, &QFutureWatcher<ImageLue>::progressValueChanged, Progression,
+            &QProgressBar::setValue);
+    connect(&import, &QFutureWatcher<ImageLue>::finished, this, &FenetreSerie::ImportFini);
+    RelireSeries();
+    MettreAJour();
+    resize(680, 560);
+    NomSerie->setFocus();
+}
+
+FenetreSerie::~FenetreSerie()
+{
+    // Le fil de lecture s'arrête au fichier suivant ; on l'attend, il écrit dans nos résultats.
+    import.cancel();
+    import.waitForFinished();
+}
+
+void FenetreSerie::ConstruireSeriesFaites()
+{
+    CadreFaites = new QGroupBox(tr("Vos séries"), this);
+    auto *ligne = new QHBoxLayout(CadreFaites);
+    ListeSeries = new QListWidget(CadreFaites);
+    ListeSeries->setObjectName(QStringLiteral("ListeSeries"));
+    ListeSeries->setAccessibleName(tr("Vos séries"));
+    ListeSeries->setMaximumHeight(90);
+    Renommer = Bouton(tr("&Renommer…"), CadreFaites, "Renommer");
+    Supprimer = Bouton(tr("&Supprimer…"), CadreFaites, "Supprimer");
+    auto *boutons = new QVBoxLayout;
+    boutons->addWidget(Renommer);
+    boutons->addWidget(Supprimer);
+    boutons->addStretch();
+    ligne->addWidget(ListeSeries, 1);
+    ligne->addLayout(boutons);
+    connect(Renommer, &QPushButton::clicked, this, &FenetreSerie::RenommerSerie);
+    connect(Supprimer, &QPushButton::clicked, this, &FenetreSerie::SupprimerSerie);
+    connect(ListeSeries, &QListWidget::currentRowChanged, this, &FenetreSerie::MettreAJour);
+}
+
+void FenetreSerie::ConstruireNouvelle()
+{
+    auto *cadre = new QGroupBox(tr("Nouvelle série"), this);
+    auto *colonne = new QVBoxLayout(cadre);
+    NomSerie = new QLineEdit(cadre);
+    NomSerie->setObjectName(QStringLiteral("NomSerie"));
+    NomSerie->setMaxLength(LongueurNomSerie);
+    auto *etiquette = new QLabel(tr("&Nom de la série :"), cadre);
+    etiquette->setBuddy(NomSerie);
+    Vignettes = new QListWidget(cadre);
+    Vignettes->setObjectName(QStringLiteral("Vignettes"));
+    Vignettes->setViewMode(QListView::IconMode);
+    Vignettes->setIconSize(QSize(CoteVignette, CoteVignette));
+    Vignettes->setGridSize(QSize(CoteVignette + 56, CoteVignette + 36));
+    Vignettes->setResizeMode(QListView::Adjust);
+    Vignettes->setMovement(QListView::Static);
+    Vignettes->setWordWrap(true);
+    Vignettes->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Vignettes->setEditTriggers(QAbstractItemView::EditKeyPressed |
+                               QAbstractItemView::DoubleClicked);
+    auto *legende = new QLabel(tr("Ima&ges (F2 change le nom que dit le lecteur d'écran) :"), cadre);
+    legende->setBuddy(Vignettes);
+    Vignettes->setAccessibleName(tr("Images de la série"));
+    AjoutImages = Bouton(tr("Ajouter des &images…"), cadre, "AjoutImages");
+    AjoutDossier = Bouton(tr("Ajouter un &dossier…"), cadre, "AjoutDossier");
+    RetirerImage = Bouton(tr("Re&tirer"), cadre, "RetirerImage");
+    Compte = new QLabel(cadre);
+    Compte->setObjectName(QStringLiteral("Compte"));
+    auto *boutons = new QHBoxLayout;
+    for (QWidget *controle : {static_cast<QWidget *>(AjoutImages), static_cast<QWidget *>(AjoutDossier),
+                              static_cast<QWidget *>(RetirerImage)})
+        boutons->addWidget(controle);
+    boutons->addStretch();
+    boutons->addWidget(Compte);
+    for (QWidget *controle : {static_cast<QWidget *>(etiquette), static_cast<QWidget *>(NomSerie),
+                              static_cast<QWidget *>(legende)})
+        colonne->addWidget(controle);
+    colonne->addWidget(Vignettes, 1);
+    colonne->addLayout(boutons);
+    connect(NomSerie, &QLineEdit::textChanged, this, &FenetreSerie::MettreAJour);
+    connect(AjoutImages, &QPushButton::clicked, this, &FenetreSerie::AjouterImages);
+    connect(AjoutDossier, &QPushButton::clicked, this, &FenetreSerie::AjouterDossier);
+    connect(RetirerImage, &QPushButton::clicked, this, &FenetreSerie::Retirer);
+    connect(Vignettes, &QListWidget::itemChanged, this, &FenetreSerie::NomImageChange);
+    connect(Vignettes, &QListWidget::itemSelectionChanged, this, &FenetreSerie::MettreAJour);
+}
+
+void FenetreSerie::ConstruireBas()
+{
+    Avis = new QLabel(this);
+    Avis->setObjectName(QStringLiteral("Avis"));
+    Avis->setWordWrap(true);
+    Progression = new QProgressBar(this);
+    Progression->setObjectName(QStringLiteral("Progression"));
+    Progression->setAccessibleName(tr("Lecture des images"));
+    Arreter = Bouton(tr("&Arrêter"), this, "Arreter");
+    auto *ligne = new QHBoxLayout;
+    ligne->addWidget(Progression, 1);
+    ligne->addWidget(Arreter);
+    auto *boutons = new QDialogButtonBox(this);
+    CreerSerie = boutons->addButton(tr("&Créer la série"), QDialogButtonBox::AcceptRole);
+    CreerSerie->setObjectName(QStringLiteral("CreerSerie"));
+    Fermer = boutons->addButton(tr("&Fermer"), QDialogButtonBox::RejectRole);
+    Fermer->setObjectName(QStringLiteral("Fermer"));
+    Fermer->setAutoDefault(false);
+    // Entrée crée la série : depuis le gestionnaire de fichiers, c'est tout ce qui reste à faire.
+    CreerSerie->setDefault(true);
+    auto *colonne = static_cast<QVBoxLayout *>(layout());
+    colonne->addWidget(Avis);
+    colonne->addLayout(ligne);
+    colonne->addWidget(boutons);
+    connect(Arreter, &QPushButton::clicked, &import, &QFutureWatcher<ImageLue>::cancel);
+    connect(CreerSerie, &QPushButton::clicked, this, &FenetreSerie::Creer);
+    connect(Fermer, &QPushButton::clicked, this, &FenetreSerie::reject);
+}
+
+// ---- Les images ---------------------------------------------------------------------------
+
+void FenetreSerie::Preremplir(const QStringList &fichiers, const QString &nom)
+{
+    NomSerie->setText(nom.left(LongueurNomSerie));
+    Importer(fichiers);
+}
+
+void FenetreSerie::AjouterImages()
+{
+    const QString filtre =
+        tr("Images (%1)").arg(FiltresImages().join(QLatin1Char(' '))) + QStringLiteral(";;") +
+        tr("Tous les fichiers (*)");
+    Importer(QFileDialog::getOpenFileNames(this, tr("Ajouter des images"), QDir::homePath(),
+                                           filtre));
+}
+
+void FenetreSerie::AjouterDossier()
+{
+    const QString dossier = QFileDialog::getExistingDirectory(this, tr("Ajouter un dossier"),
+                                                              QDir::homePath());
+    if (dossier.isEmpty())
+        return;
+    if (NomSerie->text().trimmed().isEmpty())
+        NomSerie->setText(QDir(dossier).dirName().left(LongueurNomSerie));
+    Importer(ImagesDuDossier(dossier));
+}
+
+void FenetreSerie::Importer(const QStringList &fichiers)
+{
+    if (fichiers.isEmpty() || import.isRunning())
+        return;
+    illisibles.clear();
+    doublons = 0;
+    Progression->setRange(0, static_cast<int>(fichiers.size()));
+    Progression->setValue(0);
+    import.setFuture(LancerImport(fichiers));
+    MettreAJour();
+}
+
+void FenetreSerie::ImageLueRecue(int index)
+{
+    const ImageLue lue = import.resultAt(index);
+    switch (nouvelle.Ajouter(lue)) {
+    case NouvelleSerie::Ajout::Illisible:
+        illisibles << QDir::toNativeSeparators(lue.source);
+        return;
+    case NouvelleSerie::Ajout::Doublon:
+        ++doublons;
+        return;
+    case NouvelleSerie::Ajout::Ajoutee:
+        break;
+    }
+    const QImage vignette = lue.image.scaled(CoteVignette, CoteVignette, Qt::KeepAspectRatio,
+                                             Qt::SmoothTransformation);
+    auto *element = new QListWidgetItem(QIcon(QPixmap::fromImage(vignette)), lue.nom);
+    element->setFlags(element->flags() | Qt::ItemIsEditable);
+    element->setToolTip(QDir::toNativeSeparators(lue.source));
+    const QSignalBlocker silence(Vignettes);
+    Vignettes->addItem(element);
+    MettreAJour();
+}
+
+void FenetreSerie::ImportFini()
+{
+    QStringList avis;
+    if (import.isCanceled())
+        avis << tr("Lecture arrêtée : les images déjà lues restent.");
+    if (doublons == 1)
+        avis << tr("Une image était en double : elle ne compte qu'une fois.");
+    else if (doublons > 1)
+        avis << tr("%1 images étaient en double : chacune ne compte qu'une fois.").arg(doublons);
+    Avis->setText(avis.join(QLatin1Char(' ')));
+    MettreAJour();
+    if (!illisibles.isEmpty())
+        QMessageBox::warning(this, tr("Images illisibles"),
+                             tr("Kalvoro ne sait pas lire ces fichiers ; ils sont laissés de "
+                                "côté :\n\n%1")
+                                 .arg(illisibles.join(QLatin1Char('\n'))));
+}
+
+void FenetreSerie::Retirer()
+{
+    QList<int> lignes;
+    for (const QListWidgetItem *element : Vignettes->selectedItems())
+        lignes << Vignettes->row(element);
+    std::sort(lignes.rbegin(), lignes.rend());
+    for (int ligne : lignes) {
+        nouvelle.Retirer(ligne);
+        delete Vignettes->takeItem(ligne);
+    }
+    MettreAJour();
+}
+
+void FenetreSerie::NomImageChange(QListWidgetItem *vignette)
+{
+    const int ligne = Vignettes->row(vignette);
+    nouvelle.Renommer(ligne, vignette->text());
+    // Un nom effacé garde l'ancien : la carte doit toujours avoir quelque chose à dire.
+    const QSignalBlocker silence(Vignettes);
+    vignette->setText(nouvelle.Images().at(ligne).nom);
+}
+
+void FenetreSerie::MettreAJour()
+{
+    const bool lecture = import.isRunning();
+    const int nombre = nouvelle.Nombre();
+    Compte->setText(nombre <= 1 ? tr("%1 image (%2 au moins)").arg(nombre).arg(MinimumImagesSerie)
+                                : tr("%1 images (%2 au moins)").arg(nombre).arg(MinimumImagesSerie));
+    Progression->setVisible(lecture);
+    Arreter->setVisible(lecture);
+    AjoutImages->setEnabled(!lecture);
+    AjoutDossier->setEnabled(!lecture);
+    RetirerImage->setEnabled(!Vignettes->selectedItems().isEmpty());
+    CreerSerie->setEnabled(!lecture && nouvelle.PeutCreer() &&
+                           !NomSerie->text().trimmed().isEmpty());
+    CadreFaites->setVisible(!faites.isEmpty());
+    Renommer->setEnabled(SerieSelectionnee());
+    Supprimer->setEnabled(SerieSelectionnee());
+}
+
+// ---- Les séries -----------------------------------------------------------------------------
+
+void FenetreSerie::RelireSeries()
+{
+    faites = catalogue.Lister();
+    ListeSeries->clear();
+    for (const SerieJoueur &serie : std::as_const(faites))
+        ListeSeries->addItem(serie.nom);
+}
+
+const SerieJoueur *FenetreSerie::SerieSelectionnee() const
+{
+    const int ligne = ListeSeries->currentRow();
+    return ligne >= 0 && ligne < faites.size() ? &faites[ligne] : nullptr;
+}
+
+void FenetreSerie::Creer()
+{
+    if (!CreerSerie->isEnabled())
+        return;
+    try {
+        const SerieJoueur serie =
+            catalogue.Creer(NomSerie->text().trimmed(), nouvelle.Images(), &CreerScoresSerie);
+        serieCreee = serie.id;
+        accept();
+    } catch (const ErreurSerie &erreur) {
+        // Rien n'est perdu : les images composées restent, le joueur peut réessayer.
+        QMessageBox::warning(this, tr("Ma série"), erreur.Message());
+    }
+}
+
+void FenetreSerie::RenommerSerie()
+{
+    const SerieJoueur *serie = SerieSelectionnee();
+    if (!serie)
+        return;
+    bool ok = false;
+    const QString nom = QInputDialog::getText(this, tr("Renommer la série"), tr("Nouveau nom :"),
+                                              QLineEdit::Normal, serie->nom, &ok)
+                            .trimmed()
+                            .left(LongueurNomSerie);
+    if (!ok || nom.isEmpty())
+        return;
+    try {
+        catalogue.Renommer(serie->id, nom);
+    } catch (const ErreurSerie &erreur) {
+        QMessageBox::warning(this, tr("Ma série"), erreur.Message());
+    }
+    RelireSeries();
+    MettreAJour();
+}
+
+void FenetreSerie::SupprimerSerie()
+{
+    const SerieJoueur *serie = SerieSelectionnee();
+    if (!serie)
+        return;
+    const QString question = tr("Supprimer la série « %1 » ?\n\nSes images et ses meilleurs scores "
+                                "seront effacés. Les fichiers d'origine ne sont pas touchés.")
+                                 .arg(serie->nom);
+    if (QMessageBox::question(this, tr("Supprimer la série"), question,
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return;
+    try {
+        avantSuppression(serie->id);
+        catalogue.Supprimer(serie->id);
+    } catch (const ErreurSerie &erreur) {
+        QMessageBox::warning(this, tr("Ma série"), erreur.Message());
+    }
+    RelireSeries();
+    MettreAJour();
+}
+
+void FenetreSerie::reject()
+{
+    import.cancel();
+    QDialog::reject();
+}
+
+} // namespace kalvoro

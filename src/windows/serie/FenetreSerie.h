@@ -1,0 +1,77 @@
+#pragma once
+#include "CatalogueSeries.h"
+#include "NouvelleSerie.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QProgressBar;
+class QPushButton;
+
+namespace kalvoro {
+
+// La fenêtre « Ma série » : composer une série de ses propres images (nom, images lues sur un
+// autre fil, le nom de chacune, celles à retirer), la créer ; renommer ou supprimer une série
+// déjà faite. Elle ne tient que la vue : NouvelleSerie compose, CatalogueSeries écrit.
+class FenetreSerie : public QDialog {
+    Q_OBJECT
+public:
+    // Appelé avant de supprimer une série : le programme ferme le fichier de ses scores.
+    using AvantSuppression = std::function<void(const QString &id)>;
+
+    FenetreSerie(CatalogueSeries &catalogue, AvantSuppression avantSuppression,
+                 QWidget *parent = nullptr);
+    ~FenetreSerie() override;
+
+    // Ouverte depuis le gestionnaire de fichiers : ces images, ce nom, et Entrée qui crée.
+    void Preremplir(const QStringList &fichiers, const QString &nom);
+    // L'identifiant de la série créée, vide si aucune ne l'a été.
+    const QString &SerieCreee() const { return serieCreee; }
+
+protected:
+    void reject() override;
+
+private:
+    void ConstruireSeriesFaites();
+    void ConstruireNouvelle();
+    void ConstruireBas();
+    void RelireSeries();
+    void AjouterImages();
+    void AjouterDossier();
+    void Importer(const QStringList &fichiers);
+    void ImageLueRecue(int index);
+    void ImportFini();
+    void Retirer();
+    void NomImageChange(QListWidgetItem *vignette);
+    void MettreAJour();
+    void Creer();
+    void RenommerSerie();
+    void SupprimerSerie();
+    const SerieJoueur *SerieSelectionnee() const;
+
+    CatalogueSeries &catalogue;
+    AvantSuppression avantSuppression;
+    NouvelleSerie nouvelle;
+    QList<SerieJoueur> faites;
+    QFutureWatcher<ImageLue> import;
+    QStringList illisibles;
+    int doublons = 0;
+    QString serieCreee;
+
+    QWidget *CadreFaites = nullptr;
+    QListWidget *ListeSeries = nullptr;
+    QPushButton *Renommer = nullptr, *Supprimer = nullptr;
+    QLineEdit *NomSerie = nullptr;
+    QListWidget *Vignettes = nullptr;
+    QPushButton *AjoutImages = nullptr, *AjoutDossier = nullptr, *RetirerImage = nullptr;
+    QLabel *Compte = nullptr, *Avis = nullptr;
+    QProgressBar *Progression = nullptr;
+    QPushButton *Arreter = nullptr, *CreerSerie = nullptr, *Fermer = nullptr;
+};
+
+} // namespace kalvoro
