@@ -2,9 +2,18 @@
 # Installe les paquets Debian dont le projet a besoin, s'il en manque. Rapide quand tout est là.
 set -euo pipefail
 
+# Le greffon SVG des images (libqsvg.so) est dans libqt6svg6 sous Debian 12, dans son propre
+# paquet depuis Debian 13.
+if apt-cache show qt6-svg-plugins >/dev/null 2>&1; then
+  greffon_svg=qt6-svg-plugins
+else
+  greffon_svg=libqt6svg6
+fi
+
 paquets=(
   cmake g++ make build-essential pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  qt6-image-formats-plugins "$greffon_svg"
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libsqlcipher-dev sqlcipher nettle-dev libicu-dev
   libx11-dev libbenchmark-dev

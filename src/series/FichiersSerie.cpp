@@ -1,0 +1,57 @@
+#include "FichiersSerie.h"
+#include "CatalogueSeries.h"
+#include "Descripteur.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstdio>
+
+namespace kalvoro {
+
+namespace {
+
+constexpr qint64 AgeRestes = 10 * 60;
+
+} // namespace
+
+void EcrireFichier(const QString &chemin, const QByteArray &contenu)
+{
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(contenu) != contenu.size() ||
+        !fichier.commit())
+        throw ErreurSerie(
+            QCoreApplication::translate("CatalogueSeries", "Impossible d'écrire le fichier %1 : %2")
+                .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+}
+
+void RenommerChemin(const QString &source, const QString &cible)
+{
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(cible).constData()))
+        throw ErreurSerie(
+            QCoreApplication::translate("CatalogueSeries", "Impossible de renommer %1 en %2 : %3")
+                .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(cible),
+                     qt_error_string(errno)));
+}
+
+void SynchroniserDossier(const QString &dossier)
+{
+    const Descripteur repertoire(dossier, O_RDONLY | O_DIRECTORY);
+    if (repertoire.fd >= 0)
+        ::fsync(repertoire.fd);
+}
+
+void RetirerRestes(const QString &dossier)
+{
+    const QDateTime limite = QDateTime::currentDateTimeUtc().addSecs(-AgeRestes);
+    const QStringList motifs{QStringLiteral(".creation-*"), QStringLiteral(".suppression-*")};
+    const QDir repertoire(dossier);
+    for (const QFileInfo &reste :
+         repertoire.entryInfoList(motifs, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        if (!reste.isSymLink() && reste.lastModified().toUTC() < limite)
+            QDir(reste.absoluteFilePath()).removeRecursively();
+}
+
+} // namespace kalvoro

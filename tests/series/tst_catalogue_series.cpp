@@ -1,0 +1,164 @@
+#include "CatalogueSeries.h"
+#include "ImagesEssai.h"
+#include "ImportImages.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <stdexcept>
+#include <utime.h>
+
+using namespace kalvoro;
+
+namespace {
+
+QList<ImageLue> Images(int nombre)
+{
+    QList<ImageLue> images;
+    for (int k = 0; k < nombre; ++k)
+        images.append({QString(), QStringLiteral("image %1").arg(k),
+                       essai::ImageNumero(k, CoteImageSerie), QByteArray::number(k)});
+    return images;
+}
+
+void ScoresVides(const QString &chemin)
+{
+    if (!essai::Ecrire(chemin, "scores"))
+        throw std::runtime_error("scores non écrits");
+}
+
+// Tout ce que le dossier contient, fichiers cachés compris, chemins relatifs.
+QStringList Contenu(const QString &dossier)
+{
+    QStringList contenu;
+    QDirIterator parcours(dossier, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                          QDirIterator::Subdirectories);
+    while (parcours.hasNext())
+        contenu.append(QDir(dossier).relativeFilePath(parcours.next()));
+    contenu.sort();
+    return contenu;
+}
+
+} // namespace
+
+class TestCatalogueSeries : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Une création réussit entière ou ne laisse rien ; une série n'est listée qu'une fois
+    // entière.
+    void creation_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<bool>("scoresLevent");
+        QTest::addColumn<QString>("nomListe"); // vide : la création doit échouer
+        QTest::newRow("ordinaire") << "Mamie" << 24 << false << "Mamie";
+        QTest::newRow("barre, guillemets et fin de ligne")
+            << "  Chats / \"chiens\"\n d'Élise " << 30 << false << "Chats / \"chiens\" d'Élise";
+        QTest::newRow("les scores lèvent") << "Mamie" << 24 << true << "";
+        QTest::newRow("nom de blancs") << " \t " << 24 << false << "";
+        QTest::newRow("23 images") << "Mamie" << 23 << false << "";
+    }
+
+    void creation()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, nombre);
+        QFETCH(bool, scoresLevent);
+        QFETCH(QString, nomListe);
+        QTemporaryDir racine;
+        CatalogueSeries catalogue(racine.path());
+        bool pendant = false;
+        const auto scores = [&](const QString &chemin) {
+            pendant = true;
+            QVERIFY(catalogue.Lister().isEmpty());
+            QVERIFY(chemin.contains(QLatin1String("/.creation-")));
+            ScoresVides(chemin);
+            if (scoresLevent)
+                throw std::runtime_error("disque plein");
+        };
+        try {
+            const SerieJoueur serie = catalogue.Creer(nom, Images(nombre), scores);
+            QVERIFY2(!nomListe.isEmpty(), "la création aurait dû échouer");
+            QVERIFY(pendant);
+            QStringList attendu{serie.id, serie.id + "/Scores.dat", serie.id + "/serie.json"};
+            for (int k = 1; k <= nombre; ++k)
+                attendu.append(serie.id + QStringLiteral("/%1.png").arg(k, 2, 10, QChar('0')));
+            attendu.sort();
+            QCOMPARE(Contenu(racine.path()), attendu);
+            const QList<SerieJoueur> liste = catalogue.Lister();
+            QCOMPARE(liste.size(), 1);
+            QCOMPARE(liste.first().nom, nomListe);
+            QCOMPARE(liste.first().noms.last(), QStringLiteral("image %1").arg(nombre - 1));
+            QCOMPARE(QImage(liste.first().images.first()), Images(1).first().image);
+        } catch (const ErreurSerie &erreur) {
+            QVERIFY2(nomListe.isEmpty(), qPrintable(erreur.Message()));
+            QCOMPARE(Contenu(racine.path()), QStringList());
+            if (scoresLevent)
+                QVERIFY(erreur.Message().contains(QLatin1String("disque plein")));
+        }
+    }
+
+    // Ce qu'un lancement tué a laissé, vieux de plus de dix minutes, part à la création
+    // suivante ; une création en cours ailleurs reste ; une série incomplète n'est pas listée.
+    void restes()
+    {
+        QTemporaryDir racine;
+        CatalogueSeries catalogue(racine.path());
+        for (const char *reste : {"/.creation-vieux/01.png", "/.suppression-0123-ab/serie.json",
+                                  "/.creation-recent/01.png"})
+            QVERIFY(QDir().mkpath(QFileInfo(racine.path() + reste).path()) &&
+                    essai::Ecrire(racine.path() + reste, "x"));
+        const utimbuf hier{time(nullptr) - 86400, time(nullptr) - 86400};
+        for (const char *vieux : {"/.creation-vieux", "/.suppression-0123-ab"})
+            QCOMPARE(utime(QFile::encodeName(racine.path() + vieux).constData(), &hier), 0);
+        const SerieJoueur serie = catalogue.Creer("Mamie", Images(25), ScoresVides);
+        QVERIFY(QFile::remove(serie.images.at(3)));
+        QCOMPARE(Contenu(racine.path()).filter(QRegularExpression("^[^/]+$")),
+                 (QStringList{".creation-recent", serie.id}));
+        QVERIFY(catalogue.Lister().isEmpty());
+    }
+
+    // Renommer garde les images et change l'ordre de la liste ; supprimer efface tout.
+    void renommerEtSupprimer()
+    {
+        QTemporaryDir racine;
+        CatalogueSeries catalogue(racine.path());
+        const QString zebre = catalogue.Creer("zèbre", Images(24), ScoresVides).id;
+        const QString ete = catalogue.Creer("Été", Images(24), ScoresVides).id;
+        const auto noms = [&catalogue] {
+            QStringList liste;
+            for (const SerieJoueur &serie : catalogue.Lister())
+                liste.append(serie.nom);
+            return liste;
+        };
+        QCOMPARE(noms(), (QStringList{"Été", "zèbre"}));
+        catalogue.Renommer(zebre, "abeilles");
+        QCOMPARE(noms(), (QStringList{"abeilles", "Été"}));
+        QVERIFY_THROWS_EXCEPTION(ErreurSerie, catalogue.Renommer("../" + zebre, "x"));
+        QVERIFY_THROWS_EXCEPTION(ErreurSerie, catalogue.Renommer(ete, "\n"));
+        catalogue.Supprimer(zebre);
+        QCOMPARE(noms(), QStringList{"Été"});
+        QCOMPARE(Contenu(racine.path()).filter(zebre), QStringList());
+        QVERIFY_THROWS_EXCEPTION(ErreurSerie, catalogue.Supprimer(zebre));
+    }
+
+    // Arrêté après ses premiers résultats, l'import finit sans lire le reste ni rien écrire.
+    void annulation()
+    {
+        QTemporaryDir racine;
+        const QString photo = racine.filePath("photo.jpg");
+        QVERIFY(essai::Ecrire(photo, essai::EnJpeg(essai::ImageQuarts(1600, 1200))));
+        const QStringList fichiers(2000, photo);
+        QFuture<ImageLue> import = LancerImport(fichiers);
+        QTRY_VERIFY(import.resultCount() > 0);
+        import.cancel();
+        import.waitForFinished();
+        QVERIFY(import.isFinished() && import.isCanceled());
+        QVERIFY(import.progressValue() < fichiers.size());
+        QCOMPARE(Contenu(racine.path()), QStringList{"photo.jpg"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCatalogueSeries)
+#include "tst_catalogue_series.moc"

@@ -1,0 +1,140 @@
+#include "ImagesEssai.h"
+#include "ImportImages.h"
+#include "NouvelleSerie.h"
+
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kalvoro;
+
+class TestImagesSerie : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dossier;
+
+    QString Fichier(const QString &nom, const QByteArray &contenu)
+    {
+        const QString chemin = dossier.filePath(nom);
+        if (!essai::Ecrire(chemin, contenu))
+            qFatal("Impossible d'écrire %s", qPrintable(chemin));
+        return chemin;
+    }
+
+    QStringList Suite(const QString &prefixe, int nombre)
+    {
+        QStringList fichiers;
+        for (int k = 0; k < nombre; ++k)
+            fichiers.append(Fichier(QStringLiteral("%1-%2.jpg").arg(prefixe).arg(k),
+                                    essai::EnJpeg(essai::ImageNumero(k), 100)));
+        return fichiers;
+    }
+
+    static void Ligne(const char *cas, const QStringList &fichiers, int lues, int ajoutees,
+                      bool peutCreer, const QColor &coin = {}, const QString &nom = {})
+    {
+        QTest::newRow(cas) << fichiers << lues << ajoutees << peutCreer << coin << nom;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dossier.isValid());
+        // Bien en dessous d'une photo de téléphone décodée en entier (48 Mo) : l'essai de la
+        // photo de 48 mégapixels échoue si elle n'est pas réduite dès le décodage.
+        QImageReader::setAllocationLimit(16);
+    }
+
+    // Chaque ligne : des fichiers lus par l'import, puis proposés à la série en cours.
+    void import_data()
+    {
+        QTest::addColumn<QStringList>("fichiers");
+        QTest::addColumn<int>("lues");
+        QTest::addColumn<int>("ajoutees");
+        QTest::addColumn<bool>("peutCreer");
+        QTest::addColumn<QColor>("coin"); // la couleur en haut à gauche de la première image
+        QTest::addColumn<QString>("nom");
+        const QImage photo = essai::ImageQuarts(1600, 1200);
+        const QList<std::pair<int, QColor>> orientations{
+            {1, Qt::red}, {3, Qt::yellow}, {6, Qt::blue}, {8, Qt::green}};
+        for (const auto &[orientation, coin] : orientations)
+            Ligne(qPrintable(QStringLiteral("orientation EXIF %1").arg(orientation)),
+                  {Fichier(QStringLiteral("mamie_au-jardin %1.jpg").arg(orientation),
+                           essai::JpegOriente(photo, orientation))},
+                  1, 1, false, coin, QStringLiteral("mamie au jardin %1").arg(orientation));
+        Ligne("48 mégapixels",
+              {Fichier("grande.jpg", essai::EnJpeg(essai::ImageQuarts(8000, 6000), 50))}, 1, 1,
+              false, Qt::red);
+        const QByteArray jpeg = essai::EnJpeg(photo);
+        Ligne("JPEG tronqué", {Fichier("tronque.jpg", jpeg.left(jpeg.size() / 2))}, 0, 0, false);
+        Ligne("texte nommé .jpg", {Fichier("texte.jpg", "Ceci n'est pas une image.\n")}, 0, 0,
+              false);
+        Ligne("fichier vide", {Fichier("vide.png", {})}, 0, 0, false);
+        Ligne("la même photo deux fois", {Fichier("a.jpg", jpeg), Fichier("b.jpg", jpeg)}, 2, 1,
+              false, Qt::red);
+        Ligne("23 images", Suite("moins", 23), 23, 23, false);
+        Ligne("24 images", Suite("assez", 24), 24, 24, true);
+        QByteArray webp;
+        QBuffer tampon(&webp);
+        QVERIFY(tampon.open(QIODevice::WriteOnly) && QImageWriter(&tampon, "webp").write(photo));
+        Ligne("WebP", {Fichier("photo.webp", webp)}, 1, 1, false, Qt::red);
+        Ligne("SVG",
+              {Fichier("dessin.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='40' "
+                                     "height='30'><rect width='20' height='15' fill='red'/>"
+                                     "<rect x='20' width='20' height='30' fill='lime'/>"
+                                     "<rect y='15' width='20' height='15' fill='blue'/></svg>")},
+              1, 1, false, Qt::red);
+    }
+
+    void import()
+    {
+        QFETCH(QStringList, fichiers);
+        QFETCH(int, lues);
+        QFETCH(int, ajoutees);
+        QFETCH(bool, peutCreer);
+        QFETCH(QColor, coin);
+        QFETCH(QString, nom);
+        QFuture<ImageLue> import = LancerImport(fichiers);
+        import.waitForFinished();
+        const QList<ImageLue> resultats = import.results();
+        QCOMPARE(resultats.size(), fichiers.size());
+        NouvelleSerie serie;
+        int nombreLues = 0;
+        for (int i = 0; i < resultats.size(); ++i) {
+            QCOMPARE(resultats.at(i).source, fichiers.at(i));
+            nombreLues += resultats.at(i).Lue();
+            if (resultats.at(i).Lue())
+                QCOMPARE(resultats.at(i).image.size(), QSize(CoteImageSerie, CoteImageSerie));
+            const auto ajout = serie.Ajouter(resultats.at(i));
+            QCOMPARE(ajout == NouvelleSerie::Ajout::Illisible, !resultats.at(i).Lue());
+        }
+        QCOMPARE(nombreLues, lues);
+        QCOMPARE(serie.Nombre(), ajoutees);
+        QCOMPARE(serie.PeutCreer(), peutCreer);
+        if (coin.isValid()) {
+            const QRgb pixel = serie.Images().first().image.pixel(20, 20);
+            QCOMPARE(QColor(qRed(pixel) > 128 ? 255 : 0, qGreen(pixel) > 128 ? 255 : 0,
+                            qBlue(pixel) > 128 ? 255 : 0),
+                     coin);
+        }
+        if (!nom.isEmpty())
+            QCOMPARE(serie.Images().first().nom, nom);
+    }
+
+    // Une image retirée libère sa place : la même photo, ajoutée de nouveau, n'est plus un
+    // doublon.
+    void retirerPuisRemettre()
+    {
+        const ImageLue image =
+            LireImage(Fichier("seule.jpg", essai::EnJpeg(essai::ImageNumero(1))));
+        NouvelleSerie serie;
+        QCOMPARE(serie.Ajouter(image), NouvelleSerie::Ajout::Ajoutee);
+        QCOMPARE(serie.Ajouter(image), NouvelleSerie::Ajout::Doublon);
+        serie.Retirer(0);
+        QCOMPARE(serie.Ajouter(image), NouvelleSerie::Ajout::Ajoutee);
+        QCOMPARE(serie.Nombre(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImagesSerie)
+#include "tst_images_serie.moc"
