@@ -1,5 +1,6 @@
 #include "FenetreSerie.h"
 
+#include "FenetreSerieControles.h"
 #include "ImportImages.h"
 #include "ScoresSerie.h"
 
@@ -20,21 +21,6 @@
 
 namespace kalvoro {
 
-namespace {
-
-constexpr int CoteVignette = 64;
-// Le nom d'une série tient dans la liste des séries et dans les titres.
-constexpr int LongueurNomSerie = 40;
-
-QPushButton *Bouton(const QString &texte, QWidget *parent, const char *nom)
-{
-    auto *bouton = new QPushButton(texte, parent);
-    bouton->setObjectName(QString::fromLatin1(nom));
-    bouton->setAutoDefault(false);
-    return bouton;
-}
-
-} // namespace
 
 FenetreSerie::FenetreSerie(CatalogueSeries &lesSeries, AvantSuppression avant, QWidget *parent)
     : QDialog(parent), catalogue(lesSeries), avantSuppression(std::move(avant))
@@ -64,108 +50,11 @@ FenetreSerie::~FenetreSerie()
     import.waitForFinished();
 }
 
-void FenetreSerie::ConstruireSeriesFaites()
-{
-    CadreFaites = new QGroupBox(tr("Vos séries"), this);
-    auto *ligne = new QHBoxLayout(CadreFaites);
-    ListeSeries = new QListWidget(CadreFaites);
-    ListeSeries->setObjectName(QStringLiteral("ListeSeries"));
-    ListeSeries->setAccessibleName(tr("Vos séries"));
-    ListeSeries->setMaximumHeight(90);
-    Renommer = Bouton(tr("&Renommer…"), CadreFaites, "Renommer");
-    Supprimer = Bouton(tr("&Supprimer…"), CadreFaites, "Supprimer");
-    auto *boutons = new QVBoxLayout;
-    boutons->addWidget(Renommer);
-    boutons->addWidget(Supprimer);
-    boutons->addStretch();
-    ligne->addWidget(ListeSeries, 1);
-    ligne->addLayout(boutons);
-    connect(Renommer, &QPushButton::clicked, this, &FenetreSerie::RenommerSerie);
-    connect(Supprimer, &QPushButton::clicked, this, &FenetreSerie::SupprimerSerie);
-    connect(ListeSeries, &QListWidget::currentRowChanged, this, &FenetreSerie::MettreAJour);
-}
-
-void FenetreSerie::ConstruireNouvelle()
-{
-    auto *cadre = new QGroupBox(tr("Nouvelle série"), this);
-    auto *colonne = new QVBoxLayout(cadre);
-    NomSerie = new QLineEdit(cadre);
-    NomSerie->setObjectName(QStringLiteral("NomSerie"));
-    NomSerie->setMaxLength(LongueurNomSerie);
-    auto *etiquette = new QLabel(tr("&Nom de la série :"), cadre);
-    etiquette->setBuddy(NomSerie);
-    Vignettes = new QListWidget(cadre);
-    Vignettes->setObjectName(QStringLiteral("Vignettes"));
-    Vignettes->setViewMode(QListView::IconMode);
-    Vignettes->setIconSize(QSize(CoteVignette, CoteVignette));
-    Vignettes->setGridSize(QSize(CoteVignette + 56, CoteVignette + 36));
-    Vignettes->setResizeMode(QListView::Adjust);
-    Vignettes->setMovement(QListView::Static);
-    Vignettes->setWordWrap(true);
-    Vignettes->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    Vignettes->setEditTriggers(QAbstractItemView::EditKeyPressed |
-                               QAbstractItemView::DoubleClicked);
-    auto *legende = new QLabel(tr("Ima&ges (F2 change le nom que dit le lecteur d'écran) :"), cadre);
-    legende->setBuddy(Vignettes);
-    Vignettes->setAccessibleName(tr("Images de la série"));
-    AjoutImages = Bouton(tr("Ajouter des &images…"), cadre, "AjoutImages");
-    AjoutDossier = Bouton(tr("Ajouter un &dossier…"), cadre, "AjoutDossier");
-    RetirerImage = Bouton(tr("Re&tirer"), cadre, "RetirerImage");
-    Compte = new QLabel(cadre);
-    Compte->setObjectName(QStringLiteral("Compte"));
-    auto *boutons = new QHBoxLayout;
-    for (QWidget *controle : {static_cast<QWidget *>(AjoutImages), static_cast<QWidget *>(AjoutDossier),
-                              static_cast<QWidget *>(RetirerImage)})
-        boutons->addWidget(controle);
-    boutons->addStretch();
-    boutons->addWidget(Compte);
-    for (QWidget *controle : {static_cast<QWidget *>(etiquette), static_cast<QWidget *>(NomSerie),
-                              static_cast<QWidget *>(legende)})
-        colonne->addWidget(controle);
-    colonne->addWidget(Vignettes, 1);
-    colonne->addLayout(boutons);
-    connect(NomSerie, &QLineEdit::textChanged, this, &FenetreSerie::MettreAJour);
-    connect(AjoutImages, &QPushButton::clicked, this, &FenetreSerie::AjouterImages);
-    connect(AjoutDossier, &QPushButton::clicked, this, &FenetreSerie::AjouterDossier);
-    connect(RetirerImage, &QPushButton::clicked, this, &FenetreSerie::Retirer);
-    connect(Vignettes, &QListWidget::itemChanged, this, &FenetreSerie::NomImageChange);
-    connect(Vignettes, &QListWidget::itemSelectionChanged, this, &FenetreSerie::MettreAJour);
-}
-
-void FenetreSerie::ConstruireBas()
-{
-    Avis = new QLabel(this);
-    Avis->setObjectName(QStringLiteral("Avis"));
-    Avis->setWordWrap(true);
-    Progression = new QProgressBar(this);
-    Progression->setObjectName(QStringLiteral("Progression"));
-    Progression->setAccessibleName(tr("Lecture des images"));
-    Arreter = Bouton(tr("&Arrêter"), this, "Arreter");
-    auto *ligne = new QHBoxLayout;
-    ligne->addWidget(Progression, 1);
-    ligne->addWidget(Arreter);
-    auto *boutons = new QDialogButtonBox(this);
-    CreerSerie = boutons->addButton(tr("&Créer la série"), QDialogButtonBox::AcceptRole);
-    CreerSerie->setObjectName(QStringLiteral("CreerSerie"));
-    Fermer = boutons->addButton(tr("&Fermer"), QDialogButtonBox::RejectRole);
-    Fermer->setObjectName(QStringLiteral("Fermer"));
-    Fermer->setAutoDefault(false);
-    // Entrée crée la série : depuis le gestionnaire de fichiers, c'est tout ce qui reste à faire.
-    CreerSerie->setDefault(true);
-    auto *colonne = static_cast<QVBoxLayout *>(layout());
-    colonne->addWidget(Avis);
-    colonne->addLayout(ligne);
-    colonne->addWidget(boutons);
-    connect(Arreter, &QPushButton::clicked, &import, &QFutureWatcher<ImageLue>::cancel);
-    connect(CreerSerie, &QPushButton::clicked, this, &FenetreSerie::Creer);
-    connect(Fermer, &QPushButton::clicked, this, &FenetreSerie::reject);
-}
-
 // ---- Les images ---------------------------------------------------------------------------
 
 void FenetreSerie::Preremplir(const QStringList &fichiers, const QString &nom)
 {
-    NomSerie->setText(nom.left(LongueurNomSerie));
+    NomSerie->setText(NomNettoye(nom, LongueurNomSerie));
     Importer(fichiers);
 }
 
@@ -185,7 +74,7 @@ void FenetreSerie::AjouterDossier()
     if (dossier.isEmpty())
         return;
     if (NomSerie->text().trimmed().isEmpty())
-        NomSerie->setText(QDir(dossier).dirName().left(LongueurNomSerie));
+        NomSerie->setText(NomNettoye(QDir(dossier).dirName(), LongueurNomSerie));
     Importer(ImagesDuDossier(dossier));
 }
 
@@ -319,10 +208,11 @@ void FenetreSerie::RenommerSerie()
     if (!serie)
         return;
     bool ok = false;
-    const QString nom = QInputDialog::getText(this, tr("Renommer la série"), tr("Nouveau nom :"),
-                                              QLineEdit::Normal, serie->nom, &ok)
-                            .trimmed()
-                            .left(LongueurNomSerie);
+    const QString nom =
+        NomNettoye(QInputDialog::getText(this, tr("Renommer la série"), tr("Nouveau nom :"),
+                                         QLineEdit::Normal, serie->nom, &ok),
+                   LongueurNomSerie)
+            .trimmed();
     if (!ok || nom.isEmpty())
         return;
     try {
