@@ -52,6 +52,8 @@ QString Ecrire(const QString &provisoire)
 // lui, est déjà complet sur le disque, le moteur l'ayant synchronisé à la validation.
 bool Poser(const QString &provisoire, const QString &chemin)
 {
+    // Les scores du joueur ne regardent que lui, comme son dossier.
+    QFile::setPermissions(provisoire, QFile::ReadOwner | QFile::WriteOwner);
     if (::link(QFile::encodeName(provisoire).constData(), QFile::encodeName(chemin).constData()))
         return false;
     QFile::remove(provisoire);

@@ -66,16 +66,12 @@ private slots:
         QVERIFY(copie.Prete);
         const QString chemin = serieJoueur ? copie.SerieJoueur() : copie.Chemin();
         const QString serie = serieJoueur ? QStringLiteral("serie:0123456789abcdef") : SerieEssai;
-        const auto ouvrir = [&]() -> std::unique_ptr<MagasinScores> {
-            if (serieJoueur)
-                return OuvrirScoresSerie(chemin);
-            return std::make_unique<MagasinSqlcipher>(chemin);
-        };
+        const ModeleScores &fichier = serieJoueur ? ModeleSerieJoueur() : ModeleClassique();
         if (serieJoueur)
             CreerScoresSerie(chemin);
         // Des scores de départ très hauts : chaque inscription du processus d'essai entre.
         QCOMPARE(copie.Sql("UPDATE Toons SET SCORE = SCORE + 100000;"), QString());
-        QList<LigneScore> modele = ouvrir()->ListerScores(serie);
+        QList<LigneScore> modele = MagasinSqlcipher(chemin, fichier).ListerScores(serie);
         const quint32 graine = QRandomGenerator::global()->generate();
         QRandomGenerator alea(graine);
         qInfo("graine des instants de coupure : %u", graine);
@@ -106,9 +102,10 @@ private slots:
             annoncees = DixMeilleures(annoncees, 10);
             avecLaSuivante =
                 DixMeilleures(annoncees + QList{LigneEssai("TUE", scores[annonces.size()])}, 10);
+            MagasinSqlcipher six(copie.Chemin());
             for (const Serie &autre : Series())
-                QCOMPARE(MagasinSqlcipher(copie.Chemin()).ListerScores(autre.Nom).size(), 10);
-            const QList<LigneScore> lues = ouvrir()->ListerScores(serie);
+                QCOMPARE(six.ListerScores(autre.Nom).size(), 10);
+            const QList<LigneScore> lues = MagasinSqlcipher(chemin, fichier).ListerScores(serie);
             if (lues == annoncees) {
                 suivant += int(annonces.size());
             } else {
