@@ -521,6 +521,10 @@ Would you like to save your score?</translation>
         <source>Le fichier des scores « %1 » n&apos;a pu être créé : %2.</source>
         <translation>The score file “%1” could not be created: %2.</translation>
     </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;est pas celui d&apos;une série : il contient « %2 », qui n&apos;en fait pas partie (seule la table des scores de la série y a sa place).</source>
+        <translation>The score file “%1” is not that of a series: it contains “%2”, which does not belong there (only the series&apos; score table does).</translation>
+    </message>
 </context>
 <context>
     <name>kalvoro::Apropos</name>

@@ -115,7 +115,7 @@ void MagasinSqlcipher::VerifierSchema()
                        "OR (type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\')");
     while (objets.Avancer()) {
         if (objets.Texte(0) != QLatin1String("table") || !modele.Tables.contains(objets.Texte(1)))
-            throw ObjetEtranger(chemin, objets.Texte(1));
+            throw modele.Etranger(chemin, objets.Texte(1));
     }
 }
 
@@ -235,14 +235,9 @@ Classement MagasinSqlcipher::Inscrire(const QByteArray &table, const QString &se
     const bool placeLibre = PlaceLibre(table);
     std::optional<Derniere> derniere;
     if (!placeLibre) {
-        const std::optional<int> seuil = LireSeuil(table, serie);
         derniere = LireDerniere(table, serie);
-        if (!seuil || !derniere)
-            throw TableVide(chemin, serie);
-        if (ligne.SCORE == *seuil)
-            return Classement::Egal;
-        if (ligne.SCORE > *seuil)
-            return Classement::PlusMauvais;
+        if (const std::optional<Classement> refus = Comparer(table, serie, ligne.SCORE, derniere))
+            return *refus;
     }
     if (lectureSeule)
         throw ErreurSqlite{SQLITE_READONLY, QString()};
@@ -252,6 +247,21 @@ Classement MagasinSqlcipher::Inscrire(const QByteArray &table, const QString &se
         Ecraser(table, derniere->Rowid, ligne);
     transaction.Valider();
     return Classement::Inscrit;
+}
+
+// Égal ou plus mauvais que le dernier classé : le score n'entre pas. Rien si le score entre.
+std::optional<Classement> MagasinSqlcipher::Comparer(const QByteArray &table, const QString &serie,
+                                                     int score,
+                                                     const std::optional<Derniere> &derniere)
+{
+    const std::optional<int> seuil = LireSeuil(table, serie);
+    if (!seuil || !derniere)
+        throw TableVide(chemin, serie);
+    if (score == *seuil)
+        return Classement::Egal;
+    if (score > *seuil)
+        return Classement::PlusMauvais;
+    return std::nullopt;
 }
 
 void MagasinSqlcipher::Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne)

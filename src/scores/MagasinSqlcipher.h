@@ -48,6 +48,8 @@ private:
     std::optional<Derniere> LireDerniere(const QByteArray &table, const QString &serie);
     std::optional<int> LireSeuil(const QByteArray &table, const QString &serie);
     bool PlaceLibre(const QByteArray &table);
+    std::optional<Classement> Comparer(const QByteArray &table, const QString &serie, int score,
+                                       const std::optional<Derniere> &derniere);
     Classement Inscrire(const QByteArray &table, const QString &serie, const LigneScore &ligne);
     void Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne);
     void Ajouter(const QByteArray &table, const LigneScore &ligne);

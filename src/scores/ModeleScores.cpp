@@ -1,6 +1,5 @@
 #include "ModeleScores.h"
 
-#include "MagasinScores.h"
 #include "Series.h"
 #include "VerificationsScores.h"
 
@@ -21,7 +20,7 @@ QByteArray TableDeLaSerieJoueur(const QString &serie)
 const ModeleScores &ModeleClassique()
 {
     static const ModeleScores modele = [] {
-        ModeleScores six{{}, &NomTable, false};
+        ModeleScores six{{}, &NomTable, &ObjetEtranger, false};
         for (const Serie &serie : Series())
             six.Tables << serie.Nom;
         return six;
@@ -31,8 +30,10 @@ const ModeleScores &ModeleClassique()
 
 const ModeleScores &ModeleSerieJoueur()
 {
-    static const ModeleScores modele{
-        {QString::fromLatin1(TableSerieJoueur)}, &TableDeLaSerieJoueur, true};
+    static const ModeleScores modele{{QString::fromLatin1(TableSerieJoueur)},
+                                     &TableDeLaSerieJoueur,
+                                     &ObjetEtrangerSerieJoueur,
+                                     true};
     return modele;
 }
 

@@ -167,6 +167,15 @@ ErreurScores ObjetEtranger(const QString &chemin, const QString &nom)
             .arg(chemin, nom));
 }
 
+ErreurScores ObjetEtrangerSerieJoueur(const QString &chemin, const QString &nom)
+{
+    return ErreurScores(
+        VerificationsScores::tr("Le fichier des scores « %1 » n'est pas celui d'une série : il "
+                                "contient « %2 », qui n'en fait pas partie (seule la table des "
+                                "scores de la série y a sa place).")
+            .arg(chemin, nom));
+}
+
 ErreurScores ScoreNonEntier(const QString &chemin, const QString &serie)
 {
     return ErreurScores(
