@@ -269,6 +269,13 @@
     </message>
 </context>
 <context>
+    <name>MagasinAvecSeries</name>
+    <message>
+        <source>Les scores de la série « %1 » sont introuvables : la série n&apos;existe plus.</source>
+        <translation>The scores of series “%1” cannot be found: the series no longer exists.</translation>
+    </message>
+</context>
+<context>
     <name>MagasinSqlcipher</name>
     <message>
         <source>Le fichier des scores « %1 » est introuvable.</source>
@@ -376,6 +383,25 @@ Would you like to save your score?</translation>
     <message>
         <source>Vous ne pouvez être classé.</source>
         <translation>You didn&apos;t make the list this time.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoresSerie</name>
+    <message>
+        <source>Le fichier des scores « %1 » existe déjà : il est laissé tel quel.</source>
+        <translation>The score file “%1” already exists: it is left as it is.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;a pu être créé : le dossier « %2 » n&apos;existe pas.</source>
+        <translation>The score file “%1” could not be created: the folder “%2” does not exist.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » écrit ne passe pas le contrôle (%2).</source>
+        <translation>The score file “%1” that was written fails the check (%2).</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;a pu être posé : %2.</source>
+        <translation>The score file “%1” could not be put in place: %2.</translation>
     </message>
 </context>
 <context>
@@ -490,6 +516,18 @@ Would you like to save your score?</translation>
     <message>
         <source>Le fichier des scores « %1 » n&apos;est pas une base de scores : il contient « %2 », qui n&apos;en fait pas partie (seules les tables des six séries y ont leur place).</source>
         <translation>The score file “%1” is not a score database: it contains “%2”, which does not belong there (only the tables of the six series do).</translation>
+    </message>
+    <message>
+        <source>« %1 » ne désigne aucune série du joueur : il n&apos;y a pas de table de scores à ce nom.</source>
+        <translation>“%1” names none of your own series: there is no score table by that name.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;a pu être créé : %2.</source>
+        <translation>The score file “%1” could not be created: %2.</translation>
+    </message>
+    <message>
+        <source>Le fichier des scores « %1 » n&apos;est pas celui d&apos;une série : il contient « %2 », qui n&apos;en fait pas partie (seule la table des scores de la série y a sa place).</source>
+        <translation>The score file “%1” is not that of a series: it contains “%2”, which does not belong there (only the series&apos; score table does).</translation>
     </message>
 </context>
 <context>
@@ -795,6 +833,10 @@ Would you like to save your score?</translation>
     <message>
         <source>Rang %1, %2</source>
         <translation>Rank %1, %2</translation>
+    </message>
+    <message>
+        <source>&amp;Vos séries :</source>
+        <translation>&amp;Your series:</translation>
     </message>
 </context>
 <context>

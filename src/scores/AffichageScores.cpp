@@ -29,6 +29,9 @@ constexpr std::array<const char *, NombreBoutonsSeries> LegendesBoutons{{
     QT_TRANSLATE_NOOP("AffichageScores", "&Toons"),
 }};
 
+// Les séries du joueur s'écrivent en noir : aucune couleur de bouton ne les désigne.
+constexpr Couleur CouleurSeriesJoueur{0, 0, 0};
+
 struct Colonne {
     double Largeur;
     Alignement Alignee;
@@ -89,15 +92,24 @@ void AffichageScores::Bouton_Click(int index)
     if (index < 0 || index >= NombreBoutonsSeries)
         return;
     const BoutonSerie &bouton = BoutonsSeries()[static_cast<std::size_t>(index)];
-    operations.DefinirCouleurTexte(bouton.Texte);
+    Montrer(bouton.Texte, NomAffiche(Series()[static_cast<std::size_t>(index)]), bouton.Tag);
+}
+
+void AffichageScores::SerieJoueur_Click(const SerieVisible &serie)
+{
+    Montrer(CouleurSeriesJoueur, serie.nom, serie.cle);
+}
+
+void AffichageScores::Montrer(const Couleur &couleur, const QString &nomAffiche, const QString &cle)
+{
+    operations.DefinirCouleurTexte(couleur);
     ViderLignes();
-    const Serie &serie = Series()[static_cast<std::size_t>(index)];
     operations.DefinirLegende(
-        AffichageScores::tr("Les meilleurs scores.    Série : %1").arg(NomAffiche(serie)));
+        AffichageScores::tr("Les meilleurs scores.    Série : %1").arg(nomAffiche));
 
     // La grille ne montre que dix lignes : une table plus longue n'en montre que les dix
     // meilleures au lieu d'écrire hors de la grille.
-    const QList<LigneScore> lignes = magasin.ListerScores(bouton.Tag);
+    const QList<LigneScore> lignes = magasin.ListerScores(cle);
     operations.ChoisirLigne(0);
     for (const LigneScore &ligne : lignes) {
         if (operations.LigneCourante() >= LignesAffichees)

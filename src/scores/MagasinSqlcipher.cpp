@@ -3,7 +3,6 @@
 #include "Caracteres.h"
 #include "CleScores.h"
 #include "MotDePasse.h"
-#include "Series.h"
 #include "Sqlite.h"
 #include "VerificationsScores.h"
 
@@ -29,9 +28,19 @@ constexpr int DelaiOccupationMs = 500;
 // sans jamais paraître.
 constexpr int LignesClassees = 10;
 
+// NOM, PRENOM, SCORE et DATE d'une ligne, en ?1 à ?4.
+void LierLigne(Instruction &instruction, const LigneScore &ligne)
+{
+    instruction.Lier(1, ligne.NOM);
+    instruction.Lier(2, ligne.PRENOM);
+    instruction.Lier(3, qint64(ligne.SCORE));
+    instruction.Lier(4, ligne.DATE.toString(Qt::ISODate));
+}
+
 } // namespace
 
-MagasinSqlcipher::MagasinSqlcipher(const QString &cheminFichier) : chemin(cheminFichier)
+MagasinSqlcipher::MagasinSqlcipher(const QString &cheminFichier, const ModeleScores &modeleFichier)
+    : chemin(cheminFichier), modele(modeleFichier)
 {
     const QFileInfo fichier(chemin);
     const auto refus = [this](const char *texte) {
@@ -54,8 +63,8 @@ MagasinSqlcipher::MagasinSqlcipher(const QString &cheminFichier) : chemin(chemin
     } catch (const ErreurSqlite &erreur) {
         throw ErreurOuverture(chemin, erreur);
     }
-    for (const Serie &serie : Series())
-        VerifierTable(serie.Nom);
+    for (const QString &nom : modele.Tables)
+        VerifierTable(nom);
 }
 
 MagasinSqlcipher::~MagasinSqlcipher() = default;
@@ -79,7 +88,7 @@ void MagasinSqlcipher::Ouvrir()
 
 void MagasinSqlcipher::VerifierTable(const QString &serie)
 {
-    const QByteArray table = NomTable(serie);
+    const QByteArray table = '"' + serie.toUtf8() + '"'; // un nom du modèle, jamais du joueur
     try {
         Instruction existe(connexion->Base(), "SELECT count(*) FROM sqlite_master "
                                               "WHERE type = 'table' AND name = ?1");
@@ -89,14 +98,14 @@ void MagasinSqlcipher::VerifierTable(const QString &serie)
         if (!ALesChamps(table))
             throw PasUneBase(chemin, serie,
                              MagasinSqlcipher::tr("n'a pas les champs NOM, PRENOM, DATE et SCORE"));
-        if (!LireDerniere(table, serie))
+        if (!modele.SeRemplit && !LireDerniere(table, serie))
             throw TableVide(chemin, serie);
     } catch (const ErreurSqlite &erreur) {
         throw ErreurOuverture(chemin, erreur);
     }
 }
 
-// Les six tables et rien d'autre : un déclencheur ou une vue glissés dans le fichier
+// Les tables du modèle et rien d'autre : un déclencheur ou une vue glissés dans le fichier
 // s'exécuteraient à chaque inscription (vider une autre table, par exemple), et une autre table
 // n'a rien à y faire. Les index, qui n'exécutent rien, sont laissés.
 void MagasinSqlcipher::VerifierSchema()
@@ -105,8 +114,8 @@ void MagasinSqlcipher::VerifierSchema()
                        "SELECT type, name FROM sqlite_master WHERE type IN ('view', 'trigger') "
                        "OR (type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\')");
     while (objets.Avancer()) {
-        if (objets.Texte(0) != QLatin1String("table") || !SerieNommee(objets.Texte(1)))
-            throw ObjetEtranger(chemin, objets.Texte(1));
+        if (objets.Texte(0) != QLatin1String("table") || !modele.Tables.contains(objets.Texte(1)))
+            throw modele.Etranger(chemin, objets.Texte(1));
     }
 }
 
@@ -123,7 +132,7 @@ bool MagasinSqlcipher::ALesChamps(const QByteArray &table)
 
 QString MagasinSqlcipher::LireMeilleurScore(const QString &serie)
 {
-    const QByteArray table = NomTable(serie);
+    const QByteArray table = modele.Table(serie);
     try {
         Instruction premiere(connexion->Base(),
                              "SELECT SCORE FROM " + table + " ORDER BY SCORE, rowid LIMIT 1");
@@ -137,9 +146,12 @@ QString MagasinSqlcipher::LireMeilleurScore(const QString &serie)
 
 int MagasinSqlcipher::LirePlusMauvaisScore(const QString &serie)
 {
-    const QByteArray table = NomTable(serie);
+    const QByteArray table = modele.Table(serie);
     std::optional<int> seuil;
     try {
+        // Tant que la table a de la place, tout score y entre.
+        if (PlaceLibre(table))
+            return INT_MAX;
         seuil = LireSeuil(table, serie);
     } catch (const ErreurSqlite &erreur) {
         throw ErreurLecture(chemin, serie, erreur);
@@ -153,7 +165,7 @@ Classement MagasinSqlcipher::RemplacerPlusMauvais(const QString &serie, const QS
                                                   const QString &prenom, int score,
                                                   const QDate &date)
 {
-    const QByteArray table = NomTable(serie);
+    const QByteArray table = modele.Table(serie);
     VerifierEntree(nom, prenom, date);
     try {
         return Inscrire(table, serie, {FormeEcrite(nom), FormeEcrite(prenom), date, score});
@@ -164,7 +176,7 @@ Classement MagasinSqlcipher::RemplacerPlusMauvais(const QString &serie, const QS
 
 QList<LigneScore> MagasinSqlcipher::ListerScores(const QString &serie)
 {
-    const QByteArray table = NomTable(serie);
+    const QByteArray table = modele.Table(serie);
     QList<LigneScore> classement;
     try {
         Instruction lignes(connexion->Base(), "SELECT NOM, PRENOM, DATE, SCORE FROM " + table +
@@ -203,7 +215,16 @@ std::optional<int> MagasinSqlcipher::LireSeuil(const QByteArray &table, const QS
     return ScoreDe(dixieme, 0, serie);
 }
 
-// Comparer et écraser dans une seule transaction réservée d'emblée en écriture : un autre
+// Une table qui se remplit et n'a pas encore ses dix lignes : un score y entre sans rien écraser.
+bool MagasinSqlcipher::PlaceLibre(const QByteArray &table)
+{
+    if (!modele.SeRemplit)
+        return false;
+    Instruction lignes(connexion->Base(), "SELECT count(*) FROM " + table);
+    return lignes.Avancer() && lignes.Entier(0) < LignesClassees;
+}
+
+// Comparer et écrire dans une seule transaction réservée d'emblée en écriture : un autre
 // exemplaire du programme ne peut glisser son inscription entre les deux.
 Classement MagasinSqlcipher::Inscrire(const QByteArray &table, const QString &serie,
                                       const LigneScore &ligne)
@@ -211,19 +232,36 @@ Classement MagasinSqlcipher::Inscrire(const QByteArray &table, const QString &se
     // Un fichier en lecture seule se compare encore : seul un score qui entre échoue.
     const bool lectureSeule = connexion->LectureSeule();
     Transaction transaction(*connexion, lectureSeule ? "BEGIN" : "BEGIN IMMEDIATE");
-    const std::optional<int> seuil = LireSeuil(table, serie);
-    const std::optional<Derniere> derniere = LireDerniere(table, serie);
-    if (!seuil || !derniere)
-        throw TableVide(chemin, serie);
-    if (ligne.SCORE == *seuil)
-        return Classement::Egal;
-    if (ligne.SCORE > *seuil)
-        return Classement::PlusMauvais;
+    const bool placeLibre = PlaceLibre(table);
+    std::optional<Derniere> derniere;
+    if (!placeLibre) {
+        derniere = LireDerniere(table, serie);
+        if (const std::optional<Classement> refus = Comparer(table, serie, ligne.SCORE, derniere))
+            return *refus;
+    }
     if (lectureSeule)
         throw ErreurSqlite{SQLITE_READONLY, QString()};
-    Ecraser(table, derniere->Rowid, ligne);
+    if (placeLibre)
+        Ajouter(table, ligne);
+    else
+        Ecraser(table, derniere->Rowid, ligne);
     transaction.Valider();
     return Classement::Inscrit;
+}
+
+// Égal ou plus mauvais que le dernier classé : le score n'entre pas. Rien si le score entre.
+std::optional<Classement> MagasinSqlcipher::Comparer(const QByteArray &table, const QString &serie,
+                                                     int score,
+                                                     const std::optional<Derniere> &derniere)
+{
+    const std::optional<int> seuil = LireSeuil(table, serie);
+    if (!seuil || !derniere)
+        throw TableVide(chemin, serie);
+    if (score == *seuil)
+        return Classement::Egal;
+    if (score > *seuil)
+        return Classement::PlusMauvais;
+    return std::nullopt;
 }
 
 void MagasinSqlcipher::Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne)
@@ -231,12 +269,17 @@ void MagasinSqlcipher::Ecraser(const QByteArray &table, qint64 rowid, const Lign
     Instruction ecriture(connexion->Base(),
                          "UPDATE " + table +
                              " SET NOM = ?1, PRENOM = ?2, SCORE = ?3, DATE = ?4 WHERE rowid = ?5");
-    ecriture.Lier(1, ligne.NOM);
-    ecriture.Lier(2, ligne.PRENOM);
-    ecriture.Lier(3, qint64(ligne.SCORE));
-    ecriture.Lier(4, ligne.DATE.toString(Qt::ISODate));
+    LierLigne(ecriture, ligne);
     ecriture.Lier(5, rowid);
     ecriture.Avancer();
+}
+
+void MagasinSqlcipher::Ajouter(const QByteArray &table, const LigneScore &ligne)
+{
+    Instruction ajout(connexion->Base(), "INSERT INTO " + table +
+                                             " (NOM, PRENOM, SCORE, DATE) VALUES (?1, ?2, ?3, ?4)");
+    LierLigne(ajout, ligne);
+    ajout.Avancer();
 }
 
 int MagasinSqlcipher::ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const

@@ -1,5 +1,6 @@
 #pragma once
 #include "MagasinScores.h"
+#include "ModeleScores.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -12,16 +13,20 @@ class Connexion;
 class Instruction;
 
 // Le magasin des scores sur Scores.dat, fichier SQLCipher chiffré par le mot de passe du
-// programme. La connexion est ouverte une fois (la dérivation de la clé coûte cher) et gardée
-// jusqu'à la fin ; toutes les opérations passent par elle. Le magasin ne crée jamais le
-// fichier, une table ni une ligne : il lit, et écrase en place la dernière ligne du classement.
+// programme, ou sur le fichier d'une série du joueur, chiffré de même. La connexion est ouverte
+// une fois (la dérivation de la clé coûte cher) et gardée jusqu'à la fin ; toutes les opérations
+// passent par elle. Le magasin ne crée jamais le fichier ni une table. Dans Scores.dat, il ne
+// crée pas non plus de ligne : il lit, et écrase en place la dernière ligne du classement ; la
+// table d'une série du joueur, elle, reçoit une ligne par inscription jusqu'à dix.
 class MagasinSqlcipher : public MagasinScores {
     Q_DECLARE_TR_FUNCTIONS(MagasinSqlcipher)
 public:
-    // Ouvre le fichier avec la clé et vérifie qu'il porte les six tables, chacune non vide.
-    // Lève ErreurScores (fichier absent, vide, mot de passe refusé ou fichier endommagé,
-    // table manquante ou vide...) ; le fichier n'est alors jamais modifié.
-    explicit MagasinSqlcipher(const QString &cheminFichier);
+    // Ouvre le fichier avec la clé et vérifie qu'il porte les tables du modèle et aucune autre,
+    // chacune non vide si elles ne se remplissent pas. Lève ErreurScores (fichier absent, vide,
+    // mot de passe refusé ou fichier endommagé, table manquante ou vide...) ; le fichier n'est
+    // alors jamais modifié.
+    explicit MagasinSqlcipher(const QString &cheminFichier,
+                              const ModeleScores &modeleFichier = ModeleClassique());
     ~MagasinSqlcipher() override;
 
     QString LireMeilleurScore(const QString &serie) override;
@@ -42,11 +47,16 @@ private:
     bool ALesChamps(const QByteArray &table);
     std::optional<Derniere> LireDerniere(const QByteArray &table, const QString &serie);
     std::optional<int> LireSeuil(const QByteArray &table, const QString &serie);
+    bool PlaceLibre(const QByteArray &table);
+    std::optional<Classement> Comparer(const QByteArray &table, const QString &serie, int score,
+                                       const std::optional<Derniere> &derniere);
     Classement Inscrire(const QByteArray &table, const QString &serie, const LigneScore &ligne);
     void Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne);
+    void Ajouter(const QByteArray &table, const LigneScore &ligne);
     int ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const;
 
     QString chemin;
+    const ModeleScores &modele;
     std::unique_ptr<Connexion> connexion;
 };
 

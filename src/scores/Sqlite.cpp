@@ -70,11 +70,12 @@ bool Instruction::EstEntier(int colonne) const
     return sqlite3_column_type(instruction, colonne) == SQLITE_INTEGER;
 }
 
-Connexion::Connexion(const QString &chemin)
+Connexion::Connexion(const QString &chemin, Ouverture ouverture)
 {
-    // Jamais SQLITE_OPEN_CREATE : un fichier absent reste absent.
+    // Sans SQLITE_OPEN_CREATE, un fichier absent reste absent.
+    const int creation = ouverture == Ouverture::Creation ? SQLITE_OPEN_CREATE : 0;
     const int code = sqlite3_open_v2(QFile::encodeName(chemin).constData(), &base,
-                                     SQLITE_OPEN_READWRITE, nullptr);
+                                     SQLITE_OPEN_READWRITE | creation, nullptr);
     if (code != SQLITE_OK) {
         const ErreurSqlite erreur = ErreurDe(base, code);
         sqlite3_close(base);

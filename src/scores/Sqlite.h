@@ -39,10 +39,12 @@ private:
     sqlite3_stmt *instruction = nullptr;
 };
 
-// Une connexion à un fichier existant, en lecture et écriture, jamais créé par elle.
+// Une connexion à un fichier en lecture et écriture. Elle ne le crée que si on le lui demande :
+// seulement pour écrire un nouveau fichier sous un nom provisoire.
 class Connexion {
 public:
-    explicit Connexion(const QString &chemin);
+    enum class Ouverture { Existant, Creation };
+    explicit Connexion(const QString &chemin, Ouverture ouverture = Ouverture::Existant);
     ~Connexion();
     Connexion(const Connexion &) = delete;
     Connexion &operator=(const Connexion &) = delete;

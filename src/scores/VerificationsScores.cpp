@@ -29,6 +29,14 @@ QByteArray NomTable(const QString &serie)
     return '"' + trouvee->Nom.toUtf8() + '"';
 }
 
+ErreurScores PasUneSerieJoueur(const QString &serie)
+{
+    return ErreurScores(
+        VerificationsScores::tr("« %1 » ne désigne aucune série du joueur : il n'y a pas de "
+                                "table de scores à ce nom.")
+            .arg(serie));
+}
+
 namespace {
 
 // Un fichier que tient un autre programme se libère : l'appelant peut proposer de réessayer.
@@ -83,6 +91,14 @@ ErreurScores ErreurOuverture(const QString &chemin, const ErreurSqlite &erreur)
 {
     return ErreurScores(
         VerificationsScores::tr("Le fichier des scores « %1 » ne peut être ouvert : %2.")
+            .arg(chemin, Cause(erreur)),
+        NatureDe(erreur));
+}
+
+ErreurScores ErreurCreation(const QString &chemin, const ErreurSqlite &erreur)
+{
+    return ErreurScores(
+        VerificationsScores::tr("Le fichier des scores « %1 » n'a pu être créé : %2.")
             .arg(chemin, Cause(erreur)),
         NatureDe(erreur));
 }
@@ -148,6 +164,15 @@ ErreurScores ObjetEtranger(const QString &chemin, const QString &nom)
         VerificationsScores::tr("Le fichier des scores « %1 » n'est pas une base de "
                                 "scores : il contient « %2 », qui n'en fait pas partie "
                                 "(seules les tables des six séries y ont leur place).")
+            .arg(chemin, nom));
+}
+
+ErreurScores ObjetEtrangerSerieJoueur(const QString &chemin, const QString &nom)
+{
+    return ErreurScores(
+        VerificationsScores::tr("Le fichier des scores « %1 » n'est pas celui d'une série : il "
+                                "contient « %2 », qui n'en fait pas partie (seule la table des "
+                                "scores de la série y a sa place).")
             .arg(chemin, nom));
 }
 

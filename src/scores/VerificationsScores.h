@@ -13,10 +13,14 @@ struct ErreurSqlite;
 // ErreurScores pour tout nom qui n'est pas exactement celui d'une des six séries.
 QByteArray NomTable(const QString &serie);
 
+// Le refus d'une série qui n'est pas une clé de série du joueur, dans le fichier d'une telle série.
+ErreurScores PasUneSerieJoueur(const QString &serie);
+
 // Lève ErreurScores si une inscription dépasse les longueurs de NOM ou PRENOM ou n'a pas de date.
 void VerifierEntree(const QString &nom, const QString &prenom, const QDate &date);
 
 ErreurScores ErreurOuverture(const QString &chemin, const ErreurSqlite &erreur);
+ErreurScores ErreurCreation(const QString &chemin, const ErreurSqlite &erreur);
 ErreurScores ErreurLecture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur);
 ErreurScores ErreurEcriture(const QString &chemin, const QString &serie,
                             const ErreurSqlite &erreur);
@@ -25,6 +29,8 @@ ErreurScores TableVide(const QString &chemin, const QString &serie);
 ErreurScores PasUneBase(const QString &chemin, const QString &serie, const QString &defaut);
 // Le fichier contient une table, une vue ou un déclencheur qui ne sont pas les siens.
 ErreurScores ObjetEtranger(const QString &chemin, const QString &nom);
+// De même dans le fichier d'une série du joueur, qui n'a que sa table.
+ErreurScores ObjetEtrangerSerieJoueur(const QString &chemin, const QString &nom);
 ErreurScores ScoreNonEntier(const QString &chemin, const QString &serie);
 
 } // namespace kalvoro

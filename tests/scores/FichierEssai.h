@@ -73,6 +73,8 @@ public:
     bool Prete = false;
     QString Dossier() const { return dossier.path(); }
     QString Chemin() const { return dossier.filePath(QStringLiteral("Scores.dat")); }
+    // Là où les essais posent le fichier d'une série du joueur, à côté de la copie.
+    QString SerieJoueur() const { return dossier.filePath(QStringLiteral("serie.dat")); }
 
     // Exécute du SQL sur la copie avec la clé ; vide si tout va bien, sinon le message du shell.
     QString Sql(const QString &sql) const

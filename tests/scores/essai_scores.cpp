@@ -4,9 +4,12 @@
 //
 //   essai_scores <Scores.dat> <série> <préfixe du nom> <score>[,<score>...]
 //
+// Une série "serie:<id>" désigne une série du joueur : le fichier est alors le sien.
 // Chaque ligne annoncée : "<score> <Inscrit|Egal|PlusMauvais>". Sortie 2 et message sur
 // l'erreur standard si le magasin refuse.
 #include "MagasinSqlcipher.h"
+#include "ScoresSerie.h"
+#include "Series.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -64,7 +67,11 @@ int main(int argc, char *argv[])
     const QString prefixe = QString::fromUtf8(argv[3]);
     try {
         const QString chemin = QString::fromLocal8Bit(argv[1]);
-        const auto base = Reessayer([&] { return std::make_unique<MagasinSqlcipher>(chemin); });
+        const auto base = Reessayer([&]() -> std::unique_ptr<MagasinScores> {
+            if (IdDeCleSerie(serie).isEmpty())
+                return std::make_unique<MagasinSqlcipher>(chemin);
+            return OuvrirScoresSerie(chemin);
+        });
         for (const QString &texte : QString::fromUtf8(argv[4]).split(QLatin1Char(','))) {
             const int score = texte.toInt();
             Annoncer(score, Reessayer([&] {

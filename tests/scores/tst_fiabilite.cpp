@@ -1,5 +1,6 @@
 #include "FichierEssai.h"
 #include "MagasinSqlcipher.h"
+#include "ScoresSerie.h"
 #include "Series.h"
 
 #include <QRandomGenerator>
@@ -50,13 +51,27 @@ QStringList EnTexte(const QList<int> &scores)
 class TestFiabilite : public QObject {
     Q_OBJECT
 private slots:
+    // Le fichier d'une série du joueur commence vide : ses premières inscriptions ajoutent des
+    // lignes, les suivantes en écrasent.
+    void unProcessusTueEnPleineInscriptionNeLaisseQueDesInscriptionsEntieres_data()
+    {
+        QTest::addColumn<bool>("serieJoueur");
+        QTest::newRow("Scores.dat") << false;
+        QTest::newRow("série du joueur") << true;
+    }
     void unProcessusTueEnPleineInscriptionNeLaisseQueDesInscriptionsEntieres()
     {
+        QFETCH(bool, serieJoueur);
         essai::Copie copie;
         QVERIFY(copie.Prete);
+        const QString chemin = serieJoueur ? copie.SerieJoueur() : copie.Chemin();
+        const QString serie = serieJoueur ? QStringLiteral("serie:0123456789abcdef") : SerieEssai;
+        const ModeleScores &fichier = serieJoueur ? ModeleSerieJoueur() : ModeleClassique();
+        if (serieJoueur)
+            CreerScoresSerie(chemin);
         // Des scores de départ très hauts : chaque inscription du processus d'essai entre.
         QCOMPARE(copie.Sql("UPDATE Toons SET SCORE = SCORE + 100000;"), QString());
-        QList<LigneScore> modele = MagasinSqlcipher(copie.Chemin()).ListerScores(SerieEssai);
+        QList<LigneScore> modele = MagasinSqlcipher(chemin, fichier).ListerScores(serie);
         const quint32 graine = QRandomGenerator::global()->generate();
         QRandomGenerator alea(graine);
         qInfo("graine des instants de coupure : %u", graine);
@@ -67,7 +82,7 @@ private slots:
                 scores << 100000 - k;
             QProcess enfant;
             enfant.start(QStringLiteral(KALVORO_ESSAI_SCORES),
-                         {copie.Chemin(), SerieEssai, "TUE", EnTexte(scores).join(',')});
+                         {chemin, serie, "TUE", EnTexte(scores).join(',')});
             QVERIFY(enfant.waitForStarted());
             QThread::msleep(alea.bounded(30, 600));
             enfant.kill();
@@ -77,20 +92,20 @@ private slots:
             QVERIFY2(annonces.filter(QStringLiteral(" Inscrit")) == annonces,
                      qPrintable(annonces.join(',')));
             QVERIFY2(annonces.size() < scores.size(), "coupure trop tardive");
-            QCOMPARE(Integrite(copie.Chemin()), QStringLiteral("ok"));
+            QCOMPARE(Integrite(chemin), QStringLiteral("ok"));
 
             // L'état est celui d'après la dernière inscription annoncée, ou d'après celle qui
             // était en cours si elle a été validée juste avant la coupure.
             QList<LigneScore> annoncees = modele, avecLaSuivante;
             for (qsizetype k = 0; k < annonces.size(); ++k)
                 annoncees.append(LigneEssai("TUE", scores[k]));
-            annoncees = DixMeilleures(annoncees, modele.size());
-            avecLaSuivante = DixMeilleures(
-                annoncees + QList{LigneEssai("TUE", scores[annonces.size()])}, modele.size());
-            MagasinSqlcipher base(copie.Chemin());
+            annoncees = DixMeilleures(annoncees, 10);
+            avecLaSuivante =
+                DixMeilleures(annoncees + QList{LigneEssai("TUE", scores[annonces.size()])}, 10);
+            MagasinSqlcipher six(copie.Chemin());
             for (const Serie &autre : Series())
-                QCOMPARE(base.ListerScores(autre.Nom).size(), 10);
-            const QList<LigneScore> lues = base.ListerScores(SerieEssai);
+                QCOMPARE(six.ListerScores(autre.Nom).size(), 10);
+            const QList<LigneScore> lues = MagasinSqlcipher(chemin, fichier).ListerScores(serie);
             if (lues == annoncees) {
                 suivant += int(annonces.size());
             } else {

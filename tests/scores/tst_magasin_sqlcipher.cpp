@@ -1,5 +1,6 @@
 #include "FichierEssai.h"
 #include "MagasinSqlcipher.h"
+#include "ScoresSerie.h"
 #include "Series.h"
 
 #include <QtTest>
@@ -25,6 +26,17 @@ QStringList Noms(const QList<LigneScore> &lignes)
 }
 
 const QDate Jour(2026, 3, 5);
+
+// Le message de l'ErreurScores que lève operation, vide si elle n'en lève pas.
+QString Refus(const std::function<void()> &operation)
+{
+    try {
+        operation();
+    } catch (const ErreurScores &erreur) {
+        return erreur.Message();
+    }
+    return {};
+}
 
 } // namespace
 
@@ -290,6 +302,104 @@ private slots:
         }
         QCOMPARE(essai::Shell(copie.Chemin(), "SELECT count(*) FROM Formes;").Texte,
                  QStringLiteral("0"));
+    }
+
+    // Le fichier d'une série du joueur commence vide : chaque score y entre par une ligne de
+    // plus jusqu'à dix, puis, comme dans Scores.dat, doit battre le dixième.
+    void uneSerieDuJoueurSeRemplitJusquADixPuisEcraseLePlusMauvais()
+    {
+        essai::Copie copie;
+        CreerScoresSerie(copie.SerieJoueur());
+        // Lisible par le shell avec les commandes de Scores.dat, au même format.
+        QCOMPARE(essai::Shell(copie.SerieJoueur(), "PRAGMA page_size; PRAGMA integrity_check; "
+                                                   "SELECT count(*) FROM Scores;")
+                     .Texte,
+                 QStringLiteral("1024\nok\n0"));
+        const auto base = OuvrirScoresSerie(copie.SerieJoueur());
+        const QString cle = CleSerieJoueur(QStringLiteral("00c0ffee00c0ffee"));
+        QCOMPARE(base->LireMeilleurScore(cle), QString());
+        for (int score : {90, 30, 60, 60, 45, 80, 75, 24, 99, 50}) {
+            QCOMPARE(base->LirePlusMauvaisScore(cle), INT_MAX);
+            QCOMPARE(base->RemplacerPlusMauvais(cle, "N", "P", score, Jour), Classement::Inscrit);
+        }
+        QCOMPARE(Scores(base->ListerScores(cle)),
+                 (QList<int>{24, 30, 45, 50, 60, 60, 75, 80, 90, 99}));
+        QCOMPARE(base->LireMeilleurScore(cle), QStringLiteral("24"));
+        QCOMPARE(base->LirePlusMauvaisScore(cle), 99);
+        QCOMPARE(base->RemplacerPlusMauvais(cle, "X", "Y", 99, Jour), Classement::Egal);
+        QCOMPARE(base->RemplacerPlusMauvais(cle, "X", "Y", 100, Jour), Classement::PlusMauvais);
+        QCOMPARE(base->RemplacerPlusMauvais(cle, "X", "Y", 40, Jour), Classement::Inscrit);
+        QCOMPARE(Scores(base->ListerScores(cle)),
+                 (QList<int>{24, 30, 40, 45, 50, 60, 60, 75, 80, 90}));
+        QVERIFY(Refus([&] { base->ListerScores("Animaux"); }).contains("aucune série du joueur"));
+    }
+
+    // Un échec de la création ne laisse rien ; un fichier déjà là n'est jamais remplacé.
+    void creerUneSerieNeLaisseQueLeFichierFiniOuRien_data()
+    {
+        QTest::addColumn<QString>("present"); // un fichier déjà dans le dossier
+        QTest::addColumn<QString>("cible");
+        QTest::addColumn<bool>("cree");
+        const auto ligne = [](const char *nom, const char *present, const char *cible, bool cree) {
+            QTest::newRow(nom) << present << cible << cree;
+        };
+        ligne("dossier vide", "", "serie.dat", true);
+        ligne("reste d'une création interrompue", "serie.dat.creation", "serie.dat", true);
+        ligne("nom déjà pris", "serie.dat", "serie.dat", false);
+        ligne("dossier absent", "", "absent/serie.dat", false);
+    }
+    void creerUneSerieNeLaisseQueLeFichierFiniOuRien()
+    {
+        QFETCH(QString, present);
+        QFETCH(QString, cible);
+        QFETCH(bool, cree);
+        QTemporaryDir dossier;
+        QFile fichier(dossier.filePath(present));
+        QVERIFY(present.isEmpty() || (fichier.open(QIODevice::WriteOnly) && fichier.write("x")));
+        fichier.close();
+        const QString message = Refus([&] { CreerScoresSerie(dossier.filePath(cible)); });
+        QCOMPARE(message.isEmpty(), cree);
+        QVERIFY2(cree || message.contains(dossier.filePath(cible)), qPrintable(message));
+        const QStringList fichiers = QDir(dossier.path()).entryList(QDir::Files);
+        const QString reste = cree ? cible : present;
+        QCOMPARE(fichiers, reste.isEmpty() ? QStringList() : QStringList{reste});
+        QVERIFY(present.isEmpty() || cree || essai::Octets(fichier.fileName()) == "x");
+        if (cree)
+            QVERIFY(OuvrirScoresSerie(dossier.filePath(cible))->ListerScores("serie:1").isEmpty());
+    }
+
+    // Chaque clé va à son fichier, ouvert une fois ; Scores.dat garde ses six tables.
+    void leMagasinDuProgrammeEnvoieChaqueSerieASonFichier()
+    {
+        essai::Copie copie;
+        const auto fichier = [&](const QString &id) { return copie.Dossier() + '/' + id + ".dat"; };
+        CreerScoresSerie(fichier("a"));
+        CreerScoresSerie(fichier("b"));
+        QStringList ouvertures;
+        MagasinAvecSeries magasin(std::make_unique<MagasinSqlcipher>(copie.Chemin()),
+                                  [&](const QString &id) -> std::unique_ptr<MagasinScores> {
+                                      ouvertures << id;
+                                      return id == "perdue" ? nullptr
+                                                            : OuvrirScoresSerie(fichier(id));
+                                  });
+        const QByteArray livre = essai::Octets(copie.Chemin());
+        const QString a = CleSerieJoueur("a");
+        QCOMPARE(magasin.RemplacerPlusMauvais(a, "A", "Ada", 50, Jour), Classement::Inscrit);
+        QCOMPARE(magasin.RemplacerPlusMauvais(a, "A", "Ada", 40, Jour), Classement::Inscrit);
+        QCOMPARE(Scores(magasin.ListerScores(a)), (QList<int>{40, 50}));
+        QVERIFY(magasin.ListerScores(CleSerieJoueur("b")).isEmpty());
+        QCOMPARE(ouvertures, (QStringList{"a", "b"}));
+        QCOMPARE(essai::Octets(copie.Chemin()), livre);
+        QCOMPARE(magasin.RemplacerPlusMauvais("Toons", "T", "Tom", 20, Jour), Classement::Inscrit);
+        QCOMPARE(essai::Shell(copie.Chemin(), "SELECT count(*) FROM sqlite_master;").Texte, "6");
+        QCOMPARE(essai::Shell(fichier("a"), "SELECT count(*) FROM Scores;").Texte, "2");
+
+        QVERIFY(Refus([&] { magasin.ListerScores("Inconnue"); }).contains("aucune des six"));
+        QVERIFY(Refus([&] { magasin.ListerScores("serie:c"); }).contains("introuvable"));
+        QVERIFY(Refus([&] { magasin.ListerScores("serie:perdue"); }).contains("n'existe plus"));
+        magasin.Oublier("a"); // fermé avant d'être supprimé
+        QVERIFY(QFile::remove(fichier("a")));
+        QVERIFY(Refus([&] { magasin.ListerScores(a); }).contains("introuvable"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "FichierEssai.h"
 #include "MagasinSqlcipher.h"
+#include "ScoresSerie.h"
 #include "Series.h"
 
 #include <QFileInfo>
@@ -126,6 +127,46 @@ private slots:
         QCOMPARE(essai::Octets(copie.Chemin()), octets);
         QCOMPARE(QFileInfo(copie.Chemin()).lastModified(), modifie);
         QVERIFY(!QFileInfo::exists(copie.Chemin() + QStringLiteral("-journal")));
+    }
+
+    // Le fichier d'une série du joueur n'a que sa table : ni déclencheur, ni vue, ni autre table,
+    // ni les six de Scores.dat.
+    void unFichierDeSerieQuiNEstPasLeSienEstRefuseEtLaisseIntact_data()
+    {
+        QTest::addColumn<QString>("sql"); // sur le fichier neuf ; vide : une copie de Scores.dat
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("une autre table") << "CREATE TABLE Autre (x);"
+                                         << "contient « Autre »";
+        QTest::newRow("un déclencheur")
+            << "CREATE TRIGGER t AFTER INSERT ON Scores BEGIN DELETE FROM Scores; END;"
+            << "contient « t »";
+        QTest::newRow("une vue") << "CREATE VIEW v AS SELECT * FROM Scores;"
+                                 << "contient « v »";
+        QTest::newRow("un champ de moins")
+            << "DROP TABLE Scores; CREATE TABLE Scores (NOM TEXT, PRENOM TEXT, SCORE INTEGER);"
+            << "n'a pas les champs";
+        QTest::newRow("Scores.dat à sa place") << ""
+                                               << "contient « Animaux »";
+    }
+    void unFichierDeSerieQuiNEstPasLeSienEstRefuseEtLaisseIntact()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, cause);
+        essai::Copie copie;
+        if (sql.isEmpty()) {
+            QVERIFY(QFile::copy(copie.Chemin(), copie.SerieJoueur()));
+        } else {
+            CreerScoresSerie(copie.SerieJoueur());
+            QCOMPARE(essai::Shell(copie.SerieJoueur(), sql).Erreur, QString());
+        }
+        const QByteArray octets = essai::Octets(copie.SerieJoueur());
+        try {
+            OuvrirScoresSerie(copie.SerieJoueur());
+            QFAIL("le fichier a été accepté");
+        } catch (const ErreurScores &erreur) {
+            QVERIFY2(erreur.Message().contains(cause), erreur.what());
+        }
+        QCOMPARE(essai::Octets(copie.SerieJoueur()), octets);
     }
 
     void leFichierLivreSOuvreAuShellAvecLaCleEtPasSansElle()

@@ -1,14 +1,17 @@
 #include "Controles.h"
 #include "EchecFatal.h"
 #include "FauxMagasin.h"
+#include "ScoresSerie.h"
 #include "VisuScores.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -286,6 +289,51 @@ private slots:
             QStringLiteral("Scores.dat : mot de passe refusé ou fichier endommagé");
         QTest::mouseClick(Bouton(0), Qt::LeftButton);
         QCOMPARE(signale, QStringLiteral("Scores.dat : mot de passe refusé ou fichier endommagé"));
+    }
+
+    // Les séries du joueur, lues dans leurs propres fichiers : la liste les montre dans l'ordre
+    // donné, sous les boutons ; la choisir au clavier remplit la grille comme un bouton.
+    void lesSeriesDuJoueurSeChoisissentDansLaListeSousLesBoutons()
+    {
+        QTemporaryDir dossier;
+        for (const char *id : {"a", "b"})
+            CreerScoresSerie(dossier.filePath(id));
+        auto faux = std::make_unique<FauxMagasin>();
+        faux->Remplir(QStringLiteral("Toons"), DixScores);
+        MagasinAvecSeries series(std::move(faux), [&](const QString &id) {
+            return OuvrirScoresSerie(dossier.filePath(id));
+        });
+        series.RemplacerPlusMauvais("serie:b", "DURAND", "Mamie", 31, QDate(2026, 5, 1));
+        series.RemplacerPlusMauvais("serie:b", "DURAND", "Papi", 28, QDate(2026, 5, 2));
+        visu = std::make_unique<VisuScores>(
+            series, QList<SerieVisible>{{"Vacances", "serie:a"}, {"Mamie & « Papi »", "serie:b"}});
+        Montrer();
+        auto *liste = Enfant<QComboBox>(visu.get(), "SeriesJoueur");
+        QVERIFY(liste);
+        QCOMPARE(liste->count(), 2);
+        QCOMPARE(liste->itemText(1), QStringLiteral("Mamie & « Papi »"));
+        QCOMPARE(visu->size(), QSize(448, 312)); // 32 pixels de plus pour la liste
+        QVERIFY(QRect(QPoint(), visu->size()).contains(Quitter()->geometry()));
+        QVERIFY(liste->geometry().top() > Bouton(0)->geometry().bottom());
+        QVERIFY(Grille()->geometry().top() > liste->geometry().bottom());
+
+        QTest::keyClick(visu.get(), Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), liste);
+        QTest::keyClick(liste, Qt::Key_Down);
+        QTest::keyClick(liste, Qt::Key_Down);
+        QCOMPARE(visu->windowTitle(),
+                 QStringLiteral("Les meilleurs scores.    Série : Mamie & « Papi »"));
+        QCOMPARE(Ligne(0), (QStringList{"Papi", "DURAND", "02/05/2026", "28"}));
+        QCOMPARE(Ligne(1)[3], QStringLiteral("31"));
+        QVERIFY(LigneVide(2));
+        QCOMPARE(Enfant<QWidget>(visu.get(), QStringLiteral("Annonce"))->accessibleName(),
+                 QStringLiteral("Série Mamie & « Papi » : 2 scores. Le meilleur : 28, Papi "
+                                "DURAND, le 02/05/2026."));
+        QTest::mouseClick(Bouton(5), Qt::LeftButton); // les boutons lisent toujours Scores.dat
+        QCOMPARE(Ligne(0)[3], QStringLiteral("25"));
+        // Tab : après le dernier bouton, la liste, puis Quitter.
+        QTest::keyClick(Bouton(5), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), liste);
     }
 };
 

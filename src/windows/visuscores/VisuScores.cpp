@@ -7,9 +7,11 @@
 #include "Series.h"
 #include "Twips.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
 #include <QIcon>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
@@ -25,6 +27,9 @@ constexpr int LargeurBouton = 1095, HauteurBouton = 375; // voisins chevauchés 
 constexpr int GaucheGrille = 120, HautGrille = 840, LargeurGrilleTwips = 6135,
               HauteurGrilleTwips = 2775;
 constexpr int HautQuitter = 3720, LargeurQuitterTwips = 1215, HauteurQuitter = 375;
+// La liste des séries du joueur, sous les boutons : grille et Quitter descendent d'autant.
+constexpr int HautSeries = 600, HauteurSeries = 375, DecalageSeries = 480;
+constexpr int DroiteBoutons = GaucheBouton0 + PasBoutons * 5 + LargeurBouton, EcartEtiquette = 120;
 
 QColor EnQColor(const Couleur &couleur)
 {
@@ -42,18 +47,25 @@ QIcon IconeVide()
 } // namespace
 
 VisuScores::VisuScores(MagasinScores &magasin, QWidget *parent)
-    : QDialog(parent), affichage(*this, magasin)
+    : VisuScores(magasin, QList<SerieVisible>(), parent)
+{
+}
+
+VisuScores::VisuScores(MagasinScores &magasin, QList<SerieVisible> seriesJoueur, QWidget *parent)
+    : QDialog(parent), affichage(*this, magasin), seriesDuJoueur(std::move(seriesJoueur)),
+      decalage(seriesDuJoueur.isEmpty() ? 0 : DecalageSeries)
 {
     setObjectName(QStringLiteral("VisuScores"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(IconeVide());
     setWindowTitle(LegendeVisuScores());
-    setFixedSize(Px(LargeurClient), Px(HauteurClient));
+    setFixedSize(Px(LargeurClient), Px(HauteurClient + decalage));
 
     ConstruireQuitter();
     ConstruireGrille();
     ConstruireBoutons();
+    ConstruireSeriesJoueur();
     ReglerTabulation();
 }
 
@@ -90,6 +102,29 @@ void VisuScores::ConstruireBoutons()
     }
 }
 
+// Une étiquette à touche d'accès, puis la liste, alignées sur la rangée des boutons.
+void VisuScores::ConstruireSeriesJoueur()
+{
+    if (seriesDuJoueur.isEmpty())
+        return;
+    auto *etiquette = new QLabel(tr("&Vos séries :"), this);
+    etiquette->setObjectName(QStringLiteral("EtiquetteSeriesJoueur"));
+    SeriesJoueur = new QComboBox(this);
+    SeriesJoueur->setObjectName(QStringLiteral("SeriesJoueur"));
+    for (const SerieVisible &serie : seriesDuJoueur)
+        SeriesJoueur->addItem(serie.nom);
+    SeriesJoueur->setCurrentIndex(-1); // la grille s'ouvre vide, aucune série n'est choisie
+    etiquette->setBuddy(SeriesJoueur);
+    etiquette->setFont(Police(MsSansSerif, 8.25, true));
+    SeriesJoueur->setFont(etiquette->font());
+    const int gauche = Px(GaucheBouton0),
+              gaucheListe = gauche + etiquette->sizeHint().width() + Px(EcartEtiquette);
+    etiquette->setGeometry(gauche, Px(HautSeries), gaucheListe - gauche, Px(HauteurSeries));
+    SeriesJoueur->setGeometry(gaucheListe, Px(HautSeries), Px(DroiteBoutons) - gaucheListe,
+                              Px(HauteurSeries));
+    connect(SeriesJoueur, &QComboBox::activated, this, &VisuScores::SeriesJoueur_Activated);
+}
+
 void VisuScores::ConstruireGrille()
 {
     Grille = new QTableWidget(AffichageScores::NombreLignes, AffichageScores::NombreColonnes, this);
@@ -101,7 +136,7 @@ void VisuScores::ConstruireGrille()
     Grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grille->setSelectionMode(QAbstractItemView::NoSelection);
     Grille->setFont(Police(MsSansSerif, 9.75, true));
-    Grille->setGeometry(Px(GaucheGrille), Px(HautGrille), Px(LargeurGrilleTwips),
+    Grille->setGeometry(Px(GaucheGrille), Px(HautGrille + decalage), Px(LargeurGrilleTwips),
                         Px(HauteurGrilleTwips));
     for (int ligne = 0; ligne < AffichageScores::NombreLignes; ++ligne)
         for (int colonne = 0; colonne < AffichageScores::NombreColonnes; ++colonne)
@@ -148,7 +183,8 @@ void VisuScores::ConstruireQuitter()
 {
     Quitter = new QPushButton(tr("&Quitter"), this);
     Quitter->setObjectName(QStringLiteral("Quitter"));
-    Quitter->setGeometry(0, Px(HautQuitter), Px(LargeurQuitterTwips), Px(HauteurQuitter));
+    Quitter->setGeometry(0, Px(HautQuitter + decalage), Px(LargeurQuitterTwips),
+                         Px(HauteurQuitter));
     connect(Quitter, &QPushButton::clicked, this, &VisuScores::Quitter_Click);
 }
 
@@ -160,23 +196,39 @@ void VisuScores::ReglerTabulation()
         QWidget::setTabOrder(precedent, bouton);
         precedent = bouton;
     }
+    if (SeriesJoueur)
+        QWidget::setTabOrder(precedent, SeriesJoueur);
     Quitter->setFocus();
 }
 
 void VisuScores::Bouton_Click(int index)
 {
-    FaireAvecReessai(
-        this, [this, index] { affichage.Bouton_Click(index); }, Renoncement::Continuer);
-    // La lecture commence par le meilleur, en haut.
-    Grille->setCurrentCell(0, 0);
-    DireSerie(index);
+    if (index < 0 || index >= NombreBoutonsSeries)
+        return;
+    // Le nom que le joueur lit sur le bouton, dans sa langue ; Tag reste le nom de la table.
+    Afficher([this, index] { affichage.Bouton_Click(index); },
+             NomAffiche(Series()[static_cast<std::size_t>(index)]));
 }
 
-// Un joueur qui n'en voit rien apprend ce que le bouton vient d'afficher.
-void VisuScores::DireSerie(int index)
+void VisuScores::SeriesJoueur_Activated(int index)
 {
-    // Le nom que le joueur lit sur le bouton, dans sa langue ; Tag reste le nom de la table.
-    const QString serie = NomAffiche(Series()[static_cast<std::size_t>(index)]);
+    if (index < 0 || index >= seriesDuJoueur.size())
+        return;
+    const SerieVisible serie = seriesDuJoueur[index];
+    Afficher([this, serie] { affichage.SerieJoueur_Click(serie); }, serie.nom);
+}
+
+void VisuScores::Afficher(const std::function<void()> &lecture, const QString &serie)
+{
+    FaireAvecReessai(this, lecture, Renoncement::Continuer);
+    // La lecture commence par le meilleur, en haut.
+    Grille->setCurrentCell(0, 0);
+    DireSerie(serie);
+}
+
+// Un joueur qui n'en voit rien apprend ce que le bouton ou la liste vient d'afficher.
+void VisuScores::DireSerie(const QString &serie)
+{
     Grille->setAccessibleName(tr("Meilleurs scores, série %1").arg(serie));
     int lignes = 0;
     while (lignes < AffichageScores::LignesAffichees && !Grille->item(lignes, 3)->text().isEmpty())

@@ -3,23 +3,32 @@
 #include "MagasinScores.h"
 
 #include <QDialog>
+#include <QList>
 #include <array>
+#include <functional>
 
+class QComboBox;
 class QPushButton;
 class QTableWidget;
 
 namespace kalvoro {
 
-// La visionneuse des meilleurs scores : six boutons de série, une grille qui montre la table
-// de la série choisie, et Quitter. Jeu l'ouvre en modal (exec()) avec son magasin de scores ;
-// elle ne garde rien d'une visite à l'autre et ne modifie jamais les scores.
+// La visionneuse des meilleurs scores : six boutons de série, la liste des séries du joueur
+// s'il en a, une grille qui montre la table de la série choisie, et Quitter. Jeu l'ouvre en modal
+// (exec()) avec son magasin de scores ; elle ne garde rien d'une visite à l'autre et ne modifie
+// jamais les scores.
 class VisuScores : public QDialog, private OperationsGrille {
     Q_OBJECT
 public:
-    explicit VisuScores(MagasinScores &magasin, QWidget *parent = nullptr);
+    // Sans série du joueur, la fenêtre est celle de toujours ; avec, elle montre leur liste,
+    // dans l'ordre donné, sous les six boutons.
+    explicit VisuScores(MagasinScores &magasin, QList<SerieVisible> seriesJoueur = {},
+                        QWidget *parent = nullptr);
+    VisuScores(MagasinScores &magasin, QWidget *parent);
 
 public slots:
     void Bouton_Click(int index);
+    void SeriesJoueur_Activated(int index);
     void Quitter_Click();
 
 protected:
@@ -28,10 +37,12 @@ protected:
 
 private:
     void ConstruireBoutons();
+    void ConstruireSeriesJoueur();
     void ConstruireGrille();
     void ColorerGrille();
     void RendreGrilleLisible();
-    void DireSerie(int index);
+    void Afficher(const std::function<void()> &lecture, const QString &serie);
+    void DireSerie(const QString &serie);
     void ConstruireQuitter();
     void ReglerTabulation();
 
@@ -53,8 +64,11 @@ private:
     std::array<QPushButton *, NombreBoutonsSeries> Bouton{};
     QTableWidget *Grille = nullptr;
     QPushButton *Quitter = nullptr;
+    QComboBox *SeriesJoueur = nullptr; // seulement si le joueur a des séries
 
     AffichageScores affichage;
+    QList<SerieVisible> seriesDuJoueur;
+    int decalage = 0;    // en twips : la hauteur prise par la liste des séries du joueur
     bool charge = false; // Form_Load a eu lieu
     int ligneCourante = 0;
     int colonneCourante = 0;

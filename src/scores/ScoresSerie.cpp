@@ -1,0 +1,115 @@
+#include "ScoresSerie.h"
+
+#include "Descripteur.h"
+#include "MagasinSqlcipher.h"
+#include "ModeleScores.h"
+#include "MotDePasse.h"
+#include "Sqlite.h"
+#include "VerificationsScores.h"
+
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+
+namespace kalvoro {
+
+namespace {
+
+// Le contexte de traduction des textes de ce fichier : tr() les y range.
+class ScoresSerie {
+    Q_DECLARE_TR_FUNCTIONS(ScoresSerie)
+};
+
+// Les mêmes champs et les mêmes contraintes que les six tables de Scores.dat.
+QByteArray Schema()
+{
+    return QByteArray("BEGIN; CREATE TABLE \"") + TableSerieJoueur +
+           "\" (NOM TEXT NOT NULL CHECK (length(NOM) <= 25), "
+           "PRENOM TEXT NOT NULL CHECK (length(PRENOM) <= 20), "
+           "DATE TEXT NOT NULL CHECK (date(DATE) = DATE), "
+           "SCORE INTEGER NOT NULL CHECK (typeof(SCORE) = 'integer')); COMMIT;";
+}
+
+void Supprimer(const QString &provisoire)
+{
+    QFile::remove(provisoire);
+    QFile::remove(provisoire + QStringLiteral("-journal"));
+}
+
+// Écrit la table vide et rend le contrôle d'intégrité du fichier ("ok" s'il est bon). Le mot de
+// passe est donné tel quel, comme PRAGMA key au shell sqlcipher : le moteur tire un sel neuf
+// et en dérive la clé lui-même, au format de SQLCipher 3 que règle Cle().
+QString Ecrire(const QString &provisoire)
+{
+    Connexion connexion(provisoire, Connexion::Ouverture::Creation);
+    connexion.Cle(QByteArrayLiteral(KALVORO_MOT_DE_PASSE));
+    connexion.Executer(Schema().constData());
+    return connexion.Valeur("PRAGMA integrity_check");
+}
+
+// Donne au fichier son nom sans jamais écraser un fichier déjà là : un lien dur refuse une
+// destination prise. La synchronisation du dossier rend le nouveau nom durable ; le fichier,
+// lui, est déjà complet sur le disque, le moteur l'ayant synchronisé à la validation.
+bool Poser(const QString &provisoire, const QString &chemin)
+{
+    // Les scores du joueur ne regardent que lui, comme son dossier.
+    QFile::setPermissions(provisoire, QFile::ReadOwner | QFile::WriteOwner);
+    if (::link(QFile::encodeName(provisoire).constData(), QFile::encodeName(chemin).constData()))
+        return false;
+    QFile::remove(provisoire);
+    const Descripteur dossier(QFileInfo(chemin).absolutePath(), O_RDONLY | O_DIRECTORY);
+    if (dossier.fd >= 0)
+        ::fsync(dossier.fd);
+    return true;
+}
+
+// Le moteur dirait seulement « unable to open » d'un dossier absent.
+void VerifierPlace(const QString &chemin)
+{
+    const QFileInfo fichier(chemin);
+    if (fichier.exists())
+        throw ErreurScores(
+            ScoresSerie::tr("Le fichier des scores « %1 » existe déjà : il est laissé tel quel.")
+                .arg(chemin));
+    if (!QFileInfo(fichier.absolutePath()).isDir())
+        throw ErreurScores(ScoresSerie::tr("Le fichier des scores « %1 » n'a pu être créé : le "
+                                           "dossier « %2 » n'existe pas.")
+                               .arg(chemin, fichier.absolutePath()));
+}
+
+} // namespace
+
+// Écrit sous un nom provisoire, contrôlé, puis renommé : un échec ne laisse rien, ni fichier à
+// moitié écrit sous le vrai nom ni fichier provisoire.
+void CreerScoresSerie(const QString &chemin)
+{
+    VerifierPlace(chemin);
+    const QString provisoire = chemin + QStringLiteral(".creation");
+    Supprimer(provisoire); // le reste d'une création interrompue
+    try {
+        const QString controle = Ecrire(provisoire);
+        if (controle != QLatin1String("ok"))
+            throw ErreurScores(
+                ScoresSerie::tr("Le fichier des scores « %1 » écrit ne passe pas le contrôle (%2).")
+                    .arg(chemin, controle));
+        if (!Poser(provisoire, chemin)) {
+            const int cause = errno;
+            throw ErreurScores(
+                ScoresSerie::tr("Le fichier des scores « %1 » n'a pu être posé : %2.")
+                    .arg(chemin, QString::fromLocal8Bit(std::strerror(cause))));
+        }
+    } catch (const ErreurSqlite &erreur) {
+        Supprimer(provisoire);
+        throw ErreurCreation(chemin, erreur);
+    } catch (const ErreurScores &) {
+        Supprimer(provisoire);
+        throw;
+    }
+}
+
+std::unique_ptr<MagasinScores> OuvrirScoresSerie(const QString &chemin)
+{
+    return std::make_unique<MagasinSqlcipher>(chemin, ModeleSerieJoueur());
+}
+
+} // namespace kalvoro
