@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace kalvoro {
@@ -105,7 +106,8 @@ void CreerScores(const CatalogueSeries::CreateurScores &creerScores, const QStri
     const QString chemin = dossier + QLatin1Char('/') + FichierScores;
     const auto echec = [&chemin](const QString &raison) {
         return ErreurSerie(
-            QCoreApplication::translate("CatalogueSeries", "Impossible de créer les scores %1 : %2")
+            QCoreApplication::translate("CatalogueSeries",
+                                        "Impossible de créer le fichier des scores %1 : %2")
                 .arg(QDir::toNativeSeparators(chemin), raison));
     };
     try {
@@ -175,8 +177,8 @@ SerieJoueur CatalogueSeries::Creer(const QString &nom, const QList<ImageLue> &im
 {
     const DescriptionSerie description = Decrire(nom, images);
     if (!QDir().mkpath(dossier))
-        throw ErreurSerie(
-            tr("Impossible de créer le dossier %1.").arg(QDir::toNativeSeparators(dossier)));
+        throw ErreurSerie(tr("Impossible de créer le dossier %1 : %2")
+                              .arg(QDir::toNativeSeparators(dossier), qt_error_string(errno)));
     RetirerRestes(dossier);
     // Dans le dossier des séries même : le renommage final reste sur le même disque.
     QTemporaryDir provisoire(dossier + QStringLiteral("/.creation-XXXXXX"));
