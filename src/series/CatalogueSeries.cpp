@@ -42,21 +42,25 @@ QString NouvelId(const QDir &racine)
     return id;
 }
 
+SerieJoueur SerieDecrite(const QDir &racine, const QString &id, const DescriptionSerie &description)
+{
+    const QString chemin = racine.absoluteFilePath(id) + QLatin1Char('/');
+    SerieJoueur serie{id, description.nom, {}, description.noms, chemin + FichierScores};
+    for (const QString &fichier : description.fichiers)
+        serie.images.append(chemin + fichier);
+    return serie;
+}
+
 std::optional<SerieJoueur> LireSerie(const QDir &racine, const QString &id)
 {
-    const QString chemin = racine.absoluteFilePath(id);
-    const auto description =
-        LireDescription(chemin + QLatin1Char('/') + QLatin1String(FichierDescription));
+    const auto description = LireDescription(racine.absoluteFilePath(id) + QLatin1Char('/') +
+                                             QLatin1String(FichierDescription));
     if (!description || description->fichiers.size() < MinimumImagesSerie)
         return std::nullopt;
-    SerieJoueur serie{
-        id, description->nom, {}, description->noms, chemin + QLatin1Char('/') + FichierScores};
-    for (const QString &fichier : description->fichiers) {
-        const QFileInfo image(chemin + QLatin1Char('/') + fichier);
-        if (!image.isFile())
+    const SerieJoueur serie = SerieDecrite(racine, id, *description);
+    for (const QString &image : serie.images)
+        if (!QFileInfo(image).isFile())
             return std::nullopt;
-        serie.images.append(image.absoluteFilePath());
-    }
     return serie;
 }
 
@@ -191,7 +195,7 @@ SerieJoueur CatalogueSeries::Creer(const QString &nom, const QList<ImageLue> &im
     RenommerChemin(provisoire.path(), racine.absoluteFilePath(id));
     provisoire.setAutoRemove(false);
     SynchroniserDossier(dossier);
-    return *LireSerie(racine, id);
+    return SerieDecrite(racine, id, description);
 }
 
 void CatalogueSeries::Renommer(const QString &id, const QString &nom)
