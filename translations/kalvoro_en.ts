@@ -170,6 +170,53 @@
     </message>
 </context>
 <context>
+    <name>CatalogueSeries</name>
+    <message>
+        <source>La série n&apos;a pas de nom.</source>
+        <translation>The series has no name.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire l&apos;image %1 : %2</source>
+        <translation>Cannot write the picture %1: %2</translation>
+    </message>
+    <message>
+        <source>Une série demande au moins %1 images ; il y en a %2.</source>
+        <translation>A series needs at least %1 pictures; there are %2.</translation>
+    </message>
+    <message>
+        <source>erreur inconnue</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>La série %1 n&apos;existe pas dans %2.</source>
+        <translation>The series %1 does not exist in %2.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer un dossier dans %1 : %2</source>
+        <translation>Cannot create a folder in %1: %2</translation>
+    </message>
+    <message>
+        <source>La description %1 est illisible.</source>
+        <translation>The description %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible de renommer %1 en %2 : %3</source>
+        <translation>Cannot rename %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier des scores %1 : %2</source>
+        <translation>Cannot create the scores file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le dossier %1 : %2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CopieScores</name>
     <message>
         <source>le fichier est endommagé (%1).</source>

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace kalvoro {
@@ -41,21 +42,25 @@ QString NouvelId(const QDir &racine)
     return id;
 }
 
+SerieJoueur SerieDecrite(const QDir &racine, const QString &id, const DescriptionSerie &description)
+{
+    const QString chemin = racine.absoluteFilePath(id) + QLatin1Char('/');
+    SerieJoueur serie{id, description.nom, {}, description.noms, chemin + FichierScores};
+    for (const QString &fichier : description.fichiers)
+        serie.images.append(chemin + fichier);
+    return serie;
+}
+
 std::optional<SerieJoueur> LireSerie(const QDir &racine, const QString &id)
 {
-    const QString chemin = racine.absoluteFilePath(id);
-    const auto description =
-        LireDescription(chemin + QLatin1Char('/') + QLatin1String(FichierDescription));
+    const auto description = LireDescription(racine.absoluteFilePath(id) + QLatin1Char('/') +
+                                             QLatin1String(FichierDescription));
     if (!description || description->fichiers.size() < MinimumImagesSerie)
         return std::nullopt;
-    SerieJoueur serie{
-        id, description->nom, {}, description->noms, chemin + QLatin1Char('/') + FichierScores};
-    for (const QString &fichier : description->fichiers) {
-        const QFileInfo image(chemin + QLatin1Char('/') + fichier);
-        if (!image.isFile())
+    const SerieJoueur serie = SerieDecrite(racine, id, *description);
+    for (const QString &image : serie.images)
+        if (!QFileInfo(image).isFile())
             return std::nullopt;
-        serie.images.append(image.absoluteFilePath());
-    }
     return serie;
 }
 
@@ -105,7 +110,8 @@ void CreerScores(const CatalogueSeries::CreateurScores &creerScores, const QStri
     const QString chemin = dossier + QLatin1Char('/') + FichierScores;
     const auto echec = [&chemin](const QString &raison) {
         return ErreurSerie(
-            QCoreApplication::translate("CatalogueSeries", "Impossible de créer les scores %1 : %2")
+            QCoreApplication::translate("CatalogueSeries",
+                                        "Impossible de créer le fichier des scores %1 : %2")
                 .arg(QDir::toNativeSeparators(chemin), raison));
     };
     try {
@@ -175,8 +181,8 @@ SerieJoueur CatalogueSeries::Creer(const QString &nom, const QList<ImageLue> &im
 {
     const DescriptionSerie description = Decrire(nom, images);
     if (!QDir().mkpath(dossier))
-        throw ErreurSerie(
-            tr("Impossible de créer le dossier %1.").arg(QDir::toNativeSeparators(dossier)));
+        throw ErreurSerie(tr("Impossible de créer le dossier %1 : %2")
+                              .arg(QDir::toNativeSeparators(dossier), qt_error_string(errno)));
     RetirerRestes(dossier);
     // Dans le dossier des séries même : le renommage final reste sur le même disque.
     QTemporaryDir provisoire(dossier + QStringLiteral("/.creation-XXXXXX"));
@@ -189,7 +195,7 @@ SerieJoueur CatalogueSeries::Creer(const QString &nom, const QList<ImageLue> &im
     RenommerChemin(provisoire.path(), racine.absoluteFilePath(id));
     provisoire.setAutoRemove(false);
     SynchroniserDossier(dossier);
-    return *LireSerie(racine, id);
+    return SerieDecrite(racine, id, description);
 }
 
 void CatalogueSeries::Renommer(const QString &id, const QString &nom)

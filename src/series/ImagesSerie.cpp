@@ -64,12 +64,16 @@ QSet<QString> SuffixesLisibles()
     return suffixes;
 }
 
-// Un JPEG coupé en chemin n'est pas une image à garder, même si libjpeg en tire le haut.
+// Un JPEG coupé en chemin n'est pas une image à garder, même si libjpeg en tire le haut. Le
+// fichier est parcouru en projection : rien n'en est copié en mémoire.
 bool JpegCoupe(const QString &chemin)
 {
     QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) && EstJpeg(fichier.peek(3)) &&
-           !JpegEntier(fichier.readAll());
+    if (!fichier.open(QIODevice::ReadOnly) || !EstJpeg(fichier.peek(3)))
+        return false;
+    const uchar *octets = fichier.map(0, fichier.size());
+    return !octets || !JpegEntier(QByteArray::fromRawData(reinterpret_cast<const char *>(octets),
+                                                          fichier.size()));
 }
 
 } // namespace
@@ -77,7 +81,8 @@ bool JpegCoupe(const QString &chemin)
 ImageLue LireImage(const QString &chemin)
 {
     ImageLue lue{chemin, NomDepuisFichier(chemin), {}, {}};
-    if (JpegCoupe(chemin))
+    // Un tube ou un périphérique bloquerait la lecture, et ce fil avec elle.
+    if (!QFileInfo(chemin).isFile() || JpegCoupe(chemin))
         return lue;
     QImageReader lecteur(chemin);
     lecteur.setAutoTransform(true);

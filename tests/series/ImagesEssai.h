@@ -41,13 +41,14 @@ inline QByteArray SegmentExif(quint16 orientation)
     return segment + charge;
 }
 
-inline QByteArray EnJpeg(const QImage &image, int qualite = 90)
+inline QByteArray EnJpeg(const QImage &image, int qualite = 90, bool progressif = false)
 {
     QByteArray jpeg;
     QBuffer tampon(&jpeg);
     tampon.open(QIODevice::WriteOnly);
     QImageWriter ecrivain(&tampon, "jpeg");
     ecrivain.setQuality(qualite);
+    ecrivain.setProgressiveScanWrite(progressif);
     ecrivain.write(image);
     return jpeg;
 }

@@ -67,6 +67,10 @@ private slots:
               false, Qt::red);
         const QByteArray jpeg = essai::EnJpeg(photo);
         Ligne("JPEG tronqué", {Fichier("tronque.jpg", jpeg.left(jpeg.size() / 2))}, 0, 0, false);
+        // Comme une photo animée : la vidéo suit la fin du JPEG.
+        Ligne("JPEG progressif suivi d'autres données",
+              {Fichier("anime.jpg", essai::EnJpeg(photo, 90, true) + QByteArray(5000, '\xff'))}, 1,
+              1, false, Qt::red);
         Ligne("texte nommé .jpg", {Fichier("texte.jpg", "Ceci n'est pas une image.\n")}, 0, 0,
               false);
         Ligne("fichier vide", {Fichier("vide.png", {})}, 0, 0, false);
