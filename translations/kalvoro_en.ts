@@ -747,6 +747,137 @@ Would you like to save your score?</translation>
     </message>
 </context>
 <context>
+    <name>kalvoro::FenetreSerie</name>
+    <message>
+        <source>Ma série</source>
+        <translation>My series</translation>
+    </message>
+    <message>
+        <source>Images (%1)</source>
+        <translation>Pictures (%1)</translation>
+    </message>
+    <message>
+        <source>Tous les fichiers (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Ajouter des images</source>
+        <translation>Add pictures</translation>
+    </message>
+    <message>
+        <source>Ajouter un dossier</source>
+        <translation>Add a folder</translation>
+    </message>
+    <message>
+        <source>Lecture arrêtée : les images déjà lues restent.</source>
+        <translation>Reading stopped: the pictures already read stay.</translation>
+    </message>
+    <message>
+        <source>Une image était en double : elle ne compte qu&apos;une fois.</source>
+        <translation>One picture was there twice: it counts once.</translation>
+    </message>
+    <message>
+        <source>%1 images étaient en double : chacune ne compte qu&apos;une fois.</source>
+        <translation>%1 pictures were there twice: each counts once.</translation>
+    </message>
+    <message>
+        <source>Images illisibles</source>
+        <translation>Unreadable pictures</translation>
+    </message>
+    <message>
+        <source>Kalvoro ne sait pas lire ces fichiers ; ils sont laissés de côté :
+
+%1</source>
+        <translation>Kalvoro cannot read these files; they are left out:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 image (%2 au moins)</source>
+        <translation>%1 picture (at least %2)</translation>
+    </message>
+    <message>
+        <source>%1 images (%2 au moins)</source>
+        <translation>%1 pictures (at least %2)</translation>
+    </message>
+    <message>
+        <source>Renommer la série</source>
+        <translation>Rename the series</translation>
+    </message>
+    <message>
+        <source>Nouveau nom :</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>Supprimer la série « %1 » ?
+
+Ses images et ses meilleurs scores seront effacés. Les fichiers d&apos;origine ne sont pas touchés.</source>
+        <translation>Delete the series &quot;%1&quot;?
+
+Its pictures and its best scores will be erased. The original files are not touched.</translation>
+    </message>
+    <message>
+        <source>Supprimer la série</source>
+        <translation>Delete the series</translation>
+    </message>
+    <message>
+        <source>Vos séries</source>
+        <translation>Your series</translation>
+    </message>
+    <message>
+        <source>&amp;Renommer…</source>
+        <translation>&amp;Rename…</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer…</source>
+        <translation>&amp;Delete…</translation>
+    </message>
+    <message>
+        <source>Nouvelle série</source>
+        <translation>New series</translation>
+    </message>
+    <message>
+        <source>&amp;Nom de la série :</source>
+        <translation>Series &amp;name:</translation>
+    </message>
+    <message>
+        <source>Ima&amp;ges (F2 change le nom que dit le lecteur d&apos;écran) :</source>
+        <translation>Pict&amp;ures (F2 changes the name the screen reader says):</translation>
+    </message>
+    <message>
+        <source>Images de la série</source>
+        <translation>Pictures of the series</translation>
+    </message>
+    <message>
+        <source>Ajouter des &amp;images…</source>
+        <translation>Add &amp;pictures…</translation>
+    </message>
+    <message>
+        <source>Ajouter un &amp;dossier…</source>
+        <translation>Add a &amp;folder…</translation>
+    </message>
+    <message>
+        <source>Re&amp;tirer</source>
+        <translation>Re&amp;move</translation>
+    </message>
+    <message>
+        <source>Lecture des images</source>
+        <translation>Reading the pictures</translation>
+    </message>
+    <message>
+        <source>&amp;Arrêter</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>&amp;Créer la série</source>
+        <translation>&amp;Create the series</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>C&amp;lose</translation>
+    </message>
+</context>
+<context>
     <name>kalvoro::Jeu</name>
     <message>
         <source>%1  -  Version %2</source>
@@ -787,6 +918,10 @@ Would you like to save your score?</translation>
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>La série demandée n&apos;existe plus.</source>
+        <translation>The requested series no longer exists.</translation>
     </message>
 </context>
 <context>
@@ -893,6 +1028,14 @@ Would you like to save your score?</translation>
 
 %1</source>
         <translation>Kalvoro ran into an unexpected error and has to stop.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Kalvoro n&apos;a trouvé ni fichier ni dossier à ces noms :
+
+%1</source>
+        <translation>Kalvoro found no file or folder with these names:
 
 %1</translation>
     </message>

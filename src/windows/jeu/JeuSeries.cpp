@@ -5,6 +5,7 @@
 #include "Focus.h"
 #include "Jeu.h"
 #include "SelectionSerie.h"
+#include "Series.h"
 #include "TirageSerie.h"
 
 #include <QAbstractItemView>

@@ -46,10 +46,6 @@ QIcon IconeVide()
 
 } // namespace
 
-VisuScores::VisuScores(MagasinScores &magasin, QWidget *parent)
-    : VisuScores(magasin, QList<SerieVisible>(), parent)
-{
-}
 
 VisuScores::VisuScores(MagasinScores &magasin, QList<SerieVisible> seriesJoueur, QWidget *parent)
     : QDialog(parent), affichage(*this, magasin), seriesDuJoueur(std::move(seriesJoueur)),

@@ -24,7 +24,6 @@ public:
     // dans l'ordre donné, sous les six boutons.
     explicit VisuScores(MagasinScores &magasin, QList<SerieVisible> seriesJoueur = {},
                         QWidget *parent = nullptr);
-    VisuScores(MagasinScores &magasin, QWidget *parent);
 
 public slots:
     void Bouton_Click(int index);
