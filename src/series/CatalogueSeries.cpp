@@ -6,7 +6,6 @@
 #include "NouvelleSerie.h"
 
 #include <QBuffer>
-#include <QCollator>
 #include <QDir>
 #include <QImageWriter>
 #include <QRandomGenerator>
@@ -166,9 +165,7 @@ QList<SerieJoueur> CatalogueSeries::Lister() const
         if (IdValide(id))
             if (auto serie = LireSerie(racine, id))
                 series.append(*serie);
-    QCollator ordre(QLocale(QLocale::French, QLocale::France));
-    ordre.setCaseSensitivity(Qt::CaseInsensitive);
-    ordre.setNumericMode(true);
+    const QCollator ordre = OrdreNaturel();
     std::stable_sort(series.begin(), series.end(),
                      [&ordre](const SerieJoueur &a, const SerieJoueur &b) {
                          return ordre.compare(a.nom, b.nom) < 0;

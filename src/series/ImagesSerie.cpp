@@ -2,7 +2,6 @@
 #include "JpegEntier.h"
 #include "NomsSerie.h"
 
-#include <QCollator>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -113,10 +112,7 @@ QStringList ImagesDuDossier(const QString &dossier)
     for (const QFileInfo &fichier : repertoire.entryInfoList(QDir::Files, QDir::NoSort))
         if (lisibles.contains(fichier.suffix().toLower()))
             images.append(fichier.absoluteFilePath());
-    QCollator ordre;
-    ordre.setNumericMode(true);
-    ordre.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(images.begin(), images.end(), ordre);
+    std::sort(images.begin(), images.end(), OrdreNaturel());
     return images;
 }
 

@@ -27,4 +27,15 @@ QString NomNettoye(const QString &texte, int longueur)
     return nom.left(coupe).trimmed();
 }
 
+QCollator OrdreNaturel()
+{
+    QLocale langue;
+    if (langue.language() == QLocale::C)
+        langue = QLocale(QLocale::French, QLocale::France);
+    QCollator ordre(langue);
+    ordre.setCaseSensitivity(Qt::CaseInsensitive);
+    ordre.setNumericMode(true);
+    return ordre;
+}
+
 } // namespace kalvoro

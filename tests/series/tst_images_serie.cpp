@@ -21,13 +21,15 @@ class TestImagesSerie : public QObject {
         return chemin;
     }
 
+    // Un dossier de photos numérotées, lu comme le joueur le choisirait : dans l'ordre naturel
+    // (la 10 après la 9), l'extension en majuscules ou non.
     QStringList Suite(const QString &prefixe, int nombre)
     {
-        QStringList fichiers;
+        QDir(dossier.path()).mkdir(prefixe);
         for (int k = 0; k < nombre; ++k)
-            fichiers.append(Fichier(QStringLiteral("%1-%2.jpg").arg(prefixe).arg(k),
-                                    essai::EnJpeg(essai::ImageNumero(k), 100)));
-        return fichiers;
+            Fichier(QStringLiteral("%1/%1-%2.%3").arg(prefixe).arg(k).arg(k % 2 ? "JPG" : "jpg"),
+                    essai::EnJpeg(essai::ImageNumero(k), 100));
+        return ImagesDuDossier(dossier.filePath(prefixe));
     }
 
     static void Ligne(const char *cas, const QStringList &fichiers, int lues, int ajoutees,
@@ -53,7 +55,7 @@ private slots:
         QTest::addColumn<int>("ajoutees");
         QTest::addColumn<bool>("peutCreer");
         QTest::addColumn<QColor>("coin"); // la couleur en haut à gauche de la première image
-        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("nom"); // le nom de la dernière image gardée
         const QImage photo = essai::ImageQuarts(1600, 1200);
         const QList<std::pair<int, QColor>> orientations{
             {1, Qt::red}, {3, Qt::yellow}, {6, Qt::blue}, {8, Qt::green}};
@@ -76,8 +78,8 @@ private slots:
         Ligne("fichier vide", {Fichier("vide.png", {})}, 0, 0, false);
         Ligne("la même photo deux fois", {Fichier("a.jpg", jpeg), Fichier("b.jpg", jpeg)}, 2, 1,
               false, Qt::red);
-        Ligne("23 images", Suite("moins", 23), 23, 23, false);
-        Ligne("24 images", Suite("assez", 24), 24, 24, true);
+        Ligne("23 images", Suite("moins", 23), 23, 23, false, {}, "moins 22");
+        Ligne("24 images", Suite("assez", 24), 24, 24, true, {}, "assez 23");
         QByteArray webp;
         QBuffer tampon(&webp);
         QVERIFY(tampon.open(QIODevice::WriteOnly) && QImageWriter(&tampon, "webp").write(photo));
@@ -122,7 +124,7 @@ private slots:
                      coin);
         }
         if (!nom.isEmpty())
-            QCOMPARE(serie.Images().first().nom, nom);
+            QCOMPARE(serie.Images().last().nom, nom);
     }
 
     // Une image retirée libère sa place : la même photo, ajoutée de nouveau, n'est plus un
