@@ -49,9 +49,8 @@ void OuvrirSerieDemandee(kalvoro::Jeu &jeu, const QStringList &arguments)
                                         .arg(demande.introuvables.join(QLatin1Char('\n'))));
     if (demande.images.isEmpty())
         return;
-    QTimer::singleShot(0, &jeu, [&jeu, demande] {
-        jeu.OuvrirFenetreSerie(demande.images, demande.nom);
-    });
+    QTimer::singleShot(0, &jeu,
+                       [&jeu, demande] { jeu.OuvrirFenetreSerie(demande.images, demande.nom); });
 }
 
 } // namespace

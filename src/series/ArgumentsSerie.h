@@ -7,8 +7,8 @@ namespace kalvoro {
 // Ce que le gestionnaire de fichiers donne au programme (« Ouvrir avec Kalvoro ») : des
 // dossiers d'images ou des images. De quoi préremplir la fenêtre qui fait une série.
 struct ArgumentsSerie {
-    QStringList images;      // les images des dossiers, puis les fichiers donnés, sans doublon
-    QString nom;             // le nom du premier dossier, ou celui du dossier de la première image
+    QStringList images; // les images des dossiers, puis les fichiers donnés, sans doublon
+    QString nom;        // le nom du premier dossier, ou celui du dossier de la première image
     QStringList introuvables; // ce qui n'est ni un fichier ni un dossier
 };
 

@@ -76,7 +76,8 @@ void TestJeu::demarrage_ouvreScoresDatDuDossierEtDateLeProgramme()
     QVERIFY(banc.jeu->Form_Load());
     QCOMPARE(banc.cheminsOuverts, QStringList{DossierDeTest() + QStringLiteral("Scores.dat")});
     // Les six séries se lisent dans le magasin ouvert sur ce fichier.
-    QCOMPARE(banc.jeu->Magasin()->LireMeilleurScore(QStringLiteral("Animaux")), QStringLiteral("30"));
+    QCOMPARE(banc.jeu->Magasin()->LireMeilleurScore(QStringLiteral("Animaux")),
+             QStringLiteral("30"));
     QCOMPARE(banc.jeu->NumeroVersion(), VersionAttendue());
     QCOMPARE(banc.jeu->DateProgramme(), QStringLiteral("16/04/2000 à 13:47"));
 }

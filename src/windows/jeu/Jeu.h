@@ -1,14 +1,14 @@
 #pragma once
-#include "AnnoncesJeu.h"
 #include "AffichageScores.h"
-#include "CatalogueSeries.h"
-#include "ScoresSerie.h"
+#include "AnnoncesJeu.h"
 #include "BoiteOuiNon.h"
+#include "CatalogueSeries.h"
 #include "Demarrage.h"
 #include "Focus.h"
 #include "OperationsFenetre.h"
 #include "Partie.h"
 #include "Plateau.h"
+#include "ScoresSerie.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Les séries du joueur dans la fenêtre principale : leur place dans ListeJeux, leurs scores,
 // leurs faces à chaque partie, et la fenêtre qui les fait.
-#include "FenetreSerie.h"
 #include "EchecFatal.h"
+#include "FenetreSerie.h"
 #include "Focus.h"
 #include "Jeu.h"
 #include "SelectionSerie.h"

@@ -107,8 +107,8 @@ QString Plateau::NommerCellule(int cellule, const QString &image)
 Plateau::FaceMontree Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
 {
     const bool carte = numeroCarte >= 1 && numeroCarte <= NombreCellules;
-    const auto [image, nomFace] = carte ? Face(serie, (numeroCarte - 1) % NombrePaires + 1)
-                                        : std::pair<QString, QString>();
+    const auto [image, nomFace] =
+        carte ? Face(serie, (numeroCarte - 1) % NombrePaires + 1) : std::pair<QString, QString>();
     // Rien ne change à l'écran : la cellule garde son nom.
     if (image.isEmpty())
         return {QString(), Cellule(cellule)->accessibleName()};

@@ -4,12 +4,8 @@
 #include "ImportImages.h"
 #include "ScoresSerie.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,9 +14,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace kalvoro {
-
 
 FenetreSerie::FenetreSerie(CatalogueSeries &lesSeries, AvantSuppression avant, QWidget *parent)
     : QDialog(parent), catalogue(lesSeries), avantSuppression(std::move(avant))
@@ -37,6 +33,7 @@ FenetreSerie::FenetreSerie(CatalogueSeries &lesSeries, AvantSuppression avant, Q
     connect(&import, &QFutureWatcher<ImageLue>::progressValueChanged, Progression,
             &QProgressBar::setValue);
     connect(&import, &QFutureWatcher<ImageLue>::finished, this, &FenetreSerie::ImportFini);
+    connect(&creation, &QFutureWatcher<Creation>::finished, this, &FenetreSerie::CreationFinie);
     RelireSeries();
     MettreAJour();
     resize(680, 560);
@@ -48,6 +45,7 @@ FenetreSerie::~FenetreSerie()
     // Le fil de lecture s'arrête au fichier suivant ; on l'attend, il écrit dans nos résultats.
     import.cancel();
     import.waitForFinished();
+    creation.waitForFinished();
 }
 
 // ---- Les images ---------------------------------------------------------------------------
@@ -60,17 +58,16 @@ void FenetreSerie::Preremplir(const QStringList &fichiers, const QString &nom)
 
 void FenetreSerie::AjouterImages()
 {
-    const QString filtre =
-        tr("Images (%1)").arg(FiltresImages().join(QLatin1Char(' '))) + QStringLiteral(";;") +
-        tr("Tous les fichiers (*)");
-    Importer(QFileDialog::getOpenFileNames(this, tr("Ajouter des images"), QDir::homePath(),
-                                           filtre));
+    const QString filtre = tr("Images (%1)").arg(FiltresImages().join(QLatin1Char(' '))) +
+                           QStringLiteral(";;") + tr("Tous les fichiers (*)");
+    Importer(
+        QFileDialog::getOpenFileNames(this, tr("Ajouter des images"), QDir::homePath(), filtre));
 }
 
 void FenetreSerie::AjouterDossier()
 {
-    const QString dossier = QFileDialog::getExistingDirectory(this, tr("Ajouter un dossier"),
-                                                              QDir::homePath());
+    const QString dossier =
+        QFileDialog::getExistingDirectory(this, tr("Ajouter un dossier"), QDir::homePath());
     if (dossier.isEmpty())
         return;
     if (NomSerie->text().trimmed().isEmpty())
@@ -103,8 +100,8 @@ void FenetreSerie::ImageLueRecue(int index)
     case NouvelleSerie::Ajout::Ajoutee:
         break;
     }
-    const QImage vignette = lue.image.scaled(CoteVignette, CoteVignette, Qt::KeepAspectRatio,
-                                             Qt::SmoothTransformation);
+    const QImage vignette =
+        lue.image.scaled(CoteVignette, CoteVignette, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     auto *element = new QListWidgetItem(QIcon(QPixmap::fromImage(vignette)), lue.nom);
     element->setFlags(element->flags() | Qt::ItemIsEditable);
     element->setToolTip(QDir::toNativeSeparators(lue.source));
@@ -155,12 +152,19 @@ void FenetreSerie::NomImageChange(QListWidgetItem *vignette)
 
 void FenetreSerie::MettreAJour()
 {
-    const bool lecture = import.isRunning();
+    const bool lecture = import.isRunning() || creation.isRunning();
     const int nombre = nouvelle.Nombre();
-    Compte->setText(nombre <= 1 ? tr("%1 image (%2 au moins)").arg(nombre).arg(MinimumImagesSerie)
-                                : tr("%1 images (%2 au moins)").arg(nombre).arg(MinimumImagesSerie));
+    Compte->setText(nombre <= 1
+                        ? tr("%1 image (%2 au moins)").arg(nombre).arg(MinimumImagesSerie)
+                        : tr("%1 images (%2 au moins)").arg(nombre).arg(MinimumImagesSerie));
     Progression->setVisible(lecture);
-    Arreter->setVisible(lecture);
+    Arreter->setVisible(import.isRunning());
+    // Pendant l'écriture, la barre va et vient : on ne sait pas compter ce qui reste.
+    if (creation.isRunning())
+        Progression->setRange(0, 0);
+    NomSerie->setEnabled(!creation.isRunning());
+    Vignettes->setEnabled(!creation.isRunning());
+    Fermer->setEnabled(!creation.isRunning());
     AjoutImages->setEnabled(!lecture);
     AjoutDossier->setEnabled(!lecture);
     RetirerImage->setEnabled(!Vignettes->selectedItems().isEmpty());
@@ -191,15 +195,31 @@ void FenetreSerie::Creer()
 {
     if (!CreerSerie->isEnabled())
         return;
-    try {
-        const SerieJoueur serie =
-            catalogue.Creer(NomSerie->text().trimmed(), nouvelle.Images(), &CreerScoresSerie);
-        serieCreee = serie.id;
+    // Deux cents images s'écrivent en quelques secondes : sur un autre fil, la fenêtre reste
+    // dessinée et la barre dit que le programme travaille.
+    CatalogueSeries *cible = &catalogue;
+    creation.setFuture(QtConcurrent::run(
+        [cible, nom = NomSerie->text().trimmed(), images = nouvelle.Images()]() -> Creation {
+            try {
+                return {cible->Creer(nom, images, &CreerScoresSerie).id, {}};
+            } catch (const ErreurSerie &erreur) {
+                return {{}, erreur.Message()};
+            }
+        }));
+    MettreAJour();
+}
+
+void FenetreSerie::CreationFinie()
+{
+    const Creation faite = creation.result();
+    if (faite.echec.isEmpty()) {
+        serieCreee = faite.id;
         accept();
-    } catch (const ErreurSerie &erreur) {
-        // Rien n'est perdu : les images composées restent, le joueur peut réessayer.
-        QMessageBox::warning(this, tr("Ma série"), erreur.Message());
+        return;
     }
+    // Rien n'est perdu : les images composées restent, le joueur peut réessayer.
+    MettreAJour();
+    QMessageBox::warning(this, tr("Ma série"), faite.echec);
 }
 
 void FenetreSerie::RenommerSerie()
@@ -248,6 +268,9 @@ void FenetreSerie::SupprimerSerie()
 
 void FenetreSerie::reject()
 {
+    // Une série à moitié écrite n'existe pas encore : on attend qu'elle le soit, ou pas du tout.
+    if (creation.isRunning())
+        return;
     import.cancel();
     QDialog::reject();
 }

@@ -50,6 +50,7 @@ private:
     void NomImageChange(QListWidgetItem *vignette);
     void MettreAJour();
     void Creer();
+    void CreationFinie();
     void RenommerSerie();
     void SupprimerSerie();
     const SerieJoueur *SerieSelectionnee() const;
@@ -59,6 +60,12 @@ private:
     NouvelleSerie nouvelle;
     QList<SerieJoueur> faites;
     QFutureWatcher<ImageLue> import;
+    // L'identifiant de la série écrite, ou la cause de l'échec.
+    struct Creation {
+        QString id;
+        QString echec;
+    };
+    QFutureWatcher<Creation> creation;
     QStringList illisibles;
     int doublons = 0;
     QString serieCreee;

@@ -1,7 +1,7 @@
 // La construction des contrôles de « Ma série », rangés comme le joueur les parcourt au
 // clavier : ses séries déjà faites, puis la nouvelle, puis la lecture en cours et les boutons.
-#include "FenetreSerie.h"
 #include "FenetreSerieControles.h"
+#include "FenetreSerie.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -68,7 +68,8 @@ void FenetreSerie::ConstruireNouvelle()
     Vignettes->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Vignettes->setEditTriggers(QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::DoubleClicked);
-    auto *legende = new QLabel(tr("Ima&ges (F2 change le nom que dit le lecteur d'écran) :"), cadre);
+    auto *legende =
+        new QLabel(tr("Ima&ges (F2 change le nom que dit le lecteur d'écran) :"), cadre);
     legende->setBuddy(Vignettes);
     Vignettes->setAccessibleName(tr("Images de la série"));
     AjoutImages = Bouton(tr("Ajouter des &images…"), cadre, "AjoutImages");
@@ -77,8 +78,9 @@ void FenetreSerie::ConstruireNouvelle()
     Compte = new QLabel(cadre);
     Compte->setObjectName(QStringLiteral("Compte"));
     auto *boutons = new QHBoxLayout;
-    for (QWidget *controle : {static_cast<QWidget *>(AjoutImages), static_cast<QWidget *>(AjoutDossier),
-                              static_cast<QWidget *>(RetirerImage)})
+    for (QWidget *controle :
+         {static_cast<QWidget *>(AjoutImages), static_cast<QWidget *>(AjoutDossier),
+          static_cast<QWidget *>(RetirerImage)})
         boutons->addWidget(controle);
     boutons->addStretch();
     boutons->addWidget(Compte);
