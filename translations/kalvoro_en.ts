@@ -876,6 +876,10 @@ Its pictures and its best scores will be erased. The original files are not touc
         <source>&amp;Fermer</source>
         <translation>C&amp;lose</translation>
     </message>
+    <message>
+        <source>&amp;Vos séries</source>
+        <translation>&amp;Your series</translation>
+    </message>
 </context>
 <context>
     <name>kalvoro::Jeu</name>

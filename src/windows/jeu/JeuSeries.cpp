@@ -22,7 +22,7 @@ void Jeu::OuvrirScoresSeries()
         for (const SerieJoueur &serie : std::as_const(seriesJoueur))
             if (serie.id == id)
                 return OuvrirScoresSerie(serie.scores);
-        throw ErreurScores(tr("La série demandée n'existe plus."));
+        return nullptr; // le magasin dit que la série n'existe plus
     };
     auto avecSeries = std::make_unique<MagasinAvecSeries>(std::move(magasin), ouvrir);
     magasinSeries = avecSeries.get();

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace kalvoro {
@@ -29,7 +30,8 @@ QPushButton *Bouton(const QString &texte, QWidget *parent, const char *nom)
 
 void FenetreSerie::ConstruireSeriesFaites()
 {
-    CadreFaites = new QGroupBox(tr("Vos séries"), this);
+    // La lettre du cadre mène à sa liste, son premier contrôle.
+    CadreFaites = new QGroupBox(tr("&Vos séries"), this);
     auto *ligne = new QHBoxLayout(CadreFaites);
     ListeSeries = new QListWidget(CadreFaites);
     ListeSeries->setObjectName(QStringLiteral("ListeSeries"));
@@ -93,6 +95,10 @@ void FenetreSerie::ConstruireNouvelle()
     connect(AjoutImages, &QPushButton::clicked, this, &FenetreSerie::AjouterImages);
     connect(AjoutDossier, &QPushButton::clicked, this, &FenetreSerie::AjouterDossier);
     connect(RetirerImage, &QPushButton::clicked, this, &FenetreSerie::Retirer);
+    // Suppr retire aussi les images choisies, sans quitter la liste.
+    auto *suppr = new QShortcut(QKeySequence::Delete, Vignettes, nullptr, nullptr,
+                                Qt::WidgetShortcut);
+    connect(suppr, &QShortcut::activated, this, &FenetreSerie::Retirer);
     connect(Vignettes, &QListWidget::itemChanged, this, &FenetreSerie::NomImageChange);
     connect(Vignettes, &QListWidget::itemSelectionChanged, this, &FenetreSerie::MettreAJour);
 }
