@@ -1,5 +1,6 @@
 #include "FenetreSerie.h"
 
+#include "Accessibilite.h"
 #include "FenetreSerieControles.h"
 #include "ImportImages.h"
 #include "ScoresSerie.h"
@@ -121,6 +122,8 @@ void FenetreSerie::ImportFini()
         avis << tr("%1 images étaient en double : chacune ne compte qu'une fois.").arg(doublons);
     Avis->setText(avis.join(QLatin1Char(' ')));
     MettreAJour();
+    // Le joueur qui n'en voit rien apprend que la lecture est finie, et ce qu'elle a donné.
+    DireAuLecteur(this, (QStringList{Compte->text()} + avis).join(QLatin1Char(' ')));
     if (!illisibles.isEmpty())
         QMessageBox::warning(this, tr("Images illisibles"),
                              tr("Kalvoro ne sait pas lire ces fichiers ; ils sont laissés de "

@@ -96,8 +96,8 @@ void FenetreSerie::ConstruireNouvelle()
     connect(AjoutDossier, &QPushButton::clicked, this, &FenetreSerie::AjouterDossier);
     connect(RetirerImage, &QPushButton::clicked, this, &FenetreSerie::Retirer);
     // Suppr retire aussi les images choisies, sans quitter la liste.
-    auto *suppr = new QShortcut(QKeySequence::Delete, Vignettes, nullptr, nullptr,
-                                Qt::WidgetShortcut);
+    auto *suppr =
+        new QShortcut(QKeySequence::Delete, Vignettes, nullptr, nullptr, Qt::WidgetShortcut);
     connect(suppr, &QShortcut::activated, this, &FenetreSerie::Retirer);
     connect(Vignettes, &QListWidget::itemChanged, this, &FenetreSerie::NomImageChange);
     connect(Vignettes, &QListWidget::itemSelectionChanged, this, &FenetreSerie::MettreAJour);
