@@ -47,6 +47,10 @@ void OuvrirSerieDemandee(kalvoro::Jeu &jeu, const QStringList &arguments)
                                                                         "fichier ni dossier à "
                                                                         "ces noms :\n\n%1")
                                         .arg(demande.introuvables.join(QLatin1Char('\n'))));
+    if (demande.images.isEmpty() && demande.introuvables.isEmpty() && !arguments.isEmpty())
+        kalvoro::SignalerAvis(&jeu, QCoreApplication::translate("main", "Kalvoro n'a trouvé "
+                                                                        "aucune image dans :\n\n%1")
+                                        .arg(arguments.join(QLatin1Char('\n'))));
     if (demande.images.isEmpty())
         return;
     QTimer::singleShot(0, &jeu,

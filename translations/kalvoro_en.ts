@@ -318,8 +318,8 @@
 <context>
     <name>MagasinAvecSeries</name>
     <message>
-        <source>Les scores de la série « %1 » sont introuvables : la série n&apos;existe plus.</source>
-        <translation>The scores of series “%1” cannot be found: the series no longer exists.</translation>
+        <source>Les scores de cette série sont introuvables : la série n&apos;existe plus.</source>
+        <translation>The scores of this series cannot be found: the series no longer exists.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +880,14 @@ Its pictures and its best scores will be erased. The original files are not touc
         <source>&amp;Vos séries</source>
         <translation>&amp;Your series</translation>
     </message>
+    <message>
+        <source>Le dossier « %1 » ne contient aucune image.</source>
+        <translation>The folder “%1” contains no pictures.</translation>
+    </message>
+    <message>
+        <source>… et %1 autres</source>
+        <translation>… and %1 more</translation>
+    </message>
 </context>
 <context>
     <name>kalvoro::Jeu</name>
@@ -922,10 +930,6 @@ Its pictures and its best scores will be erased. The original files are not touc
     <message>
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>La série demandée n&apos;existe plus.</source>
-        <translation>The requested series no longer exists.</translation>
     </message>
 </context>
 <context>
@@ -1040,6 +1044,14 @@ Its pictures and its best scores will be erased. The original files are not touc
 
 %1</source>
         <translation>Kalvoro found no file or folder with these names:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Kalvoro n&apos;a trouvé aucune image dans :
+
+%1</source>
+        <translation>Kalvoro found no pictures in:
 
 %1</translation>
     </message>

@@ -21,9 +21,8 @@ MagasinScores &MagasinAvecSeries::MagasinDe(const QString &serie)
     if (ouvert == ouverts.end()) {
         std::unique_ptr<MagasinScores> magasin = ouvreur ? ouvreur(id) : nullptr;
         if (!magasin)
-            throw ErreurScores(tr("Les scores de la série « %1 » sont introuvables : la série "
-                                  "n'existe plus.")
-                                   .arg(id));
+            throw ErreurScores(
+                tr("Les scores de cette série sont introuvables : la série n'existe plus."));
         ouvert = ouverts.emplace(id, std::move(magasin)).first;
     }
     return *ouvert->second;

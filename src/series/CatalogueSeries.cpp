@@ -189,6 +189,9 @@ SerieJoueur CatalogueSeries::Creer(const QString &nom, const QList<ImageLue> &im
     EcrireSerie(provisoire.path(), description, images, creerScores);
     const QDir racine(dossier);
     const QString id = NouvelId(racine);
+    // Le dossier provisoire synchronisé d'abord : après une coupure de courant, la série
+    // renommée a toutes ses entrées.
+    SynchroniserDossier(provisoire.path());
     RenommerChemin(provisoire.path(), racine.absoluteFilePath(id));
     provisoire.setAutoRemove(false);
     SynchroniserDossier(dossier);

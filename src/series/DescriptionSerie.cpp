@@ -17,7 +17,7 @@ constexpr qint64 TailleMaximale = 4 * 1024 * 1024;
 bool FichierImageValide(const QString &fichier)
 {
     // Seuls nos noms sont acceptés : un fichier retouché ne fait pas lire hors du dossier.
-    static const QRegularExpression forme(QStringLiteral("^[0-9]{2,4}\\.png$"));
+    static const QRegularExpression forme(QStringLiteral("^[0-9]{2,}\\.png$"));
     return forme.match(fichier).hasMatch();
 }
 

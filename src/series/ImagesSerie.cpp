@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMimeDatabase>
 #include <QSet>
 #include <algorithm>
 
@@ -70,9 +71,10 @@ bool JpegCoupe(const QString &chemin)
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly) || !EstJpeg(fichier.peek(3)))
         return false;
+    // Un disque qui refuse la projection (certains montages réseau) laisse le décodeur juger.
     const uchar *octets = fichier.map(0, fichier.size());
-    return !octets || !JpegEntier(QByteArray::fromRawData(reinterpret_cast<const char *>(octets),
-                                                          fichier.size()));
+    return octets && !JpegEntier(QByteArray::fromRawData(reinterpret_cast<const char *>(octets),
+                                                         fichier.size()));
 }
 
 } // namespace
@@ -89,6 +91,10 @@ ImageLue LireImage(const QString &chemin)
     if (!taille.isEmpty() &&
         (std::min(taille.width(), taille.height()) > CoteImageSerie || Vectoriel(lecteur.format())))
         lecteur.setScaledSize(TailleDecodee(taille));
+    // Un format qui ne sait pas décoder réduit (PNG, TIFF) se décode entier : une numérisation
+    // de 50 mégapixels dépasse la limite de Qt, faite pour les images d'un programme.
+    if (!lecteur.supportsOption(QImageIOHandler::ScaledSize))
+        lecteur.setAllocationLimit(1024);
     const QImage image = lecteur.read();
     if (image.isNull() || image.width() < 1 || image.height() < 1)
         return lue;
@@ -109,8 +115,14 @@ QStringList ImagesDuDossier(const QString &dossier)
     const QSet<QString> lisibles = SuffixesLisibles();
     QStringList images;
     const QDir repertoire(dossier);
+    // Une image que Qt ne sait pas lire ici (HEIC) est gardée aussi : la lecture la dira
+    // illisible, au lieu de la laisser de côté sans un mot.
+    const QMimeDatabase types;
     for (const QFileInfo &fichier : repertoire.entryInfoList(QDir::Files, QDir::NoSort))
-        if (lisibles.contains(fichier.suffix().toLower()))
+        if (lisibles.contains(fichier.suffix().toLower()) ||
+            types.mimeTypeForFile(fichier, QMimeDatabase::MatchExtension)
+                .name()
+                .startsWith(QLatin1String("image/")))
             images.append(fichier.absoluteFilePath());
     std::sort(images.begin(), images.end(), OrdreNaturel());
     return images;

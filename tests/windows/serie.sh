@@ -30,7 +30,7 @@ sleep 0.5
 PROGRAMME=$!
 /usr/bin/python3 "$ici/serie.py"
 kill "$PROGRAMME" && wait "$PROGRAMME" 2>/dev/null || true
-! grep -E "WARNING|QWARN" "$COPIE/sortie.log"
+if grep -E "WARNING|QWARN" "$COPIE/sortie.log"; then exit 1; fi
 
 cle=(-cmd ".output /dev/null" -cmd "PRAGMA key = '$2'" -cmd "PRAGMA cipher_compatibility = 3"
   -cmd "PRAGMA cipher_log_level = NONE" -cmd ".output stdout")

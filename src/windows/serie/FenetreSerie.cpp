@@ -71,9 +71,15 @@ void FenetreSerie::AjouterDossier()
         QFileDialog::getExistingDirectory(this, tr("Ajouter un dossier"), QDir::homePath());
     if (dossier.isEmpty())
         return;
+    const QStringList images = ImagesDuDossier(dossier);
+    if (images.isEmpty()) {
+        Avertir(tr("Ajouter un dossier"), tr("Le dossier « %1 » ne contient aucune image.")
+                                              .arg(QDir::toNativeSeparators(dossier)));
+        return;
+    }
     if (NomSerie->text().trimmed().isEmpty())
         NomSerie->setText(NomNettoye(QDir(dossier).dirName(), LongueurNomSerie));
-    Importer(ImagesDuDossier(dossier));
+    Importer(images);
 }
 
 void FenetreSerie::Importer(const QStringList &fichiers)
@@ -124,11 +130,16 @@ void FenetreSerie::ImportFini()
     MettreAJour();
     // Le joueur qui n'en voit rien apprend que la lecture est finie, et ce qu'elle a donné.
     DireAuLecteur(this, (QStringList{Compte->text()} + avis).join(QLatin1Char(' ')));
-    if (!illisibles.isEmpty())
-        QMessageBox::warning(this, tr("Images illisibles"),
-                             tr("Kalvoro ne sait pas lire ces fichiers ; ils sont laissés de "
-                                "côté :\n\n%1")
-                                 .arg(illisibles.join(QLatin1Char('\n'))));
+    if (illisibles.isEmpty())
+        return;
+    // Trois cents photos d'un téléphone en HEIC : la liste tient dans l'écran.
+    constexpr int NomsMontres = 15;
+    QStringList noms = illisibles.mid(0, NomsMontres);
+    if (illisibles.size() > NomsMontres)
+        noms << tr("… et %1 autres").arg(illisibles.size() - NomsMontres);
+    Avertir(tr("Images illisibles"), tr("Kalvoro ne sait pas lire ces fichiers ; ils sont "
+                                        "laissés de côté :\n\n%1")
+                                         .arg(noms.join(QLatin1Char('\n'))));
 }
 
 void FenetreSerie::Retirer()
@@ -207,6 +218,9 @@ void FenetreSerie::Creer()
                 return {cible->Creer(nom, images, &CreerScoresSerie).id, {}};
             } catch (const ErreurSerie &erreur) {
                 return {{}, erreur.Message()};
+            } catch (const std::exception &erreur) {
+                // Une faute imprévue (mémoire épuisée) : la série n'est pas faite, le jeu reste.
+                return {{}, QString::fromLocal8Bit(erreur.what())};
             }
         }));
     MettreAJour();
@@ -222,7 +236,7 @@ void FenetreSerie::CreationFinie()
     }
     // Rien n'est perdu : les images composées restent, le joueur peut réessayer.
     MettreAJour();
-    QMessageBox::warning(this, tr("Ma série"), faite.echec);
+    Avertir(tr("Ma série"), faite.echec);
 }
 
 void FenetreSerie::RenommerSerie()
@@ -241,7 +255,7 @@ void FenetreSerie::RenommerSerie()
     try {
         catalogue.Renommer(serie->id, nom);
     } catch (const ErreurSerie &erreur) {
-        QMessageBox::warning(this, tr("Ma série"), erreur.Message());
+        Avertir(tr("Ma série"), erreur.Message());
     }
     RelireSeries();
     MettreAJour();
@@ -255,18 +269,27 @@ void FenetreSerie::SupprimerSerie()
     const QString question = tr("Supprimer la série « %1 » ?\n\nSes images et ses meilleurs scores "
                                 "seront effacés. Les fichiers d'origine ne sont pas touchés.")
                                  .arg(serie->nom);
-    if (QMessageBox::question(this, tr("Supprimer la série"), question,
-                              QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes)
+    QMessageBox boite(QMessageBox::Question, tr("Supprimer la série"), question,
+                      QMessageBox::Yes | QMessageBox::No, this);
+    boite.setTextFormat(Qt::PlainText); // le nom du joueur n'est jamais du HTML
+    boite.setDefaultButton(QMessageBox::No);
+    if (boite.exec() != QMessageBox::Yes)
         return;
     try {
         avantSuppression(serie->id);
         catalogue.Supprimer(serie->id);
     } catch (const ErreurSerie &erreur) {
-        QMessageBox::warning(this, tr("Ma série"), erreur.Message());
+        Avertir(tr("Ma série"), erreur.Message());
     }
     RelireSeries();
     MettreAJour();
+}
+
+void FenetreSerie::Avertir(const QString &titre, const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Warning, titre, texte, QMessageBox::Ok, this);
+    boite.setTextFormat(Qt::PlainText);
+    boite.exec();
 }
 
 void FenetreSerie::reject()

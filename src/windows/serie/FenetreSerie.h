@@ -54,6 +54,8 @@ private:
     void RenommerSerie();
     void SupprimerSerie();
     const SerieJoueur *SerieSelectionnee() const;
+    // Un message en texte simple : noms de fichiers et noms du joueur ne sont jamais du HTML.
+    void Avertir(const QString &titre, const QString &texte);
 
     CatalogueSeries &catalogue;
     AvantSuppression avantSuppression;
