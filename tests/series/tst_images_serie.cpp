@@ -22,13 +22,17 @@ class TestImagesSerie : public QObject {
     }
 
     // Un dossier de photos numérotées, lu comme le joueur le choisirait : dans l'ordre naturel
-    // (la 10 après la 9), l'extension en majuscules ou non.
+    // (la 10 après la 9), l'extension en majuscules ou non, et une photo HEIC que Qt ne sait
+    // pas lire ici, qui doit être lue (et dite illisible) plutôt qu'ignorée.
     QStringList Suite(const QString &prefixe, int nombre)
     {
         QDir(dossier.path()).mkdir(prefixe);
         for (int k = 0; k < nombre; ++k)
             Fichier(QStringLiteral("%1/%1-%2.%3").arg(prefixe).arg(k).arg(k % 2 ? "JPG" : "jpg"),
                     essai::EnJpeg(essai::ImageNumero(k), 100));
+        Fichier(prefixe + QStringLiteral("/IMG_0001.HEIC"), QByteArray("\0\0\0\x18"
+                                                                       "ftypheic",
+                                                                       12));
         return ImagesDuDossier(dossier.filePath(prefixe));
     }
 
@@ -78,8 +82,10 @@ private slots:
         Ligne("fichier vide", {Fichier("vide.png", {})}, 0, 0, false);
         Ligne("la même photo deux fois", {Fichier("a.jpg", jpeg), Fichier("b.jpg", jpeg)}, 2, 1,
               false, Qt::red);
-        Ligne("23 images", Suite("moins", 23), 23, 23, false, {}, "moins 22");
-        Ligne("24 images", Suite("assez", 24), 24, 24, true, {}, "assez 23");
+        const QStringList moins = Suite("moins", 23), assez = Suite("assez", 24);
+        QVERIFY(moins.size() == 24 && assez.last().endsWith(QLatin1String("IMG_0001.HEIC")));
+        Ligne("23 images et une HEIC", moins, 23, 23, false, {}, "moins 22");
+        Ligne("24 images et une HEIC", assez, 24, 24, true, {}, "assez 23");
         QByteArray webp;
         QBuffer tampon(&webp);
         QVERIFY(tampon.open(QIODevice::WriteOnly) && QImageWriter(&tampon, "webp").write(photo));
