@@ -1,6 +1,8 @@
 #include "Controles.h"
 #include "EchecFatal.h"
 #include "FauxMagasin.h"
+#include "RepondeurModales.h"
+#include "SansAvisDePlateforme.h"
 #include "ScoresSerie.h"
 #include "VisuScores.h"
 
@@ -56,6 +58,8 @@ class TestVisuScores : public QObject {
     }
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
+
     void init()
     {
         magasin = std::make_unique<FauxMagasin>();
@@ -334,6 +338,17 @@ private slots:
         // Tab : après le dernier bouton, la liste, puis Quitter.
         QTest::keyClick(Bouton(5), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), liste);
+        // Le fichier d'une série effacé à la main : le joueur l'apprend, le jeu continue.
+        series.Oublier("a");
+        QVERIFY(QFile::remove(dossier.filePath("a")));
+        QStringList fatals;
+        RemplacerReactionEchecFatal([&](QWidget *, const QString &texte) { fatals << texte; });
+        RepondeurModales repondeur;
+        repondeur.Attendre("AvisScores", [](QWidget *boite) { boite->close(); });
+        QTest::keyClick(liste, Qt::Key_Up);
+        QCOMPARE(fatals, QStringList());
+        QCOMPARE(repondeur.Attendues(), QStringList());
+        QVERIFY(visu->isVisible());
     }
 };
 

@@ -147,7 +147,7 @@ void Jeu::ListeJeux_Click()
     }
     // Une série du joueur : ses 24 images de cette partie, tirées parmi toutes les siennes.
     if (const SerieJoueur *serie = SerieJoueurChoisie()) {
-        if (!ScoresSerieJoueurLisibles())
+        if (!ScoresSerieJoueurLisibles(*serie))
             return;
         TirerFacesJoueur(*serie);
     }

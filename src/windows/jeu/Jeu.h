@@ -101,7 +101,7 @@ private:
     void OuvrirScoresSeries();
     void RelireSeriesJoueur();
     const SerieJoueur *SerieJoueurChoisie() const;
-    bool ScoresSerieJoueurLisibles();
+    bool ScoresSerieJoueurLisibles(const SerieJoueur &serie);
     void TirerFacesJoueur(const SerieJoueur &serie);
     QList<SerieVisible> SeriesVisibles() const;
 

@@ -9,6 +9,7 @@
 #include "TirageSerie.h"
 
 #include <QAbstractItemView>
+#include <QFileInfo>
 
 namespace kalvoro {
 
@@ -41,8 +42,12 @@ void Jeu::RelireSeriesJoueur()
     ListeJeux->view()->setMinimumWidth(ListeJeux->view()->sizeHintForColumn(0) + 24);
 }
 
-bool Jeu::ScoresSerieJoueurLisibles()
+bool Jeu::ScoresSerieJoueurLisibles(const SerieJoueur &serie)
 {
+    // Supprimée depuis par un autre Kalvoro : son fichier, encore ouvert ici, ne recevrait
+    // plus que des scores perdus. Il est refermé, et sa réouverture dira qu'il n'est plus là.
+    if (!QFileInfo::exists(serie.scores))
+        magasinSeries->Oublier(serie.id);
     // Le fichier d'une série du joueur abîmé ou effacé à la main ne doit pas arrêter le jeu,
     // comme le ferait Scores.dat : le joueur l'apprend et choisit une autre série.
     try {
@@ -52,7 +57,7 @@ bool Jeu::ScoresSerieJoueurLisibles()
         if (erreur.Occupe())
             return true; // le choix proposera de réessayer
         SignalerAvis(this, erreur.Message());
-        ListeJeux->setCurrentIndex(-1);
+        RelireSeriesJoueur();
         return false;
     }
 }

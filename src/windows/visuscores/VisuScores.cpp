@@ -46,7 +46,6 @@ QIcon IconeVide()
 
 } // namespace
 
-
 VisuScores::VisuScores(MagasinScores &magasin, QList<SerieVisible> seriesJoueur, QWidget *parent)
     : QDialog(parent), affichage(*this, magasin), seriesDuJoueur(std::move(seriesJoueur)),
       decalage(seriesDuJoueur.isEmpty() ? 0 : DecalageSeries)
@@ -211,7 +210,19 @@ void VisuScores::SeriesJoueur_Activated(int index)
     if (index < 0 || index >= seriesDuJoueur.size())
         return;
     const SerieVisible serie = seriesDuJoueur[index];
-    Afficher([this, serie] { affichage.SerieJoueur_Click(serie); }, serie.nom);
+    Afficher(
+        [this, serie] {
+            // Le fichier d'une série du joueur abîmé ou effacé à la main n'arrête pas le jeu,
+            // comme le ferait Scores.dat : le joueur l'apprend, la grille reste vide.
+            try {
+                affichage.SerieJoueur_Click(serie);
+            } catch (const ErreurScores &erreur) {
+                if (erreur.Occupe())
+                    throw;
+                SignalerAvis(this, erreur.Message());
+            }
+        },
+        serie.nom);
 }
 
 void VisuScores::Afficher(const std::function<void()> &lecture, const QString &serie)
