@@ -114,6 +114,9 @@ void FenetreSerie::ImageLueRecue(int index)
     element->setToolTip(QDir::toNativeSeparators(lue.source));
     const QSignalBlocker silence(Vignettes);
     Vignettes->addItem(element);
+    // Arrivé par Tab, le lecteur d'écran dit la première image, et les flèches partent d'elle.
+    if (!Vignettes->currentItem())
+        Vignettes->setCurrentItem(element, QItemSelectionModel::NoUpdate);
     MettreAJour();
 }
 
