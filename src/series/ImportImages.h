@@ -6,10 +6,12 @@
 
 namespace kalvoro {
 
-// Lit ces fichiers sur un autre fil, un par un et dans l'ordre : chaque fichier donne un
-// résultat (lu ou non), et la progression va de 0 au nombre de fichiers. L'appelant suit le
-// QFuture avec un QFutureWatcher (résultats, progression, fin) et l'arrête par cancel() : la
-// lecture s'arrête au fichier suivant. Rien n'est écrit sur le disque.
+// Lit ces fichiers sur d'autres fils, plusieurs à la fois : chaque fichier donne un résultat
+// (lu ou non), rangé à la place du fichier dans la liste, et la progression va de 0 au nombre
+// de fichiers. Les résultats peuvent arriver dans le désordre : l'appelant qui les veut dans
+// l'ordre attend que le suivant soit prêt (isResultReadyAt). Il suit le QFuture avec un
+// QFutureWatcher (résultats, progression, fin) et l'arrête par cancel() : aucun fichier n'est
+// commencé après. Rien n'est écrit sur le disque.
 QFuture<ImageLue> LancerImport(const QStringList &chemins);
 
 } // namespace kalvoro

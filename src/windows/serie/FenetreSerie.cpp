@@ -30,7 +30,8 @@ FenetreSerie::FenetreSerie(CatalogueSeries &lesSeries, AvantSuppression avant, Q
     colonne->addWidget(CadreFaites);
     colonne->addWidget(Vignettes->parentWidget(), 1);
     ConstruireBas();
-    connect(&import, &QFutureWatcher<ImageLue>::resultReadyAt, this, &FenetreSerie::ImageLueRecue);
+    connect(&import, &QFutureWatcher<ImageLue>::resultReadyAt, this,
+            &FenetreSerie::ImagesLuesRecues);
     connect(&import, &QFutureWatcher<ImageLue>::progressValueChanged, Progression,
             &QProgressBar::setValue);
     connect(&import, &QFutureWatcher<ImageLue>::finished, this, &FenetreSerie::ImportFini);
@@ -90,13 +91,20 @@ void FenetreSerie::Importer(const QStringList &fichiers)
     doublons = 0;
     Progression->setRange(0, static_cast<int>(fichiers.size()));
     Progression->setValue(0);
+    prochaine = 0;
     import.setFuture(LancerImport(fichiers));
     MettreAJour();
 }
 
-void FenetreSerie::ImageLueRecue(int index)
+void FenetreSerie::ImagesLuesRecues()
 {
-    const ImageLue lue = import.resultAt(index);
+    // Les photos se lisent plusieurs à la fois : elles sont prises dans l'ordre des fichiers.
+    while (import.future().isResultReadyAt(prochaine))
+        ImageLueRecue(import.resultAt(prochaine++));
+}
+
+void FenetreSerie::ImageLueRecue(const ImageLue &lue)
+{
     switch (nouvelle.Ajouter(lue)) {
     case NouvelleSerie::Ajout::Illisible:
         illisibles << QDir::toNativeSeparators(lue.source);
@@ -122,6 +130,7 @@ void FenetreSerie::ImageLueRecue(int index)
 
 void FenetreSerie::ImportFini()
 {
+    ImagesLuesRecues();
     QStringList avis;
     if (import.isCanceled())
         avis << tr("Lecture arrêtée : les images déjà lues restent.");

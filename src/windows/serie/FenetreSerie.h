@@ -44,7 +44,8 @@ private:
     void AjouterImages();
     void AjouterDossier();
     void Importer(const QStringList &fichiers);
-    void ImageLueRecue(int index);
+    void ImagesLuesRecues();
+    void ImageLueRecue(const ImageLue &lue);
     void ImportFini();
     void Retirer();
     void NomImageChange(QListWidgetItem *vignette);
@@ -62,6 +63,7 @@ private:
     NouvelleSerie nouvelle;
     QList<SerieJoueur> faites;
     QFutureWatcher<ImageLue> import;
+    int prochaine = 0; // le prochain résultat de l'import à prendre, dans l'ordre des fichiers
     // L'identifiant de la série écrite, ou la cause de l'échec.
     struct Creation {
         QString id;
