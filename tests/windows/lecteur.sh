@@ -5,24 +5,12 @@
 # dans une copie temporaire de son dossier : aucun Scores.dat de joueur n'est touché.
 #   lecteur.sh <dossier du programme>
 set -euo pipefail
-if [ -z "${LECTEUR_BUS_PRIVE:-}" ]; then
-  export LECTEUR_BUS_PRIVE=1
-  exec dbus-run-session -- bash "$0" "$@"
-fi
 ici=$(cd "$(dirname "$0")" && pwd)
-source "$ici/../../tools/xvfb-libre.sh"
+source "$ici/essai-accessible.sh"
 # Le titre de la fenêtre porte la version, lue là où le programme la prend (project() de la
 # racine, d'où CMake tire Version.h) : l'essai ne la recopie pas.
 titre="Kalvoro $(sed -n 's/^project(Kalvoro VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")"
-preparer_essai "$1"
-maison=$COPIE/maison
-mkdir -p "$maison"
-export HOME=$maison XDG_CONFIG_HOME=$maison/.config XDG_DATA_HOME=$maison/.local/share
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-BUS=$!
-trap 'kill $BUS 2>/dev/null; nettoyer_essai' EXIT
-sleep 0.5
+preparer_essai_accessible "$1"
 
 "$COPIE/kalvoro" >"$COPIE/sortie.log" 2>&1 &
 PROGRAMME=$!

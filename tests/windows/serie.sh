@@ -5,26 +5,15 @@
 # s'inscrit dans le fichier de la série, pas dans Scores.dat.
 #   serie.sh <dossier du programme> <mot de passe des scores>
 set -euo pipefail
-if [ -z "${LECTEUR_BUS_PRIVE:-}" ]; then
-  export LECTEUR_BUS_PRIVE=1
-  exec dbus-run-session -- bash "$0" "$@"
-fi
 ici=$(cd "$(dirname "$0")" && pwd)
-source "$ici/../../tools/xvfb-libre.sh"
-preparer_essai "$1"
-maison=$COPIE/maison
-mkdir -p "$maison" "$COPIE/Vacances 2026"
-export HOME=$maison XDG_CONFIG_HOME=$maison/.config XDG_DATA_HOME=$maison/.local/share
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+source "$ici/essai-accessible.sh"
+preparer_essai_accessible "$1"
+mkdir -p "$COPIE/Vacances 2026"
 # Trente photos de couleurs différentes ; deux en double, qui ne comptent qu'une fois.
 for i in $(seq 1 30); do
   convert -size 640x480 "xc:hsl($((i * 12)),70%,$((30 + i % 3 * 15))%)" "$COPIE/Vacances 2026/photo_$i.jpg"
 done
 cp "$COPIE/Vacances 2026/photo_1.jpg" "$COPIE/Vacances 2026/copie de la 1.jpg"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-BUS=$!
-trap 'kill $BUS 2>/dev/null; nettoyer_essai' EXIT
-sleep 0.5
 
 "$COPIE/kalvoro" "$COPIE/Vacances 2026" >"$COPIE/sortie.log" 2>&1 &
 PROGRAMME=$!
