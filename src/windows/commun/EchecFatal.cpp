@@ -51,6 +51,19 @@ void SignalerAvis(QWidget *parent, const QString &message)
     boite.exec();
 }
 
+bool LireSansArreter(QWidget *parent, const std::function<void()> &lecture)
+{
+    try {
+        lecture();
+        return true;
+    } catch (const ErreurScores &erreur) {
+        if (erreur.Occupe())
+            throw;
+        SignalerAvis(parent, erreur.Message());
+        return false;
+    }
+}
+
 bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Renoncement renoncement)
 {
     const char *suiteAnnuler = renoncement == Renoncement::Arreter ? TextesOccupe::AnnulerArrete

@@ -15,6 +15,12 @@ void SignalerEchecFatal(QWidget *parent, const QString &message);
 // une note qui n'a pu être écrite) : une boîte d'information, puis le jeu continue.
 void SignalerAvis(QWidget *parent, const QString &message);
 
+// Une lecture des scores d'une série du joueur : son fichier abîmé ou effacé à la main ne doit
+// pas arrêter le jeu, comme le ferait Scores.dat. L'échec est dit au joueur (SignalerAvis) et
+// la lecture rend faux ; un fichier occupé remonte tel quel, pour que l'appelant propose de
+// réessayer.
+bool LireSansArreter(QWidget *parent, const std::function<void()> &lecture);
+
 // Les tests remplacent la réaction (boîte puis sortie) pour observer l'échec sans mourir.
 using ReactionEchecFatal = std::function<void(QWidget *parent, const QString &message)>;
 void RemplacerReactionEchecFatal(ReactionEchecFatal reaction);

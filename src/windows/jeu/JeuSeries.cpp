@@ -48,18 +48,14 @@ bool Jeu::ScoresSerieJoueurLisibles(const SerieJoueur &serie)
     // plus que des scores perdus. Il est refermé, et sa réouverture dira qu'il n'est plus là.
     if (!QFileInfo::exists(serie.scores))
         magasinSeries->Oublier(serie.id);
-    // Le fichier d'une série du joueur abîmé ou effacé à la main ne doit pas arrêter le jeu,
-    // comme le ferait Scores.dat : le joueur l'apprend et choisit une autre série.
     try {
-        magasin->LireMeilleurScore(TableSerieChoisie());
-        return true;
-    } catch (const ErreurScores &erreur) {
-        if (erreur.Occupe())
-            return true; // le choix proposera de réessayer
-        SignalerAvis(this, erreur.Message());
-        RelireSeriesJoueur();
-        return false;
+        if (LireSansArreter(this, [this] { magasin->LireMeilleurScore(TableSerieChoisie()); }))
+            return true;
+    } catch (const ErreurScores &) {
+        return true; // occupé : le choix de la série proposera de réessayer
     }
+    RelireSeriesJoueur();
+    return false;
 }
 
 const SerieJoueur *Jeu::SerieJoueurChoisie() const

@@ -210,19 +210,9 @@ void VisuScores::SeriesJoueur_Activated(int index)
     if (index < 0 || index >= seriesDuJoueur.size())
         return;
     const SerieVisible serie = seriesDuJoueur[index];
-    Afficher(
-        [this, serie] {
-            // Le fichier d'une série du joueur abîmé ou effacé à la main n'arrête pas le jeu,
-            // comme le ferait Scores.dat : le joueur l'apprend, la grille reste vide.
-            try {
-                affichage.SerieJoueur_Click(serie);
-            } catch (const ErreurScores &erreur) {
-                if (erreur.Occupe())
-                    throw;
-                SignalerAvis(this, erreur.Message());
-            }
-        },
-        serie.nom);
+    // Un fichier abîmé n'arrête pas le jeu : la grille reste vide.
+    Afficher([this, serie] { LireSansArreter(this, [&] { affichage.SerieJoueur_Click(serie); }); },
+             serie.nom);
 }
 
 void VisuScores::Afficher(const std::function<void()> &lecture, const QString &serie)
