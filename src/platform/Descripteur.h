@@ -34,4 +34,13 @@ struct Descripteur {
     }
 };
 
+// Rend durable, autant que le système le permet, une entrée créée ou renommée dans ce
+// dossier. Elle est déjà faite : un échec ici ne doit pas la faire croire manquée.
+inline void SynchroniserDossier(const QString &dossier)
+{
+    const Descripteur repertoire(dossier, O_RDONLY | O_DIRECTORY);
+    if (repertoire.fd >= 0)
+        ::fsync(repertoire.fd);
+}
+
 } // namespace kalvoro

@@ -57,9 +57,7 @@ bool Poser(const QString &provisoire, const QString &chemin)
     if (::link(QFile::encodeName(provisoire).constData(), QFile::encodeName(chemin).constData()))
         return false;
     QFile::remove(provisoire);
-    const Descripteur dossier(QFileInfo(chemin).absolutePath(), O_RDONLY | O_DIRECTORY);
-    if (dossier.fd >= 0)
-        ::fsync(dossier.fd);
+    SynchroniserDossier(QFileInfo(chemin).absolutePath());
     return true;
 }
 

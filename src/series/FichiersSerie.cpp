@@ -36,13 +36,6 @@ void RenommerChemin(const QString &source, const QString &cible)
                      qt_error_string(errno)));
 }
 
-void SynchroniserDossier(const QString &dossier)
-{
-    const Descripteur repertoire(dossier, O_RDONLY | O_DIRECTORY);
-    if (repertoire.fd >= 0)
-        ::fsync(repertoire.fd);
-}
-
 void RetirerRestes(const QString &dossier)
 {
     const QDateTime limite = QDateTime::currentDateTimeUtc().addSecs(-AgeRestes);

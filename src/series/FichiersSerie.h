@@ -1,7 +1,9 @@
 #pragma once
 // Les écritures d'une série sur le disque. Chaque échec lève ErreurSerie, avec le fichier ou
 // le dossier en cause et la raison donnée par le système.
+#include "Descripteur.h"
 #include <QByteArray>
+
 #include <QString>
 
 namespace kalvoro {
@@ -12,9 +14,7 @@ void EcrireFichier(const QString &chemin, const QByteArray &contenu);
 // Renomme un fichier ou un dossier d'un coup (rename(2)).
 void RenommerChemin(const QString &source, const QString &cible);
 
-// Rend durable, autant que le système le permet, un renommage fait dans ce dossier : il est
-// déjà fait, un échec ici ne doit pas le faire croire manqué.
-void SynchroniserDossier(const QString &dossier);
+// SynchroniserDossier, pour rendre durable un renommage, est dans Descripteur.h.
 
 // Retire les dossiers .creation-* et .suppression-* qu'un lancement tué a laissés dans le
 // dossier des séries. Ceux de moins de dix minutes peuvent être à un autre lancement, qui y
