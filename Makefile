@@ -4,13 +4,22 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Le préréglage de CMakePresets.json : "defaut", ou "ci" (avertissements en erreurs).
 PRESET ?= defaut
 
-.PHONY: run test test-debian13 bench build configure deps clean install uninstall paquet
+.PHONY: run test test-paquet test-debian13 bench build configure deps clean install uninstall paquet
 
 run: build
 	./$(BUILD)/Kalvoro/kalvoro
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# La mise en paquet vérifiée (tests/install/paquet.sh), dans le dossier de "make paquet" : deux
+# mises en paquet du même état donnent les mêmes paquets, durcis et aux bonnes dépendances. C'est
+# une deuxième compilation complète du programme, avec les drapeaux de Debian (une dizaine de
+# minutes sur deux cœurs, puis seulement ce qui a changé) : hors de "make test", l'intégration
+# continue la lance après la suite.
+PAQUET := $(BUILD)-paquet
+test-paquet: deps
+	bash tests/install/paquet.sh "$(CURDIR)" "$(abspath $(PAQUET))" $(JOBS)
 
 # Toute la suite sur une Debian 13 minimale (chroot fait une fois sous /var/cache/kalvoro/) :
 # demande root et quelques minutes, hors de "make test".
@@ -33,7 +42,6 @@ uninstall:
 
 # Les paquets source et Debian dans build-paquet/, faits par dpkg-buildpackage depuis debian/,
 # puis l'avis de lintian s'il est là (-I : les étiquettes d'information aussi).
-PAQUET := $(BUILD)-paquet
 paquet: deps
 	bash packaging/paquet.sh $(PAQUET) $(JOBS)
 	if command -v lintian >/dev/null; then lintian --pedantic -I $(PAQUET)/kalvoro_*.changes; fi

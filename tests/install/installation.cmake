@@ -10,8 +10,6 @@ set_tests_properties(install/joueur PROPERTIES RESOURCE_LOCK xvfb LABELS X)
 add_test(NAME install/desinstallation COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/desinstallation.sh
          ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR})
 set_tests_properties(install/desinstallation PROPERTIES TIMEOUT 300 LABELS install)
-# Le paquet de make paquet, construit à côté (build-paquet/ pour build/) avec les drapeaux de
-# Debian : la première fois, c'est une construction complète du programme.
-add_test(NAME install/paquet COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/paquet.sh
-         ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR}-paquet)
-set_tests_properties(install/paquet PROPERTIES TIMEOUT 1800 LABELS install)
+# Le paquet de make paquet a son propre essai, tests/install/paquet.sh : une deuxième construction
+# complète du programme avec les drapeaux de Debian, lancée par "make test-paquet" (et par
+# l'intégration continue après la suite), hors de ctest.

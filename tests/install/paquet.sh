@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# paquet.sh <sources> <construction du paquet> : ce que "make paquet" produit (sans les essais de
-# la construction, que fait déjà la suite). Deux mises en paquet du même état donnent les mêmes
-# paquets source et binaire ; l'exécutable livré n'a pas de RUNPATH et porte le durcissement de
-# Debian ; les dépendances tiennent ce que le programme charge à l'exécution.
+# paquet.sh <sources> <construction du paquet> [tâches] : ce que "make paquet" produit (sans les
+# essais de la construction, que fait déjà la suite). Deux mises en paquet du même état donnent
+# les mêmes paquets source et binaire ; l'exécutable livré n'a pas de RUNPATH et porte le
+# durcissement de Debian ; les dépendances tiennent ce que le programme charge à l'exécution.
 set -euo pipefail
-sources=$1 construction=$2
+sources=$1 construction=$2 taches=${3:-2}
 racine=$(mktemp -d)
 trap 'rm -rf "$racine"' EXIT
 echec() { echo "$*"; exit 1; }
 empaqueter() {
-  DEB_BUILD_OPTIONS=nocheck bash "$sources/packaging/paquet.sh" "$construction" >/dev/null
+  DEB_BUILD_OPTIONS=nocheck bash "$sources/packaging/paquet.sh" "$construction" "$taches" >/dev/null
   (cd "$construction" && sha256sum kalvoro_*.orig.tar.xz kalvoro_*.debian.tar.xz kalvoro_*.deb)
 }
 premier=$(empaqueter)
