@@ -9,10 +9,11 @@
 #   share/man/{man6,fr/man6}/kalvoro.6.gz          la page de manuel, en anglais et en français
 #   share/doc/kalvoro/{copyright,changelog.gz}     les licences et l'historique
 #
-# L'adresse du site est celle de la fenêtre A propos ; l'identifiant AppStream en est tiré, à
-# l'envers comme le veut la norme.
+# L'adresse du site est celle de la fenêtre A propos ; l'identifiant AppStream du développeur en
+# est tiré, à l'envers comme le veut la norme, et celui du jeu le prolonge.
 set(KALVORO_SITE "https://www.example.net/kalvoro/")
-set(KALVORO_ID_APPSTREAM "net.example.www.kalvoro")
+set(KALVORO_ID_DEVELOPPEUR "net.example.www")
+set(KALVORO_ID_APPSTREAM "${KALVORO_ID_DEVELOPPEUR}.kalvoro")
 set(KALVORO_LIVRAISON ${CMAKE_BINARY_DIR}/livraison)
 set(KALVORO_PARTAGE ${CMAKE_INSTALL_DATADIR}/kalvoro)
 set(KALVORO_PAQUETAGE ${CMAKE_CURRENT_LIST_DIR})
