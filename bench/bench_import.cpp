@@ -5,9 +5,9 @@
 // leur fabrication, qui tient des images entières en mémoire, ne compte ni dans le temps ni
 // dans la mémoire du banc.
 #include "../tests/series/ImagesEssai.h"
-#include "CatalogueSeries.h"
 #include "ImportImages.h"
 #include "NouvelleSerie.h"
+#include "SeriesDuJoueur.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -124,7 +124,7 @@ int main(int argc, char *argv[])
     std::printf("RSS maximale après l'import : %.1f Mio\n", RssMaximaleMio());
 
     QTemporaryDir series;
-    CatalogueSeries catalogue(series.path());
+    SeriesDuJoueur catalogue(series.path());
     chrono.restart();
     catalogue.Creer(QStringLiteral("Photos"), serie.Images(),
                     [](const QString &chemin) { essai::Ecrire(chemin, {}); });

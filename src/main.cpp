@@ -13,6 +13,11 @@
 
 namespace {
 
+// Le contexte de traduction des textes du lancement : tr() les y range.
+class Lancement {
+    Q_DECLARE_TR_FUNCTIONS(Lancement)
+};
+
 // Dernier filet : un échec de Scores.dat qui remonterait jusqu'à la boucle d'événements est
 // signalé comme les autres (message clair, statut 1) au lieu de faire planter le programme.
 class ApplicationKalvoro : public QApplication {
@@ -28,10 +33,9 @@ public:
             return true;
         } catch (const std::exception &erreur) {
             // Une faute imprévue : le joueur lit ce qui s'est passé au lieu d'un arrêt muet.
-            kalvoro::SignalerEchecFatal(
-                nullptr, QCoreApplication::translate("main", "Kalvoro a rencontré une erreur "
-                                                             "imprévue et doit s'arrêter.\n\n%1")
-                             .arg(QString::fromLocal8Bit(erreur.what())));
+            kalvoro::SignalerEchecFatal(nullptr, Lancement::tr("Kalvoro a rencontré une erreur "
+                                                               "imprévue et doit s'arrêter.\n\n%1")
+                                                     .arg(QString::fromLocal8Bit(erreur.what())));
             return true;
         }
     }
@@ -43,13 +47,13 @@ void OuvrirSerieDemandee(kalvoro::Jeu &jeu, const QStringList &arguments)
 {
     const kalvoro::ArgumentsSerie demande = kalvoro::LireArgumentsSerie(arguments);
     if (!demande.introuvables.isEmpty())
-        kalvoro::SignalerAvis(&jeu, QCoreApplication::translate("main", "Kalvoro n'a trouvé ni "
-                                                                        "fichier ni dossier à "
-                                                                        "ces noms :\n\n%1")
+        kalvoro::SignalerAvis(&jeu, Lancement::tr("Kalvoro n'a trouvé ni "
+                                                  "fichier ni dossier à "
+                                                  "ces noms :\n\n%1")
                                         .arg(demande.introuvables.join(QLatin1Char('\n'))));
     if (demande.images.isEmpty() && demande.introuvables.isEmpty() && !arguments.isEmpty())
-        kalvoro::SignalerAvis(&jeu, QCoreApplication::translate("main", "Kalvoro n'a trouvé "
-                                                                        "aucune image dans :\n\n%1")
+        kalvoro::SignalerAvis(&jeu, Lancement::tr("Kalvoro n'a trouvé "
+                                                  "aucune image dans :\n\n%1")
                                         .arg(arguments.join(QLatin1Char('\n'))));
     if (demande.images.isEmpty())
         return;

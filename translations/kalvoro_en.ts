@@ -170,53 +170,6 @@
     </message>
 </context>
 <context>
-    <name>CatalogueSeries</name>
-    <message>
-        <source>La série n&apos;a pas de nom.</source>
-        <translation>The series has no name.</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire l&apos;image %1 : %2</source>
-        <translation>Cannot write the picture %1: %2</translation>
-    </message>
-    <message>
-        <source>Une série demande au moins %1 images ; il y en a %2.</source>
-        <translation>A series needs at least %1 pictures; there are %2.</translation>
-    </message>
-    <message>
-        <source>erreur inconnue</source>
-        <translation>unknown error</translation>
-    </message>
-    <message>
-        <source>La série %1 n&apos;existe pas dans %2.</source>
-        <translation>The series %1 does not exist in %2.</translation>
-    </message>
-    <message>
-        <source>Impossible de créer un dossier dans %1 : %2</source>
-        <translation>Cannot create a folder in %1: %2</translation>
-    </message>
-    <message>
-        <source>La description %1 est illisible.</source>
-        <translation>The description %1 cannot be read.</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
-        <translation>Cannot write the file %1: %2</translation>
-    </message>
-    <message>
-        <source>Impossible de renommer %1 en %2 : %3</source>
-        <translation>Cannot rename %1 to %2: %3</translation>
-    </message>
-    <message>
-        <source>Impossible de créer le fichier des scores %1 : %2</source>
-        <translation>Cannot create the scores file %1: %2</translation>
-    </message>
-    <message>
-        <source>Impossible de créer le dossier %1 : %2</source>
-        <translation>Cannot create the folder %1: %2</translation>
-    </message>
-</context>
-<context>
     <name>CopieScores</name>
     <message>
         <source>le fichier est endommagé (%1).</source>
@@ -316,10 +269,49 @@
     </message>
 </context>
 <context>
+    <name>Lancement</name>
+    <message>
+        <source>Kalvoro a rencontré une erreur imprévue et doit s&apos;arrêter.
+
+%1</source>
+        <translation>Kalvoro ran into an unexpected error and has to stop.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Kalvoro n&apos;a trouvé ni fichier ni dossier à ces noms :
+
+%1</source>
+        <translation>Kalvoro found no file or folder with these names:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Kalvoro n&apos;a trouvé aucune image dans :
+
+%1</source>
+        <translation>Kalvoro found no pictures in:
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>MagasinAvecSeries</name>
     <message>
         <source>Les scores de cette série sont introuvables : la série n&apos;existe plus.</source>
         <translation>The scores of this series cannot be found: the series no longer exists.</translation>
+    </message>
+    <message>
+        <source>Les meilleurs scores de la série « %1 » ne sont pas accessibles ; le jeu continue sans eux.
+
+%2</source>
+        <translation>The high scores of the series “%1” cannot be reached; the game goes on without them.
+
+%2</translation>
+    </message>
+    <message>
+        <source>La série « %1 » n&apos;existe plus : elle a été supprimée, peut-être par un autre Kalvoro. Ses meilleurs scores sont partis avec elle.</source>
+        <translation>The series “%1” no longer exists: it was deleted, perhaps by another Kalvoro. Its high scores went with it.</translation>
     </message>
 </context>
 <context>
@@ -480,6 +472,53 @@ Would you like to save your score?</translation>
     <message>
         <source>Nouvelle série…</source>
         <translation>New series…</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesDuJoueur</name>
+    <message>
+        <source>La série n&apos;a pas de nom.</source>
+        <translation>The series has no name.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire l&apos;image %1 : %2</source>
+        <translation>Cannot write the picture %1: %2</translation>
+    </message>
+    <message>
+        <source>Une série demande au moins %1 images ; il y en a %2.</source>
+        <translation>A series needs at least %1 pictures; there are %2.</translation>
+    </message>
+    <message>
+        <source>erreur inconnue</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>La série %1 n&apos;existe pas dans %2.</source>
+        <translation>The series %1 does not exist in %2.</translation>
+    </message>
+    <message>
+        <source>Impossible de créer un dossier dans %1 : %2</source>
+        <translation>Cannot create a folder in %1: %2</translation>
+    </message>
+    <message>
+        <source>La description %1 est illisible.</source>
+        <translation>The description %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1 : %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible de renommer %1 en %2 : %3</source>
+        <translation>Cannot rename %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le fichier des scores %1 : %2</source>
+        <translation>Cannot create the scores file %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossible de créer le dossier %1 : %2</source>
+        <translation>Cannot create the folder %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1027,33 +1066,6 @@ Its pictures and its best scores will be erased. The original files are not touc
     <message>
         <source>&amp;Vos séries :</source>
         <translation>&amp;Your series:</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>Kalvoro a rencontré une erreur imprévue et doit s&apos;arrêter.
-
-%1</source>
-        <translation>Kalvoro ran into an unexpected error and has to stop.
-
-%1</translation>
-    </message>
-    <message>
-        <source>Kalvoro n&apos;a trouvé ni fichier ni dossier à ces noms :
-
-%1</source>
-        <translation>Kalvoro found no file or folder with these names:
-
-%1</translation>
-    </message>
-    <message>
-        <source>Kalvoro n&apos;a trouvé aucune image dans :
-
-%1</source>
-        <translation>Kalvoro found no pictures in:
-
-%1</translation>
     </message>
 </context>
 </TS>

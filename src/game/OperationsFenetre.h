@@ -1,4 +1,6 @@
 #pragma once
+#include "Series.h"
+
 #include <QString>
 
 namespace kalvoro {
@@ -9,14 +11,13 @@ inline constexpr int ReponseNon = 7;
 
 // Ce que la logique du jeu demande à la fenêtre Jeu, et rien d'autre. La fenêtre le réalise
 // sur ses contrôles ; les tests le réalisent avec une fausse fenêtre qui enregistre tout.
-// Les cellules sont numérotées de 1 à 48, les six séries de 1 à 6, celles du joueur à partir de
-// PremierNumeroJoueur (Series.h).
+// Les cellules sont numérotées de 1 à 48, les entrées de ListeJeux comme le dit Series.h.
 class OperationsFenetre {
 public:
     virtual ~OperationsFenetre() = default;
 
     // Le plateau.
-    virtual void AfficherFace(int cellule, int numeroCarte, int serie) = 0;
+    virtual void AfficherFace(int cellule, int numeroCarte, const Serie &serie) = 0;
     virtual void AfficherDos(int cellule) = 0;
     virtual void ActiverCellule(int cellule, bool actif) = 0;
     virtual void MontrerCellule(int cellule, bool visible) = 0;
@@ -27,9 +28,9 @@ public:
     virtual void AjouterSerie(const QString &nom, int numero) = 0;
     virtual QString TexteListeJeux() const = 0;
     virtual int NumeroSerieChoisie() const = 0; // 0 tant que rien n'est choisi
-    // La table des scores de la série choisie : le nom français de l'une des six (le texte
-    // montré peut être traduit), ou la clé CleSerieJoueur d'une série du joueur.
-    virtual QString TableSerieChoisie() const = 0;
+    // La série de l'entrée choisie, avec les faces de la partie ; nullptr tant qu'aucune série
+    // n'est choisie (rien, ou « Nouvelle série… »).
+    virtual const Serie *SerieChoisie() const = 0;
     virtual void ActiverListeJeux(bool actif) = 0;
 
     // Les étiquettes de score.

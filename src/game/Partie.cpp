@@ -17,8 +17,6 @@ namespace {
 
 constexpr int EcartPaire = NombrePaires; // les cartes n et n + 24 montrent la même image
 constexpr int TicsDePause = 7;           // la pause finit au tic où Tempo dépasse 7 (800 ms)
-constexpr int PremiereSerie = 1;
-constexpr int DerniereSerie = 6;
 
 // Les numéros 1 à 48 dans l'ordre, chacun sur deux chiffres.
 const QString PiocheInitiale = QStringLiteral("0102030405060708091011121314151617181920212223242526"
@@ -156,10 +154,9 @@ void Partie::Bouton_Click(int i)
 
 void Partie::RetournerCarte(int i)
 {
-    const int serie = fenetre.NumeroSerieChoisie();
     // Une série inconnue ne montre aucune face ; le tour continue quand même.
-    if ((serie >= PremiereSerie && serie <= DerniereSerie) || serie >= PremierNumeroJoueur)
-        fenetre.AfficherFace(i, tableau[static_cast<std::size_t>(i)], serie);
+    if (const Serie *serie = fenetre.SerieChoisie())
+        fenetre.AfficherFace(i, tableau[static_cast<std::size_t>(i)], *serie);
     fenetre.Repeindre();
 }
 

@@ -5,12 +5,12 @@
 
 namespace kalvoro {
 
-void RemplirListeJeux(OperationsFenetre &fenetre, const QStringList &seriesJoueur)
+void RemplirListeJeux(OperationsFenetre &fenetre, const QList<Serie> &duJoueur)
 {
     for (const Serie &serie : Series())
-        fenetre.AjouterSerie(NomAffiche(serie), serie.Numero);
-    for (int k = 0; k < seriesJoueur.size(); ++k)
-        fenetre.AjouterSerie(seriesJoueur[k], PremierNumeroJoueur + k);
+        fenetre.AjouterSerie(serie.NomAffiche(), serie.Numero);
+    for (const Serie &serie : duJoueur)
+        fenetre.AjouterSerie(serie.NomAffiche(), NumeroDEntree(serie.Palmares(), duJoueur));
     fenetre.AjouterSerie(Serie::tr("Nouvelle série…"), NumeroNouvelleSerie);
 }
 
@@ -19,14 +19,15 @@ void ChoisirSerie(OperationsFenetre &fenetre, const LecteurMeilleurScore &lireMe
     // Reprendre la série déjà affichée après une remise à zéro est un choix comme un autre :
     // le plateau redevient jouable.
     // « Nouvelle série… » n'est pas une série : la fenêtre ouvre alors celle qui en fait une.
-    if (fenetre.TexteListeJeux().isEmpty() || fenetre.NumeroSerieChoisie() == NumeroNouvelleSerie)
+    const Serie *serie = fenetre.SerieChoisie();
+    if (fenetre.TexteListeJeux().isEmpty() || !serie)
         return;
-    const QString table = fenetre.TableSerieChoisie();
+    const QString palmares = serie->Palmares();
     fenetre.ActiverAnnuler(true);
     fenetre.ActiverListeJeux(false);
     for (int i = 1; i <= NombreCellules; ++i)
         fenetre.ActiverCellule(i, true);
-    fenetre.EcrireMeilleurScore(lireMeilleurScore(table));
+    fenetre.EcrireMeilleurScore(lireMeilleurScore(palmares));
 }
 
 } // namespace kalvoro

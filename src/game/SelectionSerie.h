@@ -1,5 +1,6 @@
 #pragma once
 #include "OperationsFenetre.h"
+#include "Series.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,11 +9,12 @@
 namespace kalvoro {
 
 // Lit le meilleur score d'une série (LireMeilleurScore du magasin) ; "" pour une table vide.
-using LecteurMeilleurScore = std::function<QString(const QString &serie)>;
+using LecteurMeilleurScore = std::function<QString(const QString &palmares)>;
 
 // Remplit ListeJeux des six séries avec leurs numéros, puis des séries du joueur (leurs noms,
-// dans cet ordre) et de l'entrée « Nouvelle série… » ; rien n'est choisi ensuite.
-void RemplirListeJeux(OperationsFenetre &fenetre, const QStringList &seriesJoueur = {});
+// dans cet ordre, numérotées à la suite : SerieDeLEntree les retrouve) et de l'entrée
+// « Nouvelle série… » ; rien n'est choisi ensuite.
+void RemplirListeJeux(OperationsFenetre &fenetre, const QList<Serie> &duJoueur = {});
 
 // Choix d'une série dans ListeJeux : verrouille la liste, rend le plateau et Annuler
 // utilisables, affiche le meilleur score de la série. Ne fait rien si le texte est vide.

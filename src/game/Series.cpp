@@ -1,25 +1,88 @@
 #include "Series.h"
 
+#include "DimensionsPlateau.h"
+#include "TirageSerie.h"
+
 #include <QCoreApplication>
 
 namespace kalvoro {
 
+namespace {
+
+const QString PrefixePalmares = QStringLiteral("serie:");
+
+// Les faces des six sont dessinées à 32 points ; une photo du joueur en demande 48 pour rester
+// reconnaissable.
+constexpr int CoteFaceClassique = 32;
+constexpr int CoteFaceJoueur = 48;
+
+} // namespace
+
 const std::array<Serie, NombreSeries> &Series()
 {
     static const std::array<Serie, NombreSeries> series{{
-        {1, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Animaux")), "animaux"},
-        {2, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Cinéma")), "cinema"},
-        {3, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Disney")), "disney"},
-        {4, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Formes")), "formes"},
-        {5, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Smileys")), "smileys"},
-        {6, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Toons")), "toons"},
+        {1, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Animaux")), "animaux", {}, {}, {}},
+        {2, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Cinéma")), "cinema", {}, {}, {}},
+        {3, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Disney")), "disney", {}, {}, {}},
+        {4, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Formes")), "formes", {}, {}, {}},
+        {5, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Smileys")), "smileys", {}, {}, {}},
+        {6, QString::fromUtf8(QT_TRANSLATE_NOOP("Serie", "Toons")), "toons", {}, {}, {}},
     }};
     return series;
 }
 
+Serie Serie::DuJoueur(QString id, QString nom, QStringList images, QStringList nomsImages)
+{
+    return {0, std::move(nom), nullptr, std::move(id), std::move(images), std::move(nomsImages)};
+}
+
+QString Serie::NomAffiche() const
+{
+    return EstDuJoueur() ? Nom : tr(Nom.toUtf8().constData());
+}
+
+QString Serie::Palmares() const
+{
+    return EstDuJoueur() ? PalmaresSerieJoueur(Id) : Nom;
+}
+
+std::optional<Serie::Face> Serie::FaceNumero(int face) const
+{
+    if (face < 1 || face > NombrePaires)
+        return std::nullopt;
+    if (EstDuJoueur()) {
+        if (face > Images.size())
+            return std::nullopt;
+        return Face{Images[face - 1], NomsImages.value(face - 1)};
+    }
+    if (!Dossier)
+        return std::nullopt;
+    return Face{QStringLiteral(":/images/%1/%2.png")
+                    .arg(QString::fromUtf8(Dossier))
+                    .arg(face, 2, 10, QLatin1Char('0')),
+                {}};
+}
+
+int Serie::CoteFace() const
+{
+    return EstDuJoueur() ? CoteFaceJoueur : CoteFaceClassique;
+}
+
+Serie Serie::Tirage(const std::function<float()> &source) const
+{
+    if (!EstDuJoueur())
+        return *this;
+    Serie partie = DuJoueur(Id, Nom);
+    for (int index : TirerImages(static_cast<int>(Images.size()), source)) {
+        partie.Images << Images[index];
+        partie.NomsImages << NomsImages.value(index);
+    }
+    return partie;
+}
+
 QString NomAffiche(const Serie &serie)
 {
-    return Serie::tr(serie.Nom.toUtf8().constData());
+    return serie.NomAffiche();
 }
 
 const Serie *SerieNumero(int numero)
@@ -37,21 +100,32 @@ const Serie *SerieNommee(const QString &nom)
     return nullptr;
 }
 
-QString CleSerieJoueur(const QString &id)
+QString PalmaresSerieJoueur(const QString &id)
 {
-    return QStringLiteral("serie:") + id;
+    return PrefixePalmares + id;
 }
 
-QString IdDeCleSerie(const QString &cle)
+QString IdDuPalmares(const QString &palmares)
 {
-    const QString prefixe = QStringLiteral("serie:");
-    return cle.startsWith(prefixe) ? cle.mid(prefixe.size()) : QString();
+    return palmares.startsWith(PrefixePalmares) ? palmares.mid(PrefixePalmares.size()) : QString();
 }
 
-QString TableDeLaSerie(int numeroChoisi, const QString &texteMontre)
+const Serie *SerieDeLEntree(int numero, const QList<Serie> &duJoueur)
 {
-    const Serie *serie = SerieNumero(numeroChoisi);
-    return serie ? serie->Nom : texteMontre;
+    if (const Serie *classique = SerieNumero(numero))
+        return classique;
+    const qsizetype k = numero - NombreSeries - 1;
+    return k >= 0 && k < duJoueur.size() ? &duJoueur[k] : nullptr;
+}
+
+int NumeroDEntree(const QString &palmares, const QList<Serie> &duJoueur)
+{
+    if (const Serie *classique = SerieNommee(palmares))
+        return classique->Numero;
+    for (qsizetype k = 0; k < duJoueur.size(); ++k)
+        if (duJoueur[k].Palmares() == palmares)
+            return NombreSeries + 1 + static_cast<int>(k);
+    return 0;
 }
 
 } // namespace kalvoro

@@ -1,18 +1,56 @@
 #pragma once
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <functional>
+#include <optional>
 
 namespace kalvoro {
 
-// Une série d'images : son numéro (1 à 6) et son nom, qui est à la fois le texte de l'entrée
-// de ListeJeux, le nom de sa table dans Scores.dat et celui de sa liste d'images. Dans une
-// autre langue, la liste montre le nom traduit (NomAffiche) ; la table garde le nom français,
-// et c'est le numéro de l'entrée choisie qui la désigne.
+// Une série, telle que tout le programme la voit : le nom que le joueur lit, la clé de ses
+// scores (son palmarès), d'où viennent ses faces, et si elle est l'une des six ou l'une des
+// siennes. C'est le seul endroit qui sait distinguer les deux sortes.
+//
+// Les six : un numéro de 1 à 6, un nom qui est à la fois le texte de l'entrée de ListeJeux, le
+// nom de sa table dans Scores.dat et celui de sa liste d'images. Dans une autre langue, la liste
+// montre le nom traduit (NomAffiche) ; le palmarès garde le nom français.
+//
+// Celles du joueur : l'identifiant de leur dossier, choisi par le programme, le nom qu'il leur
+// a donné, leurs images et le nom de chacune.
 struct Serie {
-    int Numero;
+    int Numero = 0; // 1 à 6 pour les six, 0 pour une série du joueur
     QString Nom;
-    const char *Dossier; // dossier de ses images dans les ressources, sans accent
+    const char *Dossier = nullptr; // les six : dossier de leurs images dans les ressources
+    QString Id;                    // celles du joueur : le nom de leur dossier
+    QStringList Images;            // celles du joueur : leurs fichiers, dans l'ordre
+    QStringList NomsImages;        // celles du joueur : le nom de chaque image
+
+    static Serie DuJoueur(QString id, QString nom, QStringList images = {},
+                          QStringList nomsImages = {});
+
+    bool EstDuJoueur() const { return !Id.isEmpty(); }
+    // Le nom tel que le joueur le lit, dans la langue de l'interface ("Animals").
+    QString NomAffiche() const;
+    // La clé de ses meilleurs scores dans le magasin : le nom de sa table pour les six,
+    // PalmaresSerieJoueur(Id) pour celles du joueur.
+    QString Palmares() const;
+
+    // La face `face` (1 à 24) : le fichier de son image et son nom, vide s'il n'est pas connu
+    // ici (les six : le fichier des faces le donne). Rien hors des faces de la série.
+    struct Face {
+        QString image;
+        QString nom;
+    };
+    std::optional<Face> FaceNumero(int face) const;
+    // Le côté d'une face sur une carte, en points : les photos du joueur sont plus grandes.
+    int CoteFace() const;
+
+    // Les faces d'une partie : pour une série du joueur, NombrePaires images tirées au hasard
+    // parmi toutes les siennes (`source` rend un x uniforme sur [0, 1)), pour qu'une série de
+    // soixante photos ne donne pas toujours le même jeu ; les six restent telles quelles.
+    Serie Tirage(const std::function<float()> &source) const;
 
     // Le contexte de traduction des textes qui la concernent ; le dernier : il finit en private.
     Q_DECLARE_TR_FUNCTIONS(Serie)
@@ -32,20 +70,20 @@ const Serie *SerieNumero(int numero);
 // La série de ce nom exact (accents compris), ou nullptr.
 const Serie *SerieNommee(const QString &nom);
 
-// Les séries du joueur suivent les six dans ListeJeux : la k-ième (à partir de 0) y porte le
-// numéro PremierNumeroJoueur + k. La dernière entrée, « Nouvelle série… », porte
-// NumeroNouvelleSerie : la choisir ouvre la fenêtre qui fait une série.
-inline constexpr int PremierNumeroJoueur = 101;
+// Le palmarès d'une série du joueur : "serie:" et l'identifiant de son dossier. Aucun nom des
+// six n'a de deux-points.
+QString PalmaresSerieJoueur(const QString &id);
+// L'identifiant de la série du joueur de ce palmarès, vide s'il est celui d'une des six.
+QString IdDuPalmares(const QString &palmares);
+
+// ListeJeux numérote ses entrées : les six de 1 à 6, puis les séries du joueur à la suite. La
+// dernière entrée, « Nouvelle série… », porte NumeroNouvelleSerie : la choisir ouvre la fenêtre
+// qui fait une série.
 inline constexpr int NumeroNouvelleSerie = -1;
-
-// La clé des scores d'une série du joueur dans le magasin : "serie:" et l'identifiant de son
-// dossier, choisi par le programme. Aucun nom des six n'a de deux-points.
-QString CleSerieJoueur(const QString &id);
-// L'identifiant d'une clé de série du joueur, vide si la clé n'en est pas une.
-QString IdDeCleSerie(const QString &cle);
-
-// La table de la série choisie dans ListeJeux. Le texte montré peut être traduit : c'est le
-// numéro de l'entrée qui la désigne ; hors de 1 à 6, le texte montré sert de nom.
-QString TableDeLaSerie(int numeroChoisi, const QString &texteMontre);
+// La série de l'entrée de ce numéro, les séries du joueur étant `duJoueur` dans l'ordre de la
+// liste ; nullptr pour « Nouvelle série… », rien de choisi (0) ou un numéro inconnu.
+const Serie *SerieDeLEntree(int numero, const QList<Serie> &duJoueur);
+// Le numéro de l'entrée de la série de ce palmarès ; 0 si la liste ne l'a pas.
+int NumeroDEntree(const QString &palmares, const QList<Serie> &duJoueur);
 
 } // namespace kalvoro

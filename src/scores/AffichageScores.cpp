@@ -95,12 +95,13 @@ void AffichageScores::Bouton_Click(int index)
     Montrer(bouton.Texte, NomAffiche(Series()[static_cast<std::size_t>(index)]), bouton.Tag);
 }
 
-void AffichageScores::SerieJoueur_Click(const SerieVisible &serie)
+void AffichageScores::SerieJoueur_Click(const Serie &serie)
 {
-    Montrer(CouleurSeriesJoueur, serie.nom, serie.cle);
+    Montrer(CouleurSeriesJoueur, serie.NomAffiche(), serie.Palmares());
 }
 
-void AffichageScores::Montrer(const Couleur &couleur, const QString &nomAffiche, const QString &cle)
+void AffichageScores::Montrer(const Couleur &couleur, const QString &nomAffiche,
+                              const QString &palmares)
 {
     operations.DefinirCouleurTexte(couleur);
     ViderLignes();
@@ -109,7 +110,7 @@ void AffichageScores::Montrer(const Couleur &couleur, const QString &nomAffiche,
 
     // La grille ne montre que dix lignes : une table plus longue n'en montre que les dix
     // meilleures au lieu d'écrire hors de la grille.
-    const QList<LigneScore> lignes = magasin.ListerScores(cle);
+    const QList<LigneScore> lignes = magasin.ListerScores(palmares);
     operations.ChoisirLigne(0);
     for (const LigneScore &ligne : lignes) {
         if (operations.LigneCourante() >= LignesAffichees)

@@ -1,5 +1,6 @@
 #pragma once
 #include "MagasinScores.h"
+#include "Series.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -30,13 +31,6 @@ inline constexpr int NombreBoutonsSeries = 6;
 
 // Les six boutons, indices 0 à 5, dans l'ordre alphabétique des séries.
 const std::array<BoutonSerie, NombreBoutonsSeries> &BoutonsSeries();
-
-// Une série du joueur dans la visionneuse : le nom qu'il lui a donné, tel qu'il s'affiche, et
-// sa clé dans le magasin (CleSerieJoueur).
-struct SerieVisible {
-    QString nom;
-    QString cle;
-};
 
 // Ce que la logique de la visionneuse demande à sa fenêtre : la grille Grille, le bouton
 // Quitter et la légende. Les positions et largeurs sont en twips.
@@ -83,10 +77,10 @@ public:
     void Bouton_Click(int index);
 
     // Choix d'une série du joueur dans la liste : même affichage qu'un bouton, sous son nom.
-    void SerieJoueur_Click(const SerieVisible &serie);
+    void SerieJoueur_Click(const Serie &serie);
 
 private:
-    void Montrer(const Couleur &couleur, const QString &nomAffiche, const QString &cle);
+    void Montrer(const Couleur &couleur, const QString &nomAffiche, const QString &palmares);
     void ViderLignes();
     void EcrireLigne(const LigneScore &ligne);
 

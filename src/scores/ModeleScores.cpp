@@ -8,10 +8,10 @@ namespace kalvoro {
 namespace {
 
 // La seule table du fichier, quelle que soit la série du joueur : le fichier est le sien.
-QByteArray TableDeLaSerieJoueur(const QString &serie)
+QByteArray TableDeLaSerieJoueur(const QString &palmares)
 {
-    if (IdDeCleSerie(serie).isEmpty())
-        throw PasUneSerieJoueur(serie);
+    if (IdDuPalmares(palmares).isEmpty())
+        throw PasUneSerieJoueur(palmares);
     return QByteArray("\"") + TableSerieJoueur + '"';
 }
 

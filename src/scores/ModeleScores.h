@@ -25,8 +25,8 @@ struct ModeleScores {
 // Scores.dat : les six séries.
 const ModeleScores &ModeleClassique();
 
-// Le fichier d'une série du joueur : la table TableSerieJoueur, désignée par toute clé
-// CleSerieJoueur.
+// Le fichier d'une série du joueur : la table TableSerieJoueur, désignée par tout palmarès de
+// série du joueur (PalmaresSerieJoueur).
 const ModeleScores &ModeleSerieJoueur();
 
 // Le nom fixe de la table d'une série du joueur : jamais le texte du joueur.

@@ -76,8 +76,9 @@ void SaisieScore::Valider_Click()
 
 void SaisieScore::Inscrire()
 {
-    // L'étiquette montre le nom traduit : la table vient de la série choisie dans Jeu.
-    const QString serie = fenetreJeu.TableSerieChoisie();
+    // L'étiquette montre le nom traduit : le palmarès vient de la série choisie dans Jeu.
+    const Serie *choisie = fenetreJeu.SerieChoisie();
+    const QString serie = choisie ? choisie->Palmares() : QString();
     const QString texteScore = dialogue.LireScore();
     const auto score = ScoreLu(texteScore);
     if (!score) {

@@ -1,6 +1,6 @@
 #include "FichiersSerie.h"
-#include "CatalogueSeries.h"
 #include "Descripteur.h"
+#include "SeriesDuJoueur.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -22,18 +22,16 @@ void EcrireFichier(const QString &chemin, const QByteArray &contenu)
     QSaveFile fichier(chemin);
     if (!fichier.open(QIODevice::WriteOnly) || fichier.write(contenu) != contenu.size() ||
         !fichier.commit())
-        throw ErreurSerie(
-            QCoreApplication::translate("CatalogueSeries", "Impossible d'écrire le fichier %1 : %2")
-                .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+        throw ErreurSerie(SeriesDuJoueur::tr("Impossible d'écrire le fichier %1 : %2")
+                              .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
 }
 
 void RenommerChemin(const QString &source, const QString &cible)
 {
     if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(cible).constData()))
-        throw ErreurSerie(
-            QCoreApplication::translate("CatalogueSeries", "Impossible de renommer %1 en %2 : %3")
-                .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(cible),
-                     qt_error_string(errno)));
+        throw ErreurSerie(SeriesDuJoueur::tr("Impossible de renommer %1 en %2 : %3")
+                              .arg(QDir::toNativeSeparators(source),
+                                   QDir::toNativeSeparators(cible), qt_error_string(errno)));
 }
 
 void RetirerRestes(const QString &dossier)

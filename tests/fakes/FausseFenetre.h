@@ -47,7 +47,8 @@ public:
     // --- L'état des contrôles ---
     std::array<Cellule, 49> Cellules{}; // indice 0 inutilisé
     QList<Entree> ListeJeux;
-    int IndexChoisi = -1; // -1 : rien de choisi, le texte de la liste est vide
+    QList<Serie> SeriesJoueur; // celles que RemplirListeJeux a reçues après les six
+    int IndexChoisi = -1;      // -1 : rien de choisi, le texte de la liste est vide
     bool ListeJeuxActive = true;
     QString ScoreEnCours;
     QString MeilleurScore;
@@ -98,12 +99,12 @@ public:
     }
 
     // --- OperationsFenetre ---
-    void AfficherFace(int cellule, int numeroCarte, int serie) override
+    void AfficherFace(int cellule, int numeroCarte, const Serie &serie) override
     {
         Cellule &c = Ecrire(cellule);
         c.image = Image::Face;
         c.numeroCarte = numeroCarte;
-        c.serie = serie;
+        c.serie = serie.Numero;
     }
     void AfficherDos(int cellule) override
     {
@@ -130,9 +131,9 @@ public:
     {
         return IndexChoisi < 0 ? 0 : ListeJeux[IndexChoisi].numero;
     }
-    QString TableSerieChoisie() const override
+    const Serie *SerieChoisie() const override
     {
-        return TableDeLaSerie(NumeroSerieChoisie(), TexteListeJeux());
+        return SerieDeLEntree(NumeroSerieChoisie(), SeriesJoueur);
     }
     void ActiverListeJeux(bool actif) override { ListeJeuxActive = actif; }
 

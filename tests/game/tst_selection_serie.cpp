@@ -42,13 +42,15 @@ private slots:
     {
         QFETCH(QStringList, duJoueur);
         FausseFenetre fenetre;
-        RemplirListeJeux(fenetre, duJoueur);
+        for (const QString &nom : duJoueur)
+            fenetre.SeriesJoueur << Serie::DuJoueur(QStringLiteral("id ") + nom, nom);
+        RemplirListeJeux(fenetre, fenetre.SeriesJoueur);
         const QStringList noms =
             QStringList{"Animaux", "Cinéma", "Disney", "Formes", "Smileys", "Toons"} + duJoueur +
             QStringList{QStringLiteral("Nouvelle série…")};
         QCOMPARE(fenetre.ListeJeux.size(), noms.size());
         for (int k = 0; k < noms.size(); ++k) {
-            const int numero = k < 6 ? k + 1 : k - 6 + PremierNumeroJoueur;
+            const int numero = k + 1;
             QCOMPARE(fenetre.ListeJeux[k].nom, noms[k]);
             QCOMPARE(fenetre.ListeJeux[k].numero,
                      k == noms.size() - 1 ? NumeroNouvelleSerie : numero);

@@ -68,7 +68,7 @@ int main(int argc, char *argv[])
     try {
         const QString chemin = QString::fromLocal8Bit(argv[1]);
         const auto base = Reessayer([&]() -> std::unique_ptr<MagasinScores> {
-            if (IdDeCleSerie(serie).isEmpty())
+            if (IdDuPalmares(serie).isEmpty())
                 return std::make_unique<MagasinSqlcipher>(chemin);
             return OuvrirScoresSerie(chemin);
         });

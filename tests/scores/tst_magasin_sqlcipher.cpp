@@ -1,4 +1,5 @@
 #include "FichierEssai.h"
+#include "MagasinAvecSeries.h"
 #include "MagasinSqlcipher.h"
 #include "ScoresSerie.h"
 #include "Series.h"
@@ -316,7 +317,7 @@ private slots:
                      .Texte,
                  QStringLiteral("1024\nok\n0"));
         const auto base = OuvrirScoresSerie(copie.SerieJoueur());
-        const QString cle = CleSerieJoueur(QStringLiteral("00c0ffee00c0ffee"));
+        const QString cle = PalmaresSerieJoueur(QStringLiteral("00c0ffee00c0ffee"));
         QCOMPARE(base->LireMeilleurScore(cle), QString());
         for (int score : {90, 30, 60, 60, 45, 80, 75, 24, 99, 50}) {
             QCOMPARE(base->LirePlusMauvaisScore(cle), INT_MAX);
@@ -383,11 +384,11 @@ private slots:
                                                             : OuvrirScoresSerie(fichier(id));
                                   });
         const QByteArray livre = essai::Octets(copie.Chemin());
-        const QString a = CleSerieJoueur("a");
+        const QString a = PalmaresSerieJoueur("a");
         QCOMPARE(magasin.RemplacerPlusMauvais(a, "A", "Ada", 50, Jour), Classement::Inscrit);
         QCOMPARE(magasin.RemplacerPlusMauvais(a, "A", "Ada", 40, Jour), Classement::Inscrit);
         QCOMPARE(Scores(magasin.ListerScores(a)), (QList<int>{40, 50}));
-        QVERIFY(magasin.ListerScores(CleSerieJoueur("b")).isEmpty());
+        QVERIFY(magasin.ListerScores(PalmaresSerieJoueur("b")).isEmpty());
         QCOMPARE(ouvertures, (QStringList{"a", "b"}));
         QCOMPARE(essai::Octets(copie.Chemin()), livre);
         QCOMPARE(magasin.RemplacerPlusMauvais("Toons", "T", "Tom", 20, Jour), Classement::Inscrit);

@@ -1,6 +1,7 @@
 #include "Controles.h"
 #include "EchecFatal.h"
 #include "FauxMagasin.h"
+#include "MagasinAvecSeries.h"
 #include "RepondeurModales.h"
 #include "SansAvisDePlateforme.h"
 #include "ScoresSerie.h"
@@ -309,8 +310,9 @@ private slots:
         });
         series.RemplacerPlusMauvais("serie:b", "DURAND", "Mamie", 31, QDate(2026, 5, 1));
         series.RemplacerPlusMauvais("serie:b", "DURAND", "Papi", 28, QDate(2026, 5, 2));
-        visu = std::make_unique<VisuScores>(
-            series, QList<SerieVisible>{{"Vacances", "serie:a"}, {"Mamie & « Papi »", "serie:b"}});
+        visu = std::make_unique<VisuScores>(series,
+                                            QList<Serie>{Serie::DuJoueur("a", "Vacances"),
+                                                         Serie::DuJoueur("b", "Mamie & « Papi »")});
         Montrer();
         auto *liste = Enfant<QComboBox>(visu.get(), "SeriesJoueur");
         QVERIFY(liste);

@@ -51,17 +51,12 @@ void SignalerAvis(QWidget *parent, const QString &message)
     boite.exec();
 }
 
-bool LireSansArreter(QWidget *parent, const std::function<void()> &lecture)
+void SignalerEchecScores(QWidget *parent, const ErreurScores &erreur)
 {
-    try {
-        lecture();
-        return true;
-    } catch (const ErreurScores &erreur) {
-        if (erreur.Occupe())
-            throw;
+    if (erreur.DUneSerieDuJoueur())
         SignalerAvis(parent, erreur.Message());
-        return false;
-    }
+    else
+        SignalerEchecFatal(parent, erreur.Message());
 }
 
 bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Renoncement renoncement)
@@ -77,7 +72,7 @@ bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action, Reno
         if (FaireTantQueOccupe(action, reessayer))
             return true;
     } catch (const ErreurScores &erreur) {
-        SignalerEchecFatal(parent, erreur.Message());
+        SignalerEchecScores(parent, erreur);
         return false;
     }
     if (renoncement == Renoncement::Arreter)

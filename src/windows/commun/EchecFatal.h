@@ -1,4 +1,6 @@
 #pragma once
+#include "MagasinScores.h"
+
 #include <QString>
 #include <functional>
 
@@ -15,11 +17,10 @@ void SignalerEchecFatal(QWidget *parent, const QString &message);
 // une note qui n'a pu être écrite) : une boîte d'information, puis le jeu continue.
 void SignalerAvis(QWidget *parent, const QString &message);
 
-// Une lecture des scores d'une série du joueur : son fichier abîmé ou effacé à la main ne doit
-// pas arrêter le jeu, comme le ferait Scores.dat. L'échec est dit au joueur (SignalerAvis) et
-// la lecture rend faux ; un fichier occupé remonte tel quel, pour que l'appelant propose de
-// réessayer.
-bool LireSansArreter(QWidget *parent, const std::function<void()> &lecture);
+// Un échec du magasin, selon sa nature : celui d'une série du joueur (effacée, abîmée, disque
+// plein) est dit au joueur (SignalerAvis) et le jeu continue sans ces scores ; celui de
+// Scores.dat est fatal, comme toujours.
+void SignalerEchecScores(QWidget *parent, const ErreurScores &erreur);
 
 // Les tests remplacent la réaction (boîte puis sortie) pour observer l'échec sans mourir.
 using ReactionEchecFatal = std::function<void(QWidget *parent, const QString &message)>;
@@ -38,7 +39,7 @@ enum class Renoncement {
 
 // Fait l'action, qui ne touche aux scores que par des opérations qu'on peut refaire sans
 // dommage. Un fichier occupé propose Réessayer / Annuler ; tout autre échec du magasin est
-// fatal. Rend faux si l'action n'a pas abouti.
+// signalé par SignalerEchecScores. Rend faux si l'action n'a pas abouti.
 bool FaireAvecReessai(QWidget *parent, const std::function<void()> &action,
                       Renoncement renoncement);
 

@@ -143,7 +143,7 @@ void Enregistre::Valider_Click()
     } catch (const ErreurScores &erreur) {
         // Le magasin n'a rien laissé à moitié écrit ; le dialogue se ferme sans rien toucher.
         // (Un fichier seulement occupé ne vient pas jusqu'ici : la saisie propose de réessayer.)
-        SignalerEchecFatal(this, erreur.Message());
+        SignalerEchecScores(this, erreur);
         Saisie.Annuler_Click();
     }
 }

@@ -1,9 +1,9 @@
 #include "Demarrage.h"
 
-#include "CatalogueSeries.h"
 #include "CopieScores.h"
 #include "EchecFatal.h"
 #include "Programme.h"
+#include "SeriesDuJoueur.h"
 
 #include <QCoreApplication>
 #include <QDir>

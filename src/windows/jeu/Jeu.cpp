@@ -56,7 +56,7 @@ bool Jeu::Form_Load()
     magasin = OuvrirMagasin(this, origines, fabrique);
     if (!magasin)
         return false;
-    OuvrirScoresSeries();
+    OuvrirSeriesJoueur();
     serviceAide->NommerFichier(FichierAide(origines.dossier));
     const std::optional<QString> date = LireDateProgramme(this, origines);
     if (!date)
@@ -145,17 +145,23 @@ void Jeu::ListeJeux_Click()
         OuvrirFenetreSerie();
         return;
     }
-    // Une série du joueur : ses 24 images de cette partie, tirées parmi toutes les siennes.
-    if (const SerieJoueur *serie = SerieJoueurChoisie()) {
-        if (!ScoresSerieJoueurLisibles(*serie))
-            return;
-        TirerFacesJoueur(*serie);
+    // Les faces de cette partie : une série du joueur en tire 24 parmi toutes les siennes.
+    const Serie *choisie = SerieDeLEntree(NumeroSerieChoisie(), SeriesJoueur());
+    serieEnJeu.reset();
+    if (choisie) {
+        plateau->OublierPhotos();
+        serieEnJeu = choisie->Tirage(tirage);
     }
-    const auto lireMeilleur = [this](const QString &serie) {
-        return magasin->LireMeilleurScore(serie);
+    std::optional<ErreurScores> illisible;
+    const auto lireMeilleur = [&](const QString &palmares) {
+        return LireMeilleurSansArreter(palmares, illisible);
     };
     FaireAvecReessai(
         this, [&] { ChoisirSerie(*this, lireMeilleur); }, Renoncement::Continuer);
+    if (illisible) {
+        RenoncerASerie(*illisible);
+        return;
+    }
     // La série choisie, on joue : le focus passe à la première carte.
     if (QPushButton *premiere = plateau->PremiereJouable(); premiere && !ListeJeux->isEnabled())
         DonnerFocusVisible(premiere);
@@ -174,7 +180,7 @@ void Jeu::Scores_Click()
     FaireAvecReessai(
         this,
         [this] {
-            VisuScores visionneuse(*magasin, SeriesVisibles(), this);
+            VisuScores visionneuse(*magasin, SeriesJoueur(), this);
             visionneuse.exec();
         },
         Renoncement::Continuer);
@@ -204,17 +210,17 @@ void Jeu::Minuterie_Timer()
     if (QApplication::activeModalWidget())
         return;
     // La fin de partie ouvre Enregistre sur le magasin : un échec de Scores.dat y est fatal,
-    // jamais un plantage.
+    // celui d'une série du joueur est dit ; jamais un plantage.
     try {
         partie.Minuterie_Timer();
     } catch (const ErreurScores &erreur) {
-        SignalerEchecFatal(this, erreur.Message());
+        SignalerEchecScores(this, erreur);
     }
 }
 
 // ---- Les opérations de la logique ----------------------------------------------------------
 
-void Jeu::AfficherFace(int cellule, int numeroCarte, int serie)
+void Jeu::AfficherFace(int cellule, int numeroCarte, const Serie &serie)
 {
     const Plateau::FaceMontree montree = plateau->AfficherFace(cellule, numeroCarte, serie);
     std::optional<AnnoncesJeu::Issue> issue;
@@ -377,9 +383,9 @@ void Jeu::AnnoncerInscription(const QString &nom, const QString &prenom, int sco
     int rang = 0;
     qsizetype lignes = 0;
     try {
-        const QString table = TableSerieChoisie();
+        const Serie *serie = SerieChoisie();
         const QList<LigneScore> tableau =
-            table.isEmpty() ? QList<LigneScore>() : magasin->ListerScores(table);
+            serie ? magasin->ListerScores(serie->Palmares()) : QList<LigneScore>();
         lignes = tableau.size();
         const auto inscrite = std::find_if(tableau.begin(), tableau.end(), [&](const auto &l) {
             return l.SCORE == score && l.NOM == nom && l.PRENOM == prenom &&

@@ -2,13 +2,12 @@
 #include "AffichageScores.h"
 #include "AnnoncesJeu.h"
 #include "BoiteOuiNon.h"
-#include "CatalogueSeries.h"
 #include "Demarrage.h"
 #include "Focus.h"
 #include "OperationsFenetre.h"
 #include "Partie.h"
 #include "Plateau.h"
-#include "ScoresSerie.h"
+#include "SeriesDuJoueur.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -50,7 +49,7 @@ public:
     void OuvrirFenetreSerie(const QStringList &fichiers = {}, const QString &nom = {});
 
     // Les opérations de la logique sur la fenêtre.
-    void AfficherFace(int cellule, int numeroCarte, int serie) override;
+    void AfficherFace(int cellule, int numeroCarte, const Serie &serie) override;
     void AfficherDos(int cellule) override;
     void ActiverCellule(int cellule, bool actif) override;
     // Aucune disposition automatique : une cellule cachée laisse son carré vide.
@@ -59,7 +58,7 @@ public:
     void AjouterSerie(const QString &nom, int numero) override;
     QString TexteListeJeux() const override;
     int NumeroSerieChoisie() const override;
-    QString TableSerieChoisie() const override;
+    const Serie *SerieChoisie() const override;
     void ActiverListeJeux(bool actif) override;
     void EcrireScoreEnCours(const QString &texte) override;
     QString LireScoreEnCours() const override { return ScoreEnCours->text(); }
@@ -98,12 +97,13 @@ private:
     void AnnoncerInscription(const QString &nom, const QString &prenom, int score);
 
     // Les séries du joueur (JeuSeries.cpp).
-    void OuvrirScoresSeries();
+    void OuvrirSeriesJoueur();
+    QList<Serie> SeriesJoueur() const;
     void RelireSeriesJoueur();
-    const SerieJoueur *SerieJoueurChoisie() const;
-    bool ScoresSerieJoueurLisibles(const SerieJoueur &serie);
-    void TirerFacesJoueur(const SerieJoueur &serie);
-    QList<SerieVisible> SeriesVisibles() const;
+    void RemplirListe();
+    QString LireMeilleurSansArreter(const QString &palmares,
+                                    std::optional<ErreurScores> &illisible);
+    void RenoncerASerie(const ErreurScores &erreur);
 
     // Les contrôles, sous leurs noms ; les cellules Bouton1 à Bouton48 sont dans le plateau.
     Plateau *plateau = nullptr;
@@ -117,10 +117,11 @@ private:
 
     FabriqueMagasin fabrique;
     OriginesJeu origines;
+    // Nul sans dossier des séries ; avant le magasin, qui lui demande les fichiers des séries.
+    std::unique_ptr<SeriesDuJoueur> seriesJoueur;
     std::unique_ptr<MagasinScores> magasin;
-    MagasinAvecSeries *magasinSeries = nullptr; // le même, vu comme tel
-    std::unique_ptr<CatalogueSeries> catalogue; // nul sans dossier des séries
-    QList<SerieJoueur> seriesJoueur;            // dans l'ordre de ListeJeux
+    // La série de la partie, ses faces tirées (une série du joueur en a plus de 24).
+    std::optional<Serie> serieEnJeu;
     ServiceAide *serviceAide = nullptr;
     QString numeroVersion;
     QString dateProgramme;

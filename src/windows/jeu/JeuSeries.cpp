@@ -1,113 +1,98 @@
-// Les séries du joueur dans la fenêtre principale : leur place dans ListeJeux, leurs scores,
-// leurs faces à chaque partie, et la fenêtre qui les fait.
+// Les séries du joueur dans la fenêtre principale : leur place dans ListeJeux, la série de la
+// partie, et la fenêtre qui les fait. Tout ce qui touche à leurs dossiers est dans SeriesDuJoueur.
 #include "EchecFatal.h"
 #include "FenetreSerie.h"
 #include "Focus.h"
 #include "Jeu.h"
 #include "SelectionSerie.h"
 #include "Series.h"
-#include "TirageSerie.h"
 
 #include <QAbstractItemView>
-#include <QFileInfo>
 
 namespace kalvoro {
 
-void Jeu::OuvrirScoresSeries()
+void Jeu::OuvrirSeriesJoueur()
 {
-    if (!origines.dossierSeries.isEmpty())
-        catalogue = std::make_unique<CatalogueSeries>(origines.dossierSeries);
-    // Le fichier d'une série ne s'ouvre qu'à son premier choix : chacun coûte une dérivation de
-    // clé, et le joueur n'en joue qu'une à la fois.
-    auto ouvrir = [this](const QString &id) -> std::unique_ptr<MagasinScores> {
-        for (const SerieJoueur &serie : std::as_const(seriesJoueur))
-            if (serie.id == id)
-                return OuvrirScoresSerie(serie.scores);
-        return nullptr; // le magasin dit que la série n'existe plus
-    };
-    auto avecSeries = std::make_unique<MagasinAvecSeries>(std::move(magasin), ouvrir);
-    magasinSeries = avecSeries.get();
-    magasin = std::move(avecSeries);
+    if (origines.dossierSeries.isEmpty())
+        return;
+    seriesJoueur = std::make_unique<SeriesDuJoueur>(origines.dossierSeries);
+    magasin = seriesJoueur->AvecLesSix(std::move(magasin));
+}
+
+QList<Serie> Jeu::SeriesJoueur() const
+{
+    return seriesJoueur ? seriesJoueur->Liste() : QList<Serie>();
 }
 
 void Jeu::RelireSeriesJoueur()
 {
-    seriesJoueur = catalogue ? catalogue->Lister() : QList<SerieJoueur>();
-    QStringList noms;
-    for (const SerieJoueur &serie : std::as_const(seriesJoueur))
-        noms << serie.nom;
+    if (seriesJoueur)
+        seriesJoueur->Relire();
+    RemplirListe();
+}
+
+void Jeu::RemplirListe()
+{
     ListeJeux->clear();
-    RemplirListeJeux(*this, noms);
+    RemplirListeJeux(*this, SeriesJoueur());
     // La liste ouverte montre les noms entiers, même longs ; fermée, elle garde sa largeur.
     ListeJeux->view()->setMinimumWidth(ListeJeux->view()->sizeHintForColumn(0) + 24);
 }
 
-bool Jeu::ScoresSerieJoueurLisibles(const SerieJoueur &serie)
+const Serie *Jeu::SerieChoisie() const
 {
-    // Supprimée depuis par un autre Kalvoro : son fichier, encore ouvert ici, ne recevrait
-    // plus que des scores perdus. Il est refermé, et sa réouverture dira qu'il n'est plus là.
-    if (!QFileInfo::exists(serie.scores))
-        magasinSeries->Oublier(serie.id);
+    const Serie *choisie = SerieDeLEntree(NumeroSerieChoisie(), SeriesJoueur());
+    // Les faces tirées pour la partie, tant que la liste montre sa série.
+    if (choisie && serieEnJeu && serieEnJeu->Palmares() == choisie->Palmares())
+        return &*serieEnJeu;
+    return choisie;
+}
+
+QString Jeu::LireMeilleurSansArreter(const QString &palmares,
+                                     std::optional<ErreurScores> &illisible)
+{
     try {
-        if (LireSansArreter(this, [this] { magasin->LireMeilleurScore(TableSerieChoisie()); }))
-            return true;
-    } catch (const ErreurScores &) {
-        return true; // occupé : le choix de la série proposera de réessayer
+        return magasin->LireMeilleurScore(palmares);
+    } catch (const ErreurScores &erreur) {
+        // Un fichier occupé, ou Scores.dat lui-même : le choix de la série le dit, avec
+        // Réessayer ou en s'arrêtant.
+        if (!erreur.DUneSerieDuJoueur())
+            throw;
+        illisible = erreur;
+        return {};
     }
+}
+
+// Une série dont les scores ne se lisent plus (supprimée par un autre Kalvoro, effacée à la
+// main, abîmée) n'est pas jouée : le joueur l'apprend, le plateau revient au repos et la liste
+// est relue.
+void Jeu::RenoncerASerie(const ErreurScores &erreur)
+{
+    SignalerAvis(this, erreur.Message());
+    serieEnJeu.reset();
+    partie.Annuler_Click();
     RelireSeriesJoueur();
-    return false;
-}
-
-const SerieJoueur *Jeu::SerieJoueurChoisie() const
-{
-    const qsizetype k = NumeroSerieChoisie() - PremierNumeroJoueur;
-    return k >= 0 && k < seriesJoueur.size() ? &seriesJoueur[k] : nullptr;
-}
-
-QString Jeu::TableSerieChoisie() const
-{
-    if (const SerieJoueur *serie = SerieJoueurChoisie())
-        return CleSerieJoueur(serie->id);
-    return TableDeLaSerie(NumeroSerieChoisie(), TexteListeJeux());
-}
-
-void Jeu::TirerFacesJoueur(const SerieJoueur &serie)
-{
-    QStringList images, noms;
-    for (int index : TirerImages(static_cast<int>(serie.images.size()), tirage)) {
-        images << serie.images[index];
-        noms << serie.noms.value(index);
-    }
-    plateau->ChoisirFacesJoueur(images, noms);
-}
-
-QList<SerieVisible> Jeu::SeriesVisibles() const
-{
-    QList<SerieVisible> visibles;
-    for (const SerieJoueur &serie : std::as_const(seriesJoueur))
-        visibles.append({serie.nom, CleSerieJoueur(serie.id)});
-    return visibles;
+    DonnerFocusVisible(ListeJeux);
 }
 
 void Jeu::OuvrirFenetreSerie(const QStringList &fichiers, const QString &nom)
 {
-    if (!catalogue)
+    if (!seriesJoueur)
         return;
-    FenetreSerie fenetre(
-        *catalogue, [this](const QString &id) { magasinSeries->Oublier(id); }, this);
+    FenetreSerie fenetre(*seriesJoueur, this);
     if (!fichiers.isEmpty())
         fenetre.Preremplir(fichiers, nom);
     fenetre.exec();
-    RelireSeriesJoueur();
+    RemplirListe();
     const QString creee = fenetre.SerieCreee();
-    for (int k = 0; k < seriesJoueur.size() && !creee.isEmpty(); ++k) {
-        if (seriesJoueur[k].id != creee)
-            continue;
-        ListeJeux->setCurrentIndex(ListeJeux->findData(PremierNumeroJoueur + k));
-        ListeJeux_Click();
+    const int numero =
+        creee.isEmpty() ? 0 : NumeroDEntree(PalmaresSerieJoueur(creee), SeriesJoueur());
+    if (numero == 0) {
+        DonnerFocusVisible(ListeJeux);
         return;
     }
-    DonnerFocusVisible(ListeJeux);
+    ListeJeux->setCurrentIndex(ListeJeux->findData(numero));
+    ListeJeux_Click();
 }
 
 } // namespace kalvoro

@@ -10,7 +10,8 @@ namespace kalvoro {
 
 namespace {
 
-// Une ligne par face : dossier, numéro sur deux chiffres, source de l'image, nom.
+// Une ligne par face : dossier, numéro sur deux chiffres, source de l'image, nom ; rangée sous
+// le chemin de l'image dans les ressources.
 QHash<QString, QString> LireNoms(const QString &chemin)
 {
     QHash<QString, QString> noms;
@@ -22,14 +23,15 @@ QHash<QString, QString> LireNoms(const QString &chemin)
         const QStringList champs = ligne.split(QLatin1Char('\t'));
         if (ligne.startsWith(QLatin1Char('#')) || champs.size() < 4)
             continue;
-        noms.insert(champs[0] + QLatin1Char('/') + champs[1], champs[3].trimmed());
+        noms.insert(QStringLiteral(":/images/%1/%2.png").arg(champs[0], champs[1]),
+                    champs[3].trimmed());
     }
     return noms;
 }
 
 } // namespace
 
-QString NomImage(const QString &dossier, int face)
+QString NomImage(const QString &image)
 {
     // Une table par langue, lue une fois : le français d'origine, ou l'édition de la langue de
     // l'interface (une langue sans édition n'a pas de noms, la cellule dit alors « face visible »).
@@ -41,8 +43,7 @@ QString NomImage(const QString &dossier, int face)
             langue.Code,
             LireNoms(langue.Francais() ? QStringLiteral(":/images/noms.tsv")
                                        : QStringLiteral(":/images/noms.%1.tsv").arg(langue.Code)));
-    return table->value(dossier + QLatin1Char('/') +
-                        QStringLiteral("%1").arg(face, 2, 10, QLatin1Char('0')));
+    return table->value(image);
 }
 
 } // namespace kalvoro

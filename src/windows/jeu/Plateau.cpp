@@ -13,10 +13,8 @@ namespace kalvoro {
 
 namespace {
 
+// Le dos des cartes, à la taille des faces des six séries.
 constexpr int TailleImage = 32;
-// Les photos du joueur prennent presque toute la cellule : à 32 points on n'y reconnaît
-// personne. Les six séries gardent leurs images d'origine.
-constexpr int TailleImageJoueur = 48;
 
 // Cellule i (1 à 48) : rangée (i-1) div 8, colonne (i-1) mod 8, carrés de 855 espacés de 105.
 constexpr QRect PlaceCellule(int i)
@@ -104,46 +102,30 @@ QString Plateau::NommerCellule(int cellule, const QString &image)
     return nom;
 }
 
-Plateau::FaceMontree Plateau::AfficherFace(int cellule, int numeroCarte, int serie)
+Plateau::FaceMontree Plateau::AfficherFace(int cellule, int numeroCarte, const Serie &serie)
 {
     const bool carte = numeroCarte >= 1 && numeroCarte <= NombreCellules;
-    const auto [image, nomFace] =
-        carte ? Face(serie, (numeroCarte - 1) % NombrePaires + 1) : std::pair<QString, QString>();
+    const std::optional<Serie::Face> face =
+        carte ? serie.FaceNumero((numeroCarte - 1) % NombrePaires + 1) : std::nullopt;
     // Rien ne change à l'écran : la cellule garde son nom.
-    if (image.isEmpty())
+    if (!face)
         return {QString(), Cellule(cellule)->accessibleName()};
-    const int taille = serie >= PremierNumeroJoueur ? TailleImageJoueur : TailleImage;
-    Cellule(cellule)->setIconSize(QSize(taille, taille));
-    Cellule(cellule)->setIcon(Icone(image));
+    Cellule(cellule)->setIconSize(QSize(serie.CoteFace(), serie.CoteFace()));
+    Cellule(cellule)->setIcon(Icone(face->image));
+    const QString nomFace = face->nom.isEmpty() ? NomImage(face->image) : face->nom;
     const QString nom = nomFace.isEmpty() ? tr("face visible") : nomFace;
     const QString nomCellule = NommerCellule(cellule, nom);
     Bouton[cellule]->MontrerFace(true);
     return {nom, nomCellule};
 }
 
-std::pair<QString, QString> Plateau::Face(int serie, int face) const
+void Plateau::OublierPhotos()
 {
-    if (serie >= PremierNumeroJoueur) {
-        if (face > imagesJoueur.size())
-            return {};
-        return {imagesJoueur[face - 1], nomsJoueur.value(face - 1)};
-    }
-    const Serie *laSerie = SerieNumero(serie);
-    if (!laSerie)
-        return {};
-    const QString dossier = QString::fromUtf8(laSerie->Dossier);
-    return {QStringLiteral(":/images/%1/%2.png").arg(dossier).arg(face, 2, 10, QLatin1Char('0')),
-            NomImage(dossier, face)};
-}
-
-void Plateau::ChoisirFacesJoueur(const QStringList &images, const QStringList &noms)
-{
-    // Les images d'une partie ne servent plus à la suivante : une série de trois cents photos ne
-    // les garde pas toutes en mémoire.
-    for (const QString &ancienne : std::as_const(imagesJoueur))
-        icones.remove(ancienne);
-    imagesJoueur = images;
-    nomsJoueur = noms;
+    // Une série de trois cents photos ne les garde pas toutes en mémoire ; les images des six,
+    // dans les ressources, restent.
+    for (auto icone = icones.begin(); icone != icones.end();)
+        icone =
+            icone.key().startsWith(QLatin1String(":/")) ? std::next(icone) : icones.erase(icone);
 }
 
 void Plateau::AfficherDos(int cellule)

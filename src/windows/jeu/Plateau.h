@@ -1,6 +1,7 @@
 #pragma once
 #include "DimensionsPlateau.h"
 #include "NavigationPlateau.h"
+#include "Series.h"
 
 #include <QHash>
 #include <QIcon>
@@ -37,10 +38,9 @@ public:
         QString face;
         QString nomCellule;
     };
-    FaceMontree AfficherFace(int cellule, int numeroCarte, int serie);
-    // Les faces des parties avec une série du joueur : les images tirées pour cette partie (une
-    // par paire, dans l'ordre des paires) et leurs noms.
-    void ChoisirFacesJoueur(const QStringList &images, const QStringList &noms);
+    FaceMontree AfficherFace(int cellule, int numeroCarte, const Serie &serie);
+    // Une nouvelle partie commence : les photos de la précédente ne servent plus.
+    void OublierPhotos();
     void AfficherDos(int cellule);
     // La pause d'un tour : les cellules ne prennent plus de carte, sans changer d'allure.
     void Geler(bool gele);
@@ -68,8 +68,6 @@ protected:
 
 private:
     const QIcon &Icone(const QString &chemin);
-    // L'image et le nom de cette face (1 à 24) pour la série ; vides si elle n'en a pas.
-    std::pair<QString, QString> Face(int serie, int face) const;
     // Rend le nom complet de la cellule.
     QString NommerCellule(int cellule, const QString &image);
     bool FlecheSurCellule(int i, const QKeyEvent &touche);
@@ -77,7 +75,6 @@ private:
     // Les cellules sous leurs noms ; Bouton(0) n'existe pas.
     std::array<BoutonCellule *, TailleTableauCellules> Bouton{};
     QHash<QString, QIcon> icones;
-    QStringList imagesJoueur, nomsJoueur;
     int derniereCellule = 1; // la dernière cellule jouée, où les flèches ramènent le focus
     bool alaSouris = false;
 };

@@ -3,7 +3,6 @@
 #include "Accessibilite.h"
 #include "FenetreSerieControles.h"
 #include "ImportImages.h"
-#include "ScoresSerie.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -19,8 +18,8 @@
 
 namespace kalvoro {
 
-FenetreSerie::FenetreSerie(CatalogueSeries &lesSeries, AvantSuppression avant, QWidget *parent)
-    : QDialog(parent), catalogue(lesSeries), avantSuppression(std::move(avant))
+FenetreSerie::FenetreSerie(SeriesDuJoueur &lesSeries, QWidget *parent)
+    : QDialog(parent), series(lesSeries)
 {
     setObjectName(QStringLiteral("FenetreSerie"));
     setWindowTitle(tr("Ma série"));
@@ -36,7 +35,7 @@ FenetreSerie::FenetreSerie(CatalogueSeries &lesSeries, AvantSuppression avant, Q
             &QProgressBar::setValue);
     connect(&import, &QFutureWatcher<ImageLue>::finished, this, &FenetreSerie::ImportFini);
     connect(&creation, &QFutureWatcher<Creation>::finished, this, &FenetreSerie::CreationFinie);
-    RelireSeries();
+    MontrerSeries();
     MettreAJour();
     resize(680, 560);
     NomSerie->setFocus();
@@ -196,25 +195,24 @@ void FenetreSerie::MettreAJour()
     RetirerImage->setEnabled(!Vignettes->selectedItems().isEmpty());
     CreerSerie->setEnabled(!lecture && nouvelle.PeutCreer() &&
                            !NomSerie->text().trimmed().isEmpty());
-    CadreFaites->setVisible(!faites.isEmpty());
+    CadreFaites->setVisible(!series.Liste().isEmpty());
     Renommer->setEnabled(SerieSelectionnee());
     Supprimer->setEnabled(SerieSelectionnee());
 }
 
 // ---- Les séries -----------------------------------------------------------------------------
 
-void FenetreSerie::RelireSeries()
+void FenetreSerie::MontrerSeries()
 {
-    faites = catalogue.Lister();
     ListeSeries->clear();
-    for (const SerieJoueur &serie : std::as_const(faites))
-        ListeSeries->addItem(serie.nom);
+    for (const Serie &serie : series.Liste())
+        ListeSeries->addItem(serie.NomAffiche());
 }
 
-const SerieJoueur *FenetreSerie::SerieSelectionnee() const
+const Serie *FenetreSerie::SerieSelectionnee() const
 {
     const int ligne = ListeSeries->currentRow();
-    return ligne >= 0 && ligne < faites.size() ? &faites[ligne] : nullptr;
+    return ligne >= 0 && ligne < series.Liste().size() ? &series.Liste()[ligne] : nullptr;
 }
 
 void FenetreSerie::Creer()
@@ -223,11 +221,11 @@ void FenetreSerie::Creer()
         return;
     // Deux cents images s'écrivent en quelques secondes : sur un autre fil, la fenêtre reste
     // dessinée et la barre dit que le programme travaille.
-    CatalogueSeries *cible = &catalogue;
+    const SeriesDuJoueur *cible = &series;
     creation.setFuture(QtConcurrent::run(
         [cible, nom = NomSerie->text().trimmed(), images = nouvelle.Images()]() -> Creation {
             try {
-                return {cible->Creer(nom, images, &CreerScoresSerie).id, {}};
+                return {cible->Creer(nom, images).Id, {}};
             } catch (const ErreurSerie &erreur) {
                 return {{}, erreur.Message()};
             } catch (const std::exception &erreur) {
@@ -242,6 +240,7 @@ void FenetreSerie::CreationFinie()
 {
     const Creation faite = creation.result();
     if (faite.echec.isEmpty()) {
+        series.Relire();
         serieCreee = faite.id;
         accept();
         return;
@@ -253,34 +252,35 @@ void FenetreSerie::CreationFinie()
 
 void FenetreSerie::RenommerSerie()
 {
-    const SerieJoueur *serie = SerieSelectionnee();
+    const Serie *serie = SerieSelectionnee();
     if (!serie)
         return;
     bool ok = false;
     const QString nom =
         NomNettoye(QInputDialog::getText(this, tr("Renommer la série"), tr("Nouveau nom :"),
-                                         QLineEdit::Normal, serie->nom, &ok),
+                                         QLineEdit::Normal, serie->Nom, &ok),
                    LongueurNomSerie)
             .trimmed();
     if (!ok || nom.isEmpty())
         return;
     try {
-        catalogue.Renommer(serie->id, nom);
+        // La liste relue après coup ne garde pas cette série-là : son identifiant est copié.
+        series.Renommer(QString(serie->Id), nom);
     } catch (const ErreurSerie &erreur) {
         Avertir(tr("Ma série"), erreur.Message());
     }
-    RelireSeries();
+    MontrerSeries();
     MettreAJour();
 }
 
 void FenetreSerie::SupprimerSerie()
 {
-    const SerieJoueur *serie = SerieSelectionnee();
+    const Serie *serie = SerieSelectionnee();
     if (!serie)
         return;
     const QString question = tr("Supprimer la série « %1 » ?\n\nSes images et ses meilleurs scores "
                                 "seront effacés. Les fichiers d'origine ne sont pas touchés.")
-                                 .arg(serie->nom);
+                                 .arg(serie->Nom);
     QMessageBox boite(QMessageBox::Question, tr("Supprimer la série"), question,
                       QMessageBox::Yes | QMessageBox::No, this);
     boite.setTextFormat(Qt::PlainText); // le nom du joueur n'est jamais du HTML
@@ -288,12 +288,11 @@ void FenetreSerie::SupprimerSerie()
     if (boite.exec() != QMessageBox::Yes)
         return;
     try {
-        avantSuppression(serie->id);
-        catalogue.Supprimer(serie->id);
+        series.Supprimer(QString(serie->Id));
     } catch (const ErreurSerie &erreur) {
         Avertir(tr("Ma série"), erreur.Message());
     }
-    RelireSeries();
+    MontrerSeries();
     MettreAJour();
 }
 

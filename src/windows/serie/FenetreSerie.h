@@ -1,10 +1,9 @@
 #pragma once
-#include "CatalogueSeries.h"
 #include "NouvelleSerie.h"
+#include "SeriesDuJoueur.h"
 
 #include <QDialog>
 #include <QFutureWatcher>
-#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -17,15 +16,11 @@ namespace kalvoro {
 
 // La fenêtre « Ma série » : composer une série de ses propres images (nom, images lues sur un
 // autre fil, le nom de chacune, celles à retirer), la créer ; renommer ou supprimer une série
-// déjà faite. Elle ne tient que la vue : NouvelleSerie compose, CatalogueSeries écrit.
+// déjà faite. Elle ne tient que la vue : NouvelleSerie compose, SeriesDuJoueur écrit.
 class FenetreSerie : public QDialog {
     Q_OBJECT
 public:
-    // Appelé avant de supprimer une série : le programme ferme le fichier de ses scores.
-    using AvantSuppression = std::function<void(const QString &id)>;
-
-    FenetreSerie(CatalogueSeries &catalogue, AvantSuppression avantSuppression,
-                 QWidget *parent = nullptr);
+    explicit FenetreSerie(SeriesDuJoueur &series, QWidget *parent = nullptr);
     ~FenetreSerie() override;
 
     // Ouverte depuis le gestionnaire de fichiers : ces images, ce nom, et Entrée qui crée.
@@ -40,7 +35,7 @@ private:
     void ConstruireSeriesFaites();
     void ConstruireNouvelle();
     void ConstruireBas();
-    void RelireSeries();
+    void MontrerSeries();
     void AjouterImages();
     void AjouterDossier();
     void Importer(const QStringList &fichiers);
@@ -54,14 +49,12 @@ private:
     void CreationFinie();
     void RenommerSerie();
     void SupprimerSerie();
-    const SerieJoueur *SerieSelectionnee() const;
+    const Serie *SerieSelectionnee() const;
     // Un message en texte simple : noms de fichiers et noms du joueur ne sont jamais du HTML.
     void Avertir(const QString &titre, const QString &texte);
 
-    CatalogueSeries &catalogue;
-    AvantSuppression avantSuppression;
+    SeriesDuJoueur &series;
     NouvelleSerie nouvelle;
-    QList<SerieJoueur> faites;
     QFutureWatcher<ImageLue> import;
     int prochaine = 0; // le prochain résultat de l'import à prendre, dans l'ordre des fichiers
     // L'identifiant de la série écrite, ou la cause de l'échec.

@@ -46,7 +46,7 @@ QIcon IconeVide()
 
 } // namespace
 
-VisuScores::VisuScores(MagasinScores &magasin, QList<SerieVisible> seriesJoueur, QWidget *parent)
+VisuScores::VisuScores(MagasinScores &magasin, QList<Serie> seriesJoueur, QWidget *parent)
     : QDialog(parent), affichage(*this, magasin), seriesDuJoueur(std::move(seriesJoueur)),
       decalage(seriesDuJoueur.isEmpty() ? 0 : DecalageSeries)
 {
@@ -106,8 +106,8 @@ void VisuScores::ConstruireSeriesJoueur()
     etiquette->setObjectName(QStringLiteral("EtiquetteSeriesJoueur"));
     SeriesJoueur = new QComboBox(this);
     SeriesJoueur->setObjectName(QStringLiteral("SeriesJoueur"));
-    for (const SerieVisible &serie : seriesDuJoueur)
-        SeriesJoueur->addItem(serie.nom);
+    for (const Serie &serie : seriesDuJoueur)
+        SeriesJoueur->addItem(serie.NomAffiche());
     SeriesJoueur->setCurrentIndex(-1); // la grille s'ouvre vide, aucune série n'est choisie
     etiquette->setBuddy(SeriesJoueur);
     etiquette->setFont(Police(MsSansSerif, 8.25, true));
@@ -202,25 +202,25 @@ void VisuScores::Bouton_Click(int index)
         return;
     // Le nom que le joueur lit sur le bouton, dans sa langue ; Tag reste le nom de la table.
     Afficher([this, index] { affichage.Bouton_Click(index); },
-             NomAffiche(Series()[static_cast<std::size_t>(index)]));
+             Series()[static_cast<std::size_t>(index)].NomAffiche());
 }
 
 void VisuScores::SeriesJoueur_Activated(int index)
 {
     if (index < 0 || index >= seriesDuJoueur.size())
         return;
-    const SerieVisible serie = seriesDuJoueur[index];
-    // Un fichier abîmé n'arrête pas le jeu : la grille reste vide.
-    Afficher([this, serie] { LireSansArreter(this, [&] { affichage.SerieJoueur_Click(serie); }); },
-             serie.nom);
+    const Serie serie = seriesDuJoueur[index];
+    // Un fichier abîmé n'arrête pas le jeu (le magasin le dit d'une série du joueur) : la grille
+    // reste vide.
+    Afficher([this, serie] { affichage.SerieJoueur_Click(serie); }, serie.NomAffiche());
 }
 
-void VisuScores::Afficher(const std::function<void()> &lecture, const QString &serie)
+void VisuScores::Afficher(const std::function<void()> &lecture, const QString &nomAffiche)
 {
     FaireAvecReessai(this, lecture, Renoncement::Continuer);
     // La lecture commence par le meilleur, en haut.
     Grille->setCurrentCell(0, 0);
-    DireSerie(serie);
+    DireSerie(nomAffiche);
 }
 
 // Un joueur qui n'en voit rien apprend ce que le bouton ou la liste vient d'afficher.

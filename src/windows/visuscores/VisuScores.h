@@ -22,7 +22,7 @@ class VisuScores : public QDialog, private OperationsGrille {
 public:
     // Sans série du joueur, la fenêtre est celle de toujours ; avec, elle montre leur liste,
     // dans l'ordre donné, sous les six boutons.
-    explicit VisuScores(MagasinScores &magasin, QList<SerieVisible> seriesJoueur = {},
+    explicit VisuScores(MagasinScores &magasin, QList<Serie> seriesJoueur = {},
                         QWidget *parent = nullptr);
 
 public slots:
@@ -40,7 +40,7 @@ private:
     void ConstruireGrille();
     void ColorerGrille();
     void RendreGrilleLisible();
-    void Afficher(const std::function<void()> &lecture, const QString &serie);
+    void Afficher(const std::function<void()> &lecture, const QString &nomAffiche);
     void DireSerie(const QString &serie);
     void ConstruireQuitter();
     void ReglerTabulation();
@@ -66,7 +66,7 @@ private:
     QComboBox *SeriesJoueur = nullptr; // seulement si le joueur a des séries
 
     AffichageScores affichage;
-    QList<SerieVisible> seriesDuJoueur;
+    QList<Serie> seriesDuJoueur;
     int decalage = 0;    // en twips : la hauteur prise par la liste des séries du joueur
     bool charge = false; // Form_Load a eu lieu
     int ligneCourante = 0;

@@ -1,6 +1,7 @@
-#include "CatalogueSeries.h"
+#include "FauxMagasin.h"
 #include "ImagesEssai.h"
 #include "ImportImages.h"
+#include "SeriesDuJoueur.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -40,7 +41,7 @@ QStringList Contenu(const QString &dossier)
 
 } // namespace
 
-class TestCatalogueSeries : public QObject {
+class TestSeriesDuJoueur : public QObject {
     Q_OBJECT
 
 private slots:
@@ -67,7 +68,7 @@ private slots:
         QFETCH(bool, scoresLevent);
         QFETCH(QString, nomListe);
         QTemporaryDir racine;
-        CatalogueSeries catalogue(racine.path());
+        SeriesDuJoueur catalogue(racine.path());
         bool pendant = false;
         const auto scores = [&](const QString &chemin) {
             pendant = true;
@@ -78,19 +79,19 @@ private slots:
                 throw std::runtime_error("disque plein");
         };
         try {
-            const SerieJoueur serie = catalogue.Creer(nom, Images(nombre), scores);
+            const Serie serie = catalogue.Creer(nom, Images(nombre), scores);
             QVERIFY2(!nomListe.isEmpty(), "la création aurait dû échouer");
             QVERIFY(pendant);
-            QStringList attendu{serie.id, serie.id + "/Scores.dat", serie.id + "/serie.json"};
+            QStringList attendu{serie.Id, serie.Id + "/Scores.dat", serie.Id + "/serie.json"};
             for (int k = 1; k <= nombre; ++k)
-                attendu.append(serie.id + QStringLiteral("/%1.png").arg(k, 2, 10, QChar('0')));
+                attendu.append(serie.Id + QStringLiteral("/%1.png").arg(k, 2, 10, QChar('0')));
             attendu.sort();
             QCOMPARE(Contenu(racine.path()), attendu);
-            const QList<SerieJoueur> liste = catalogue.Lister();
+            const QList<Serie> liste = catalogue.Lister();
             QCOMPARE(liste.size(), 1);
-            QCOMPARE(liste.first().nom, nomListe);
-            QCOMPARE(liste.first().noms.last(), QStringLiteral("image %1").arg(nombre - 1));
-            QCOMPARE(QImage(liste.first().images.first()), Images(1).first().image);
+            QCOMPARE(liste.first().Nom, nomListe);
+            QCOMPARE(liste.first().NomsImages.last(), QStringLiteral("image %1").arg(nombre - 1));
+            QCOMPARE(QImage(liste.first().Images.first()), Images(1).first().image);
         } catch (const ErreurSerie &erreur) {
             QVERIFY2(nomListe.isEmpty(), qPrintable(erreur.Message()));
             QCOMPARE(Contenu(racine.path()), QStringList());
@@ -104,7 +105,7 @@ private slots:
     void restes()
     {
         QTemporaryDir racine;
-        CatalogueSeries catalogue(racine.path());
+        SeriesDuJoueur catalogue(racine.path());
         for (const char *reste : {"/.creation-vieux/01.png", "/.suppression-0123-ab/serie.json",
                                   "/.creation-recent/01.png"})
             QVERIFY(QDir().mkpath(QFileInfo(racine.path() + reste).path()) &&
@@ -112,10 +113,10 @@ private slots:
         const utimbuf hier{time(nullptr) - 86400, time(nullptr) - 86400};
         for (const char *vieux : {"/.creation-vieux", "/.suppression-0123-ab"})
             QCOMPARE(utime(QFile::encodeName(racine.path() + vieux).constData(), &hier), 0);
-        const SerieJoueur serie = catalogue.Creer("Mamie", Images(25), ScoresVides);
-        QVERIFY(QFile::remove(serie.images.at(3)));
+        const Serie serie = catalogue.Creer("Mamie", Images(25), ScoresVides);
+        QVERIFY(QFile::remove(serie.Images.at(3)));
         QCOMPARE(Contenu(racine.path()).filter(QRegularExpression("^[^/]+$")),
-                 (QStringList{".creation-recent", serie.id}));
+                 (QStringList{".creation-recent", serie.Id}));
         QVERIFY(catalogue.Lister().isEmpty());
     }
 
@@ -123,13 +124,13 @@ private slots:
     void renommerEtSupprimer()
     {
         QTemporaryDir racine;
-        CatalogueSeries catalogue(racine.path());
-        const QString zebre = catalogue.Creer("zèbre", Images(24), ScoresVides).id;
-        const QString ete = catalogue.Creer("Été", Images(24), ScoresVides).id;
+        SeriesDuJoueur catalogue(racine.path());
+        const QString zebre = catalogue.Creer("zèbre", Images(24), ScoresVides).Id;
+        const QString ete = catalogue.Creer("Été", Images(24), ScoresVides).Id;
         const auto noms = [&catalogue] {
             QStringList liste;
-            for (const SerieJoueur &serie : catalogue.Lister())
-                liste.append(serie.nom);
+            for (const Serie &serie : catalogue.Lister())
+                liste.append(serie.Nom);
             return liste;
         };
         QCOMPARE(noms(), (QStringList{"Été", "zèbre"}));
@@ -141,6 +142,51 @@ private slots:
         QCOMPARE(noms(), QStringList{"Été"});
         QCOMPARE(Contenu(racine.path()).filter(zebre), QStringList());
         QVERIFY_THROWS_EXCEPTION(ErreurSerie, catalogue.Supprimer(zebre));
+    }
+
+    // Les scores d'une série du joueur qui ne se lisent ou ne s'écrivent plus : l'échec nomme la
+    // série (jamais sa clé) et se dit sans arrêter le jeu ; Scores.dat reste utilisable.
+    void unEchecDesScoresDUneSerieLaNommeEtLaisseJouer_data()
+    {
+        QTest::addColumn<QString>("faute");
+        QTest::addColumn<bool>("inscrire");
+        for (const char *faute :
+             {"supprimée par un autre Kalvoro", "effacée à la main", "abîmée"}) {
+            QTest::addRow("%s, lecture", faute) << faute << false;
+            QTest::addRow("%s, inscription", faute) << faute << true;
+        }
+    }
+    void unEchecDesScoresDUneSerieLaNommeEtLaisseJouer()
+    {
+        QFETCH(QString, faute);
+        QFETCH(bool, inscrire);
+        QTemporaryDir racine;
+        SeriesDuJoueur series(racine.path());
+        const QString id = series.Creer("Mamie « Jo »", Images(24)).Id;
+        const Serie serie = series.Relire().first();
+        auto six = std::make_unique<FauxMagasin>();
+        six->Remplir(QStringLiteral("Animaux"), {30});
+        const auto magasin = series.AvecLesSix(std::move(six));
+        QCOMPARE(magasin->LireMeilleurScore(serie.Palmares()), QString()); // ouvert, puis la faute
+        const QString dossier = racine.filePath(id);
+        if (faute.startsWith("supprimée"))
+            SeriesDuJoueur(racine.path()).Supprimer(id);
+        else if (faute.startsWith("effacée"))
+            QVERIFY(QDir(dossier).removeRecursively());
+        else
+            QVERIFY(essai::Ecrire(dossier + "/Scores.dat", QByteArray(4096, 'x')));
+        try {
+            if (inscrire)
+                magasin->RemplacerPlusMauvais(serie.Palmares(), "N", "P", 30, QDate(2026, 1, 2));
+            else
+                magasin->LireMeilleurScore(serie.Palmares());
+            QFAIL("l'échec n'a pas été levé");
+        } catch (const ErreurScores &erreur) {
+            QVERIFY2(erreur.DUneSerieDuJoueur(), erreur.what());
+            QVERIFY2(erreur.Message().contains(serie.Nom), erreur.what());
+            QVERIFY2(!erreur.Message().contains(serie.Palmares()), erreur.what());
+        }
+        QCOMPARE(magasin->LireMeilleurScore("Animaux"), QStringLiteral("30"));
     }
 
     // Arrêté après ses premiers résultats, l'import finit sans lire le reste ni rien écrire.
@@ -160,5 +206,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCatalogueSeries)
-#include "tst_catalogue_series.moc"
+QTEST_GUILESS_MAIN(TestSeriesDuJoueur)
+#include "tst_series_du_joueur.moc"

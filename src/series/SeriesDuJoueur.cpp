@@ -1,4 +1,4 @@
-#include "CatalogueSeries.h"
+#include "SeriesDuJoueur.h"
 #include "DescriptionSerie.h"
 #include "Emplacements.h"
 #include "FichiersSerie.h"
@@ -41,23 +41,23 @@ QString NouvelId(const QDir &racine)
     return id;
 }
 
-SerieJoueur SerieDecrite(const QDir &racine, const QString &id, const DescriptionSerie &description)
+Serie SerieDecrite(const QDir &racine, const QString &id, const DescriptionSerie &description)
 {
     const QString chemin = racine.absoluteFilePath(id) + QLatin1Char('/');
-    SerieJoueur serie{id, description.nom, {}, description.noms, chemin + FichierScores};
+    Serie serie = Serie::DuJoueur(id, description.nom, {}, description.noms);
     for (const QString &fichier : description.fichiers)
-        serie.images.append(chemin + fichier);
+        serie.Images.append(chemin + fichier);
     return serie;
 }
 
-std::optional<SerieJoueur> LireSerie(const QDir &racine, const QString &id)
+std::optional<Serie> LireSerie(const QDir &racine, const QString &id)
 {
     const auto description = LireDescription(racine.absoluteFilePath(id) + QLatin1Char('/') +
                                              QLatin1String(FichierDescription));
     if (!description || description->fichiers.size() < MinimumImagesSerie)
         return std::nullopt;
-    const SerieJoueur serie = SerieDecrite(racine, id, *description);
-    for (const QString &image : serie.images)
+    const Serie serie = SerieDecrite(racine, id, *description);
+    for (const QString &image : serie.Images)
         if (!QFileInfo(image).isFile())
             return std::nullopt;
     return serie;
@@ -67,8 +67,7 @@ QString NomSerie(const QString &nom)
 {
     const QString propre = NomNettoye(nom, LongueurNomSerie);
     if (propre.isEmpty())
-        throw ErreurSerie(
-            QCoreApplication::translate("CatalogueSeries", "La série n'a pas de nom."));
+        throw ErreurSerie(SeriesDuJoueur::tr("La série n'a pas de nom."));
     return propre;
 }
 
@@ -79,9 +78,8 @@ QByteArray EnPng(const QImage &image, const QString &chemin)
     tampon.open(QIODevice::WriteOnly);
     QImageWriter ecrivain(&tampon, "png");
     if (!ecrivain.write(image))
-        throw ErreurSerie(
-            QCoreApplication::translate("CatalogueSeries", "Impossible d'écrire l'image %1 : %2")
-                .arg(QDir::toNativeSeparators(chemin), ecrivain.errorString()));
+        throw ErreurSerie(SeriesDuJoueur::tr("Impossible d'écrire l'image %1 : %2")
+                              .arg(QDir::toNativeSeparators(chemin), ecrivain.errorString()));
     return png;
 }
 
@@ -96,34 +94,30 @@ DescriptionSerie Decrire(const QString &nom, const QList<ImageLue> &images)
             description.noms.append(NomNettoye(image.nom, LongueurNomImage));
         }
     if (description.fichiers.size() < MinimumImagesSerie)
-        throw ErreurSerie(
-            QCoreApplication::translate("CatalogueSeries",
-                                        "Une série demande au moins %1 images ; il y en a %2.")
-                .arg(MinimumImagesSerie)
-                .arg(description.fichiers.size()));
+        throw ErreurSerie(SeriesDuJoueur::tr("Une série demande au moins %1 images ; il y en a %2.")
+                              .arg(MinimumImagesSerie)
+                              .arg(description.fichiers.size()));
     return description;
 }
 
-void CreerScores(const CatalogueSeries::CreateurScores &creerScores, const QString &dossier)
+void CreerScores(const SeriesDuJoueur::CreateurScores &creerScores, const QString &dossier)
 {
     const QString chemin = dossier + QLatin1Char('/') + FichierScores;
     const auto echec = [&chemin](const QString &raison) {
-        return ErreurSerie(
-            QCoreApplication::translate("CatalogueSeries",
-                                        "Impossible de créer le fichier des scores %1 : %2")
-                .arg(QDir::toNativeSeparators(chemin), raison));
+        return ErreurSerie(SeriesDuJoueur::tr("Impossible de créer le fichier des scores %1 : %2")
+                               .arg(QDir::toNativeSeparators(chemin), raison));
     };
     try {
         creerScores(chemin);
     } catch (const std::exception &erreur) {
         throw echec(QString::fromUtf8(erreur.what()));
     } catch (...) {
-        throw echec(QCoreApplication::translate("CatalogueSeries", "erreur inconnue"));
+        throw echec(SeriesDuJoueur::tr("erreur inconnue"));
     }
 }
 
 void EcrireSerie(const QString &dossier, const DescriptionSerie &description,
-                 const QList<ImageLue> &images, const CatalogueSeries::CreateurScores &creerScores)
+                 const QList<ImageLue> &images, const SeriesDuJoueur::CreateurScores &creerScores)
 {
     int index = 0;
     for (const ImageLue &image : images)
@@ -140,9 +134,8 @@ QString CheminSerie(const QString &dossier, const QString &id)
 {
     const QString chemin = dossier + QLatin1Char('/') + id;
     if (!IdValide(id) || !QFileInfo(chemin).isDir())
-        throw ErreurSerie(
-            QCoreApplication::translate("CatalogueSeries", "La série %1 n'existe pas dans %2.")
-                .arg(id, QDir::toNativeSeparators(dossier)));
+        throw ErreurSerie(SeriesDuJoueur::tr("La série %1 n'existe pas dans %2.")
+                              .arg(id, QDir::toNativeSeparators(dossier)));
     return chemin;
 }
 
@@ -153,28 +146,35 @@ QString DossierSeries()
     return DossierDonneesJoueur() + QStringLiteral("/Kalvoro/series");
 }
 
-CatalogueSeries::CatalogueSeries(QString dossierSeries) : dossier(std::move(dossierSeries)) {}
+SeriesDuJoueur::SeriesDuJoueur(QString dossierSeries) : dossier(std::move(dossierSeries)) {}
 
-QList<SerieJoueur> CatalogueSeries::Lister() const
+SeriesDuJoueur::~SeriesDuJoueur() = default;
+
+const QList<Serie> &SeriesDuJoueur::Relire()
+{
+    liste = Lister();
+    return liste;
+}
+
+QList<Serie> SeriesDuJoueur::Lister() const
 {
     // Les dossiers cachés (.creation-*, .suppression-*) ne sont pas listés : une série n'a
     // son nom définitif qu'une fois entière.
     const QDir racine(dossier);
-    QList<SerieJoueur> series;
+    QList<Serie> series;
     for (const QString &id : racine.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         if (IdValide(id))
             if (auto serie = LireSerie(racine, id))
                 series.append(*serie);
     const QCollator ordre = OrdreNaturel();
-    std::stable_sort(series.begin(), series.end(),
-                     [&ordre](const SerieJoueur &a, const SerieJoueur &b) {
-                         return ordre.compare(a.nom, b.nom) < 0;
-                     });
+    std::stable_sort(series.begin(), series.end(), [&ordre](const Serie &a, const Serie &b) {
+        return ordre.compare(a.Nom, b.Nom) < 0;
+    });
     return series;
 }
 
-SerieJoueur CatalogueSeries::Creer(const QString &nom, const QList<ImageLue> &images,
-                                   const CreateurScores &creerScores)
+Serie SeriesDuJoueur::Creer(const QString &nom, const QList<ImageLue> &images,
+                            const CreateurScores &creerScores) const
 {
     const DescriptionSerie description = Decrire(nom, images);
     if (!QDir().mkpath(dossier))
@@ -198,7 +198,7 @@ SerieJoueur CatalogueSeries::Creer(const QString &nom, const QList<ImageLue> &im
     return SerieDecrite(racine, id, description);
 }
 
-void CatalogueSeries::Renommer(const QString &id, const QString &nom)
+void SeriesDuJoueur::Renommer(const QString &id, const QString &nom)
 {
     const QString propre = NomSerie(nom);
     const QString chemin =
@@ -209,10 +209,14 @@ void CatalogueSeries::Renommer(const QString &id, const QString &nom)
             tr("La description %1 est illisible.").arg(QDir::toNativeSeparators(chemin)));
     description->nom = propre;
     EcrireFichier(chemin, EnJson(*description));
+    Relire();
 }
 
-void CatalogueSeries::Supprimer(const QString &id)
+void SeriesDuJoueur::Supprimer(const QString &id)
 {
+    // Aucune connexion ne reste sur un fichier de scores effacé.
+    if (magasin)
+        magasin->Oublier(id);
     // D'abord hors de la liste d'un seul coup, puis effacée : une série à moitié effacée
     // n'est jamais listée, et un effacement interrompu est repris par la création suivante.
     const QString chemin = CheminSerie(dossier, id);
@@ -221,6 +225,38 @@ void CatalogueSeries::Supprimer(const QString &id)
     RenommerChemin(chemin, corbeille);
     SynchroniserDossier(dossier);
     QDir(corbeille).removeRecursively();
+    Relire();
+}
+
+QString SeriesDuJoueur::CheminScores(const QString &id) const
+{
+    return dossier + QLatin1Char('/') + id + QLatin1Char('/') + FichierScores;
+}
+
+// Une série supprimée par un autre Kalvoro, ou effacée à la main, n'a plus de scores : son
+// fichier, encore ouvert ici, ne recevrait que des scores perdus.
+MagasinAvecSeries::EtatSerie SeriesDuJoueur::Etat(const QString &id) const
+{
+    for (const Serie &serie : liste)
+        if (serie.Id == id)
+            return {serie.Nom, IdValide(id) && QFileInfo(CheminScores(id)).isFile()};
+    return {};
+}
+
+std::unique_ptr<MagasinScores> SeriesDuJoueur::AvecLesSix(std::unique_ptr<MagasinScores> six)
+{
+    // Le fichier d'une série ne s'ouvre qu'à son premier choix : chacun coûte une dérivation de
+    // clé, et le joueur n'en joue qu'une à la fois.
+    auto avecSeries = std::make_unique<MagasinAvecSeries>(
+        std::move(six),
+        [this](const QString &id) -> std::unique_ptr<MagasinScores> {
+            if (!Etat(id).presente)
+                return nullptr;
+            return OuvrirScoresSerie(CheminScores(id));
+        },
+        [this](const QString &id) { return Etat(id); });
+    magasin = avecSeries.get();
+    return avecSeries;
 }
 
 } // namespace kalvoro
