@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -25,6 +26,8 @@ inline QString DossierDeTest()
 }
 
 struct BancJeu {
+    // Le dossier des séries du joueur, vide et propre à ce banc : jamais celui de la machine.
+    QTemporaryDir series;
     FauxMagasin *magasin = nullptr; // appartient au Jeu
     QStringList cheminsOuverts;
     QStringList echecs;
@@ -47,6 +50,8 @@ struct BancJeu {
                 magasin = faux.get();
                 return faux;
             };
+        if (origines.dossierSeries.isEmpty())
+            origines.dossierSeries = series.path();
         jeu = std::make_unique<Jeu>(
             std::move(fabrique), [] { return 0.0f; }, std::move(origines));
     }

@@ -177,7 +177,7 @@ void FenetreSerie::NomImageChange(QListWidgetItem *vignette)
 
 void FenetreSerie::MettreAJour()
 {
-    const bool lecture = import.isRunning() || creation.isRunning();
+    const bool lecture = import.isRunning() || ecriture;
     const int nombre = nouvelle.Nombre();
     Compte->setText(nombre <= 1
                         ? tr("%1 image (%2 au moins)").arg(nombre).arg(MinimumImagesSerie)
@@ -185,11 +185,11 @@ void FenetreSerie::MettreAJour()
     Progression->setVisible(lecture);
     Arreter->setVisible(import.isRunning());
     // Pendant l'écriture, la barre va et vient : on ne sait pas compter ce qui reste.
-    if (creation.isRunning())
+    if (ecriture)
         Progression->setRange(0, 0);
-    NomSerie->setEnabled(!creation.isRunning());
-    Vignettes->setEnabled(!creation.isRunning());
-    Fermer->setEnabled(!creation.isRunning());
+    NomSerie->setEnabled(!ecriture);
+    Vignettes->setEnabled(!ecriture);
+    Fermer->setEnabled(!ecriture);
     AjoutImages->setEnabled(!lecture);
     AjoutDossier->setEnabled(!lecture);
     RetirerImage->setEnabled(!Vignettes->selectedItems().isEmpty());
@@ -221,6 +221,7 @@ void FenetreSerie::Creer()
         return;
     // Deux cents images s'écrivent en quelques secondes : sur un autre fil, la fenêtre reste
     // dessinée et la barre dit que le programme travaille.
+    ecriture = true;
     const SeriesDuJoueur *cible = &series;
     creation.setFuture(QtConcurrent::run(
         [cible, nom = NomSerie->text().trimmed(), images = nouvelle.Images()]() -> Creation {
@@ -238,6 +239,7 @@ void FenetreSerie::Creer()
 
 void FenetreSerie::CreationFinie()
 {
+    ecriture = false;
     const Creation faite = creation.result();
     if (faite.echec.isEmpty()) {
         series.Relire();
@@ -306,7 +308,7 @@ void FenetreSerie::Avertir(const QString &titre, const QString &texte)
 void FenetreSerie::reject()
 {
     // Une série à moitié écrite n'existe pas encore : on attend qu'elle le soit, ou pas du tout.
-    if (creation.isRunning())
+    if (ecriture)
         return;
     import.cancel();
     QDialog::reject();

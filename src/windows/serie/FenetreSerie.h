@@ -63,6 +63,9 @@ private:
         QString echec;
     };
     QFutureWatcher<Creation> creation;
+    // Vrai de la demande de création jusqu'à la prise de son résultat : le fil peut avoir fini
+    // avant que la fenêtre l'apprenne, et la fermer entre-temps perdrait la série créée.
+    bool ecriture = false;
     QStringList illisibles;
     int doublons = 0;
     QString serieCreee;
