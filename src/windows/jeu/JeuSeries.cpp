@@ -11,6 +11,35 @@
 
 namespace kalvoro {
 
+void Jeu::ListeJeux_Click()
+{
+    if (NumeroSerieChoisie() == NumeroNouvelleSerie) {
+        ListeJeux->setCurrentIndex(-1);
+        OuvrirFenetreSerie();
+        return;
+    }
+    // Les faces de cette partie : une série du joueur en tire 24 parmi toutes les siennes.
+    const Serie *choisie = SerieDeLEntree(NumeroSerieChoisie(), SeriesJoueur());
+    serieEnJeu.reset();
+    if (choisie) {
+        plateau->OublierPhotos();
+        serieEnJeu = choisie->Tirage(tirage);
+    }
+    std::optional<ErreurScores> illisible;
+    const auto lireMeilleur = [&](const QString &palmares) {
+        return LireMeilleurSansArreter(palmares, illisible);
+    };
+    FaireAvecReessai(
+        this, [&] { ChoisirSerie(*this, lireMeilleur); }, Renoncement::Continuer);
+    if (illisible) {
+        RenoncerASerie(*illisible);
+        return;
+    }
+    // La série choisie, on joue : le focus passe à la première carte.
+    if (QPushButton *premiere = plateau->PremiereJouable(); premiere && !ListeJeux->isEnabled())
+        DonnerFocusVisible(premiere);
+}
+
 void Jeu::OuvrirSeriesJoueur()
 {
     if (origines.dossierSeries.isEmpty())
