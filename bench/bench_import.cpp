@@ -123,11 +123,11 @@ int main(int argc, char *argv[])
                 dureeImport * 1000 / static_cast<double>(fichiers.size()));
     std::printf("RSS maximale après l'import : %.1f Mio\n", RssMaximaleMio());
 
-    QTemporaryDir series;
-    SeriesDuJoueur catalogue(series.path());
+    QTemporaryDir dossier;
+    SeriesDuJoueur series(dossier.path());
     chrono.restart();
-    catalogue.Creer(QStringLiteral("Photos"), serie.Images(),
-                    [](const QString &chemin) { essai::Ecrire(chemin, {}); });
+    series.Creer(QStringLiteral("Photos"), serie.Images(),
+                 [](const QString &chemin) { essai::Ecrire(chemin, {}); });
     std::printf("Création de la série : %.2f s\n",
                 static_cast<double>(chrono.nsecsElapsed()) / 1e9);
     std::printf("RSS maximale à la fin : %.1f Mio\n", RssMaximaleMio());

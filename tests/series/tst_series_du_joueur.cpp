@@ -68,18 +68,18 @@ private slots:
         QFETCH(bool, scoresLevent);
         QFETCH(QString, nomListe);
         QTemporaryDir racine;
-        SeriesDuJoueur catalogue(racine.path());
+        SeriesDuJoueur series(racine.path());
         bool pendant = false;
         const auto scores = [&](const QString &chemin) {
             pendant = true;
-            QVERIFY(catalogue.Lister().isEmpty());
+            QVERIFY(series.Lister().isEmpty());
             QVERIFY(chemin.contains(QLatin1String("/.creation-")));
             ScoresVides(chemin);
             if (scoresLevent)
                 throw std::runtime_error("disque plein");
         };
         try {
-            const Serie serie = catalogue.Creer(nom, Images(nombre), scores);
+            const Serie serie = series.Creer(nom, Images(nombre), scores);
             QVERIFY2(!nomListe.isEmpty(), "la création aurait dû échouer");
             QVERIFY(pendant);
             QStringList attendu{serie.Id, serie.Id + "/Scores.dat", serie.Id + "/serie.json"};
@@ -87,7 +87,7 @@ private slots:
                 attendu.append(serie.Id + QStringLiteral("/%1.png").arg(k, 2, 10, QChar('0')));
             attendu.sort();
             QCOMPARE(Contenu(racine.path()), attendu);
-            const QList<Serie> liste = catalogue.Lister();
+            const QList<Serie> liste = series.Lister();
             QCOMPARE(liste.size(), 1);
             QCOMPARE(liste.first().Nom, nomListe);
             QCOMPARE(liste.first().NomsImages.last(), QStringLiteral("image %1").arg(nombre - 1));
@@ -105,7 +105,7 @@ private slots:
     void restes()
     {
         QTemporaryDir racine;
-        SeriesDuJoueur catalogue(racine.path());
+        SeriesDuJoueur series(racine.path());
         for (const char *reste : {"/.creation-vieux/01.png", "/.suppression-0123-ab/serie.json",
                                   "/.creation-recent/01.png"})
             QVERIFY(QDir().mkpath(QFileInfo(racine.path() + reste).path()) &&
@@ -113,35 +113,35 @@ private slots:
         const utimbuf hier{time(nullptr) - 86400, time(nullptr) - 86400};
         for (const char *vieux : {"/.creation-vieux", "/.suppression-0123-ab"})
             QCOMPARE(utime(QFile::encodeName(racine.path() + vieux).constData(), &hier), 0);
-        const Serie serie = catalogue.Creer("Mamie", Images(25), ScoresVides);
+        const Serie serie = series.Creer("Mamie", Images(25), ScoresVides);
         QVERIFY(QFile::remove(serie.Images.at(3)));
         QCOMPARE(Contenu(racine.path()).filter(QRegularExpression("^[^/]+$")),
                  (QStringList{".creation-recent", serie.Id}));
-        QVERIFY(catalogue.Lister().isEmpty());
+        QVERIFY(series.Lister().isEmpty());
     }
 
     // Renommer garde les images et change l'ordre de la liste ; supprimer efface tout.
     void renommerEtSupprimer()
     {
         QTemporaryDir racine;
-        SeriesDuJoueur catalogue(racine.path());
-        const QString zebre = catalogue.Creer("zèbre", Images(24), ScoresVides).Id;
-        const QString ete = catalogue.Creer("Été", Images(24), ScoresVides).Id;
-        const auto noms = [&catalogue] {
+        SeriesDuJoueur series(racine.path());
+        const QString zebre = series.Creer("zèbre", Images(24), ScoresVides).Id;
+        const QString ete = series.Creer("Été", Images(24), ScoresVides).Id;
+        const auto noms = [&series] {
             QStringList liste;
-            for (const Serie &serie : catalogue.Lister())
+            for (const Serie &serie : series.Lister())
                 liste.append(serie.Nom);
             return liste;
         };
         QCOMPARE(noms(), (QStringList{"Été", "zèbre"}));
-        catalogue.Renommer(zebre, "abeilles");
+        series.Renommer(zebre, "abeilles");
         QCOMPARE(noms(), (QStringList{"abeilles", "Été"}));
-        QVERIFY_THROWS_EXCEPTION(ErreurSerie, catalogue.Renommer("../" + zebre, "x"));
-        QVERIFY_THROWS_EXCEPTION(ErreurSerie, catalogue.Renommer(ete, "\n"));
-        catalogue.Supprimer(zebre);
+        QVERIFY_THROWS_EXCEPTION(ErreurSerie, series.Renommer("../" + zebre, "x"));
+        QVERIFY_THROWS_EXCEPTION(ErreurSerie, series.Renommer(ete, "\n"));
+        series.Supprimer(zebre);
         QCOMPARE(noms(), QStringList{"Été"});
         QCOMPARE(Contenu(racine.path()).filter(zebre), QStringList());
-        QVERIFY_THROWS_EXCEPTION(ErreurSerie, catalogue.Supprimer(zebre));
+        QVERIFY_THROWS_EXCEPTION(ErreurSerie, series.Supprimer(zebre));
     }
 
     // Les scores d'une série du joueur qui ne se lisent ou ne s'écrivent plus : l'échec nomme la
