@@ -86,20 +86,20 @@ void MagasinSqlcipher::Ouvrir()
     connexion->Executer("PRAGMA synchronous = EXTRA");
 }
 
-void MagasinSqlcipher::VerifierTable(const QString &serie)
+void MagasinSqlcipher::VerifierTable(const QString &nomTable)
 {
-    const QByteArray table = '"' + serie.toUtf8() + '"'; // un nom du modèle, jamais du joueur
+    const QByteArray table = '"' + nomTable.toUtf8() + '"'; // un nom du modèle, jamais du joueur
     try {
         Instruction existe(connexion->Base(), "SELECT count(*) FROM sqlite_master "
                                               "WHERE type = 'table' AND name = ?1");
-        existe.Lier(1, serie);
+        existe.Lier(1, nomTable);
         if (!existe.Avancer() || existe.Entier(0) == 0)
-            throw PasUneBase(chemin, serie, MagasinSqlcipher::tr("manque"));
+            throw PasUneBase(chemin, nomTable, MagasinSqlcipher::tr("manque"));
         if (!ALesChamps(table))
-            throw PasUneBase(chemin, serie,
+            throw PasUneBase(chemin, nomTable,
                              MagasinSqlcipher::tr("n'a pas les champs NOM, PRENOM, DATE et SCORE"));
-        if (!modele.SeRemplit && !LireDerniere(table, serie))
-            throw TableVide(chemin, serie);
+        if (!modele.SeRemplit && !LireDerniere(table, nomTable))
+            throw TableVide(chemin, nomTable);
     } catch (const ErreurSqlite &erreur) {
         throw ErreurOuverture(chemin, erreur);
     }
@@ -130,53 +130,53 @@ bool MagasinSqlcipher::ALesChamps(const QByteArray &table)
     }
 }
 
-QString MagasinSqlcipher::LireMeilleurScore(const QString &serie)
+QString MagasinSqlcipher::LireMeilleurScore(const QString &palmares)
 {
-    const QByteArray table = modele.Table(serie);
+    const QByteArray table = modele.Table(palmares);
     try {
         Instruction premiere(connexion->Base(),
                              "SELECT SCORE FROM " + table + " ORDER BY SCORE, rowid LIMIT 1");
         if (!premiere.Avancer())
             return QString();
-        return QString::number(ScoreDe(premiere, 0, serie));
+        return QString::number(ScoreDe(premiere, 0, palmares));
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurLecture(chemin, serie, erreur);
+        throw ErreurLecture(chemin, palmares, erreur);
     }
 }
 
-int MagasinSqlcipher::LirePlusMauvaisScore(const QString &serie)
+int MagasinSqlcipher::LirePlusMauvaisScore(const QString &palmares)
 {
-    const QByteArray table = modele.Table(serie);
+    const QByteArray table = modele.Table(palmares);
     std::optional<int> seuil;
     try {
         // Tant que la table a de la place, tout score y entre.
         if (PlaceLibre(table))
             return INT_MAX;
-        seuil = LireSeuil(table, serie);
+        seuil = LireSeuil(table, palmares);
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurLecture(chemin, serie, erreur);
+        throw ErreurLecture(chemin, palmares, erreur);
     }
     if (!seuil)
-        throw TableVide(chemin, serie);
+        throw TableVide(chemin, palmares);
     return *seuil;
 }
 
-Classement MagasinSqlcipher::RemplacerPlusMauvais(const QString &serie, const QString &nom,
+Classement MagasinSqlcipher::RemplacerPlusMauvais(const QString &palmares, const QString &nom,
                                                   const QString &prenom, int score,
                                                   const QDate &date)
 {
-    const QByteArray table = modele.Table(serie);
+    const QByteArray table = modele.Table(palmares);
     VerifierEntree(nom, prenom, date);
     try {
-        return Inscrire(table, serie, {FormeEcrite(nom), FormeEcrite(prenom), date, score});
+        return Inscrire(table, palmares, {FormeEcrite(nom), FormeEcrite(prenom), date, score});
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurEcriture(chemin, serie, erreur);
+        throw ErreurEcriture(chemin, palmares, erreur);
     }
 }
 
-QList<LigneScore> MagasinSqlcipher::ListerScores(const QString &serie)
+QList<LigneScore> MagasinSqlcipher::ListerScores(const QString &palmares)
 {
-    const QByteArray table = modele.Table(serie);
+    const QByteArray table = modele.Table(palmares);
     QList<LigneScore> classement;
     try {
         Instruction lignes(connexion->Base(), "SELECT NOM, PRENOM, DATE, SCORE FROM " + table +
@@ -184,9 +184,9 @@ QList<LigneScore> MagasinSqlcipher::ListerScores(const QString &serie)
         while (lignes.Avancer())
             classement.append({lignes.Texte(0), lignes.Texte(1),
                                QDate::fromString(lignes.Texte(2), Qt::ISODate),
-                               ScoreDe(lignes, 3, serie)});
+                               ScoreDe(lignes, 3, palmares)});
     } catch (const ErreurSqlite &erreur) {
-        throw ErreurLecture(chemin, serie, erreur);
+        throw ErreurLecture(chemin, palmares, erreur);
     }
     return classement;
 }
@@ -194,17 +194,17 @@ QList<LigneScore> MagasinSqlcipher::ListerScores(const QString &serie)
 // La dernière ligne du classement. À égalité de SCORE, le rowid départage, dans le même sens
 // que ListerScores : la ligne écrasée est toujours celle que la liste montre en dernier.
 std::optional<MagasinSqlcipher::Derniere> MagasinSqlcipher::LireDerniere(const QByteArray &table,
-                                                                         const QString &serie)
+                                                                         const QString &palmares)
 {
     Instruction derniere(connexion->Base(), "SELECT rowid, SCORE FROM " + table +
                                                 " ORDER BY SCORE DESC, rowid DESC LIMIT 1");
     if (!derniere.Avancer())
         return std::nullopt;
-    return Derniere{derniere.Entier(0), ScoreDe(derniere, 1, serie)};
+    return Derniere{derniere.Entier(0), ScoreDe(derniere, 1, palmares)};
 }
 
 // Le plus mauvais des dix meilleurs scores : celui qu'un score doit battre pour entrer.
-std::optional<int> MagasinSqlcipher::LireSeuil(const QByteArray &table, const QString &serie)
+std::optional<int> MagasinSqlcipher::LireSeuil(const QByteArray &table, const QString &palmares)
 {
     Instruction dixieme(connexion->Base(),
                         "SELECT SCORE FROM " + table + " ORDER BY SCORE, rowid LIMIT 1 OFFSET " +
@@ -212,7 +212,7 @@ std::optional<int> MagasinSqlcipher::LireSeuil(const QByteArray &table, const QS
                             ") - 1 FROM " + table + ")");
     if (!dixieme.Avancer())
         return std::nullopt;
-    return ScoreDe(dixieme, 0, serie);
+    return ScoreDe(dixieme, 0, palmares);
 }
 
 // Une table qui se remplit et n'a pas encore ses dix lignes : un score y entre sans rien écraser.
@@ -226,7 +226,7 @@ bool MagasinSqlcipher::PlaceLibre(const QByteArray &table)
 
 // Comparer et écrire dans une seule transaction réservée d'emblée en écriture : un autre
 // exemplaire du programme ne peut glisser son inscription entre les deux.
-Classement MagasinSqlcipher::Inscrire(const QByteArray &table, const QString &serie,
+Classement MagasinSqlcipher::Inscrire(const QByteArray &table, const QString &palmares,
                                       const LigneScore &ligne)
 {
     // Un fichier en lecture seule se compare encore : seul un score qui entre échoue.
@@ -235,8 +235,9 @@ Classement MagasinSqlcipher::Inscrire(const QByteArray &table, const QString &se
     const bool placeLibre = PlaceLibre(table);
     std::optional<Derniere> derniere;
     if (!placeLibre) {
-        derniere = LireDerniere(table, serie);
-        if (const std::optional<Classement> refus = Comparer(table, serie, ligne.SCORE, derniere))
+        derniere = LireDerniere(table, palmares);
+        if (const std::optional<Classement> refus =
+                Comparer(table, palmares, ligne.SCORE, derniere))
             return *refus;
     }
     if (lectureSeule)
@@ -250,13 +251,13 @@ Classement MagasinSqlcipher::Inscrire(const QByteArray &table, const QString &se
 }
 
 // Égal ou plus mauvais que le dernier classé : le score n'entre pas. Rien si le score entre.
-std::optional<Classement> MagasinSqlcipher::Comparer(const QByteArray &table, const QString &serie,
-                                                     int score,
+std::optional<Classement> MagasinSqlcipher::Comparer(const QByteArray &table,
+                                                     const QString &palmares, int score,
                                                      const std::optional<Derniere> &derniere)
 {
-    const std::optional<int> seuil = LireSeuil(table, serie);
+    const std::optional<int> seuil = LireSeuil(table, palmares);
     if (!seuil || !derniere)
-        throw TableVide(chemin, serie);
+        throw TableVide(chemin, palmares);
     if (score == *seuil)
         return Classement::Egal;
     if (score > *seuil)
@@ -282,11 +283,11 @@ void MagasinSqlcipher::Ajouter(const QByteArray &table, const LigneScore &ligne)
     ajout.Avancer();
 }
 
-int MagasinSqlcipher::ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const
+int MagasinSqlcipher::ScoreDe(const Instruction &ligne, int colonne, const QString &palmares) const
 {
     const qint64 score = ligne.Entier(colonne);
     if (!ligne.EstEntier(colonne) || score < INT_MIN || score > INT_MAX)
-        throw ScoreNonEntier(chemin, serie);
+        throw ScoreNonEntier(chemin, palmares);
     return int(score);
 }
 

@@ -29,11 +29,11 @@ public:
                               const ModeleScores &modeleFichier = ModeleClassique());
     ~MagasinSqlcipher() override;
 
-    QString LireMeilleurScore(const QString &serie) override;
-    int LirePlusMauvaisScore(const QString &serie) override;
-    Classement RemplacerPlusMauvais(const QString &serie, const QString &nom, const QString &prenom,
-                                    int score, const QDate &date) override;
-    QList<LigneScore> ListerScores(const QString &serie) override;
+    QString LireMeilleurScore(const QString &palmares) override;
+    int LirePlusMauvaisScore(const QString &palmares) override;
+    Classement RemplacerPlusMauvais(const QString &palmares, const QString &nom,
+                                    const QString &prenom, int score, const QDate &date) override;
+    QList<LigneScore> ListerScores(const QString &palmares) override;
 
 private:
     struct Derniere {
@@ -43,17 +43,17 @@ private:
 
     void Ouvrir();
     void VerifierSchema();
-    void VerifierTable(const QString &serie);
+    void VerifierTable(const QString &nomTable);
     bool ALesChamps(const QByteArray &table);
-    std::optional<Derniere> LireDerniere(const QByteArray &table, const QString &serie);
-    std::optional<int> LireSeuil(const QByteArray &table, const QString &serie);
+    std::optional<Derniere> LireDerniere(const QByteArray &table, const QString &palmares);
+    std::optional<int> LireSeuil(const QByteArray &table, const QString &palmares);
     bool PlaceLibre(const QByteArray &table);
-    std::optional<Classement> Comparer(const QByteArray &table, const QString &serie, int score,
+    std::optional<Classement> Comparer(const QByteArray &table, const QString &palmares, int score,
                                        const std::optional<Derniere> &derniere);
-    Classement Inscrire(const QByteArray &table, const QString &serie, const LigneScore &ligne);
+    Classement Inscrire(const QByteArray &table, const QString &palmares, const LigneScore &ligne);
     void Ecraser(const QByteArray &table, qint64 rowid, const LigneScore &ligne);
     void Ajouter(const QByteArray &table, const LigneScore &ligne);
-    int ScoreDe(const Instruction &ligne, int colonne, const QString &serie) const;
+    int ScoreDe(const Instruction &ligne, int colonne, const QString &palmares) const;
 
     QString chemin;
     const ModeleScores &modele;

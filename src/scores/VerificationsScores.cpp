@@ -18,23 +18,23 @@ class VerificationsScores {
 
 // Le nom de table entre guillemets ; seules les six séries en ont une. Aucun autre texte
 // n'entre jamais dans une requête.
-QByteArray NomTable(const QString &serie)
+QByteArray NomTable(const QString &palmares)
 {
-    const Serie *trouvee = SerieNommee(serie);
+    const Serie *trouvee = SerieNommee(palmares);
     if (!trouvee)
         throw ErreurScores(
             VerificationsScores::tr("« %1 » n'est le nom d'aucune des six séries : il n'y a "
                                     "pas de table de scores à ce nom.")
-                .arg(serie));
+                .arg(palmares));
     return '"' + trouvee->Nom.toUtf8() + '"';
 }
 
-ErreurScores PasUneSerieJoueur(const QString &serie)
+ErreurScores PasUneSerieJoueur(const QString &palmares)
 {
     return ErreurScores(
         VerificationsScores::tr("« %1 » ne désigne aucune série du joueur : il n'y a pas de "
                                 "table de scores à ce nom.")
-            .arg(serie));
+            .arg(palmares));
 }
 
 namespace {
@@ -103,12 +103,13 @@ ErreurScores ErreurCreation(const QString &chemin, const ErreurSqlite &erreur)
         NatureDe(erreur));
 }
 
-ErreurScores ErreurLecture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
+ErreurScores ErreurLecture(const QString &chemin, const QString &palmares,
+                           const ErreurSqlite &erreur)
 {
     return ErreurScores(
         VerificationsScores::tr("Les scores de la série « %1 » ne peuvent être lus dans "
                                 "« %2 » : %3.")
-            .arg(serie, chemin, Cause(erreur)),
+            .arg(palmares, chemin, Cause(erreur)),
         NatureDe(erreur));
 }
 
@@ -128,7 +129,8 @@ bool DossierFerme(const QString &chemin, const ErreurSqlite &erreur)
 
 } // namespace
 
-ErreurScores ErreurEcriture(const QString &chemin, const QString &serie, const ErreurSqlite &erreur)
+ErreurScores ErreurEcriture(const QString &chemin, const QString &palmares,
+                            const ErreurSqlite &erreur)
 {
     const QString cause =
         DossierFerme(chemin, erreur)
@@ -139,23 +141,23 @@ ErreurScores ErreurEcriture(const QString &chemin, const QString &serie, const E
     return ErreurScores(
         VerificationsScores::tr("Le score n'a pas pu être inscrit dans la série « %1 » de "
                                 "« %2 » : %3. Aucune ligne n'a été modifiée.")
-            .arg(serie, chemin, cause),
+            .arg(palmares, chemin, cause),
         NatureDe(erreur));
 }
 
-ErreurScores TableVide(const QString &chemin, const QString &serie)
+ErreurScores TableVide(const QString &chemin, const QString &palmares)
 {
     return ErreurScores(
         VerificationsScores::tr("La table « %1 » du fichier des scores « %2 » est vide.")
-            .arg(serie, chemin));
+            .arg(palmares, chemin));
 }
 
-ErreurScores PasUneBase(const QString &chemin, const QString &serie, const QString &defaut)
+ErreurScores PasUneBase(const QString &chemin, const QString &palmares, const QString &defaut)
 {
     return ErreurScores(
         VerificationsScores::tr("Le fichier des scores « %1 » n'est pas une base de "
                                 "scores : la table « %2 » %3.")
-            .arg(chemin, serie, defaut));
+            .arg(chemin, palmares, defaut));
 }
 
 ErreurScores ObjetEtranger(const QString &chemin, const QString &nom)
@@ -176,13 +178,13 @@ ErreurScores ObjetEtrangerSerieJoueur(const QString &chemin, const QString &nom)
             .arg(chemin, nom));
 }
 
-ErreurScores ScoreNonEntier(const QString &chemin, const QString &serie)
+ErreurScores ScoreNonEntier(const QString &chemin, const QString &palmares)
 {
     return ErreurScores(
         VerificationsScores::tr("La table « %1 » du fichier des scores « %2 » contient "
                                 "un SCORE qui n'est pas un nombre entier : le fichier "
                                 "est endommagé.")
-            .arg(serie, chemin));
+            .arg(palmares, chemin));
 }
 
 } // namespace kalvoro

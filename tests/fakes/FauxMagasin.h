@@ -18,7 +18,7 @@ public:
     QString EchecAuProchainAppel; // non vide : le prochain appel lève ErreurScores avec ce texte
     QStringList OccupeUneFois;    // opérations dont le prochain appel trouve le fichier occupé
 
-    void Remplir(const QString &serie, const QList<int> &scores)
+    void Remplir(const QString &palmares, const QList<int> &scores)
     {
         QList<LigneScore> lignes;
         int k = 0;
@@ -27,27 +27,27 @@ public:
             lignes.append({QStringLiteral("NOM%1").arg(k), QStringLiteral("Prenom%1").arg(k),
                            QDate(2000, 4, k), score});
         }
-        Tables[serie] = lignes;
+        Tables[palmares] = lignes;
     }
 
-    QString LireMeilleurScore(const QString &serie) override
+    QString LireMeilleurScore(const QString &palmares) override
     {
-        const auto lignes = Classees(QStringLiteral("LireMeilleurScore"), serie);
+        const auto lignes = Classees(QStringLiteral("LireMeilleurScore"), palmares);
         return lignes.isEmpty() ? QString() : QString::number(lignes.first().SCORE);
     }
 
-    int LirePlusMauvaisScore(const QString &serie) override
+    int LirePlusMauvaisScore(const QString &palmares) override
     {
-        const auto lignes = Classees(QStringLiteral("LirePlusMauvaisScore"), serie);
+        const auto lignes = Classees(QStringLiteral("LirePlusMauvaisScore"), palmares);
         if (lignes.isEmpty())
             throw ErreurScores(QStringLiteral("table vide"));
         return lignes.last().SCORE;
     }
 
-    Classement RemplacerPlusMauvais(const QString &serie, const QString &nom, const QString &prenom,
-                                    int score, const QDate &date) override
+    Classement RemplacerPlusMauvais(const QString &palmares, const QString &nom,
+                                    const QString &prenom, int score, const QDate &date) override
     {
-        auto lignes = Classees(QStringLiteral("RemplacerPlusMauvais"), serie);
+        auto lignes = Classees(QStringLiteral("RemplacerPlusMauvais"), palmares);
         if (lignes.isEmpty())
             throw ErreurScores(QStringLiteral("table vide"));
         if (score == lignes.last().SCORE)
@@ -55,19 +55,19 @@ public:
         if (score > lignes.last().SCORE)
             return Classement::PlusMauvais;
         lignes.last() = {nom, prenom, date, score};
-        Tables[serie] = lignes;
+        Tables[palmares] = lignes;
         return Classement::Inscrit;
     }
 
-    QList<LigneScore> ListerScores(const QString &serie) override
+    QList<LigneScore> ListerScores(const QString &palmares) override
     {
-        return Classees(QStringLiteral("ListerScores"), serie);
+        return Classees(QStringLiteral("ListerScores"), palmares);
     }
 
 private:
-    QList<LigneScore> Classees(const QString &operation, const QString &serie)
+    QList<LigneScore> Classees(const QString &operation, const QString &palmares)
     {
-        Appels << operation + QLatin1Char(' ') + serie;
+        Appels << operation + QLatin1Char(' ') + palmares;
         if (OccupeUneFois.removeOne(operation))
             throw ErreurScores(QStringLiteral("occupé"), ErreurScores::Nature::Occupe);
         if (!EchecAuProchainAppel.isEmpty()) {
@@ -75,9 +75,9 @@ private:
             EchecAuProchainAppel.clear();
             throw ErreurScores(texte);
         }
-        if (!SerieNommee(serie) || !Tables.contains(serie))
-            throw ErreurScores(QStringLiteral("table inconnue : ") + serie);
-        QList<LigneScore> lignes = Tables.value(serie);
+        if (!SerieNommee(palmares) || !Tables.contains(palmares))
+            throw ErreurScores(QStringLiteral("table inconnue : ") + palmares);
+        QList<LigneScore> lignes = Tables.value(palmares);
         std::stable_sort(
             lignes.begin(), lignes.end(),
             [](const LigneScore &a, const LigneScore &b) { return a.SCORE < b.SCORE; });
