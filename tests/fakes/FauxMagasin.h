@@ -16,7 +16,8 @@ public:
     QMap<QString, QList<LigneScore>> Tables;
     QStringList Appels;           // "LireMeilleurScore Cinéma", ...
     QString EchecAuProchainAppel; // non vide : le prochain appel lève ErreurScores avec ce texte
-    QStringList OccupeUneFois;    // opérations dont le prochain appel trouve le fichier occupé
+    ErreurScores::Nature NatureDeLEchec = ErreurScores::Nature::Autre; // celle de cet échec
+    QStringList OccupeUneFois; // opérations dont le prochain appel trouve le fichier occupé
 
     void Remplir(const QString &palmares, const QList<int> &scores)
     {
@@ -73,7 +74,7 @@ private:
         if (!EchecAuProchainAppel.isEmpty()) {
             const QString texte = EchecAuProchainAppel;
             EchecAuProchainAppel.clear();
-            throw ErreurScores(texte);
+            throw ErreurScores(texte, NatureDeLEchec);
         }
         if (!SerieNommee(palmares) || !Tables.contains(palmares))
             throw ErreurScores(QStringLiteral("table inconnue : ") + palmares);

@@ -5,6 +5,7 @@
 #include "FauxMagasin.h"
 #include "MagasinSqlcipher.h"
 #include "Modales.h"
+#include "RepondeurModales.h"
 #include "SansAvisDePlateforme.h"
 #include "Sqlite.h"
 
@@ -250,16 +251,33 @@ private slots:
         QCOMPARE(jeu.ScoreEnCours, QString());
     }
 
+    // Scores.dat qui ne s'écrit pas arrête le programme ; le fichier d'une série du joueur
+    // (supprimée par un autre Kalvoro, disque plein) se dit, et le jeu continue.
+    void unEchecDuMagasinEstSignaleEtFermeLeDialogue_data()
+    {
+        QTest::addColumn<bool>("serieDuJoueur");
+        QTest::newRow("Scores.dat : fatal") << false;
+        QTest::newRow("série du joueur : un avis") << true;
+    }
     void unEchecDuMagasinEstSignaleEtFermeLeDialogue()
     {
+        QFETCH(bool, serieDuJoueur);
         QStringList signales;
         RemplacerReactionEchecFatal(
             [&signales](QWidget *, const QString &message) { signales << message; });
         magasin.EchecAuProchainAppel = QStringLiteral("Scores.dat : disque plein");
+        if (serieDuJoueur)
+            magasin.NatureDeLEchec = ErreurScores::Nature::SerieJoueur;
+        RepondeurModales repondeur;
+        if (serieDuJoueur)
+            repondeur.Attendre("AvisScores", [](QWidget *boite) { boite->close(); });
         Enregistre dialogue(jeu, magasin);
         JouerDansLeDialogue([](QDialog *d) { SaisirEtValider(d, "bleu", "rouge"); });
         QCOMPARE(Executer(dialogue), int(QDialog::Rejected));
-        QCOMPARE(signales, QStringList{QStringLiteral("Scores.dat : disque plein")});
+        QCOMPARE(signales, serieDuJoueur
+                               ? QStringList()
+                               : QStringList{QStringLiteral("Scores.dat : disque plein")});
+        QCOMPARE(repondeur.Attendues(), QStringList());
         QVERIFY(!dialogue.isVisible());
         QCOMPARE(Scores(), (QList<int>{20, 26, 31}));
     }
