@@ -46,14 +46,11 @@ public:
 void OuvrirSerieDemandee(kalvoro::Jeu &jeu, const QStringList &arguments)
 {
     const kalvoro::ArgumentsSerie demande = kalvoro::LireArgumentsSerie(arguments);
-    if (!demande.introuvables.isEmpty())
-        kalvoro::SignalerAvis(&jeu, Lancement::tr("Kalvoro n'a trouvé ni "
-                                                  "fichier ni dossier à "
-                                                  "ces noms :\n\n%1")
-                                        .arg(demande.introuvables.join(QLatin1Char('\n'))));
-    if (demande.images.isEmpty() && demande.introuvables.isEmpty() && !arguments.isEmpty())
-        kalvoro::SignalerAvis(&jeu, Lancement::tr("Kalvoro n'a trouvé "
-                                                  "aucune image dans :\n\n%1")
+    if (!demande.refuses.isEmpty())
+        kalvoro::SignalerAvis(&jeu, Lancement::tr("Kalvoro n'a pas pu prendre :\n\n%1")
+                                        .arg(demande.refuses.join(QLatin1Char('\n'))));
+    if (demande.images.isEmpty() && demande.refuses.isEmpty() && !arguments.isEmpty())
+        kalvoro::SignalerAvis(&jeu, Lancement::tr("Kalvoro n'a trouvé aucune image dans :\n\n%1")
                                         .arg(arguments.join(QLatin1Char('\n'))));
     if (demande.images.isEmpty())
         return;

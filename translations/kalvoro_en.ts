@@ -254,6 +254,37 @@
     </message>
 </context>
 <context>
+    <name>FichierExterieur</name>
+    <message>
+        <source>introuvable</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>pas un fichier ordinaire</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>accès refusé</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>fichier trop gros</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>image illisible</source>
+        <translation>unreadable picture</translation>
+    </message>
+    <message>
+        <source>image trop grande</source>
+        <translation>picture too large</translation>
+    </message>
+    <message>
+        <source>image SVG qui renvoie à d&apos;autres fichiers</source>
+        <translation>SVG picture that refers to other files</translation>
+    </message>
+</context>
+<context>
     <name>InfosVersion</name>
     <message>
         <source>Jeu de mémoire</source>
@@ -279,18 +310,18 @@
 %1</translation>
     </message>
     <message>
-        <source>Kalvoro n&apos;a trouvé ni fichier ni dossier à ces noms :
-
-%1</source>
-        <translation>Kalvoro found no file or folder with these names:
-
-%1</translation>
-    </message>
-    <message>
         <source>Kalvoro n&apos;a trouvé aucune image dans :
 
 %1</source>
         <translation>Kalvoro found no pictures in:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Kalvoro n&apos;a pas pu prendre :
+
+%1</source>
+        <translation>Kalvoro could not take:
 
 %1</translation>
     </message>
@@ -824,14 +855,6 @@ Would you like to save your score?</translation>
         <translation>Unreadable pictures</translation>
     </message>
     <message>
-        <source>Kalvoro ne sait pas lire ces fichiers ; ils sont laissés de côté :
-
-%1</source>
-        <translation>Kalvoro cannot read these files; they are left out:
-
-%1</translation>
-    </message>
-    <message>
         <source>%1 image (%2 au moins)</source>
         <translation>%1 picture (at least %2)</translation>
     </message>
@@ -926,6 +949,22 @@ Its pictures and its best scores will be erased. The original files are not touc
     <message>
         <source>… et %1 autres</source>
         <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Une série garde au plus %1 images : les suivantes sont laissées de côté.</source>
+        <translation>A series keeps at most %1 pictures: the next ones are left out.</translation>
+    </message>
+    <message>
+        <source>Kalvoro n&apos;a pas pu lire ces fichiers ; ils sont laissés de côté :
+
+%1</source>
+        <translation>Kalvoro could not read these files; they are left out:
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,17 @@ QString CheminDe(const QString &argument)
     return adresse.isLocalFile() ? adresse.toLocalFile() : argument;
 }
 
+// Un fichier est pris tel quel : sa lecture dira s'il est illisible ou fermé au joueur. Un
+// tube ou un périphérique n'est pas une image, et un dossier fermé ne se parcourt pas.
+Refus RefusDe(const QFileInfo &chemin)
+{
+    if (!chemin.exists())
+        return Refus::Introuvable;
+    if (chemin.isDir())
+        return chemin.isReadable() && chemin.isExecutable() ? Refus::Aucun : Refus::AccesRefuse;
+    return chemin.isFile() ? Refus::Aucun : Refus::PasUnFichier;
+}
+
 } // namespace
 
 ArgumentsSerie LireArgumentsSerie(const QStringList &arguments)
@@ -23,17 +34,18 @@ ArgumentsSerie LireArgumentsSerie(const QStringList &arguments)
     ArgumentsSerie lus;
     for (const QString &argument : arguments) {
         const QFileInfo chemin(CheminDe(argument));
-        if (chemin.isDir()) {
-            if (lus.nom.isEmpty())
-                lus.nom = QDir(chemin.absoluteFilePath()).dirName();
-            lus.images << ImagesDuDossier(chemin.absoluteFilePath());
-        } else if (chemin.isFile()) {
-            if (lus.nom.isEmpty())
-                lus.nom = chemin.absoluteDir().dirName();
-            lus.images << chemin.absoluteFilePath();
-        } else {
-            lus.introuvables << argument;
+        const Refus refus = RefusDe(chemin);
+        if (refus != Refus::Aucun) {
+            lus.refuses << QStringLiteral("%1 : %2").arg(argument, TexteRefus(refus));
+            continue;
         }
+        if (lus.nom.isEmpty())
+            lus.nom = chemin.isDir() ? QDir(chemin.absoluteFilePath()).dirName()
+                                     : chemin.absoluteDir().dirName();
+        if (chemin.isDir())
+            lus.images << ImagesDuDossier(chemin.absoluteFilePath());
+        else
+            lus.images << chemin.absoluteFilePath();
     }
     lus.images.removeDuplicates();
     return lus;

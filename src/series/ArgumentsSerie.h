@@ -9,7 +9,8 @@ namespace kalvoro {
 struct ArgumentsSerie {
     QStringList images; // les images des dossiers, puis les fichiers donnés, sans doublon
     QString nom;        // le nom du premier dossier, ou celui du dossier de la première image
-    QStringList introuvables; // ce qui n'est ni un fichier ni un dossier
+    // Ce qui n'a pu être pris, chacun suivi de sa raison (« introuvable », « accès refusé »…).
+    QStringList refuses;
 };
 
 // Lit les arguments de la ligne de commande (sans le nom du programme). Une adresse file://

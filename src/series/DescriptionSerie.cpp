@@ -1,18 +1,22 @@
 #include "DescriptionSerie.h"
+#include "NomsSerie.h"
+#include "NouvelleSerie.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace kalvoro {
 
 namespace {
 
 constexpr int VersionDescription = 1;
-// Bien au-delà d'une série de mille images : un fichier plus gros n'est pas le nôtre.
-constexpr qint64 TailleMaximale = 4 * 1024 * 1024;
+// Bien au-delà d'une série de MaximumImagesSerie images aux noms les plus longs : un fichier
+// plus gros n'est pas le nôtre.
+constexpr qint64 TailleMaximale = 1024 * 1024;
 
 bool FichierImageValide(const QString &fichier)
 {
@@ -21,19 +25,26 @@ bool FichierImageValide(const QString &fichier)
     return forme.match(fichier).hasMatch();
 }
 
+// Ce qui vient du disque est borné et nettoyé comme un nom que le joueur tape : un fichier
+// retouché ne fait ni lire hors du dossier, ni montrer un texte sans fin ou qui se renverse.
 std::optional<DescriptionSerie> DepuisJson(const QJsonObject &objet)
 {
-    DescriptionSerie description{objet.value(QLatin1String("nom")).toString(), {}, {}};
+    DescriptionSerie description{
+        NomNettoye(objet.value(QLatin1String("nom")).toString(), LongueurNomSerie), {}, {}};
+    const QJsonArray images = objet.value(QLatin1String("images")).toArray();
     if (objet.value(QLatin1String("version")).toInt() != VersionDescription ||
-        description.nom.isEmpty())
+        description.nom.isEmpty() || images.size() > MaximumImagesSerie)
         return std::nullopt;
-    for (const QJsonValue &valeur : objet.value(QLatin1String("images")).toArray()) {
+    QSet<QString> vus;
+    for (const QJsonValue &valeur : images) {
         const QJsonObject image = valeur.toObject();
         const QString fichier = image.value(QLatin1String("fichier")).toString();
-        if (!FichierImageValide(fichier) || description.fichiers.contains(fichier))
+        if (!FichierImageValide(fichier) || vus.contains(fichier))
             return std::nullopt;
+        vus.insert(fichier);
         description.fichiers.append(fichier);
-        description.noms.append(image.value(QLatin1String("nom")).toString());
+        description.noms.append(
+            NomNettoye(image.value(QLatin1String("nom")).toString(), LongueurNomImage));
     }
     return description;
 }

@@ -20,8 +20,15 @@ constexpr qint64 AgeRestes = 10 * 60;
 void EcrireFichier(const QString &chemin, const QByteArray &contenu)
 {
     QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(contenu) != contenu.size() ||
-        !fichier.commit())
+    // commit() ne voit pas l'échec du vidage d'un petit tampon (disque plein, Qt 6.4) : il
+    // remplacerait l'ancien fichier par un fichier vide. Le tampon est vidé et l'erreur lue
+    // avant ; en cas d'échec, l'ancien fichier reste tel qu'il était.
+    const bool ecrit = fichier.open(QIODevice::WriteOnly) &&
+                       fichier.write(contenu) == contenu.size() && fichier.flush() &&
+                       fichier.error() == QFileDevice::NoError;
+    if (!ecrit)
+        fichier.cancelWriting();
+    if (!ecrit || !fichier.commit())
         throw ErreurSerie(SeriesDuJoueur::tr("Impossible d'écrire le fichier %1 : %2")
                               .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
 }

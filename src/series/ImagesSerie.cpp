@@ -1,13 +1,16 @@
 #include "ImagesSerie.h"
 #include "JpegEntier.h"
 #include "NomsSerie.h"
+#include "SvgAutonome.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeDatabase>
+#include <QSemaphore>
 #include <QSet>
 #include <algorithm>
 
@@ -28,19 +31,79 @@ QSize TailleDecodee(QSize fichier)
     return {cote(fichier.width()), cote(fichier.height())};
 }
 
+// Les bornes de la lecture d'un fichier venu d'ailleurs. Une photo de 48 mégapixels pèse une
+// vingtaine de mégaoctets ; un SVG est lu en entier pour être vérifié ; une image gardée d'une
+// série (192 pixels de côté, en PNG) pèse moins de 150 Kio.
+constexpr qint64 Mio = 1024 * 1024;
+constexpr qint64 TailleMaximalePhoto = 64 * Mio;
+constexpr qint64 TailleMaximaleSvg = 4 * Mio;
+constexpr qint64 TailleMaximaleGardee = 4 * Mio;
+// La mémoire que les décodages en cours peuvent prendre ensemble, quel que soit le nombre de
+// fils : une image qui demande plus est refusée, les autres attendent leur tour.
+constexpr int BudgetDecodageMio = 128;
+
+QSemaphore &BudgetDecodage()
+{
+    static QSemaphore budget(BudgetDecodageMio);
+    return budget;
+}
+
+// Une part du budget, rendue à la fin du décodage.
+class PartDuBudget {
+public:
+    explicit PartDuBudget(int mio) : parts(mio) { BudgetDecodage().acquire(parts); }
+    ~PartDuBudget() { BudgetDecodage().release(parts); }
+    PartDuBudget(const PartDuBudget &) = delete;
+    PartDuBudget &operator=(const PartDuBudget &) = delete;
+
+private:
+    int parts;
+};
+
 // Un format vectoriel se dessine à la taille voulue, même plus grande que la sienne.
 bool Vectoriel(const QByteArray &format)
 {
     return format == "svg" || format == "svgz";
 }
 
+// Les formats que leur décodeur sait vraiment produire réduits (libjpeg, par facteurs de
+// deux) ; les autres (PNG, TIFF, GIF, BMP, WebP) acceptent la taille demandée mais décodent
+// l'image entière avant de la réduire.
+bool DecodageReduit(const QByteArray &format)
+{
+    return format == "jpeg" || format == "jpg";
+}
+
+// Ce que le décodage va allouer, en Mio : l'image à la taille où le décodeur la produit (le
+// JPEG réduit par des facteurs de deux, jusqu'à deux fois la taille demandée de chaque côté ;
+// entière pour un format qui ne sait pas réduire), plus sa conversion en 32 bits pour le carré.
+qint64 MioDuDecodage(const QImageReader &lecteur, QSize produite)
+{
+    const QImage::Format format = lecteur.imageFormat();
+    const qint64 parPixel =
+        format == QImage::Format_Invalid
+            ? 8
+            : std::max<qint64>(4, QImage::toPixelFormat(format).bitsPerPixel() / 8);
+    const qint64 octets = qint64(produite.width()) * produite.height() * (parPixel + 4);
+    return (octets + Mio - 1) / Mio + 1;
+}
+
+// Le carré centré, réduit à CoteImageSerie. Le carré est une vue sur l'image, sans copie :
+// une grande numérisation n'est pas doublée en mémoire.
 QImage AuCarre(const QImage &image)
 {
     const int cote = std::min(image.width(), image.height());
-    const QImage carre =
-        image.copy((image.width() - cote) / 2, (image.height() - cote) / 2, cote, cote);
+    const int x = (image.width() - cote) / 2, y = (image.height() - cote) / 2;
+    QImage carre;
+    if (image.depth() >= 8) {
+        carre = QImage(image.constScanLine(y) + qsizetype(x) * (image.depth() / 8), cote, cote,
+                       image.bytesPerLine(), image.format());
+        carre.setColorTable(image.colorTable());
+    } else {
+        carre = image.copy(x, y, cote, cote);
+    }
     const QImage finale = cote == CoteImageSerie
-                              ? carre
+                              ? carre.copy()
                               : carre.scaled(CoteImageSerie, CoteImageSerie, Qt::IgnoreAspectRatio,
                                              Qt::SmoothTransformation);
     // Un seul format de pixels, pour que l'empreinte d'une même image ne dépende pas du
@@ -66,41 +129,107 @@ QSet<QString> SuffixesLisibles()
 
 // Un JPEG coupé en chemin n'est pas une image à garder, même si libjpeg en tire le haut. Le
 // fichier est parcouru en projection : rien n'en est copié en mémoire.
-bool JpegCoupe(const QString &chemin)
+bool JpegCoupe(QFile &fichier)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly) || !EstJpeg(fichier.peek(3)))
+    if (!EstJpeg(fichier.peek(3)))
         return false;
     // Un disque qui refuse la projection (certains montages réseau) laisse le décodeur juger.
-    const uchar *octets = fichier.map(0, fichier.size());
-    return octets && !JpegEntier(QByteArray::fromRawData(reinterpret_cast<const char *>(octets),
-                                                         fichier.size()));
+    uchar *octets = fichier.map(0, fichier.size());
+    const bool coupe = octets && !JpegEntier(QByteArray::fromRawData(
+                                     reinterpret_cast<const char *>(octets), fichier.size()));
+    if (octets)
+        fichier.unmap(octets);
+    return coupe;
+}
+
+// La taille où le décodeur produira l'image : réduite si son format le sait (et la demande
+// alors), entière sinon.
+QSize TailleProduite(QImageReader &lecteur, QSize taille)
+{
+    const bool vectoriel = Vectoriel(lecteur.format());
+    if (std::min(taille.width(), taille.height()) <= CoteImageSerie && !vectoriel)
+        return taille;
+    const QSize demandee = TailleDecodee(taille);
+    if (!vectoriel && !DecodageReduit(lecteur.format()))
+        return taille;
+    lecteur.setScaledSize(demandee);
+    return vectoriel ? demandee : demandee * 2;
+}
+
+// Décode l'image du lecteur dans sa part du budget, puis en fait le carré.
+std::pair<QImage, Refus> Decoder(QImageReader &lecteur)
+{
+    const QSize taille = lecteur.size();
+    if (taille.isEmpty())
+        return {{}, Refus::Illisible};
+    const qint64 mio = MioDuDecodage(lecteur, TailleProduite(lecteur, taille));
+    if (mio > BudgetDecodageMio)
+        return {{}, Refus::TropGrande};
+    const PartDuBudget part(static_cast<int>(mio));
+    // Un en-tête qui mentirait ne ferait pas allouer plus que la part décidée.
+    lecteur.setAllocationLimit(static_cast<int>(mio));
+    const QImage image = lecteur.read();
+    if (image.isNull() || image.width() < 1 || image.height() < 1)
+        return {{}, Refus::Illisible};
+    return {AuCarre(image), Refus::Aucun};
+}
+
+// Lit le SVG en entier pour le vérifier ; le décodage se fera sur ces mêmes octets.
+Refus VerifierSvg(QFile &fichier, QByteArray &svg)
+{
+    if (fichier.size() > TailleMaximaleSvg)
+        return Refus::TropGros;
+    if (!fichier.seek(0))
+        return Refus::Illisible;
+    svg = fichier.readAll();
+    return SvgAutonome(svg) ? Refus::Aucun : Refus::RenvoiExterne;
 }
 
 } // namespace
 
 ImageLue LireImage(const QString &chemin)
 {
-    ImageLue lue{chemin, NomDepuisFichier(chemin), {}, {}};
-    // Un tube ou un périphérique bloquerait la lecture, et ce fil avec elle.
-    if (!QFileInfo(chemin).isFile() || JpegCoupe(chemin))
+    ImageLue lue{chemin, NomDepuisFichier(chemin), {}, {}, Refus::Aucun};
+    const FichierOuvert ouvert = OuvrirFichierOrdinaire(chemin, TailleMaximalePhoto, Liens::Suivis);
+    if (!ouvert.fichier) {
+        lue.refus = ouvert.refus;
         return lue;
-    QImageReader lecteur(chemin);
+    }
+    QFile &fichier = *ouvert.fichier;
+    if (JpegCoupe(fichier)) {
+        lue.refus = Refus::Illisible;
+        return lue;
+    }
+    QByteArray svg;
+    QBuffer tampon(&svg);
+    QImageReader lecteur(&fichier);
+    if (Vectoriel(lecteur.format())) {
+        if ((lue.refus = VerifierSvg(fichier, svg)) != Refus::Aucun)
+            return lue;
+        tampon.open(QIODevice::ReadOnly);
+        lecteur.setDevice(&tampon);
+    }
     lecteur.setAutoTransform(true);
-    const QSize taille = lecteur.size();
-    if (!taille.isEmpty() &&
-        (std::min(taille.width(), taille.height()) > CoteImageSerie || Vectoriel(lecteur.format())))
-        lecteur.setScaledSize(TailleDecodee(taille));
-    // Un format qui ne sait pas décoder réduit (PNG, TIFF) se décode entier : une numérisation
-    // de 50 mégapixels dépasse la limite de Qt, faite pour les images d'un programme.
-    if (!lecteur.supportsOption(QImageIOHandler::ScaledSize))
-        lecteur.setAllocationLimit(1024);
-    const QImage image = lecteur.read();
-    if (image.isNull() || image.width() < 1 || image.height() < 1)
-        return lue;
-    lue.image = AuCarre(image);
-    lue.empreinte = Empreinte(lue.image);
+    const auto [carre, refus] = Decoder(lecteur);
+    lue.refus = refus;
+    if (!carre.isNull()) {
+        lue.image = carre;
+        lue.empreinte = Empreinte(carre);
+    }
     return lue;
+}
+
+QImage LireImageGardee(const QString &chemin)
+{
+    const FichierOuvert ouvert =
+        OuvrirFichierOrdinaire(chemin, TailleMaximaleGardee, Liens::Refuses);
+    if (!ouvert.fichier)
+        return {};
+    QImageReader lecteur(ouvert.fichier.get(), "png");
+    // Une image gardée a CoteImageSerie pixels de côté : une autre n'est pas la nôtre.
+    if (lecteur.size() != QSize(CoteImageSerie, CoteImageSerie))
+        return {};
+    return lecteur.read();
 }
 
 QString NomDepuisFichier(const QString &chemin)

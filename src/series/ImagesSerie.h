@@ -1,4 +1,6 @@
 #pragma once
+#include "FichierExterieur.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
@@ -19,14 +21,23 @@ struct ImageLue {
     QImage image;
     // Le contenu après mise à l'échelle : deux fichiers d'une même photo ont la même.
     QByteArray empreinte;
+    // Pourquoi l'image n'a pas été lue.
+    Refus refus = Refus::Aucun;
 
     bool Lue() const { return !image.isNull(); }
 };
 
 // Lit une image : orientation EXIF appliquée, décodée directement à une taille réduite (une photo
 // de 48 mégapixels n'est jamais décodée en entier), recadrée au carré centré, à CoteImageSerie.
+// Le fichier est hostile : un tube ou un périphérique est refusé sans être lu, un SVG qui
+// renvoie à d'autres fichiers aussi, et la mémoire du décodage est décidée avant lui, d'après
+// la taille que l'image déclare (voir ImportImages.h) : trop grande, elle est refusée.
 // Sûre depuis n'importe quel fil : aucun widget, aucun objet partagé.
 ImageLue LireImage(const QString &chemin);
+
+// Une image d'une série gardée sur le disque, telle que la montre une carte : un fichier
+// ordinaire du dossier de la série, jamais à travers un lien, de taille bornée ; nulle sinon.
+QImage LireImageGardee(const QString &chemin);
 
 // Le nom proposé pour une image : son nom de fichier sans extension, les « _ » et « - » en
 // blancs ("mamie_au-jardin.jpg" → "mamie au jardin").

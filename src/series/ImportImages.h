@@ -3,6 +3,7 @@
 
 #include <QFuture>
 #include <QStringList>
+#include <QThreadPool>
 
 namespace kalvoro {
 
@@ -13,5 +14,9 @@ namespace kalvoro {
 // QFutureWatcher (résultats, progression, fin) et l'arrête par cancel() : aucun fichier n'est
 // commencé après. Rien n'est écrit sur le disque.
 QFuture<ImageLue> LancerImport(const QStringList &chemins);
+
+// Les fils des longs travaux sur les séries du joueur (lire les photos, écrire une série) : un
+// pool à eux, jamais celui de Qt, que le dessin des fenêtres emploie aussi et qu'il attendrait.
+QThreadPool &FilsDesSeries();
 
 } // namespace kalvoro

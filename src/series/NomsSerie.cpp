@@ -11,11 +11,23 @@ bool Commande(QChar c)
            categorie == QChar::Separator_Paragraph;
 }
 
+// Les marques qui renversent le sens d'écriture : un nom « gpj.exe » lu à l'envers tromperait,
+// et la fin du nom déborderait sur le texte qui le suit.
+bool Renversement(QChar c)
+{
+    const char16_t code = c.unicode();
+    return code == 0x061C || code == 0x200E || code == 0x200F ||
+           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
+
 } // namespace
 
 QString NomNettoye(const QString &texte, int longueur)
 {
-    QString nom = texte;
+    // Un texte immense (un fichier retouché) n'est pas parcouru en entier : ce qui dépasse
+    // soixante-quatre fois la longueur gardée ne serait que des blancs à resserrer.
+    QString nom = texte.left(qsizetype(longueur) * 64);
+    nom.removeIf(Renversement);
     for (QChar &c : nom)
         if (Commande(c))
             c = QLatin1Char(' ');

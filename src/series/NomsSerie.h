@@ -9,8 +9,9 @@ namespace kalvoro {
 inline constexpr int LongueurNomSerie = 40;
 inline constexpr int LongueurNomImage = 80;
 
-// Les caractères de commande et les fins de ligne deviennent des blancs, les blancs sont
-// resserrés, et le texte est coupé à `longueur` caractères sans couper une paire UTF-16.
+// Les caractères de commande et les fins de ligne deviennent des blancs, les marques de sens
+// d'écriture partent, les blancs sont resserrés, et le texte est coupé à `longueur` caractères
+// sans couper une paire UTF-16.
 QString NomNettoye(const QString &texte, int longueur);
 
 // L'ordre des noms que le joueur attend : sans égard à la casse, les nombres par leur valeur

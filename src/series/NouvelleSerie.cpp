@@ -9,6 +9,8 @@ NouvelleSerie::Ajout NouvelleSerie::Ajouter(const ImageLue &image)
         return Ajout::Illisible;
     if (empreintes.contains(image.empreinte))
         return Ajout::Doublon;
+    if (Nombre() >= MaximumImagesSerie)
+        return Ajout::Pleine;
     empreintes.insert(image.empreinte);
     images.append(image);
     return Ajout::Ajoutee;

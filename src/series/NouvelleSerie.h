@@ -9,14 +9,18 @@ namespace kalvoro {
 
 // Le nombre d'images différentes qu'il faut au moins pour faire une série : une par paire.
 inline constexpr int MinimumImagesSerie = 24;
+// Et au plus : chaque image gardée tient environ 170 Kio pendant la composition, et l'import
+// entier doit tenir dans quelque 300 Mio, quel que soit le nombre de fichiers du dossier.
+inline constexpr int MaximumImagesSerie = 800;
 
 // La série que le joueur compose, avant qu'elle existe sur le disque : ses images dans l'ordre,
 // sans doublon, chacune avec son nom. La fenêtre n'en est que la vue.
 class NouvelleSerie {
 public:
-    enum class Ajout { Ajoutee, Doublon, Illisible };
+    enum class Ajout { Ajoutee, Doublon, Illisible, Pleine };
 
-    // Garde l'image lue, sauf si elle est illisible ou déjà là (même empreinte).
+    // Garde l'image lue, sauf si elle est illisible, déjà là (même empreinte) ou si la série a
+    // déjà MaximumImagesSerie images.
     Ajout Ajouter(const ImageLue &image);
     void Retirer(int index);
     // Un nom vide ou fait de blancs garde l'ancien.

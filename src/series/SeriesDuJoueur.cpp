@@ -57,8 +57,9 @@ std::optional<Serie> LireSerie(const QDir &racine, const QString &id)
     if (!description || description->fichiers.size() < MinimumImagesSerie)
         return std::nullopt;
     const Serie serie = SerieDecrite(racine, id, *description);
+    // Un lien mènerait hors du dossier de la série (vers un fichier privé, un fichier immense).
     for (const QString &image : serie.Images)
-        if (!QFileInfo(image).isFile())
+        if (const QFileInfo fichier(image); fichier.isSymLink() || !fichier.isFile())
             return std::nullopt;
     return serie;
 }
@@ -146,7 +147,11 @@ QString DossierSeries()
     return DossierDonneesJoueur() + QStringLiteral("/Kalvoro/series");
 }
 
-SeriesDuJoueur::SeriesDuJoueur(QString dossierSeries) : dossier(std::move(dossierSeries)) {}
+SeriesDuJoueur::SeriesDuJoueur(QString dossierSeries) : dossier(std::move(dossierSeries))
+{
+    // Ce qu'un lancement tué a laissé part dès le démarrage, pas à la création suivante.
+    RetirerRestes(dossier);
+}
 
 SeriesDuJoueur::~SeriesDuJoueur() = default;
 

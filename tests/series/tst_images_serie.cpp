@@ -2,11 +2,25 @@
 #include "ImportImages.h"
 #include "NouvelleSerie.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace kalvoro;
+
+namespace {
+
+long RssMaximaleKio()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
 
 class TestImagesSerie : public QObject {
     Q_OBJECT
@@ -145,6 +159,58 @@ private slots:
         serie.Retirer(0);
         QCOMPARE(serie.Ajouter(image), NouvelleSerie::Ajout::Ajoutee);
         QCOMPARE(serie.Nombre(), 1);
+    }
+
+    // Des fichiers faits pour nuire, par le vrai import : chacun est refusé avec sa raison, sans
+    // rien lire d'autre que lui-même, sans attendre, et sans décoder une image géante.
+    void unFichierHostileEstRefuseAvecSaRaison_data()
+    {
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<Refus>("refus");
+        const QString tube = dossier.filePath("tube");
+        QVERIFY(mkfifo(QFile::encodeName(tube).constData(), 0600) == 0);
+        const QString secret = Fichier("secret.png", essai::EnJpeg(essai::ImageNumero(7)));
+        const auto svg = [this](const char *nom, const QString &href) {
+            return Fichier(nom, "<svg xmlns='http://www.w3.org/2000/svg' "
+                                "xmlns:xlink='http://www.w3.org/1999/xlink' width='40' "
+                                "height='40'><image width='40' height='40' xlink:href='" +
+                                    href.toUtf8() + "'/></svg>");
+        };
+        QTest::newRow("SVG qui se nomme") << svg("moi.svg", "moi.svg") << Refus::RenvoiExterne;
+        QTest::newRow("SVG qui nomme un tube") << svg("t.svg", tube) << Refus::RenvoiExterne;
+        QTest::newRow("SVG qui nomme un chemin absolu")
+            << svg("abs.svg", secret) << Refus::RenvoiExterne;
+        QTest::newRow("SVG qui nomme /etc/passwd en style")
+            << Fichier("style.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='9' "
+                                    "height='9'><rect style='fill:url(/etc/passwd)'/></svg>")
+            << Refus::RenvoiExterne;
+        QByteArray png;
+        QBuffer tampon(&png);
+        QVERIFY(tampon.open(QIODevice::WriteOnly) && essai::ImageNumero(3).save(&tampon, "png"));
+        QTest::newRow("SVG qui contient son image")
+            << svg("data.svg", "data:image/png;base64," + QString::fromLatin1(png.toBase64()))
+            << Refus::Aucun;
+        QTest::newRow("tube") << tube << Refus::PasUnFichier;
+        QTest::newRow("absent") << dossier.filePath("absent.jpg") << Refus::Introuvable;
+        // 15000 × 15000 pixels en quelques Kio : décodés, ils prendraient près d'un Gio.
+        QImage geante(15000, 15000, QImage::Format_Mono);
+        geante.fill(0);
+        for (const char *format : {"png", "tiff"}) {
+            const QString chemin = dossier.filePath(QStringLiteral("bombe.") + format);
+            QVERIFY(geante.save(chemin, format));
+            QTest::addRow("bombe %s", format) << chemin << Refus::TropGrande;
+        }
+    }
+    void unFichierHostileEstRefuseAvecSaRaison()
+    {
+        QFETCH(QString, fichier);
+        QFETCH(Refus, refus);
+        const long avant = RssMaximaleKio();
+        QFuture<ImageLue> import = LancerImport({fichier});
+        import.waitForFinished();
+        QCOMPARE(import.resultAt(0).refus, refus);
+        QCOMPARE(import.resultAt(0).Lue(), refus == Refus::Aucun);
+        QVERIFY2(RssMaximaleKio() - avant < 100 * 1024, "une image géante a été décodée");
     }
 };
 

@@ -88,6 +88,7 @@ void FenetreSerie::Importer(const QStringList &fichiers)
         return;
     illisibles.clear();
     doublons = 0;
+    laissees = 0;
     Progression->setRange(0, static_cast<int>(fichiers.size()));
     Progression->setValue(0);
     prochaine = 0;
@@ -106,7 +107,13 @@ void FenetreSerie::ImageLueRecue(const ImageLue &lue)
 {
     switch (nouvelle.Ajouter(lue)) {
     case NouvelleSerie::Ajout::Illisible:
-        illisibles << QDir::toNativeSeparators(lue.source);
+        illisibles << tr("%1 : %2").arg(QDir::toNativeSeparators(lue.source),
+                                        TexteRefus(lue.refus));
+        return;
+    case NouvelleSerie::Ajout::Pleine:
+        // Le reste du dossier n'entrera pas : inutile de le lire.
+        ++laissees;
+        import.cancel();
         return;
     case NouvelleSerie::Ajout::Doublon:
         ++doublons;
@@ -131,7 +138,10 @@ void FenetreSerie::ImportFini()
 {
     ImagesLuesRecues();
     QStringList avis;
-    if (import.isCanceled())
+    if (laissees > 0)
+        avis << tr("Une série garde au plus %1 images : les suivantes sont laissées de côté.")
+                    .arg(MaximumImagesSerie);
+    else if (import.isCanceled())
         avis << tr("Lecture arrêtée : les images déjà lues restent.");
     if (doublons == 1)
         avis << tr("Une image était en double : elle ne compte qu'une fois.");
@@ -148,7 +158,7 @@ void FenetreSerie::ImportFini()
     QStringList noms = illisibles.mid(0, NomsMontres);
     if (illisibles.size() > NomsMontres)
         noms << tr("… et %1 autres").arg(illisibles.size() - NomsMontres);
-    Avertir(tr("Images illisibles"), tr("Kalvoro ne sait pas lire ces fichiers ; ils sont "
+    Avertir(tr("Images illisibles"), tr("Kalvoro n'a pas pu lire ces fichiers ; ils sont "
                                         "laissés de côté :\n\n%1")
                                          .arg(noms.join(QLatin1Char('\n'))));
 }
@@ -224,6 +234,7 @@ void FenetreSerie::Creer()
     ecriture = true;
     const SeriesDuJoueur *cible = &series;
     creation.setFuture(QtConcurrent::run(
+        &FilsDesSeries(),
         [cible, nom = NomSerie->text().trimmed(), images = nouvelle.Images()]() -> Creation {
             try {
                 return {cible->Creer(nom, images).Id, {}};

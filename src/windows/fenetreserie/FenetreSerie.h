@@ -68,6 +68,7 @@ private:
     bool ecriture = false;
     QStringList illisibles;
     int doublons = 0;
+    int laissees = 0; // au-delà de MaximumImagesSerie
     QString serieCreee;
 
     QWidget *CadreFaites = nullptr;

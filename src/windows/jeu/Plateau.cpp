@@ -2,6 +2,7 @@
 
 #include "BoutonCellule.h"
 #include "Focus.h"
+#include "ImagesSerie.h"
 #include "NomsImages.h"
 #include "Series.h"
 #include "Twips.h"
@@ -80,8 +81,15 @@ const QIcon &Plateau::Icone(const QString &chemin)
         // le mode désactivé reçoit l'image normale au lieu de sa version grisée. Par fichier et
         // non par QPixmap : QIcon prend aussi le @2x livré, net sur un écran dense.
         QIcon icone;
-        icone.addFile(chemin, QSize(), QIcon::Normal);
-        icone.addFile(chemin, QSize(), QIcon::Disabled);
+        if (chemin.startsWith(QLatin1String(":/"))) {
+            icone.addFile(chemin, QSize(), QIcon::Normal);
+            icone.addFile(chemin, QSize(), QIcon::Disabled);
+        } else {
+            // Une photo du joueur, lue dans le dossier de sa série sans suivre de lien.
+            const QPixmap photo = QPixmap::fromImage(LireImageGardee(chemin));
+            icone.addPixmap(photo, QIcon::Normal);
+            icone.addPixmap(photo, QIcon::Disabled);
+        }
         trouvee = icones.insert(chemin, icone);
     }
     return *trouvee;
