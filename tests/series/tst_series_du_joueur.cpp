@@ -1,11 +1,18 @@
 #include "FauxMagasin.h"
 #include "ImagesEssai.h"
 #include "ImportImages.h"
+#include "NomsSerie.h"
 #include "SeriesDuJoueur.h"
 
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <utime.h>
 
 using namespace kalvoro;
@@ -187,6 +194,82 @@ private slots:
             QVERIFY2(!erreur.Message().contains(serie.Palmares()), erreur.what());
         }
         QCOMPARE(magasin->LireMeilleurScore("Animaux"), QStringLiteral("30"));
+    }
+
+    // Un disque qui se remplit en pleine écriture (une limite de taille des fichiers, ici) : la
+    // série est entière ou absente, jamais créée avec une image vide ; un renommage raté garde
+    // l'ancien nom, et la série reste dans la liste.
+    void uneEcritureRateeNeLaissePasDeSerieAMoitie_data()
+    {
+        QTest::addColumn<bool>("renommage");
+        QTest::newRow("création") << false;
+        QTest::newRow("renommage") << true;
+    }
+    void uneEcritureRateeNeLaissePasDeSerieAMoitie()
+    {
+        QFETCH(bool, renommage);
+        QTemporaryDir racine;
+        SeriesDuJoueur series(racine.path());
+        const QString id = renommage ? series.Creer("Mamie", Images(24), ScoresVides).Id : "";
+        series.Relire();
+        const auto ecrire = [&] {
+            if (renommage)
+                series.Renommer(id, "Papi");
+            else
+                series.Creer("Papi", Images(24), ScoresVides);
+        };
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limite{}, petite{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limite), 0);
+        petite = {200, limite.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &petite), 0);
+        bool leve = false;
+        try {
+            ecrire();
+        } catch (const ErreurSerie &) {
+            leve = true;
+        }
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+        QVERIFY(leve);
+        const QList<Serie> liste = series.Lister();
+        QCOMPARE(liste.size(), renommage ? 1 : 0);
+        QVERIFY(!renommage || liste.first().Nom == "Mamie");
+        QCOMPARE(Contenu(racine.path()).filter(".creation"), QStringList());
+    }
+
+    // Un serie.json retouché : cent mille images, un nom de 200 000 caractères, des marques qui
+    // renversent le texte. La liste ne se lit pas plus lentement qu'avec une série ordinaire de
+    // 25 images (à un rapport près, pas en secondes), et ce qu'elle montre reste borné.
+    void uneDescriptionRetoucheeResteBorneeEtRapide()
+    {
+        QTemporaryDir racine;
+        SeriesDuJoueur series(racine.path());
+        const QString id = series.Creer("Mamie", Images(25), ScoresVides).Id;
+        QElapsedTimer chrono;
+        chrono.start();
+        QCOMPARE(series.Lister().size(), 1);
+        const qint64 ordinaire = std::max<qint64>(chrono.nsecsElapsed(), 1000000);
+        QFile description(racine.filePath(id + "/serie.json"));
+        QVERIFY(description.open(QIODevice::ReadOnly));
+        QJsonObject objet = QJsonDocument::fromJson(description.readAll()).object();
+        QJsonArray images = objet["images"].toArray();
+        images[0] = QJsonObject{{"fichier", "01.png"}, {"nom", QString(200000, 'x')}};
+        objet["images"] = images;
+        objet["nom"] = QStringLiteral("\u202Egpj.exe\nMamie");
+        QVERIFY(essai::Ecrire(description.fileName(), QJsonDocument(objet).toJson()));
+        const QList<Serie> relue = series.Lister();
+        QCOMPARE(relue.size(), 1);
+        QCOMPARE(relue.first().Nom, QStringLiteral("gpj.exe Mamie"));
+        QCOMPARE(relue.first().NomsImages.first().size(), LongueurNomImage);
+        for (int k = 25; k < 100000; ++k)
+            images.append(QJsonObject{{"fichier", QStringLiteral("%1.png").arg(k)}, {"nom", "x"}});
+        objet["images"] = images;
+        QVERIFY(essai::Ecrire(description.fileName(),
+                              QJsonDocument(objet).toJson(QJsonDocument::Compact)));
+        chrono.restart();
+        QCOMPARE(series.Lister().size(), 0);
+        QVERIFY2(chrono.nsecsElapsed() < 50 * ordinaire,
+                 qPrintable(QString::number(chrono.elapsed())));
     }
 
     // Arrêté après ses premiers résultats, l'import finit sans lire le reste ni rien écrire.
