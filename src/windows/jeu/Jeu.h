@@ -98,7 +98,7 @@ private:
 
     // Les séries du joueur (JeuSeries.cpp).
     void OuvrirSeriesJoueur();
-    QList<Serie> SeriesJoueur() const;
+    const QList<Serie> &SeriesJoueur() const;
     void RelireSeriesJoueur();
     void RemplirListe();
     QString LireMeilleurSansArreter(const QString &palmares,

@@ -48,9 +48,11 @@ void Jeu::OuvrirSeriesJoueur()
     magasin = seriesJoueur->AvecLesSix(std::move(magasin));
 }
 
-QList<Serie> Jeu::SeriesJoueur() const
+const QList<Serie> &Jeu::SeriesJoueur() const
 {
-    return seriesJoueur ? seriesJoueur->Liste() : QList<Serie>();
+    // Une référence, jamais une copie : SerieChoisie() rend un pointeur dans cette liste.
+    static const QList<Serie> aucune;
+    return seriesJoueur ? seriesJoueur->Liste() : aucune;
 }
 
 void Jeu::RelireSeriesJoueur()
