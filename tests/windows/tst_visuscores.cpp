@@ -248,6 +248,36 @@ private slots:
         QCOMPARE(rang2, QStringLiteral("Rang 2, ") + Grille()->item(1, 0)->text());
     }
 
+    // Choisie au clavier, la série se lit aussitôt : le focus passe à la grille. Un clic le
+    // laisse où il l'a mis, comme toujours.
+    void auClavier_laSerieChoisieMeneALaGrille_data()
+    {
+        QTest::addColumn<QString>("geste");
+        QTest::addColumn<bool>("surLaGrille");
+        QTest::newRow("Alt+A") << "Alt+A" << true;
+        QTest::newRow("Espace sur le bouton") << "Espace" << true;
+        QTest::newRow("Entrée sur le bouton") << "Entrée" << true;
+        QTest::newRow("clic") << "clic" << false;
+    }
+    void auClavier_laSerieChoisieMeneALaGrille()
+    {
+        QFETCH(QString, geste);
+        QFETCH(bool, surLaGrille);
+        magasin->Remplir(QStringLiteral("Animaux"), DixScores);
+        Montrer();
+        if (geste == "Alt+A") {
+            QTest::keyClick(visu->windowHandle(), Qt::Key_A, Qt::AltModifier);
+        } else if (geste == "clic") {
+            QTest::mouseClick(Bouton(0), Qt::LeftButton);
+        } else {
+            Bouton(0)->setFocus();
+            QTest::keyClick(Bouton(0), geste == "Espace" ? Qt::Key_Space : Qt::Key_Return);
+        }
+        QTRY_COMPARE(magasin->Appels, QStringList{"ListerScores Animaux"});
+        QCOMPARE(QApplication::focusWidget(),
+                 surLaGrille ? static_cast<QWidget *>(Grille()) : Bouton(0));
+    }
+
     void uneTableDeDouzeLignesNEnMontreQueDix()
     {
         magasin->Remplir(QStringLiteral("Formes"),

@@ -1,7 +1,10 @@
 #include "Aide.h"
 
+#include "EntreeSurBouton.h"
 #include "PlaceAide.h"
+#include "TexteAide.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -35,12 +38,13 @@ QString MessageFichierAbsent(const QString &fichier)
 } // namespace
 
 VisionneuseAide::VisionneuseAide(const QString &fichier, QWidget *parent)
-    : QDialog(parent), sommaire(new QListWidget(this)), texte(new QTextBrowser(this)),
+    : QDialog(parent), sommaire(new QListWidget(this)), texte(new TexteAide(this)),
       fermer(new QPushButton(tr("&Fermer"), this))
 {
     setObjectName(QStringLiteral("VisionneuseAide"));
     setWindowTitle(tr("Aide de Kalvoro"));
     setAttribute(Qt::WA_DeleteOnClose);
+    EntreeAppuieLeBouton();
     resize(TailleAide);
     CreerControles();
     QFile document(fichier);
@@ -65,6 +69,9 @@ void VisionneuseAide::CreerControles()
     fermer->setObjectName(QStringLiteral("Fermer"));
     fermer->setAutoDefault(false);
     connect(sommaire, &QListWidget::currentRowChanged, this, &VisionneuseAide::Montrer);
+    // Entrée sur un titre ouvre sa section : le focus passe au texte, que le lecteur lit.
+    connect(sommaire, &QListWidget::activated, this, &VisionneuseAide::LireSection);
+    sommaire->installEventFilter(this);
     connect(texte, &QTextBrowser::anchorClicked, this, &VisionneuseAide::SuivreRenvoi);
     connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
     auto *lecture = new QHBoxLayout;
@@ -85,6 +92,24 @@ void VisionneuseAide::Montrer(int morceau)
         return;
     texte->setHtml(morceaux.at(morceau).html);
     texte->verticalScrollBar()->setValue(0);
+}
+
+void VisionneuseAide::LireSection()
+{
+    texte->moveCursor(QTextCursor::Start);
+    texte->setFocus(Qt::OtherFocusReason);
+}
+
+// Qt ne dit aux lecteurs d'écran que la liste qui reçoit le focus, pas la section choisie,
+// qui n'a pas changé : le joueur ne saurait pas où il en est.
+bool VisionneuseAide::eventFilter(QObject *objet, QEvent *evenement)
+{
+    if (objet == sommaire && evenement->type() == QEvent::FocusIn && sommaire->currentRow() >= 0) {
+        QAccessibleEvent focus(sommaire, QAccessible::Focus);
+        focus.setChild(sommaire->currentRow());
+        QAccessible::updateAccessibility(&focus);
+    }
+    return QDialog::eventFilter(objet, evenement);
 }
 
 void VisionneuseAide::SuivreRenvoi(const QUrl &renvoi)

@@ -25,7 +25,11 @@ public:
     QTextBrowser *Texte() const { return texte; }
     QListWidget *Sommaire() const { return sommaire; }
 
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+
 private:
+    void LireSection();
     void CreerControles();
     void Montrer(int morceau);
     void SuivreRenvoi(const QUrl &renvoi);

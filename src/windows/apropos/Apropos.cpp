@@ -1,6 +1,7 @@
 #include "Apropos.h"
 
 #include "AproposTextes.h"
+#include "EntreeSurBouton.h"
 #include "OuvreurBureau.h"
 #include "Polices.h"
 #include "Programme.h"
@@ -63,6 +64,7 @@ Apropos::Apropos(const QString &numeroVersion, const QString &dateProgramme,
       DateProgramme(dateProgramme), Infos(infos), Ouvreur(ouvreur)
 {
     setObjectName(QStringLiteral("Apropos"));
+    EntreeAppuieLeBouton();
     setFont(Police(MsSansSerif, 8.25, true));
     Form_Load();
 }

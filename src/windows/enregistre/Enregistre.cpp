@@ -2,6 +2,7 @@
 
 #include "Couleurs.h"
 #include "EchecFatal.h"
+#include "EntreeSurBouton.h"
 #include "Focus.h"
 #include "Polices.h"
 #include "Twips.h"
@@ -56,7 +57,8 @@ QPushButton *Bouton(QWidget *parent, const char *nom, const QString &texte, cons
     auto *bouton = new QPushButton(texte, parent);
     bouton->setObjectName(QLatin1String(nom));
     bouton->setGeometry(place);
-    // Aucun bouton ne répond à Entrée : Entrée sert à passer d'une zone à l'autre.
+    // Aucun bouton par défaut : dans les zones, Entrée passe de l'une à l'autre ; sur le bouton
+    // qui a le focus, elle l'appuie (EntreeAppuieLeBouton).
     bouton->setAutoDefault(false);
     bouton->setDefault(false);
     return bouton;
@@ -68,6 +70,7 @@ Enregistre::Enregistre(OperationsFenetre &jeu, MagasinScores &magasin, QWidget *
     : QDialog(parent), Saisie(*this, jeu, magasin)
 {
     setObjectName(QStringLiteral("Enregistre"));
+    EntreeAppuieLeBouton();
     setWindowTitle(tr("Enregistrement des scores"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

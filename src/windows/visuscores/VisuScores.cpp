@@ -3,6 +3,8 @@
 #include "Accessibilite.h"
 #include "Couleurs.h"
 #include "EchecFatal.h"
+#include "EntreeSurBouton.h"
+#include "Focus.h"
 #include "Polices.h"
 #include "Series.h"
 #include "Twips.h"
@@ -51,6 +53,7 @@ VisuScores::VisuScores(MagasinScores &magasin, QList<Serie> seriesJoueur, QWidge
       decalage(seriesDuJoueur.isEmpty() ? 0 : DecalageSeries)
 {
     setObjectName(QStringLiteral("VisuScores"));
+    EntreeAppuieLeBouton();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(IconeVide());
@@ -93,6 +96,7 @@ void VisuScores::ConstruireBoutons()
         bouton->setGeometry(Px(GaucheBouton0 + PasBoutons * index), Px(HautBoutons),
                             Px(LargeurBouton), Px(HauteurBouton));
         connect(bouton, &QPushButton::clicked, this, [this, index] { Bouton_Click(index); });
+        bouton->installEventFilter(this);
         Bouton[static_cast<std::size_t>(index)] = bouton;
     }
 }
@@ -118,6 +122,8 @@ void VisuScores::ConstruireSeriesJoueur()
     SeriesJoueur->setGeometry(gaucheListe, Px(HautSeries), Px(DroiteBoutons) - gaucheListe,
                               Px(HauteurSeries));
     connect(SeriesJoueur, &QComboBox::activated, this, &VisuScores::SeriesJoueur_Activated);
+    SeriesJoueur->installEventFilter(this);
+    SeriesJoueur->view()->viewport()->installEventFilter(this);
 }
 
 void VisuScores::ConstruireGrille()
@@ -159,8 +165,13 @@ void VisuScores::RendreGrilleLisible()
 
 bool VisuScores::eventFilter(QObject *objet, QEvent *evenement)
 {
-    if (objet == Grille->viewport() && evenement->type() == QEvent::Wheel)
+    const QEvent::Type type = evenement->type();
+    if (objet == Grille->viewport() && type == QEvent::Wheel)
         return true; // la molette ne fait pas glisser les colonnes
+    if (type == QEvent::MouseButtonRelease)
+        choixALaSouris = true;
+    else if (type == QEvent::KeyPress || type == QEvent::Shortcut)
+        choixALaSouris = false;
     return QDialog::eventFilter(objet, evenement);
 }
 
@@ -218,8 +229,12 @@ void VisuScores::SeriesJoueur_Activated(int index)
 void VisuScores::Afficher(const std::function<void()> &lecture, const QString &nomAffiche)
 {
     FaireAvecReessai(this, lecture, Renoncement::Continuer);
-    // La lecture commence par le meilleur, en haut.
+    // La lecture commence par le meilleur, en haut. Au clavier, le focus y va : le joueur qui a
+    // choisi la série veut lire ses scores, pas passer au bouton suivant. À la souris, il reste
+    // où le clic l'a mis, comme toujours.
     Grille->setCurrentCell(0, 0);
+    if (!choixALaSouris)
+        DonnerFocusVisible(Grille);
     DireSerie(nomAffiche);
 }
 

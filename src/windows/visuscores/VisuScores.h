@@ -71,6 +71,7 @@ private:
     bool charge = false; // Form_Load a eu lieu
     int ligneCourante = 0;
     int colonneCourante = 0;
+    bool choixALaSouris = false; // la série a été choisie d'un clic (sinon : au clavier)
 };
 
 } // namespace kalvoro
