@@ -1,6 +1,7 @@
 // Une partie jouée à la souris sur la vraie fenêtre, la pause d'un tour, et la sortie.
 #include "BancJeu.h"
 #include "Images.h"
+#include "RepondeurModales.h"
 #include "SansAvisDePlateforme.h"
 
 #include <QLabel>
@@ -29,8 +30,8 @@ private slots:
     void choixDUneSerie_rendLePlateauJouable();
     void pendantLaPause_lesDeuxFacesRestentEnCouleur();
     void partieComplete_alaSouris_jusquAuRepos();
-    void sortie_immediateMemePendantUnePause_data();
-    void sortie_immediateMemePendantUnePause();
+    void sortie_demandeeSeulementPendantUnePartie_data();
+    void sortie_demandeeSeulementPendantUnePartie();
 
 private:
     void Cliquer(BancJeu &banc, int i) { QTest::mouseClick(banc.Cellule(i), Qt::LeftButton); }
@@ -135,35 +136,55 @@ void TestJeuPartie::partieComplete_alaSouris_jusquAuRepos()
     QCOMPARE(banc.Controle<QLabel>(QStringLiteral("ScoreEnCours"))->text(), QString());
 }
 
-void TestJeuPartie::sortie_immediateMemePendantUnePause_data()
+void TestJeuPartie::sortie_demandeeSeulementPendantUnePartie_data()
 {
+    QTest::addColumn<int>("cartes"); // retournées avant de quitter
     QTest::addColumn<bool>("parQuitter");
-    QTest::newRow("bouton Quitter") << true;
-    QTest::newRow("fermeture de la fenêtre") << false;
+    QTest::addColumn<QString>("reponse"); // à la question, vide s'il n'y en a pas
+    QTest::newRow("au repos, Quitter : sans question") << 0 << true << QString();
+    QTest::newRow("pendant une pause, Quitter, Non : la partie reste") << 2 << true << "Non";
+    QTest::newRow("une carte, la case du cadre, Oui : sortie") << 1 << false << "Oui";
+    QTest::newRow("une carte, Entrée : Non par défaut") << 1 << false << "Entrée";
 }
 
-void TestJeuPartie::sortie_immediateMemePendantUnePause()
+void TestJeuPartie::sortie_demandeeSeulementPendantUnePartie()
 {
+    QFETCH(int, cartes);
     QFETCH(bool, parQuitter);
+    QFETCH(QString, reponse);
     BancJeu banc;
     QVERIFY(banc.Demarrer());
     banc.ChoisirSerie(1);
-    Cliquer(banc, 1);
-    Cliquer(banc, 2);
-    QVERIFY(banc.jeu->LaPartie().EnPause());
-
+    for (int carte = 1; carte <= cartes; ++carte)
+        Cliquer(banc, carte);
+    RepondeurModales repondeur;
+    if (!reponse.isEmpty())
+        repondeur.Attendre(QStringLiteral("Quitter"), [reponse](QWidget *modale) {
+            auto *question = qobject_cast<QMessageBox *>(modale);
+            if (reponse == "Entrée")
+                QTest::keyClick(question->focusWidget(), Qt::Key_Return);
+            else
+                question->button(reponse == "Oui" ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
     QTimer::singleShot(0, this, [&] {
         if (parQuitter)
             QTest::mouseClick(banc.Controle<QPushButton>(QStringLiteral("Quitter")),
                               Qt::LeftButton);
         else
             banc.jeu->close();
+        if (banc.jeu->isVisible())
+            QCoreApplication::exit(1); // le jeu reste : la boucle le dit
     });
-    // Garde-fou : si le programme ne se terminait pas, la boucle rendrait 99.
+    // Garde-fou : si rien ne répondait, la boucle rendrait 99.
     QTimer::singleShot(5000, this, [] { QCoreApplication::exit(99); });
-    QCOMPARE(QCoreApplication::exec(), 0);
-    QVERIFY(!banc.jeu->isVisible());
-    QVERIFY(!banc.Controle<QTimer>(QStringLiteral("Minuterie"))->isActive());
+    const bool sortie = reponse.isEmpty() || reponse == "Oui";
+    QCOMPARE(QCoreApplication::exec(), sortie ? 0 : 1);
+    QCOMPARE(repondeur.Attendues(), QStringList());
+    QCOMPARE(repondeur.Imprevues, QStringList());
+    // Resté, le jeu est où le joueur l'a laissé, la pause comprise.
+    QCOMPARE(banc.jeu->LaPartie().NbRetournees(), cartes);
+    QCOMPARE(banc.Controle<QTimer>(QStringLiteral("Minuterie"))->isActive(),
+             !sortie && cartes == 2);
 }
 
 QTEST_MAIN(TestJeuPartie)

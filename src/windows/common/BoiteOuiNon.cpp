@@ -34,20 +34,35 @@ protected:
     }
 };
 
+void NommerOuiNon(QMessageBox &boite)
+{
+    // Oui et Non sont écrits ici : sans le catalogue de Qt, paquet facultatif, ils seraient en
+    // anglais.
+    boite.button(QMessageBox::Yes)->setText(BoiteOuiNon::tr("&Oui"));
+    boite.button(QMessageBox::No)->setText(BoiteOuiNon::tr("&Non"));
+}
+
 } // namespace
 
 int DemanderOuiNon(QWidget *parent, const QString &titre, const QString &texte)
 {
     QMessageBox boite(QMessageBox::Information, titre, texte, QMessageBox::Yes | QMessageBox::No,
                       parent);
-    // Oui et Non sont écrits ici : sans le catalogue de Qt, paquet facultatif, ils seraient en
-    // anglais.
-    boite.button(QMessageBox::Yes)->setText(BoiteOuiNon::tr("&Oui"));
-    boite.button(QMessageBox::No)->setText(BoiteOuiNon::tr("&Non"));
+    NommerOuiNon(boite);
     boite.setDefaultButton(QMessageBox::Yes);
     SansEchappement filtre;
     boite.installEventFilter(&filtre);
     return boite.exec() == QMessageBox::Yes ? ReponseOui : ReponseNon;
+}
+
+bool ConfirmerOuiNon(QWidget *parent, const QString &titre, const QString &texte)
+{
+    QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::Yes | QMessageBox::No,
+                      parent);
+    NommerOuiNon(boite);
+    boite.setDefaultButton(QMessageBox::No);
+    boite.setEscapeButton(QMessageBox::No);
+    return boite.exec() == QMessageBox::Yes;
 }
 
 } // namespace kalvoro

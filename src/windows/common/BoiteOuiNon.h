@@ -10,4 +10,8 @@ namespace kalvoro {
 // Rend ReponseOui (6) ou ReponseNon (7).
 int DemanderOuiNon(QWidget *parent, const QString &titre, const QString &texte);
 
+// La même question avant un geste qu'on ne rattrape pas : Non par défaut, et Échap ou la case
+// de fermeture valent Non. Rend vrai si le joueur a répondu Oui.
+bool ConfirmerOuiNon(QWidget *parent, const QString &titre, const QString &texte);
+
 } // namespace kalvoro

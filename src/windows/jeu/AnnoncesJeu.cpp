@@ -37,9 +37,19 @@ void AnnoncesJeu::CarteRetournee(const QString &nomCellule, const QString &face,
                                TexteIssue(issue->paire, QString::number(issue->score)));
 }
 
-void AnnoncesJeu::PartieAbandonnee()
+void AnnoncesJeu::PartieAbandonnee(QWidget *prochainFocus)
 {
-    DireAuLecteur(annuler, tr("Partie abandonnée."));
+    // La remise à zéro envoie aux lecteurs d'écran une centaine d'événements (les 48 cellules
+    // désactivées), qu'Orca jette en bloc, notifications comprises ; il ne garde que le focus.
+    // L'abandon est donc dans la description du contrôle qui va recevoir le focus : le lecteur
+    // la dit avec lui.
+    prochainFocus->setAccessibleDescription(tr("Partie abandonnée."));
+}
+
+void AnnoncesJeu::NouvelleLue(QWidget *controle)
+{
+    if (!controle->accessibleDescription().isEmpty())
+        controle->setAccessibleDescription(QString());
 }
 
 void AnnoncesJeu::ScoreEnCours(const QString &texte)

@@ -12,8 +12,8 @@ namespace kalvoro {
 // du tour (la face retournée, puis la paire trouvée ou non et le score), que le lecteur dit
 // avec le bouton quand il reçoit le focus. Au clavier le focus reste sur la carte, dont le
 // lecteur ne redit pas le nom : la face y est annoncée seule, courte (DireAuLecteur). La fin
-// d'un tour, le meilleur score et l'abandon, qui viennent sans mouvement du focus, sont
-// annoncés aussi.
+// d'un tour et le meilleur score, qui viennent sans mouvement du focus, sont annoncés aussi ;
+// l'abandon, lui, est dit avec le focus qu'il déplace.
 class AnnoncesJeu {
     Q_DECLARE_TR_FUNCTIONS(AnnoncesJeu)
 public:
@@ -29,7 +29,10 @@ public:
     // pour la seconde carte : une seule annonce, la plus courte.
     void CarteRetournee(const QString &nomCellule, const QString &face, bool auClavier,
                         std::optional<Issue> issue);
-    void PartieAbandonnee();
+    // L'abandon, dit avec le contrôle où la remise à zéro mène le focus, jusqu'à ce qu'il le
+    // quitte (NouvelleLue).
+    void PartieAbandonnee(QWidget *prochainFocus);
+    void NouvelleLue(QWidget *controle);
     void PaireCachee() { paireTrouvee = true; }
     // Le score en cours tel qu'il s'écrit : vide à la remise à zéro, sinon la fin d'un tour.
     void ScoreEnCours(const QString &texte);

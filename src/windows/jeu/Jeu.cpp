@@ -4,6 +4,7 @@
 #include "Apropos.h"
 #include "BarreEtat.h"
 #include "EchecFatal.h"
+#include "EntreeSurBouton.h"
 #include "FabriqueControles.h"
 #include "GardeAnnuler.h"
 #include "Polices.h"
@@ -31,6 +32,7 @@ Jeu::Jeu(FabriqueMagasin fabriqueChoisie, Partie::SourceX source, OriginesJeu or
       partie(*this, source), tirage(std::move(source))
 {
     setObjectName(QStringLiteral("Jeu"));
+    EntreeAppuieLeBouton();
     setFont(Police(MsSansSerif, 8));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
     setFixedSize(QSize(Px(9345), Px(6195)));
@@ -90,6 +92,7 @@ void Jeu::CreerCadres()
     IgnorerMoletteSansFocus(ListeJeux);
     OuvrirAuxFleches(ListeJeux);
     connect(ListeJeux, &QComboBox::activated, this, &Jeu::ListeJeux_Click);
+    ListeJeux->installEventFilter(this);
     Frame4 = CreerCadre(QStringLiteral("Frame4"), tr("Meilleur score"),
                         RectangleTwips(7800, 1800, 1455, 735), this);
     MeilleurScore = CreerEtiquette(QStringLiteral("MeilleurScore"), Frame4, 13.5, Qt::red);
@@ -137,10 +140,10 @@ void Jeu::Bouton_Click(int i)
 
 void Jeu::Annuler_Click()
 {
-    const bool enCours = partie.Distribue() == 1;
+    // Dit avant la remise à zéro : il l'est avec la liste des séries, où elle mène le focus.
+    if (partie.Distribue() == 1)
+        annonces->PartieAbandonnee(ListeJeux);
     partie.Annuler_Click();
-    if (enCours)
-        annonces->PartieAbandonnee();
 }
 
 void Jeu::Scores_Click()
@@ -193,6 +196,8 @@ bool Jeu::eventFilter(QObject *objet, QEvent *evenement)
     const QEvent::Type type = evenement->type();
     if (objet == Annuler && (type == QEvent::KeyPress || type == QEvent::KeyRelease))
         return ToucheSurAnnuler(static_cast<const QKeyEvent &>(*evenement));
+    if (objet == ListeJeux && type == QEvent::FocusOut)
+        annonces->NouvelleLue(ListeJeux);
     return QWidget::eventFilter(objet, evenement);
 }
 
@@ -223,7 +228,15 @@ void Jeu::showEvent(QShowEvent *evenement)
 
 void Jeu::closeEvent(QCloseEvent *evenement)
 {
-    // Fin immédiate, même au milieu d'une pause : rien n'est à enregistrer, et les autres
+    // Une partie commencée ne se perd pas sans question : Alt+Q est à côté d'Alt+A (Annuler)
+    // sur un clavier français, et la case du cadre est vite touchée. Non par défaut.
+    if (partie.Distribue() == 1 &&
+        !ConfirmerOuiNon(this, tr("Quitter"),
+                         tr("Une partie est en cours.\n\nQuitter le jeu quand même ?"))) {
+        evenement->ignore();
+        return;
+    }
+    // Puis fin immédiate, même au milieu d'une pause : rien n'est à enregistrer, et les autres
     // fenêtres (l'aide) partent avec le programme.
     Minuterie->stop();
     evenement->accept();
