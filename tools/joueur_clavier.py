@@ -12,7 +12,13 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-CARTE = re.compile(r", carte (\d+), ligne \d+, colonne \d+$")
+# La place que dit le nom d'une carte : « ligne 2, colonne 4 », après sa face si elle en montre une.
+PLACE = re.compile(r"ligne (\d+), colonne (\d+)$")
+
+
+def place(carte):
+    """La ligne et la colonne d'une carte (1 à 48), comme son nom les dit."""
+    return (carte - 1) // 8 + 1, (carte - 1) % 8 + 1
 
 
 class Tour:
@@ -96,8 +102,8 @@ class Joueur:
         return condition()
 
     def carte_focus(self):
-        trouve = CARTE.search(self.nom_focus())
-        return int(trouve.group(1)) if trouve else 0
+        trouve = PLACE.search(self.nom_focus())
+        return (int(trouve.group(1)) - 1) * 8 + int(trouve.group(2)) if trouve else 0
 
     def choisir_serie(self, descentes=0):
         """Ouvre la liste des séries (Alt+Bas), en choisit une, puis va jusqu'au plateau."""
@@ -111,9 +117,9 @@ class Joueur:
             raise RuntimeError("aucune carte du plateau n'a reçu le focus")
 
     def aller_a(self, cible):
-        """Les flèches jusqu'à la carte : Haut et Bas tant qu'ils rapprochent sans dépasser
-        (ils sautent les places vides), puis Gauche et Droite, dans l'ordre de lecture."""
-        vertical = True
+        """Les flèches jusqu'à la carte : Haut ou Bas jusqu'à sa ligne (ils mènent à la plus
+        proche ligne qui a encore une carte, jamais au-delà de la sienne), puis Gauche ou
+        Droite, qui restent dans la ligne."""
         for _ in range(80):
             actuelle = self.carte_focus()
             if actuelle == cible:
@@ -121,18 +127,16 @@ class Joueur:
             if actuelle == 0:
                 self.touche_et_focus("Right")  # depuis Annuler : retour sur le plateau
                 continue
-            if vertical and abs(cible - actuelle) >= 8:
-                self.touche_et_focus("Down" if cible > actuelle else "Up")
-                arrivee = self.carte_focus()
-                if (arrivee - cible) * (actuelle - cible) < 0 or arrivee == actuelle:
-                    vertical = False  # dépassée : la suite se fait en ligne
+            (ligne, colonne), (ligne_cible, colonne_cible) = place(actuelle), place(cible)
+            if ligne != ligne_cible:
+                self.touche_et_focus("Down" if ligne_cible > ligne else "Up")
             else:
-                self.touche_et_focus("Right" if cible > actuelle else "Left")
+                self.touche_et_focus("Right" if colonne_cible > colonne else "Left")
         raise RuntimeError(f"la carte {cible} reste hors d'atteinte ({self.nom_focus()!r})")
 
     def retourner(self, carte):
         """Va sur la carte, la retourne, et rend la face entendue. Le focus reste sur la carte,
-        dont le nouveau nom commence par la face (« souris, carte 12, ligne 2, colonne 4 ») :
+        dont le nouveau nom commence par la face (« souris, ligne 2, colonne 4 ») :
         elle est lue à l'arrivée de l'événement du changement de nom (sous un lecteur d'écran
         lent, la fin du tour a pu changer le nom avant que le joueur regarde)."""
         self.aller_a(carte)
@@ -143,10 +147,11 @@ class Joueur:
         return self._face_depuis(debut, carte)
 
     def _face_depuis(self, debut, carte):
-        place = re.compile(rf"^(.+), carte {carte}, ligne \d+, colonne \d+$")
+        ligne, colonne = place(carte)
+        face = re.compile(rf"^(.+), ligne {ligne}, colonne {colonne}$")
         for genre, _, nom, _, _ in self.evenements[debut:]:
-            trouve = place.match(nom) if genre.endswith("accessible-name") else None
-            if trouve and trouve.group(1) != "face cachée":
+            trouve = face.match(nom) if genre.endswith("accessible-name") else None
+            if trouve:
                 return trouve.group(1)
         return ""
 
@@ -203,7 +208,8 @@ class Joueur:
 
     def enregistrer(self, prenom, nom, suivante="Return"):
         """Répond Oui à la fin de partie, puis remplit et valide le dialogue d'enregistrement ;
-        suivante est la touche qui passe du prénom au nom (Entrée ou Tab)."""
+        suivante est la touche qui passe du prénom au nom (Entrée ou Tab). Entrée mène du nom
+        à Valider, puis l'appuie."""
         if not self.attendre_focus(lambda: self.nom_focus() in ("Oui", "&Oui")):
             raise RuntimeError(f"pas de question en fin de partie ({self.nom_focus()!r})")
         self.touche("space", pause=1.0)
@@ -215,7 +221,7 @@ class Joueur:
         boites.append(self.nom_focus())
         self.ecrire(nom)
         self.touche("Return")
-        self.touche("space", pause=1.0)
+        self.touche("Return", pause=1.0)
         return boites
 
     def lire_tableau(self, lignes=2):

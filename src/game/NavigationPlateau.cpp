@@ -8,12 +8,14 @@ namespace kalvoro {
 
 namespace {
 
-int DansLOrdre(int depart, int pas, const std::function<bool(int)> &jouable)
+int Rangee(int cellule)
 {
-    for (int i = depart + pas; i >= 1 && i <= NombreCellules; i += pas)
-        if (jouable(i))
-            return i;
-    return 0;
+    return (cellule - 1) / ColonnesPlateau;
+}
+
+int Colonne(int cellule)
+{
+    return (cellule - 1) % ColonnesPlateau;
 }
 
 // Dans la rangée `rangee`, la cellule jouable la plus proche de la colonne `colonne`.
@@ -31,6 +33,16 @@ int PlusProcheDansLaRangee(int rangee, int colonne, const std::function<bool(int
     return choisie;
 }
 
+int DansLaRangee(int depart, int pas, const std::function<bool(int)> &jouable)
+{
+    for (int c = Colonne(depart) + pas; c >= 0 && c < ColonnesPlateau; c += pas) {
+        const int i = depart + c - Colonne(depart);
+        if (jouable(i))
+            return i;
+    }
+    return 0;
+}
+
 } // namespace
 
 int CelluleVoisine(int depart, Direction direction, const std::function<bool(int)> &jouable)
@@ -38,17 +50,27 @@ int CelluleVoisine(int depart, Direction direction, const std::function<bool(int
     if (depart < 1 || depart > NombreCellules)
         return 0;
     if (direction == Direction::Gauche || direction == Direction::Droite)
-        return DansLOrdre(depart, direction == Direction::Droite ? 1 : -1, jouable);
+        return DansLaRangee(depart, direction == Direction::Droite ? 1 : -1, jouable);
     const int pas = direction == Direction::Bas ? 1 : -1;
-    // D'abord la même colonne, par-dessus les trous ; sinon la rangée jouable la plus proche.
-    if (const int i = DansLOrdre(depart, pas * ColonnesPlateau, jouable))
-        return i;
-    const int colonne = (depart - 1) % ColonnesPlateau;
-    for (int rangee = (depart - 1) / ColonnesPlateau + pas; rangee >= 0 && rangee < RangeesPlateau;
-         rangee += pas)
-        if (const int i = PlusProcheDansLaRangee(rangee, colonne, jouable))
+    for (int rangee = Rangee(depart) + pas; rangee >= 0 && rangee < RangeesPlateau; rangee += pas)
+        if (const int i = PlusProcheDansLaRangee(rangee, Colonne(depart), jouable))
             return i;
     return 0;
+}
+
+bool AuBord(int cellule, Direction direction)
+{
+    switch (direction) {
+    case Direction::Gauche:
+        return Colonne(cellule) == 0;
+    case Direction::Droite:
+        return Colonne(cellule) == ColonnesPlateau - 1;
+    case Direction::Haut:
+        return Rangee(cellule) == 0;
+    case Direction::Bas:
+        return Rangee(cellule) == RangeesPlateau - 1;
+    }
+    return true;
 }
 
 } // namespace kalvoro

@@ -36,9 +36,12 @@ private slots:
         QTest::addColumn<QStringList>("plateau");
         const auto rangee = [](const char *texte) { return QString::fromLatin1(texte); };
         const QString pleine = rangee("........"), vide = rangee("xxxxxxxx");
-        QTest::newRow("droite passe à la rangée suivante")
+        QTest::newRow("droite au bout de la rangée ne passe pas à la suivante")
             << Direction::Droite
-            << QStringList{rangee(".......D"), rangee("A......."), pleine, pleine, pleine, pleine};
+            << QStringList{rangee(".......D"), pleine, pleine, pleine, pleine, pleine};
+        QTest::newRow("gauche devant des places vides ne remonte pas")
+            << Direction::Gauche
+            << QStringList{pleine, pleine, pleine, pleine, pleine, rangee("xxxxD...")};
         QTest::newRow("gauche au début s'arrête")
             << Direction::Gauche
             << QStringList{rangee("D......."), pleine, pleine, pleine, pleine, pleine};
@@ -51,10 +54,9 @@ private slots:
         QTest::newRow("bas dans la même colonne")
             << Direction::Bas
             << QStringList{rangee("..D....."), rangee("..A....."), pleine, pleine, pleine, pleine};
-        QTest::newRow("la même colonne plus loin passe avant une rangée plus proche")
+        QTest::newRow("la rangée la plus proche passe avant la même colonne plus loin")
             << Direction::Bas
-            << QStringList{
-                   rangee("..D....."), rangee("..x....."), vide, rangee("..A....."), vide, vide};
+            << QStringList{rangee("..D....."), rangee(".Ax....."), vide, pleine, vide, vide};
         QTest::newRow("colonne vide : la plus proche de la rangée suivante")
             << Direction::Bas
             << QStringList{rangee("..D....."), rangee("xAxx.xxx"), vide, vide, vide, vide};

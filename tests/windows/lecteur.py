@@ -6,7 +6,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.join(os.environ["KALVORO_SOURCES"], "tools"))
-from joueur_clavier import Joueur  # noqa: E402
+from joueur_clavier import PLACE, Joueur  # noqa: E402
 
 echecs = []
 
@@ -26,6 +26,17 @@ def notifications(evenements):
 joueur = Joueur(pause_touche=0.1)
 joueur.attendre(0.5)
 joueur.choisir_serie()
+
+# L'abandon remet le plateau à zéro : une centaine d'événements, qu'un lecteur d'écran jette en
+# bloc sauf le focus. « Partie abandonnée. » vient donc avec le focus, sur la liste des séries.
+joueur.retourner(1)
+joueur.touche("alt+a")  # Annuler, qui partage sa lettre avec A propos et Aide, a le focus
+debut = len(joueur.evenements)
+joueur.touche("space", pause=1.0)
+recus = [description for genre, role, _, description, _ in joueur.evenements[debut:]
+         if genre.startswith("object:state-changed:focused") and role == "combo box"]
+verifier(recus[:1] == ["Partie abandonnée."], f"l'abandon n'est pas dit : {recus}")
+joueur.choisir_serie()
 joueur.attendre(1.0)  # les 48 cartes activées au choix de la série ne sont pas de la partie
 avant = joueur.tous
 
@@ -41,6 +52,12 @@ verifier(any(a.endswith("Score en cours : 1.") for a in annonces), f"le score n'
 verifier(all(genre != "object:state-changed:focused" or nom != "Annuler"
              for tour in tours[:-1] for genre, _, nom, _, _ in tour.evenements),
          "le focus est passé sur Annuler pendant une partie jouée au clavier")
+
+# À chaque flèche, la place une fois et brève : la face s'il y en a une, puis ligne et colonne.
+places = [nom for tour in tours for genre, role, nom, _, _ in tour.evenements
+          if genre.startswith("object:state-changed:focused") and PLACE.search(nom)]
+verifier(places and all(re.fullmatch(r"([^,]+, )?ligne \d, colonne \d", nom) for nom in places),
+         f"noms des cartes : {sorted(set(places), key=len)[-3:]}")
 
 # Une partie entière, de la première carte à la question de fin, sans inonder le bus : les
 # cellules ne sont plus basculées à chaque pause.

@@ -1,11 +1,15 @@
 // Le clavier et la molette sur la vraie fenêtre Jeu : le focus pendant la pause, la boîte de
 // fin de partie, la molette sur la liste des séries, les flèches sur le plateau.
+#include "Aide.h"
 #include "BancJeu.h"
 #include "Controles.h"
+#include "Enregistre.h"
 #include "SansAvisDePlateforme.h"
+#include "VisuScores.h"
 
 #include <QFile>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -28,6 +32,8 @@ private slots:
     void barreDEspaceTenueOuTardive_nAbandonneJamais();
     void unTour_estDit_data();
     void unTour_estDit();
+    void entree_appuieLeBoutonQuiALeFocus_data();
+    void entree_appuieLeBoutonQuiALeFocus();
 };
 
 void TestJeuClavier::pendantLaPause_uneBarreDEspaceNeQuitteNiNAbandonne_data()
@@ -168,8 +174,9 @@ void TestJeuClavier::apresUneCarte_seulUnAppuiVouluAbandonne()
     }
     QApplication::setDoubleClickInterval(intervalleDuSysteme);
     QCOMPARE(banc.jeu->LaPartie().NbRetournees() == 0, abandonne);
+    // Dit avec la liste des séries, où va le focus.
     const QString dit =
-        Enfant<QWidget>(banc.jeu.get(), QStringLiteral("Annonce"))->accessibleName();
+        banc.Controle<QComboBox>(QStringLiteral("ListeJeux"))->accessibleDescription();
     QCOMPARE(dit == QStringLiteral("Partie abandonnée."), abandonne);
 }
 
@@ -178,19 +185,21 @@ void TestJeuClavier::barreDEspaceTenueOuTardive_nAbandonneJamais_data()
     // Les gestes, dans l'ordre : E un appui bref, T la touche enfoncée, r une répétition de la
     // touche tenue telle que la reçoit le programme sous un lecteur d'écran (relâchée puis
     // enfoncée, sans la marque de répétition), L la touche enfin relâchée, > une flèche à
-    // droite, w une attente plus longue qu'un double-clic, p la fin de la pause du tour.
+    // droite, w une attente plus longue qu'un double-clic, p la fin de la pause du tour. Puis
+    // les cartes retournées à la fin : la touche tenue n'en retourne qu'une.
     QTest::addColumn<QString>("gestes");
-    QTest::newRow("tenue sur une carte") << "Trrwrrwrr L";
-    QTest::newRow("tenue sur la seconde carte, à travers la pause") << "E>Trrwrrprrwrr L";
-    QTest::newRow("tardive après une carte") << "EwE";
-    QTest::newRow("tardive après un tour") << "E>EpwE";
+    QTest::addColumn<int>("retournees");
+    QTest::newRow("tenue sur une carte") << "Trrwrrwrr L" << 1;
+    QTest::newRow("tenue sur la seconde carte, à travers la pause") << "E>Trrwrrprrwrr L" << 0;
+    QTest::newRow("tardive après une carte") << "EwE" << 1;
+    QTest::newRow("tardive après un tour") << "E>EpwE" << 1;
 }
 
-// Chaque touche va où est le focus, comme sous X11. Aucune n'abandonne la partie, et la touche
-// tenue ne retourne qu'une carte.
+// Chaque touche va où est le focus, comme sous X11. Aucune n'abandonne la partie.
 void TestJeuClavier::barreDEspaceTenueOuTardive_nAbandonneJamais()
 {
     QFETCH(QString, gestes);
+    QFETCH(int, retournees);
     const int intervalleDuSysteme = QApplication::doubleClickInterval();
     QApplication::setDoubleClickInterval(1);
     BancJeu banc;
@@ -217,13 +226,13 @@ void TestJeuClavier::barreDEspaceTenueOuTardive_nAbandonneJamais()
         if (geste == '>')
             envoyer(QEvent::KeyPress, Qt::Key_Right);
         if (geste == 'w')
-            QTest::qWait(20);
+            QTest::qWait(200);
         if (geste == 'p')
             QVERIFY(banc.TicsJusquALaFinDeLaPause() > 0);
     }
     QApplication::setDoubleClickInterval(intervalleDuSysteme);
     QCOMPARE(banc.jeu->LaPartie().Distribue(), 1);
-    QCOMPARE(banc.jeu->LaPartie().NbRetournees(), 1);
+    QCOMPARE(banc.jeu->LaPartie().NbRetournees(), retournees);
     QVERIFY(Enfant<QWidget>(banc.jeu.get(), QStringLiteral("Plateau"))
                 ->isAncestorOf(banc.jeu->focusWidget()));
 }
@@ -265,8 +274,9 @@ void TestJeuClavier::unTour_estDit()
         }
         const QString nom = banc.Cellule(carte)->accessibleName();
         const QString face = nom.section(QStringLiteral(", "), 0, 0);
-        QVERIFY2(nom.startsWith(face + QStringLiteral(", carte %1, ").arg(carte)), qPrintable(nom));
-        QVERIFY(face != QStringLiteral("face cachée"));
+        QCOMPARE(nom, face + QStringLiteral(", ligne %1, colonne %2")
+                                 .arg((carte - 1) / 8 + 1)
+                                 .arg((carte - 1) % 8 + 1));
         if (!souris) // la seconde carte dit aussi l'issue du tour
             QCOMPARE(annonce(), carte == 1 ? face : face + QStringLiteral(". ") + fin);
         QCOMPARE(banc.jeu->focusWidget(), souris ? annuler : banc.Cellule(carte));
@@ -283,15 +293,23 @@ void TestJeuClavier::fleches_parcourentLePlateau_data()
     QTest::addColumn<int>("depart");
     QTest::addColumn<int>("touche");
     QTest::addColumn<int>("arrivee");
+    QTest::addColumn<QString>("dit"); // ce qu'une flèche qui ne mène nulle part dit
+    const QString bord = QStringLiteral("Bord du plateau.");
     QTest::newRow("gauche au début reste sur le plateau")
-        << QList<int>{} << 1 << int(Qt::Key_Left) << 1;
+        << QList<int>{} << 1 << int(Qt::Key_Left) << 1 << bord;
     QTest::newRow("bas au bord reste sur le plateau")
-        << QList<int>{} << 44 << int(Qt::Key_Down) << 44;
-    QTest::newRow("bas saute une cellule cachée") << QList<int>{12} << 4 << int(Qt::Key_Down) << 20;
+        << QList<int>{} << 44 << int(Qt::Key_Down) << 44 << bord;
+    // . . . . . . . .
+    // x x x x 45 . . .   à gauche de 45, que des places vides : la flèche reste dans la rangée
+    QTest::newRow("gauche devant des places vides reste et le dit")
+        << QList<int>{41, 42, 43, 44} << 45 << int(Qt::Key_Left) << 45
+        << QStringLiteral("Aucune carte à gauche.");
+    QTest::newRow("bas devant une place vide, la plus proche de la rangée")
+        << QList<int>{12} << 4 << int(Qt::Key_Down) << 11 << QString();
     // ....... 8      la rangée du haut n'a plus que la cellule 8 : le haut y mène
     // . 10 ...
     QTest::newRow("haut vers la plus proche de la rangée")
-        << QList<int>{1, 2, 3, 4, 5, 6, 7} << 10 << int(Qt::Key_Up) << 8;
+        << QList<int>{1, 2, 3, 4, 5, 6, 7} << 10 << int(Qt::Key_Up) << 8 << QString();
 }
 
 void TestJeuClavier::fleches_parcourentLePlateau()
@@ -300,6 +318,7 @@ void TestJeuClavier::fleches_parcourentLePlateau()
     QFETCH(int, depart);
     QFETCH(int, touche);
     QFETCH(int, arrivee);
+    QFETCH(QString, dit);
     BancJeu banc;
     QVERIFY(banc.Demarrer());
     banc.ChoisirSerie(1);
@@ -314,18 +333,65 @@ void TestJeuClavier::fleches_parcourentLePlateau()
 
     QTest::keyClick(banc.Cellule(depart), Qt::Key(touche));
     QCOMPARE(banc.jeu->focusWidget(), banc.Cellule(arrivee));
+    const auto *annonce = banc.jeu->findChild<QWidget *>(QStringLiteral("Annonce"));
+    QCOMPARE(annonce ? annonce->accessibleName() : QString(), dit);
     // Le lecteur d'écran lit le nom de l'image montrée, celui du fichier qui la dessine.
     QFile faces(qEnvironmentVariable("KALVORO_SOURCES") + "/tools/images/faces.tsv");
     QVERIFY(faces.open(QIODevice::ReadOnly));
     const int face = (depart - 1) % 24 + 1; // la donne forcée pose la carte k sur la cellule k
     const QString entete = QStringLiteral("animaux\t%1\t").arg(face, 2, 10, QChar('0'));
     const QString ligne = QString::fromUtf8(faces.readAll()).section(entete, 1).section('\n', 0, 0);
-    QCOMPARE(banc.Cellule(depart)->accessibleName(),
-             QStringLiteral("%1, carte %2, ligne %3, colonne %4")
-                 .arg(ligne.section('\t', 1))
-                 .arg(depart)
-                 .arg((depart - 1) / 8 + 1)
-                 .arg((depart - 1) % 8 + 1));
+    QCOMPARE(banc.Cellule(depart)->accessibleName(), QStringLiteral("%1, ligne %2, colonne %3")
+                                                         .arg(ligne.section('\t', 1))
+                                                         .arg((depart - 1) / 8 + 1)
+                                                         .arg((depart - 1) % 8 + 1));
+}
+
+void TestJeuClavier::entree_appuieLeBoutonQuiALeFocus_data()
+{
+    QTest::addColumn<QString>("fenetre");
+    QTest::addColumn<QString>("bouton");
+    QTest::newRow("Valider, où Entrée mène depuis le nom") << "Enregistre"
+                                                           << "Valider";
+    QTest::newRow("Annuler de la saisie") << "Enregistre"
+                                          << "Annuler";
+    QTest::newRow("Quitter de la visionneuse") << "VisuScores"
+                                               << "Quitter";
+    QTest::newRow("Fermer de l'aide") << "VisionneuseAide"
+                                      << "Fermer";
+    QTest::newRow("Annuler de Jeu") << "Jeu"
+                                    << "Annuler";
+    QTest::newRow("une carte") << "Jeu"
+                               << "Bouton9";
+}
+
+// Ce que fait le bouton est essayé ailleurs : ici, seulement qu'Entrée l'appuie, une fois.
+void TestJeuClavier::entree_appuieLeBoutonQuiALeFocus()
+{
+    QFETCH(QString, fenetre);
+    QFETCH(QString, bouton);
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    banc.ChoisirSerie(1);
+    banc.Cliquer(1);
+    std::unique_ptr<QWidget> dialogue;
+    if (fenetre == "Enregistre")
+        dialogue = std::make_unique<Enregistre>(*banc.jeu, *banc.magasin, banc.jeu.get());
+    else if (fenetre == "VisuScores")
+        dialogue = std::make_unique<VisuScores>(*banc.magasin, QList<Serie>{}, banc.jeu.get());
+    else if (fenetre == "VisionneuseAide")
+        dialogue = std::make_unique<VisionneuseAide>(QString(), banc.jeu.get());
+    QWidget *ouverte = dialogue ? dialogue.get() : banc.jeu.get();
+    ouverte->show();
+    ouverte->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ouverte));
+    auto *appuye = Enfant<QPushButton>(ouverte, bouton);
+    QObject::disconnect(appuye, &QPushButton::clicked, nullptr, nullptr);
+    QSignalSpy clics(appuye, &QPushButton::clicked);
+    QTest::qWait(QApplication::doubleClickInterval()); // un appui voulu, pas un second appui
+    appuye->setFocus();
+    QTest::keyClick(appuye, Qt::Key_Return);
+    QCOMPARE(clics.count(), 1);
 }
 
 QTEST_MAIN(TestJeuClavier)

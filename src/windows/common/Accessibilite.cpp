@@ -1,5 +1,6 @@
 #include "Accessibilite.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
@@ -15,10 +16,13 @@ struct RoleDeClasse {
     QAccessible::Role role;
 };
 
-constexpr RoleDeClasse Roles[] = {{"kalvoro::Jeu", QAccessible::Window},
-                                  {"kalvoro::BarreEtat", QAccessible::StatusBar},
-                                  {"kalvoro::Cadre3D", QAccessible::Grouping},
-                                  {"kalvoro::Annonce", QAccessible::Notification}};
+// Les cartes du plateau sont les éléments d'une liste : le lecteur d'écran dit leur place à
+// chaque flèche sans y ajouter « bouton » (un mot de trop à chaque pas), et Espace ou Entrée
+// les retournent comme avant.
+constexpr RoleDeClasse Roles[] = {
+    {"kalvoro::Jeu", QAccessible::Window},       {"kalvoro::BarreEtat", QAccessible::StatusBar},
+    {"kalvoro::Cadre3D", QAccessible::Grouping}, {"kalvoro::Annonce", QAccessible::Notification},
+    {"kalvoro::Plateau", QAccessible::List},     {"kalvoro::BoutonCellule", QAccessible::ListItem}};
 
 // Marque posée sur un widget qui ne fait que dessiner par-dessus ses frères.
 constexpr const char *ProprieteDessin = "kalvoro_dessin_seul";
@@ -59,6 +63,22 @@ public:
         if (index < 0 || index >= enfants.size())
             return nullptr;
         return QAccessible::queryAccessibleInterface(enfants.at(index));
+    }
+    // Un bouton, quel que soit le rôle montré, s'appuie encore par le lecteur d'écran.
+    QStringList actionNames() const override
+    {
+        QStringList actions = QAccessibleWidget::actionNames();
+        if (qobject_cast<const QAbstractButton *>(widget()))
+            actions << pressAction();
+        return actions;
+    }
+    void doAction(const QString &action) override
+    {
+        auto *bouton = qobject_cast<QAbstractButton *>(widget());
+        if (bouton && action == pressAction())
+            bouton->animateClick();
+        else
+            QAccessibleWidget::doAction(action);
     }
     int indexOfChild(const QAccessibleInterface *enfant) const override
     {
@@ -111,11 +131,30 @@ void Annonce::Dire(const QString &texte)
     show();
 }
 
+namespace {
+
+// La barre d'état de la fenêtre, si elle en a une, sinon la fenêtre même. Une notification de
+// la barre d'état est dite seule, sans « notification » devant : un mot de trop à chaque carte.
+QWidget *LieuDesAnnonces(QWidget *fenetre)
+{
+    for (QObject *objet : fenetre->children()) {
+        auto *enfant = qobject_cast<QWidget *>(objet);
+        QAccessibleInterface *interface =
+            enfant ? QAccessible::queryAccessibleInterface(enfant) : nullptr;
+        if (interface && interface->role() == QAccessible::StatusBar)
+            return enfant;
+    }
+    return fenetre;
+}
+
+} // namespace
+
 void DireAuLecteur(QWidget *fenetre, const QString &texte)
 {
     QWidget *cible = QApplication::activeModalWidget();
     if (!cible)
         cible = fenetre->window();
+    cible = LieuDesAnnonces(cible);
     auto *annonce = cible->findChild<Annonce *>(QString(), Qt::FindDirectChildrenOnly);
     if (!annonce)
         annonce = new Annonce(cible);

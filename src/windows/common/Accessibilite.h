@@ -16,7 +16,7 @@ void CacherAuxLecteurs(QWidget *dessin);
 // d'annonce, et les lecteurs ne disent pas ses changements de nom ni de description (Orca 43
 // reçoit l'objet au lieu du texte) ; ils disent en revanche une notification qui paraît. Le
 // texte est donc celui d'une notification de taille nulle, qui paraît dans la fenêtre modale
-// active, ou à défaut dans celle de `fenetre`.
+// active, ou à défaut dans celle de `fenetre` : dans sa barre d'état si elle en a une.
 void DireAuLecteur(QWidget *fenetre, const QString &texte);
 
 // La notification invisible d'une fenêtre, où DireAuLecteur écrit.

@@ -11,6 +11,7 @@ namespace kalvoro {
 // se dessine comme désactivée et ne prend ni clic ni touche. Au clavier, une carte déjà
 // retournée ne se reprend pas, et une touche tenue (répétée) ne retourne rien.
 class BoutonCellule : public QPushButton {
+    Q_OBJECT
 public:
     explicit BoutonCellule(QWidget *parent) : QPushButton(parent) {}
 

@@ -1,5 +1,6 @@
 #include "Plateau.h"
 
+#include "Accessibilite.h"
 #include "BoutonCellule.h"
 #include "Focus.h"
 #include "ImagesSerie.h"
@@ -16,6 +17,10 @@ namespace {
 
 // Le dos des cartes, à la taille des faces des six séries.
 constexpr int TailleImage = 32;
+
+// Plus court que tout second appui voulu sur la même carte, plus long que l'écart des
+// répétitions d'une touche tenue (30 à 40 ms), même retardées par un lecteur d'écran.
+constexpr int EcartRepetitionMs = 150;
 
 // Cellule i (1 à 48) : rangée (i-1) div 8, colonne (i-1) mod 8, carrés de 855 espacés de 105.
 constexpr QRect PlaceCellule(int i)
@@ -50,6 +55,7 @@ std::optional<Direction> DirectionDe(const QKeyEvent &touche)
 Plateau::Plateau(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Plateau"));
+    setAccessibleName(tr("Plateau"));
     // Tout le coin à gauche des commandes et au-dessus de la barre d'état.
     setGeometry(RectangleTwips(0, 0, 7800, 5850));
     for (int i = 1; i <= NombreCellules; ++i) {
@@ -64,7 +70,7 @@ Plateau::Plateau(QWidget *parent) : QWidget(parent)
             emit Clic(i);
         });
         Bouton[i] = cellule;
-        NommerCellule(i, tr("face cachée"));
+        NommerCellule(i, QString());
     }
 }
 
@@ -97,12 +103,14 @@ const QIcon &Plateau::Icone(const QString &chemin)
 
 QString Plateau::NommerCellule(int cellule, const QString &image)
 {
-    // La place sur le plateau avec le numéro : le joueur qui n'en voit rien s'y retrouve.
+    // La place une fois, rangée et colonne, que le lecteur dit à chaque flèche : la face
+    // d'abord quand il y en a une (c'est elle que le joueur cherche), rien de plus pour une carte
+    // face cachée, la plus fréquente. Le lecteur y ajoute lui-même le rôle de bouton.
     const int rangee = (cellule - 1) / ColonnesPlateau + 1;
     const int colonne = (cellule - 1) % ColonnesPlateau + 1;
-    // La face d'abord : c'est elle que le joueur cherche.
-    const QString nom =
-        tr("%1, carte %2, ligne %3, colonne %4").arg(image).arg(cellule).arg(rangee).arg(colonne);
+    const QString nom = image.isEmpty()
+                            ? tr("ligne %1, colonne %2").arg(rangee).arg(colonne)
+                            : tr("%1, ligne %2, colonne %3").arg(image).arg(rangee).arg(colonne);
     // Qt annonce chaque nom posé, même inchangé ; une cellule cachée est renommée à son retour.
     QPushButton *bouton = Cellule(cellule);
     if (bouton->accessibleName() != nom && !bouton->isHidden())
@@ -140,7 +148,7 @@ void Plateau::AfficherDos(int cellule)
 {
     Cellule(cellule)->setIconSize(QSize(TailleImage, TailleImage));
     Cellule(cellule)->setIcon(Icone(QStringLiteral(":/images/dos.png")));
-    NommerCellule(cellule, tr("face cachée"));
+    NommerCellule(cellule, QString());
     Bouton[cellule]->MontrerFace(false);
 }
 
@@ -164,14 +172,44 @@ bool Plateau::eventFilter(QObject *objet, QEvent *evenement)
     // Le joueur à la souris garde le classique (le focus sur Annuler après chaque carte). Un
     // geste sur le plateau gelé ne retourne rien : il ne change pas la façon de jouer.
     const bool gelee = (*cellule)->Gelee();
-    if (evenement->type() == QEvent::MouseButtonPress && !gelee)
+    const QEvent::Type type = evenement->type();
+    if (type == QEvent::MouseButtonPress && !gelee)
         alaSouris = true;
-    if (evenement->type() != QEvent::KeyPress)
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return QWidget::eventFilter(objet, evenement);
+    const auto &touche = static_cast<const QKeyEvent &>(*evenement);
+    const int i = static_cast<int>(cellule - Bouton.begin());
+    if (EspaceTenue(i, touche))
+        return true;
+    if (type == QEvent::KeyRelease)
+        return false;
     if (!gelee)
         alaSouris = false;
-    return FlecheSurCellule(static_cast<int>(cellule - Bouton.begin()),
-                            static_cast<const QKeyEvent &>(*evenement));
+    return FlecheSurCellule(i, touche);
+}
+
+// Une barre d'espace tenue n'arrive pas toujours marquée comme répétée : Qt ne reconnaît la
+// répétition qu'à un relâchement suivi aussitôt d'un appui, et quand les deux lui parviennent
+// séparés (un lecteur d'écran les retient un instant), il les prend pour de vrais gestes. Un
+// appui sur la carte qui suit de si près un relâchement sur elle, sans autre touche entre eux,
+// vient donc de la touche tenue : tenue à travers la pause, elle retournerait encore la seconde
+// carte du tour.
+bool Plateau::EspaceTenue(int cellule, const QKeyEvent &touche)
+{
+    const bool activation = touche.key() == Qt::Key_Space || touche.key() == Qt::Key_Select;
+    if (touche.type() == QEvent::KeyRelease) {
+        if (activation) {
+            relachementEspace.start();
+            celluleRelachee = cellule;
+        }
+        return false;
+    }
+    if (!activation) {
+        relachementEspace.invalidate();
+        return false;
+    }
+    return cellule == celluleRelachee && relachementEspace.isValid() &&
+           relachementEspace.elapsed() < EcartRepetitionMs;
 }
 
 bool Plateau::FlecheSurCellule(int i, const QKeyEvent &touche)
@@ -179,12 +217,32 @@ bool Plateau::FlecheSurCellule(int i, const QKeyEvent &touche)
     const std::optional<Direction> direction = DirectionDe(touche);
     if (!direction)
         return false;
-    // Au bord du plateau la flèche s'arrête : elle ne part pas vers Quitter comme le ferait
-    // la tabulation.
+    // Au bord du plateau, ou devant des places vides, la flèche s'arrête (elle ne part pas vers
+    // Quitter comme le ferait la tabulation) et le dit : sans quoi le joueur qui n'en voit rien
+    // n'entendrait rien et ne saurait pas pourquoi.
     const int voisine = CelluleVoisine(i, *direction, [this](int k) { return Jouable(k); });
     if (voisine != 0)
         DonnerFocusVisible(Cellule(voisine));
+    else
+        DireAuLecteur(this, RienDansLaDirection(i, *direction));
     return true;
+}
+
+QString Plateau::RienDansLaDirection(int cellule, Direction direction)
+{
+    if (AuBord(cellule, direction))
+        return tr("Bord du plateau.");
+    switch (direction) {
+    case Direction::Gauche:
+        return tr("Aucune carte à gauche.");
+    case Direction::Droite:
+        return tr("Aucune carte à droite.");
+    case Direction::Haut:
+        return tr("Aucune carte au-dessus.");
+    case Direction::Bas:
+        break;
+    }
+    return tr("Aucune carte au-dessous.");
 }
 
 bool Plateau::RamenerFocus(const QKeyEvent &touche)

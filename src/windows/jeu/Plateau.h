@@ -3,6 +3,7 @@
 #include "NavigationPlateau.h"
 #include "Series.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QIcon>
 #include <QStringList>
@@ -71,12 +72,16 @@ private:
     // Rend le nom complet de la cellule.
     QString NommerCellule(int cellule, const QString &image);
     bool FlecheSurCellule(int i, const QKeyEvent &touche);
+    static QString RienDansLaDirection(int cellule, Direction direction);
+    bool EspaceTenue(int cellule, const QKeyEvent &touche);
 
     // Les cellules sous leurs noms ; Bouton(0) n'existe pas.
     std::array<BoutonCellule *, TailleTableauCellules> Bouton{};
     QHash<QString, QIcon> icones;
     int derniereCellule = 1; // la dernière cellule jouée, où les flèches ramènent le focus
     bool alaSouris = false;
+    QElapsedTimer relachementEspace; // le dernier relâchement de la barre d'espace sur une carte
+    int celluleRelachee = 0;         // et cette carte
 };
 
 } // namespace kalvoro
