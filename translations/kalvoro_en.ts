@@ -1009,20 +1009,56 @@ Its pictures and its best scores will be erased. The original files are not touc
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
     </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Une partie est en cours.
+
+Quitter le jeu quand même ?</source>
+        <translation>A game is in progress.
+
+Quit the game all the same?</translation>
+    </message>
 </context>
 <context>
     <name>kalvoro::Plateau</name>
-    <message>
-        <source>face cachée</source>
-        <translation>face down</translation>
-    </message>
     <message>
         <source>face visible</source>
         <translation>face up</translation>
     </message>
     <message>
-        <source>%1, carte %2, ligne %3, colonne %4</source>
-        <translation>%1, card %2, row %3, column %4</translation>
+        <source>Plateau</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>ligne %1, colonne %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>%1, ligne %2, colonne %3</source>
+        <translation>%1, row %2, column %3</translation>
+    </message>
+    <message>
+        <source>Bord du plateau.</source>
+        <translation>Edge of the board.</translation>
+    </message>
+    <message>
+        <source>Aucune carte à gauche.</source>
+        <translation>No card to the left.</translation>
+    </message>
+    <message>
+        <source>Aucune carte à droite.</source>
+        <translation>No card to the right.</translation>
+    </message>
+    <message>
+        <source>Aucune carte au-dessus.</source>
+        <translation>No card further up.</translation>
+    </message>
+    <message>
+        <source>Aucune carte au-dessous.</source>
+        <translation>No card further down.</translation>
     </message>
 </context>
 <context>
