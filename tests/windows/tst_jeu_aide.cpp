@@ -6,6 +6,7 @@
 #include "SansAvisDePlateforme.h"
 #include "VersionAttendue.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
@@ -179,6 +180,16 @@ void TestJeuAide::aide_seLitParSectionEtRendLeClavierAuJeu()
     const QString section = visionneuse->Texte()->toPlainText();
     QVERIFY(section.startsWith(visionneuse->Sommaire()->item(1)->text()));
     QVERIFY(!section.contains(visionneuse->Sommaire()->item(2)->text()));
+    // Entrée sur le titre des touches mène à sa section, dont la table se lit sans les marques
+    // de cadre de Qt entre les cases.
+    visionneuse->Sommaire()->setCurrentRow(int(ancres.indexOf(QStringLiteral("touches"))) + 1);
+    QTest::keyClick(visionneuse->Sommaire(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), visionneuse->Texte());
+    QAccessibleTextInterface *lu =
+        QAccessible::queryAccessibleInterface(visionneuse->Texte())->textInterface();
+    const QString table = lu->text(0, lu->characterCount());
+    QVERIFY(table.contains(QStringLiteral("\nF1\n")));
+    QVERIFY2(!table.contains(QChar(0xFDD0)) && !table.contains(QChar(0xFDD1)), qPrintable(table));
     if (fermeture == QStringLiteral("Échap"))
         QTest::keyClick(visionneuse->Sommaire(), Qt::Key_Escape);
     else
