@@ -12,8 +12,9 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-# La place que dit le nom d'une carte : « ligne 2, colonne 4 », après sa face si elle en montre une.
-PLACE = re.compile(r"ligne (\d+), colonne (\d+)$")
+# La place que dit le nom d'une carte, ligne puis colonne : « 2, 4 », après sa face si elle en
+# montre une.
+PLACE = re.compile(r"(?:^|, )(\d), (\d)$")
 
 
 def place(carte):
@@ -136,7 +137,7 @@ class Joueur:
 
     def retourner(self, carte):
         """Va sur la carte, la retourne, et rend la face entendue. Le focus reste sur la carte,
-        dont le nouveau nom commence par la face (« souris, ligne 2, colonne 4 ») :
+        dont le nouveau nom commence par la face (« souris, 2, 4 ») :
         elle est lue à l'arrivée de l'événement du changement de nom (sous un lecteur d'écran
         lent, la fin du tour a pu changer le nom avant que le joueur regarde)."""
         self.aller_a(carte)
@@ -148,7 +149,7 @@ class Joueur:
 
     def _face_depuis(self, debut, carte):
         ligne, colonne = place(carte)
-        face = re.compile(rf"^(.+), ligne {ligne}, colonne {colonne}$")
+        face = re.compile(rf"^(.+), {ligne}, {colonne}$")
         for genre, _, nom, _, _ in self.evenements[debut:]:
             trouve = face.match(nom) if genre.endswith("accessible-name") else None
             if trouve:

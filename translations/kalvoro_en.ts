@@ -1029,18 +1029,6 @@ Quit the game all the same?</translation>
         <translation>face up</translation>
     </message>
     <message>
-        <source>Plateau</source>
-        <translation>Board</translation>
-    </message>
-    <message>
-        <source>ligne %1, colonne %2</source>
-        <translation>row %1, column %2</translation>
-    </message>
-    <message>
-        <source>%1, ligne %2, colonne %3</source>
-        <translation>%1, row %2, column %3</translation>
-    </message>
-    <message>
         <source>Bord du plateau.</source>
         <translation>Edge of the board.</translation>
     </message>
@@ -1059,6 +1047,18 @@ Quit the game all the same?</translation>
     <message>
         <source>Aucune carte au-dessous.</source>
         <translation>No card further down.</translation>
+    </message>
+    <message>
+        <source>Plateau, ligne puis colonne</source>
+        <translation>Board, row then column</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
     </message>
 </context>
 <context>

@@ -53,10 +53,10 @@ verifier(all(genre != "object:state-changed:focused" or nom != "Annuler"
              for tour in tours[:-1] for genre, _, nom, _, _ in tour.evenements),
          "le focus est passé sur Annuler pendant une partie jouée au clavier")
 
-# À chaque flèche, la place une fois et brève : la face s'il y en a une, puis ligne et colonne.
+# À chaque flèche, la place une fois et brève : la face s'il y en a une, la ligne, la colonne.
 places = [nom for tour in tours for genre, role, nom, _, _ in tour.evenements
           if genre.startswith("object:state-changed:focused") and PLACE.search(nom)]
-verifier(places and all(re.fullmatch(r"([^,]+, )?ligne \d, colonne \d", nom) for nom in places),
+verifier(places and all(re.fullmatch(r"([^,]+, )?\d, \d", nom) for nom in places),
          f"noms des cartes : {sorted(set(places), key=len)[-3:]}")
 
 # Une partie entière, de la première carte à la question de fin, sans inonder le bus : les

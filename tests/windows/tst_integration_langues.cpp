@@ -221,7 +221,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QVERIFY(textes.contains(QStringLiteral("Choose a series")));
-        QVERIFY(textes.contains(QStringLiteral("movie camera, row 1, column 1")));
+        QVERIFY(textes.contains(QStringLiteral("movie camera, 1, 1")));
         QStringList restes;
         for (const QString &texte : textes)
             for (const QString &morceau : francais)

@@ -274,7 +274,7 @@ void TestJeuClavier::unTour_estDit()
         }
         const QString nom = banc.Cellule(carte)->accessibleName();
         const QString face = nom.section(QStringLiteral(", "), 0, 0);
-        QCOMPARE(nom, face + QStringLiteral(", ligne %1, colonne %2")
+        QCOMPARE(nom, face + QStringLiteral(", %1, %2")
                                  .arg((carte - 1) / 8 + 1)
                                  .arg((carte - 1) % 8 + 1));
         if (!souris) // la seconde carte dit aussi l'issue du tour
@@ -341,7 +341,7 @@ void TestJeuClavier::fleches_parcourentLePlateau()
     const int face = (depart - 1) % 24 + 1; // la donne forcée pose la carte k sur la cellule k
     const QString entete = QStringLiteral("animaux\t%1\t").arg(face, 2, 10, QChar('0'));
     const QString ligne = QString::fromUtf8(faces.readAll()).section(entete, 1).section('\n', 0, 0);
-    QCOMPARE(banc.Cellule(depart)->accessibleName(), QStringLiteral("%1, ligne %2, colonne %3")
+    QCOMPARE(banc.Cellule(depart)->accessibleName(), QStringLiteral("%1, %2, %3")
                                                          .arg(ligne.section('\t', 1))
                                                          .arg((depart - 1) / 8 + 1)
                                                          .arg((depart - 1) % 8 + 1));

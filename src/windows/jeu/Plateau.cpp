@@ -55,7 +55,8 @@ std::optional<Direction> DirectionDe(const QKeyEvent &touche)
 Plateau::Plateau(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Plateau"));
-    setAccessibleName(tr("Plateau"));
+    // Dit une fois, en entrant sur le plateau : chaque carte ne dit ensuite que ses deux nombres.
+    setAccessibleName(tr("Plateau, ligne puis colonne"));
     // Tout le coin à gauche des commandes et au-dessus de la barre d'état.
     setGeometry(RectangleTwips(0, 0, 7800, 5850));
     for (int i = 1; i <= NombreCellules; ++i) {
@@ -103,14 +104,13 @@ const QIcon &Plateau::Icone(const QString &chemin)
 
 QString Plateau::NommerCellule(int cellule, const QString &image)
 {
-    // La place une fois, rangée et colonne, que le lecteur dit à chaque flèche : la face
-    // d'abord quand il y en a une (c'est elle que le joueur cherche), rien de plus pour une carte
-    // face cachée, la plus fréquente. Le lecteur y ajoute lui-même le rôle de bouton.
+    // La place une fois et brève, que le lecteur dit à chaque flèche : la ligne puis la colonne
+    // (« 2, 5 », le plateau dit l'ordre), la face d'abord quand il y en a une (c'est elle que le
+    // joueur cherche), rien de plus pour une carte face cachée, la plus fréquente.
     const int rangee = (cellule - 1) / ColonnesPlateau + 1;
     const int colonne = (cellule - 1) % ColonnesPlateau + 1;
-    const QString nom = image.isEmpty()
-                            ? tr("ligne %1, colonne %2").arg(rangee).arg(colonne)
-                            : tr("%1, ligne %2, colonne %3").arg(image).arg(rangee).arg(colonne);
+    const QString nom = image.isEmpty() ? tr("%1, %2").arg(rangee).arg(colonne)
+                                        : tr("%1, %2, %3").arg(image).arg(rangee).arg(colonne);
     // Qt annonce chaque nom posé, même inchangé ; une cellule cachée est renommée à son retour.
     QPushButton *bouton = Cellule(cellule);
     if (bouton->accessibleName() != nom && !bouton->isHidden())
