@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
@@ -66,6 +67,8 @@ void VisionneuseAide::CreerControles()
     texte->setObjectName(QStringLiteral("TexteAide"));
     // Pas de réseau : les renvois internes mènent à leur section, les autres ne mènent nulle part.
     texte->setOpenLinks(false);
+    // Un curseur que les flèches déplacent : le lecteur d'écran lit la section ligne par ligne.
+    texte->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     fermer->setObjectName(QStringLiteral("Fermer"));
     fermer->setAutoDefault(false);
     connect(sommaire, &QListWidget::currentRowChanged, this, &VisionneuseAide::Montrer);
@@ -101,15 +104,22 @@ void VisionneuseAide::LireSection()
 }
 
 // Qt ne dit aux lecteurs d'écran que la liste qui reçoit le focus, pas la section choisie,
-// qui n'a pas changé : le joueur ne saurait pas où il en est.
+// qui n'a pas changé : le joueur ne saurait pas où il en est. Elle l'est juste après la liste,
+// que Qt annonce une fois ce filtre passé.
 bool VisionneuseAide::eventFilter(QObject *objet, QEvent *evenement)
 {
-    if (objet == sommaire && evenement->type() == QEvent::FocusIn && sommaire->currentRow() >= 0) {
-        QAccessibleEvent focus(sommaire, QAccessible::Focus);
-        focus.setChild(sommaire->currentRow());
-        QAccessible::updateAccessibility(&focus);
-    }
+    if (objet == sommaire && evenement->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, sommaire, [this] { DireSectionChoisie(); });
     return QDialog::eventFilter(objet, evenement);
+}
+
+void VisionneuseAide::DireSectionChoisie()
+{
+    if (!sommaire->hasFocus() || sommaire->currentRow() < 0)
+        return;
+    QAccessibleEvent focus(sommaire, QAccessible::Focus);
+    focus.setChild(sommaire->currentRow());
+    QAccessible::updateAccessibility(&focus);
 }
 
 void VisionneuseAide::SuivreRenvoi(const QUrl &renvoi)

@@ -30,6 +30,7 @@ protected:
 
 private:
     void LireSection();
+    void DireSectionChoisie();
     void CreerControles();
     void Montrer(int morceau);
     void SuivreRenvoi(const QUrl &renvoi);
