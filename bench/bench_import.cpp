@@ -5,6 +5,7 @@
 // leur fabrication, qui tient des images entières en mémoire, ne compte ni dans le temps ni
 // dans la mémoire du banc.
 #include "../tests/series/ImagesEssai.h"
+#include "DossiersImages.h"
 #include "ImportImages.h"
 #include "NouvelleSerie.h"
 #include "SeriesDuJoueur.h"

@@ -843,14 +843,6 @@ Would you like to save your score?</translation>
         <translation>Reading stopped: the pictures already read stay.</translation>
     </message>
     <message>
-        <source>Une image était en double : elle ne compte qu&apos;une fois.</source>
-        <translation>One picture was there twice: it counts once.</translation>
-    </message>
-    <message>
-        <source>%1 images étaient en double : chacune ne compte qu&apos;une fois.</source>
-        <translation>%1 pictures were there twice: each counts once.</translation>
-    </message>
-    <message>
         <source>Images illisibles</source>
         <translation>Unreadable pictures</translation>
     </message>
@@ -965,6 +957,26 @@ Its pictures and its best scores will be erased. The original files are not touc
         <translation>Kalvoro could not read these files; they are left out:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Une image ressemblait à une autre : elle ne compte qu&apos;une fois.</source>
+        <translation>One picture looked like another: it counts only once.</translation>
+    </message>
+    <message>
+        <source>%1 images ressemblaient à d&apos;autres : chacune ne compte qu&apos;une fois.</source>
+        <translation>%1 pictures looked like others: each counts only once.</translation>
+    </message>
+    <message>
+        <source>%1 de « %2 »</source>
+        <translation>%1 from “%2”</translation>
+    </message>
+    <message>
+        <source>et %1 autres dossiers</source>
+        <translation>and %1 other folders</translation>
+    </message>
+    <message>
+        <source>Images prises : %1.</source>
+        <translation>Pictures taken: %1.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ArgumentsSerie.h"
 
+#include "DossiersImages.h"
 #include "ImagesSerie.h"
 
 #include <QDir>

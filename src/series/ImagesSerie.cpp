@@ -4,14 +4,10 @@
 #include "SvgAutonome.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QMimeDatabase>
 #include <QSemaphore>
-#include <QSet>
 #include <algorithm>
 
 namespace kalvoro {
@@ -88,12 +84,20 @@ qint64 MioDuDecodage(const QImageReader &lecteur, QSize produite)
     return (octets + Mio - 1) / Mio + 1;
 }
 
-// Le carré centré, réduit à CoteImageSerie. Le carré est une vue sur l'image, sans copie :
-// une grande numérisation n'est pas doublée en mémoire.
+// Où prendre le carré dans une photo en hauteur : les têtes de ceux qu'on photographie debout
+// sont dans le haut, que le carré centré coupe. Le centre du carré va au premier tiers de la
+// hauteur, sans sortir de l'image. Une photo en largeur garde le carré centré.
+int HautDuCarre(int hauteur, int cote)
+{
+    return std::clamp(hauteur / 3 - cote / 2, 0, hauteur - cote);
+}
+
+// Le carré gardé (voir HautDuCarre), réduit à CoteImageSerie. Le carré est une vue sur
+// l'image, sans copie : une grande numérisation n'est pas doublée en mémoire.
 QImage AuCarre(const QImage &image)
 {
     const int cote = std::min(image.width(), image.height());
-    const int x = (image.width() - cote) / 2, y = (image.height() - cote) / 2;
+    const int x = (image.width() - cote) / 2, y = HautDuCarre(image.height(), cote);
     QImage carre;
     if (image.depth() >= 8) {
         carre = QImage(image.constScanLine(y) + qsizetype(x) * (image.depth() / 8), cote, cote,
@@ -106,25 +110,9 @@ QImage AuCarre(const QImage &image)
                               ? carre.copy()
                               : carre.scaled(CoteImageSerie, CoteImageSerie, Qt::IgnoreAspectRatio,
                                              Qt::SmoothTransformation);
-    // Un seul format de pixels, pour que l'empreinte d'une même image ne dépende pas du
+    // Un seul format de pixels, pour que l'apparence d'une même image ne dépende pas du
     // format de son fichier.
     return finale.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-QByteArray Empreinte(const QImage &image)
-{
-    QCryptographicHash hachage(QCryptographicHash::Sha256);
-    for (int ligne = 0; ligne < image.height(); ++ligne)
-        hachage.addData(QByteArrayView(image.constScanLine(ligne), image.width() * 4));
-    return hachage.result();
-}
-
-QSet<QString> SuffixesLisibles()
-{
-    QSet<QString> suffixes;
-    for (const QByteArray &format : QImageReader::supportedImageFormats())
-        suffixes.insert(QString::fromLatin1(format).toLower());
-    return suffixes;
 }
 
 // Un JPEG coupé en chemin n'est pas une image à garder, même si libjpeg en tire le haut. Le
@@ -214,7 +202,7 @@ ImageLue LireImage(const QString &chemin)
     lue.refus = refus;
     if (!carre.isNull()) {
         lue.image = carre;
-        lue.empreinte = Empreinte(carre);
+        lue.apparence = ApparenceDe(carre);
     }
     return lue;
 }
@@ -237,33 +225,6 @@ QString NomDepuisFichier(const QString &chemin)
     QString nom = QFileInfo(chemin).completeBaseName();
     nom.replace(QLatin1Char('_'), QLatin1Char(' ')).replace(QLatin1Char('-'), QLatin1Char(' '));
     return NomNettoye(nom, LongueurNomImage);
-}
-
-QStringList ImagesDuDossier(const QString &dossier)
-{
-    const QSet<QString> lisibles = SuffixesLisibles();
-    QStringList images;
-    const QDir repertoire(dossier);
-    // Une image que Qt ne sait pas lire ici (HEIC) est gardée aussi : la lecture la dira
-    // illisible, au lieu de la laisser de côté sans un mot.
-    const QMimeDatabase types;
-    for (const QFileInfo &fichier : repertoire.entryInfoList(QDir::Files, QDir::NoSort))
-        if (lisibles.contains(fichier.suffix().toLower()) ||
-            types.mimeTypeForFile(fichier, QMimeDatabase::MatchExtension)
-                .name()
-                .startsWith(QLatin1String("image/")))
-            images.append(fichier.absoluteFilePath());
-    std::sort(images.begin(), images.end(), OrdreNaturel());
-    return images;
-}
-
-QStringList FiltresImages()
-{
-    QStringList filtres;
-    for (const QByteArray &format : QImageReader::supportedImageFormats())
-        filtres.append(QStringLiteral("*.") + QString::fromLatin1(format).toLower());
-    filtres.removeDuplicates();
-    return filtres;
 }
 
 } // namespace kalvoro

@@ -1,11 +1,10 @@
 #pragma once
+#include "Apparence.h"
 #include "FichierExterieur.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 namespace kalvoro {
 
@@ -19,8 +18,8 @@ struct ImageLue {
     QString source;
     QString nom;
     QImage image;
-    // Le contenu après mise à l'échelle : deux fichiers d'une même photo ont la même.
-    QByteArray empreinte;
+    // Ce qu'en voit le joueur : deux fichiers d'une même photo ont presque la même.
+    Apparence apparence;
     // Pourquoi l'image n'a pas été lue.
     Refus refus = Refus::Aucun;
 
@@ -28,7 +27,8 @@ struct ImageLue {
 };
 
 // Lit une image : orientation EXIF appliquée, décodée directement à une taille réduite (une photo
-// de 48 mégapixels n'est jamais décodée en entier), recadrée au carré centré, à CoteImageSerie.
+// de 48 mégapixels n'est jamais décodée en entier), recadrée au carré (centré, et plus haut dans
+// une photo en hauteur, où sont les têtes), à CoteImageSerie.
 // Le fichier est hostile : un tube ou un périphérique est refusé sans être lu, un SVG qui
 // renvoie à d'autres fichiers aussi, et la mémoire du décodage est décidée avant lui, d'après
 // la taille que l'image déclare (voir ImportImages.h) : trop grande, elle est refusée.
@@ -42,11 +42,5 @@ QImage LireImageGardee(const QString &chemin);
 // Le nom proposé pour une image : son nom de fichier sans extension, les « _ » et « - » en
 // blancs ("mamie_au-jardin.jpg" → "mamie au jardin").
 QString NomDepuisFichier(const QString &chemin);
-
-// Les fichiers d'images d'un dossier (sans ses sous-dossiers), dans l'ordre naturel des noms.
-QStringList ImagesDuDossier(const QString &dossier);
-
-// Les filtres du dialogue d'ouverture : les formats que Qt sait lire ici ("*.jpg *.png …").
-QStringList FiltresImages();
 
 } // namespace kalvoro

@@ -1,5 +1,7 @@
 #include "NomsSerie.h"
 
+#include <QRegularExpression>
+
 namespace kalvoro {
 
 namespace {
@@ -48,6 +50,15 @@ QCollator OrdreNaturel()
     ordre.setCaseSensitivity(Qt::CaseInsensitive);
     ordre.setNumericMode(true);
     return ordre;
+}
+
+bool NomDeCopie(const QString &nom)
+{
+    // Le nom proposé d'après le fichier a déjà ses « _ » et « - » en blancs resserrés.
+    static const QRegularExpression copie(
+        QStringLiteral(R"(^(copie de|copy of)\s|\s\(\d+\)$|\s\(?(copie|copy)\)?(\s\d+)?$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    return copie.match(nom.simplified()).hasMatch();
 }
 
 } // namespace kalvoro

@@ -19,4 +19,9 @@ QString NomNettoye(const QString &texte, int longueur);
 // QCollator ne ferait que comparer les codes des caractères).
 QCollator OrdreNaturel();
 
+// Vrai si le nom est celui d'une copie que le système a nommée : « chat (1) », « chat copie »,
+// « chat - Copie 2 », « Copie de chat », « chat copy ». De deux images pareilles, la série
+// garde le nom de l'original.
+bool NomDeCopie(const QString &nom);
+
 } // namespace kalvoro

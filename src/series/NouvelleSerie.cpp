@@ -3,26 +3,42 @@
 
 namespace kalvoro {
 
-NouvelleSerie::Ajout NouvelleSerie::Ajouter(const ImageLue &image)
+NouvelleSerie::Ajout NouvelleSerie::Ajouter(const ImageLue &image, int *ligne)
 {
     if (!image.Lue())
         return Ajout::Illisible;
-    if (empreintes.contains(image.empreinte))
-        return Ajout::Doublon;
+    if (const int semblable = Semblable(image); semblable >= 0) {
+        const ImageLue &gardee = images.at(semblable);
+        // Le nom que le joueur a donné à l'image gardée reste le sien.
+        const bool nomPropose = gardee.nom == NomDepuisFichier(gardee.source);
+        if (!nomPropose || !NomDeCopie(gardee.nom) || NomDeCopie(image.nom))
+            return Ajout::Doublon;
+        images[semblable] = image;
+        if (ligne)
+            *ligne = semblable;
+        return Ajout::Remplacee;
+    }
     if (Nombre() >= MaximumImagesSerie)
         return Ajout::Pleine;
-    empreintes.insert(image.empreinte);
+    if (ligne)
+        *ligne = Nombre();
     images.append(image);
     return Ajout::Ajoutee;
 }
 
+int NouvelleSerie::Semblable(const ImageLue &image) const
+{
+    for (int i = 0; i < Nombre(); ++i)
+        if (SeRessemblent(images.at(i).apparence, image.apparence))
+            return i;
+    return -1;
+}
+
 void NouvelleSerie::Retirer(int index)
 {
-    if (index < 0 || index >= Nombre())
-        return;
-    // L'image retirée peut revenir : son empreinte n'est plus prise.
-    empreintes.remove(images.at(index).empreinte);
-    images.removeAt(index);
+    // L'image retirée peut revenir : elle n'est plus là pour qu'une autre lui ressemble.
+    if (index >= 0 && index < Nombre())
+        images.removeAt(index);
 }
 
 void NouvelleSerie::Renommer(int index, const QString &nom)

@@ -2,7 +2,6 @@
 #include "ImagesSerie.h"
 
 #include <QList>
-#include <QSet>
 #include <QString>
 
 namespace kalvoro {
@@ -17,11 +16,13 @@ inline constexpr int MaximumImagesSerie = 800;
 // sans doublon, chacune avec son nom. La fenêtre n'en est que la vue.
 class NouvelleSerie {
 public:
-    enum class Ajout { Ajoutee, Doublon, Illisible, Pleine };
+    enum class Ajout { Ajoutee, Remplacee, Doublon, Illisible, Pleine };
 
-    // Garde l'image lue, sauf si elle est illisible, déjà là (même empreinte) ou si la série a
-    // déjà MaximumImagesSerie images.
-    Ajout Ajouter(const ImageLue &image);
+    // Garde l'image lue, sauf si elle est illisible, déjà là (une image qui lui ressemble :
+    // voir SeRessemblent) ou si la série a déjà MaximumImagesSerie images. D'une image déjà là
+    // sous un nom de copie (« chat (1) »), l'original prend la place : Remplacee. `ligne` reçoit
+    // la place de l'image ajoutée ou remplacée.
+    Ajout Ajouter(const ImageLue &image, int *ligne = nullptr);
     void Retirer(int index);
     // Un nom vide ou fait de blancs garde l'ancien.
     void Renommer(int index, const QString &nom);
@@ -31,8 +32,12 @@ public:
     bool PeutCreer() const { return Nombre() >= MinimumImagesSerie; }
 
 private:
+    // La place de l'image qui ressemble à celle-ci, -1 s'il n'y en a pas. Les images se
+    // comparent une à une : 800 × 800 comparaisons de 56 octets prennent quelques
+    // millisecondes pour tout un import.
+    int Semblable(const ImageLue &image) const;
+
     QList<ImageLue> images;
-    QSet<QByteArray> empreintes;
 };
 
 } // namespace kalvoro

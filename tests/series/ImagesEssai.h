@@ -66,11 +66,59 @@ inline bool Ecrire(const QString &chemin, const QByteArray &contenu)
     return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size();
 }
 
-// La k-ième image d'une suite d'images toutes différentes, même réduites.
+// La k-ième image d'une suite d'images toutes différentes aux yeux d'un joueur, même réduites :
+// une teinte, et un damier de 8 × 8 cases claires ou sombres tiré de k.
 inline QImage ImageNumero(int k, int cote = 64)
 {
     QImage image(cote, cote, QImage::Format_RGB32);
-    image.fill(QColor::fromHsv((k * 37) % 360, 80 + (k * 53) % 176, 255 - (k % 5) * 30));
+    const QColor teinte = QColor::fromHsv((k * 37) % 360, 80 + (k * 53) % 176, 255 - (k % 5) * 30);
+    image.fill(teinte);
+    quint64 motif = (quint64(k) + 1) * 0x9E3779B97F4A7C15ull;
+    motif = (motif ^ (motif >> 31)) * 0xBF58476D1CE4E5B9ull;
+    motif ^= motif >> 29;
+    QPainter peintre(&image);
+    const qreal cellule = cote / 8.0;
+    for (int i = 0; i < 64; ++i)
+        if ((motif >> i) & 1)
+            peintre.fillRect(QRectF(i % 8 * cellule, i / 8 * cellule, cellule, cellule),
+                             teinte.darker(250));
+    return image;
+}
+
+// Une scène de famille en largeur : ciel, pelouse, maison, et quelqu'un debout à l'abscisse
+// `personne` (en fraction de la largeur).
+inline QImage Scene(qreal personne, int largeur = 960, int hauteur = 720)
+{
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    QPainter peintre(&image);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient ciel(0, 0, 0, hauteur / 2.0);
+    ciel.setColorAt(0, QColor(90, 150, 230));
+    ciel.setColorAt(1, QColor(220, 235, 250));
+    peintre.fillRect(0, 0, largeur, hauteur / 2, ciel);
+    peintre.fillRect(0, hauteur / 2, largeur, hauteur - hauteur / 2, QColor(70, 150, 60));
+    const auto x = [largeur](qreal f) { return f * largeur; };
+    const auto y = [hauteur](qreal f) { return f * hauteur; };
+    peintre.fillRect(QRectF(x(.55), y(.25), x(.25), y(.35)), QColor(190, 120, 70));
+    peintre.setBrush(QColor(250, 220, 60));
+    peintre.setPen(Qt::NoPen);
+    peintre.drawEllipse(QPointF(x(.12), y(.12)), x(.05), x(.05));
+    peintre.setBrush(QColor(40, 40, 110));
+    peintre.drawRect(QRectF(x(personne - .06), y(.35), x(.12), y(.55)));
+    peintre.setBrush(QColor(240, 200, 170));
+    peintre.drawEllipse(QPointF(x(personne), y(.28)), x(.05), x(.05));
+    return image;
+}
+
+// Un portrait debout en hauteur (9 × 16) : un ciel blanc, la tête, une bande rouge au haut de
+// l'image, que le carré centré couperait, puis le corps bleu.
+inline QImage Portrait(int largeur = 900, int hauteur = 1600)
+{
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QPainter peintre(&image);
+    peintre.fillRect(0, 0, largeur, hauteur * 3 / 32, Qt::white);
+    peintre.fillRect(0, hauteur * 3 / 32, largeur, hauteur / 6, Qt::red);
     return image;
 }
 

@@ -1,3 +1,4 @@
+#include "DossiersImages.h"
 #include "ImagesEssai.h"
 #include "ImportImages.h"
 #include "NouvelleSerie.h"
@@ -100,6 +101,28 @@ private slots:
         QVERIFY(moins.size() == 24 && assez.last().endsWith(QLatin1String("IMG_0001.HEIC")));
         Ligne("23 images et une HEIC", moins, 23, 23, false, {}, "moins 22");
         Ligne("24 images et une HEIC", assez, 24, 24, true, {}, "assez 23");
+        // Des copies d'une même photo : une seule compte, sous le nom de l'original.
+        const QImage scene = essai::Scene(.2);
+        Ligne("réenregistrée à une autre qualité",
+              {Fichier("chat (1).jpg", essai::EnJpeg(scene, 40)),
+               Fichier("chat.jpg", essai::EnJpeg(scene, 92))},
+              2, 1, false, {}, "chat");
+        QVERIFY(scene.scaled(480, 360, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .save(dossier.filePath("Copie de jardin.png")));
+        Ligne(
+            "réduite de moitié",
+            {Fichier("jardin.jpg", essai::EnJpeg(scene)), dossier.filePath("Copie de jardin.png")},
+            2, 1, false, {}, "jardin");
+        Ligne("un peu recadrée",
+              {Fichier("maison - Copie.jpg", essai::EnJpeg(scene.copy(24, 18, 912, 684))),
+               Fichier("maison.jpg", essai::EnJpeg(scene))},
+              2, 1, false, {}, "maison");
+        Ligne("même scène, quelqu'un a bougé",
+              {Fichier("avant.jpg", essai::EnJpeg(scene)),
+               Fichier("apres.jpg", essai::EnJpeg(essai::Scene(.45)))},
+              2, 2, false, {}, "apres");
+        Ligne("portrait debout : la tête reste",
+              {Fichier("debout.jpg", essai::EnJpeg(essai::Portrait()))}, 1, 1, false, Qt::red);
         QByteArray webp;
         QBuffer tampon(&webp);
         QVERIFY(tampon.open(QIODevice::WriteOnly) && QImageWriter(&tampon, "webp").write(photo));
@@ -145,6 +168,28 @@ private slots:
         }
         if (!nom.isEmpty())
             QCOMPARE(serie.Images().last().nom, nom);
+    }
+
+    // Un dossier de photos rangées par année : les sous-dossiers sont lus, sauf un dossier
+    // caché, un lien vers un dossier (hors de l'arbre) et ce qui est trop profond ; le dossier
+    // choisi sans image à lui n'est pas vide.
+    void lesSousDossiersSontLus()
+    {
+        QDir racine(dossier.filePath("Photos"));
+        for (const char *sous : {"2024/été", ".vignettes", "1/2/3/4/5", "dehors"})
+            QVERIFY(racine.mkpath(QString::fromUtf8(sous)));
+        int k = 0;
+        for (const char *image : {"2024/b.jpg", "2024/a.jpg", "2024/été/c.jpg", ".vignettes/d.jpg",
+                                  "1/2/3/4/5/e.jpg", "dehors/f.jpg"})
+            Fichier(QStringLiteral("Photos/") + QString::fromUtf8(image),
+                    essai::EnJpeg(essai::ImageNumero(++k)));
+        QVERIFY(QFile::rename(racine.filePath("dehors"), dossier.filePath("dehors")));
+        QVERIFY(QFile::link(dossier.filePath("dehors"), racine.filePath("lien")));
+        const QStringList images = ImagesDuDossier(racine.path());
+        QCOMPARE(images, (QStringList{racine.filePath("2024/a.jpg"), racine.filePath("2024/b.jpg"),
+                                      racine.filePath("2024/été/c.jpg")}));
+        const QList<std::pair<QString, int>> origines{{"Photos/2024", 2}, {"Photos/2024/été", 1}};
+        QCOMPARE(ImagesParDossier(images, racine.path()), origines);
     }
 
     // Une image retirée libère sa place : la même photo, ajoutée de nouveau, n'est plus un

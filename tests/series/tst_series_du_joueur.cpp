@@ -23,8 +23,8 @@ QList<ImageLue> Images(int nombre)
 {
     QList<ImageLue> images;
     for (int k = 0; k < nombre; ++k)
-        images.append({QString(), QStringLiteral("image %1").arg(k),
-                       essai::ImageNumero(k, CoteImageSerie), QByteArray::number(k)});
+        images.append(
+            {QString(), QStringLiteral("image %1").arg(k), essai::ImageNumero(k, CoteImageSerie), {}});
     return images;
 }
 

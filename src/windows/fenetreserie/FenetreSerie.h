@@ -41,6 +41,8 @@ private:
     void Importer(const QStringList &fichiers);
     void ImagesLuesRecues();
     void ImageLueRecue(const ImageLue &lue);
+    void MontrerVignette(QListWidgetItem *element, const ImageLue &lue);
+    QStringList AvisDeLImport() const;
     void ImportFini();
     void Retirer();
     void NomImageChange(QListWidgetItem *vignette);
@@ -67,6 +69,10 @@ private:
     // avant que la fenêtre l'apprenne, et la fermer entre-temps perdrait la série créée.
     bool ecriture = false;
     QStringList illisibles;
+    // Le dossier choisi par « Ajouter un dossier… », et les images prises de cet import : d'où
+    // elles viennent se dit à la fin.
+    QString racineImport;
+    QStringList prises;
     int doublons = 0;
     int laissees = 0; // au-delà de MaximumImagesSerie
     QString serieCreee;
