@@ -551,6 +551,10 @@ Would you like to save your score?</translation>
         <source>Impossible de créer le dossier %1 : %2</source>
         <translation>Cannot create the folder %1: %2</translation>
     </message>
+    <message>
+        <source>Une série s&apos;appelle déjà « %1 » : choisissez un autre nom.</source>
+        <translation>A series is already called “%1”: please choose another name.</translation>
+    </message>
 </context>
 <context>
     <name>VerificationsScores</name>
@@ -977,6 +981,14 @@ Its pictures and its best scores will be erased. The original files are not touc
     <message>
         <source>Images prises : %1.</source>
         <translation>Pictures taken: %1.</translation>
+    </message>
+    <message>
+        <source>Une série s&apos;appelle déjà « %1 » : choisissez un autre nom.</source>
+        <translation>A series is already called “%1”: please choose another name.</translation>
+    </message>
+    <message>
+        <source>La série « %1 » est créée, avec %2 images.</source>
+        <translation>The series “%1” has been created, with %2 pictures.</translation>
     </message>
 </context>
 <context>

@@ -203,9 +203,25 @@ Serie SeriesDuJoueur::Creer(const QString &nom, const QList<ImageLue> &images,
     return SerieDecrite(racine, id, description);
 }
 
+bool SeriesDuJoueur::NomPris(const QString &nom, const QString &sauf) const
+{
+    const QString propre = NomNettoye(nom, LongueurNomSerie);
+    const auto meme = [&propre](const QString &autre) {
+        return autre.compare(propre, Qt::CaseInsensitive) == 0;
+    };
+    for (int numero = 1; numero <= 6; ++numero)
+        if (meme(SerieNumero(numero)->Nom) || meme(SerieNumero(numero)->NomAffiche()))
+            return true;
+    return std::any_of(liste.begin(), liste.end(),
+                       [&](const Serie &serie) { return serie.Id != sauf && meme(serie.Nom); });
+}
+
 void SeriesDuJoueur::Renommer(const QString &id, const QString &nom)
 {
     const QString propre = NomSerie(nom);
+    if (NomPris(propre, id))
+        throw ErreurSerie(
+            tr("Une série s'appelle déjà « %1 » : choisissez un autre nom.").arg(propre));
     const QString chemin =
         CheminSerie(dossier, id) + QLatin1Char('/') + QLatin1String(FichierDescription);
     auto description = LireDescription(chemin);

@@ -59,7 +59,10 @@ public:
     // scores ouverts ; Relire() fait ensuite paraître la série.
     Serie Creer(const QString &nom, const QList<ImageLue> &images,
                 const CreateurScores &creerScores = &CreerScoresSerie) const;
-    // Renomme la série ; la liste est relue.
+    // Vrai si une autre série, des six ou du joueur (hors `sauf`), porte déjà ce nom, sans
+    // égard à la casse : deux séries du même nom ne se distingueraient nulle part.
+    bool NomPris(const QString &nom, const QString &sauf = {}) const;
+    // Renomme la série ; la liste est relue. Un nom déjà pris est refusé (ErreurSerie).
     void Renommer(const QString &id, const QString &nom);
     // Retire la série, ses images et ses scores, son fichier de scores d'abord refermé ; la
     // liste est relue.

@@ -1,12 +1,16 @@
 #include "../series/ImagesEssai.h"
 #include "Controles.h"
 #include "FenetreSerie.h"
+#include "RepondeurModales.h"
 #include "SansAvisDePlateforme.h"
 
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace kalvoro;
@@ -69,6 +73,76 @@ private slots:
         Remplir(fenetre, {fichiers[3]}, 24);
         QCOMPARE(Noms(vignettes).last(), QStringLiteral("photo04"));
         QVERIFY(Enfant<QPushButton>(&fenetre, "CreerSerie")->isEnabled());
+    }
+
+    // Pendant la lecture, la fenêtre reste à l'écoute : un tic du fil principal passe pendant
+    // que « Arrêter » est visible.
+    void laFenetreRepondPendantLImport()
+    {
+        QTemporaryDir dossier;
+        SeriesDuJoueur series(dossier.path());
+        FenetreSerie fenetre(series);
+        fenetre.show();
+        int ticsPendantLImport = 0;
+        QTimer tic;
+        connect(&tic, &QTimer::timeout, &fenetre, [&] {
+            ticsPendantLImport += Enfant<QPushButton>(&fenetre, "Arreter")->isVisible();
+        });
+        tic.start(1);
+        Remplir(fenetre, fichiers, 26);
+        QVERIFY(ticsPendantLImport > 0);
+    }
+
+    // Renommer… agit sur la série choisie et la laisse choisie ; un nom déjà pris (sans égard
+    // à la casse, ou celui d'une des six) est refusé avec un message, rien ne change.
+    void renommerGardeLaSerieChoisie_data()
+    {
+        QTest::addColumn<QString>("choisie");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QStringList>("apres");
+        QTest::addColumn<bool>("refus");
+        QTest::newRow("renommée") << QStringLiteral("Charlie") << QStringLiteral("Anatole")
+                                  << QStringList{"Alpha", "Anatole", "Bravo"} << false;
+        QTest::newRow("nom d'une autre") << QStringLiteral("Bravo") << QStringLiteral("ALPHA")
+                                         << QStringList{"Alpha", "Bravo", "Charlie"} << true;
+        QTest::newRow("nom d'une des six") << QStringLiteral("Alpha") << QStringLiteral("animaux")
+                                           << QStringList{"Alpha", "Bravo", "Charlie"} << true;
+    }
+    void renommerGardeLaSerieChoisie()
+    {
+        QFETCH(QString, choisie);
+        QFETCH(QString, nom);
+        QFETCH(QStringList, apres);
+        QFETCH(bool, refus);
+        QTemporaryDir dossier;
+        SeriesDuJoueur series(dossier.path());
+        QList<ImageLue> images;
+        for (int k = 0; k < 24; ++k)
+            images.append({{}, QString::number(k), essai::ImageNumero(k, CoteImageSerie), {}});
+        for (const char *serie : {"Charlie", "Alpha", "Bravo"})
+            series.Creer(QString::fromLatin1(serie), images);
+        series.Relire();
+        FenetreSerie fenetre(series);
+        fenetre.show();
+        auto *liste = Enfant<QListWidget>(&fenetre, "ListeSeries");
+        liste->setCurrentItem(liste->findItems(choisie, Qt::MatchExactly).value(0));
+        RepondeurModales repondeur;
+        repondeur.Attendre(QStringLiteral("Renommer la série"), [&nom](QWidget *boite) {
+            static_cast<QInputDialog *>(boite)->setTextValue(nom);
+            static_cast<QInputDialog *>(boite)->accept();
+        });
+        QString message;
+        if (refus)
+            repondeur.Attendre(QStringLiteral("Renommer la série"), [&message](QWidget *boite) {
+                message = static_cast<QMessageBox *>(boite)->text();
+                static_cast<QMessageBox *>(boite)->accept();
+            });
+        QTest::mouseClick(Enfant<QPushButton>(&fenetre, "Renommer"), Qt::LeftButton);
+        QCOMPARE(repondeur.Attendues(), QStringList());
+        QCOMPARE(repondeur.Imprevues, QStringList());
+        QCOMPARE(Noms(liste), apres);
+        QCOMPARE(liste->currentItem()->text(), refus ? choisie : nom);
+        QCOMPARE(message.contains(QStringLiteral("déjà")), refus);
     }
 
     // Un nom d'image effacé garde l'ancien : la carte a toujours quelque chose à dire.

@@ -1,10 +1,10 @@
 #include "FenetreSerie.h"
 
+#include "Accessibilite.h"
 #include "FenetreSerieControles.h"
 #include "ImportImages.h"
 
 #include <QDir>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -96,25 +96,19 @@ void FenetreSerie::MettreAJour()
     Supprimer->setEnabled(SerieSelectionnee());
 }
 
-// ---- Les séries -----------------------------------------------------------------------------
-
-void FenetreSerie::MontrerSeries()
-{
-    ListeSeries->clear();
-    for (const Serie &serie : series.Liste())
-        ListeSeries->addItem(serie.NomAffiche());
-}
-
-const Serie *FenetreSerie::SerieSelectionnee() const
-{
-    const int ligne = ListeSeries->currentRow();
-    return ligne >= 0 && ligne < series.Liste().size() ? &series.Liste()[ligne] : nullptr;
-}
+// ---- La création ----------------------------------------------------------------------
 
 void FenetreSerie::Creer()
 {
     if (!CreerSerie->isEnabled())
         return;
+    if (series.NomPris(NomSerie->text())) {
+        Avertir(tr("Ma série"), tr("Une série s'appelle déjà « %1 » : choisissez un autre nom.")
+                                    .arg(NomSerie->text().trimmed()));
+        NomSerie->setFocus();
+        NomSerie->selectAll();
+        return;
+    }
     // Deux cents images s'écrivent en quelques secondes : sur un autre fil, la fenêtre reste
     // dessinée et la barre dit que le programme travaille.
     ecriture = true;
@@ -142,57 +136,16 @@ void FenetreSerie::CreationFinie()
         series.Relire();
         serieCreee = faite.id;
         accept();
+        // Dit dans la fenêtre qui reprend la main : celle-ci n'est plus là pour le dire.
+        DireAuLecteur(parentWidget() ? parentWidget() : this,
+                      tr("La série « %1 » est créée, avec %2 images.")
+                          .arg(NomSerie->text().trimmed())
+                          .arg(nouvelle.Nombre()));
         return;
     }
     // Rien n'est perdu : les images composées restent, le joueur peut réessayer.
     MettreAJour();
     Avertir(tr("Ma série"), faite.echec);
-}
-
-void FenetreSerie::RenommerSerie()
-{
-    const Serie *serie = SerieSelectionnee();
-    if (!serie)
-        return;
-    bool ok = false;
-    const QString nom =
-        NomNettoye(QInputDialog::getText(this, tr("Renommer la série"), tr("Nouveau nom :"),
-                                         QLineEdit::Normal, serie->Nom, &ok),
-                   LongueurNomSerie)
-            .trimmed();
-    if (!ok || nom.isEmpty())
-        return;
-    try {
-        // La liste relue après coup ne garde pas cette série-là : son identifiant est copié.
-        series.Renommer(QString(serie->Id), nom);
-    } catch (const ErreurSerie &erreur) {
-        Avertir(tr("Ma série"), erreur.Message());
-    }
-    MontrerSeries();
-    MettreAJour();
-}
-
-void FenetreSerie::SupprimerSerie()
-{
-    const Serie *serie = SerieSelectionnee();
-    if (!serie)
-        return;
-    const QString question = tr("Supprimer la série « %1 » ?\n\nSes images et ses meilleurs scores "
-                                "seront effacés. Les fichiers d'origine ne sont pas touchés.")
-                                 .arg(serie->Nom);
-    QMessageBox boite(QMessageBox::Question, tr("Supprimer la série"), question,
-                      QMessageBox::Yes | QMessageBox::No, this);
-    boite.setTextFormat(Qt::PlainText); // le nom du joueur n'est jamais du HTML
-    boite.setDefaultButton(QMessageBox::No);
-    if (boite.exec() != QMessageBox::Yes)
-        return;
-    try {
-        series.Supprimer(QString(serie->Id));
-    } catch (const ErreurSerie &erreur) {
-        Avertir(tr("Ma série"), erreur.Message());
-    }
-    MontrerSeries();
-    MettreAJour();
 }
 
 void FenetreSerie::Avertir(const QString &titre, const QString &texte)

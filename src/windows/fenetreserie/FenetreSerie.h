@@ -35,7 +35,8 @@ private:
     void ConstruireSeriesFaites();
     void ConstruireNouvelle();
     void ConstruireBas();
-    void MontrerSeries();
+    // Relit la liste ; la série `choisie` (son identifiant) y reste sélectionnée.
+    void MontrerSeries(const QString &choisie = {});
     void AjouterImages();
     void AjouterDossier();
     void Importer(const QStringList &fichiers);
