@@ -3,19 +3,26 @@
 // cours, puis la création de la série sur le disque. Donne les durées et la mémoire résidente
 // maximale avant et après. Les photos sont faites par un processus enfant, avant toute mesure :
 // leur fabrication, qui tient des images entières en mémoire, ne compte ni dans le temps ni
-// dans la mémoire du banc.
+// dans la mémoire du banc. Enfin, la fenêtre « Ma série » lit les mêmes photos pendant qu'un tic
+// d'une milliseconde du fil principal note son plus long arrêt : au-delà de 50 ms, la fenêtre
+// ne répond plus au joueur.
+#include "../tests/helpers/SansAvisDePlateforme.h"
 #include "../tests/series/ImagesEssai.h"
 #include "DossiersImages.h"
+#include "FenetreSerie.h"
 #include "ImportImages.h"
 #include "NouvelleSerie.h"
 #include "SeriesDuJoueur.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QEventLoop>
 #include <QPainter>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -71,7 +78,8 @@ QImage Photo(int numero)
 
 int Fabriquer(int argc, char *argv[], const QString &dossier)
 {
-    QGuiApplication application(argc, argv);
+    kalvoro::TaireLesAvisDuGreffonSansEcran();
+    QApplication application(argc, argv);
     std::vector<int> numeros(NombrePhotos);
     std::iota(numeros.begin(), numeros.end(), 0);
     QtConcurrent::blockingMap(numeros, [&dossier](int numero) {
@@ -86,6 +94,31 @@ double RssMaximaleMio()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// Le plus long arrêt du fil principal, en millisecondes, pendant que la fenêtre lit ces photos :
+// le plus grand écart entre deux tics d'une milliseconde, du début de la lecture à sa fin.
+double PlusLongArretMs(const QStringList &fichiers, SeriesDuJoueur &series)
+{
+    FenetreSerie fenetre(series);
+    fenetre.show();
+    const auto *arreter = fenetre.findChild<QPushButton *>(QStringLiteral("Arreter"));
+    QEventLoop boucle;
+    QElapsedTimer depuis;
+    qint64 pire = 0;
+    QTimer tic;
+    tic.setInterval(1);
+    QObject::connect(&tic, &QTimer::timeout, &boucle, [&] {
+        pire = std::max(pire, depuis.nsecsElapsed());
+        depuis.start();
+        if (!arreter->isVisible())
+            boucle.quit();
+    });
+    depuis.start();
+    fenetre.Preremplir(fichiers, QStringLiteral("Photos"));
+    tic.start();
+    boucle.exec();
+    return static_cast<double>(pire) / 1e6;
 }
 
 } // namespace
@@ -103,7 +136,8 @@ int main(int argc, char *argv[])
     if (enfant < 0 || waitpid(enfant, &etat, 0) != enfant || etat != 0)
         return 1;
 
-    QGuiApplication application(argc, argv);
+    kalvoro::TaireLesAvisDuGreffonSansEcran();
+    QApplication application(argc, argv);
     const QStringList fichiers = ImagesDuDossier(photos.path());
     qint64 octets = 0;
     for (const QString &fichier : fichiers)
@@ -132,5 +166,8 @@ int main(int argc, char *argv[])
     std::printf("Création de la série : %.2f s\n",
                 static_cast<double>(chrono.nsecsElapsed()) / 1e9);
     std::printf("RSS maximale à la fin : %.1f Mio\n", RssMaximaleMio());
+    std::printf("Plus long arrêt du fil principal pendant que « Ma série » lit les photos : "
+                "%.1f ms\n",
+                PlusLongArretMs(fichiers, series));
     return serie.Nombre() == NombrePhotos ? 0 : 1;
 }
