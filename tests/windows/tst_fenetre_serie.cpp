@@ -1,6 +1,7 @@
 #include "../series/ImagesEssai.h"
 #include "Controles.h"
 #include "FenetreSerie.h"
+#include "FenetreSerieControles.h"
 #include "RepondeurModales.h"
 #include "SansAvisDePlateforme.h"
 
@@ -9,7 +10,9 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QtTest>
 
@@ -145,6 +148,28 @@ private slots:
         QCOMPARE(message.contains(QStringLiteral("déjà")), refus);
     }
 
+    // À 200 % sur 1920 × 1080 (voir main), la fenêtre pleine tient dans l'écran, boutons du bas
+    // compris, et ses vignettes ont deux pixels par point.
+    void tientDansLEcranA200PourCent()
+    {
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        QTemporaryDir dossier;
+        SeriesDuJoueur series(dossier.path());
+        FenetreSerie fenetre(series);
+        fenetre.show();
+        Remplir(fenetre, fichiers, 26);
+        const QRect ecran = fenetre.screen()->availableGeometry();
+        QCOMPARE(ecran.size(), QSize(960, 540));
+        for (const char *bouton : {"CreerSerie", "Fermer"}) {
+            const auto *controle = Enfant<QPushButton>(&fenetre, bouton);
+            QVERIFY(ecran.contains(QRect(controle->mapToGlobal(QPoint()), controle->size())));
+        }
+        const QIcon vignette = Enfant<QListWidget>(&fenetre, "Vignettes")->item(0)->icon();
+        QCOMPARE(vignette.pixmap(QSize(CoteVignette, CoteVignette), 2.0).size(),
+                 QSize(2 * CoteVignette, 2 * CoteVignette));
+        QCOMPARE(vignette.availableSizes().value(0).width(), 2 * CoteVignette);
+    }
+
     // Un nom d'image effacé garde l'ancien : la carte a toujours quelque chose à dire.
     void unNomDImageVideGardeLAncien()
     {
@@ -181,5 +206,20 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFenetreSerie)
+// Un écran de 1920 × 1080 à 200 % : la place que laisse le plus grand agrandissement courant.
+int main(int argc, char *argv[])
+{
+    QTemporaryFile ecran;
+    if (!ecran.open() ||
+        ecran.write(R"({"screens": [{"name": "ecran", "x": 0, "y": 0,
+                                         "width": 1920, "height": 1080, "logicalDpi": 96}]})") <
+            0 ||
+        !ecran.flush())
+        return 1;
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(ecran.fileName()));
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication application(argc, argv);
+    TestFenetreSerie essai;
+    return QTest::qExec(&essai, argc, argv);
+}
 #include "tst_fenetre_serie.moc"

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -35,8 +36,19 @@ FenetreSerie::FenetreSerie(SeriesDuJoueur &lesSeries, QWidget *parent)
     connect(&creation, &QFutureWatcher<Creation>::finished, this, &FenetreSerie::CreationFinie);
     MontrerSeries();
     MettreAJour();
-    resize(680, 560);
+    ResterDansLEcran();
     NomSerie->setFocus();
+}
+
+// La taille voulue, sans dépasser l'écran : à 200 % sur 1920 × 1080, ou à 150 % sur
+// 1366 × 768, il ne reste que 540 ou 512 points de haut, barre de titre comprise. Les vignettes
+// se réduisent alors, « Créer la série » et « Fermer » restent visibles.
+void FenetreSerie::ResterDansLEcran()
+{
+    // La barre de titre et les bords que le gestionnaire de fenêtres ajoute, en points.
+    constexpr QSize Cadre(16, 48);
+    const QSize place = screen()->availableGeometry().size() - Cadre;
+    resize(QSize(680, 560).boundedTo(place).expandedTo(minimumSizeHint()));
 }
 
 FenetreSerie::~FenetreSerie()

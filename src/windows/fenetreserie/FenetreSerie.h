@@ -35,6 +35,7 @@ private:
     void ConstruireSeriesFaites();
     void ConstruireNouvelle();
     void ConstruireBas();
+    void ResterDansLEcran();
     // Relit la liste ; la série `choisie` (son identifiant) y reste sélectionnée.
     void MontrerSeries(const QString &choisie = {});
     void AjouterImages();

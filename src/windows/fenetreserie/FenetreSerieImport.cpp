@@ -112,9 +112,14 @@ void FenetreSerie::ImageLueRecue(const ImageLue &lue)
 void FenetreSerie::MontrerVignette(QListWidgetItem *element, const ImageLue &lue)
 {
     const QSignalBlocker silence(Vignettes);
-    const QImage vignette =
-        lue.image.scaled(CoteVignette, CoteVignette, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    element->setIcon(QIcon(QPixmap::fromImage(vignette)));
+    // Autant de pixels que l'écran en montre : à 200 %, une vignette de 64 points en a 128 de
+    // côté, qui ne sont pas agrandis d'une vignette de 64, floue.
+    const qreal densite = devicePixelRatioF();
+    const int cote = qRound(CoteVignette * densite);
+    QPixmap vignette = QPixmap::fromImage(
+        lue.image.scaled(cote, cote, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    vignette.setDevicePixelRatio(densite);
+    element->setIcon(QIcon(vignette));
     element->setText(lue.nom);
     element->setToolTip(QDir::toNativeSeparators(lue.source));
 }
