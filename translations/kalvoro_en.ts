@@ -501,8 +501,8 @@ Would you like to save your score?</translation>
         <translation>Toons</translation>
     </message>
     <message>
-        <source>Nouvelle série…</source>
-        <translation>New series…</translation>
+        <source>Mes séries…</source>
+        <translation>My series…</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@ public:
     virtual QString TexteListeJeux() const = 0;
     virtual int NumeroSerieChoisie() const = 0; // 0 tant que rien n'est choisi
     // La série de l'entrée choisie, avec les faces de la partie ; nullptr tant qu'aucune série
-    // n'est choisie (rien, ou « Nouvelle série… »).
+    // n'est choisie (rien, ou « Mes séries… »).
     virtual const Serie *SerieChoisie() const = 0;
     virtual void ActiverListeJeux(bool actif) = 0;
 

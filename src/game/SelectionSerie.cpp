@@ -11,14 +11,14 @@ void RemplirListeJeux(OperationsFenetre &fenetre, const QList<Serie> &duJoueur)
         fenetre.AjouterSerie(serie.NomAffiche(), serie.Numero);
     for (const Serie &serie : duJoueur)
         fenetre.AjouterSerie(serie.NomAffiche(), NumeroDEntree(serie.Palmares(), duJoueur));
-    fenetre.AjouterSerie(Serie::tr("Nouvelle série…"), NumeroNouvelleSerie);
+    fenetre.AjouterSerie(Serie::tr("Mes séries…"), NumeroMesSeries);
 }
 
 void ChoisirSerie(OperationsFenetre &fenetre, const LecteurMeilleurScore &lireMeilleurScore)
 {
     // Reprendre la série déjà affichée après une remise à zéro est un choix comme un autre :
     // le plateau redevient jouable.
-    // « Nouvelle série… » n'est pas une série : la fenêtre ouvre alors celle qui en fait une.
+    // « Mes séries… » n'est pas une série : la fenêtre ouvre alors celle des séries du joueur.
     const Serie *serie = fenetre.SerieChoisie();
     if (fenetre.TexteListeJeux().isEmpty() || !serie)
         return;

@@ -13,7 +13,7 @@ using LecteurMeilleurScore = std::function<QString(const QString &palmares)>;
 
 // Remplit ListeJeux des six séries avec leurs numéros, puis des séries du joueur (leurs noms,
 // dans cet ordre, numérotées à la suite : SerieDeLEntree les retrouve) et de l'entrée
-// « Nouvelle série… » ; rien n'est choisi ensuite.
+// « Mes séries… » ; rien n'est choisi ensuite.
 void RemplirListeJeux(OperationsFenetre &fenetre, const QList<Serie> &duJoueur = {});
 
 // Choix d'une série dans ListeJeux : verrouille la liste, rend le plateau et Annuler

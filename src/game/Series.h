@@ -77,11 +77,11 @@ QString PalmaresSerieJoueur(const QString &id);
 QString IdDuPalmares(const QString &palmares);
 
 // ListeJeux numérote ses entrées : les six de 1 à 6, puis les séries du joueur à la suite. La
-// dernière entrée, « Nouvelle série… », porte NumeroNouvelleSerie : la choisir ouvre la fenêtre
+// dernière entrée, « Mes séries… », porte NumeroMesSeries : la choisir ouvre la fenêtre
 // qui fait une série.
-inline constexpr int NumeroNouvelleSerie = -1;
+inline constexpr int NumeroMesSeries = -1;
 // La série de l'entrée de ce numéro, les séries du joueur étant `duJoueur` dans l'ordre de la
-// liste ; nullptr pour « Nouvelle série… », rien de choisi (0) ou un numéro inconnu.
+// liste ; nullptr pour « Mes séries… », rien de choisi (0) ou un numéro inconnu.
 const Serie *SerieDeLEntree(int numero, const QList<Serie> &duJoueur);
 // Le numéro de l'entrée de la série de ce palmarès ; 0 si la liste ne l'a pas.
 int NumeroDEntree(const QString &palmares, const QList<Serie> &duJoueur);

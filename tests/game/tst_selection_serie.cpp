@@ -47,17 +47,17 @@ private slots:
         RemplirListeJeux(fenetre, fenetre.SeriesJoueur);
         const QStringList noms =
             QStringList{"Animaux", "Cinéma", "Disney", "Formes", "Smileys", "Toons"} + duJoueur +
-            QStringList{QStringLiteral("Nouvelle série…")};
+            QStringList{QStringLiteral("Mes séries…")};
         QCOMPARE(fenetre.ListeJeux.size(), noms.size());
         for (int k = 0; k < noms.size(); ++k) {
             const int numero = k + 1;
             QCOMPARE(fenetre.ListeJeux[k].nom, noms[k]);
             QCOMPARE(fenetre.ListeJeux[k].numero,
-                     k == noms.size() - 1 ? NumeroNouvelleSerie : numero);
+                     k == noms.size() - 1 ? NumeroMesSeries : numero);
         }
         QCOMPARE(fenetre.TexteListeJeux(), QString());
         QCOMPARE(fenetre.NumeroSerieChoisie(), 0);
-        // « Nouvelle série… » choisie ne commence aucune partie.
+        // « Mes séries… » choisie ne commence aucune partie.
         fenetre.Choisir(noms.last());
         bool lu = false;
         ChoisirSerie(fenetre, [&lu](const QString &) { return lu = true, QString(); });

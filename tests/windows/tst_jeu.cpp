@@ -56,8 +56,8 @@ void TestJeu::demarrage_laisseLePlateauAuRepos()
     auto *liste = banc.Controle<QComboBox>(QStringLiteral("ListeJeux"));
     QVERIFY(liste->isEnabled());
     QCOMPARE(liste->currentIndex(), -1);
-    QCOMPARE(liste->count(), 7); // les six, puis « Nouvelle série… »
-    QCOMPARE(liste->itemText(6), QStringLiteral("Nouvelle série…"));
+    QCOMPARE(liste->count(), 7); // les six, puis « Mes séries… »
+    QCOMPARE(liste->itemText(6), QStringLiteral("Mes séries…"));
     QCOMPARE(liste->itemText(1), QStringLiteral("Cinéma"));
     QCOMPARE(liste->itemData(5).toInt(), 6);
     QCOMPARE(banc.Controle<QLabel>(QStringLiteral("ScoreEnCours"))->text(), QString());

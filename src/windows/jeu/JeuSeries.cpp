@@ -13,7 +13,7 @@ namespace kalvoro {
 
 void Jeu::ListeJeux_Click()
 {
-    if (NumeroSerieChoisie() == NumeroNouvelleSerie) {
+    if (NumeroSerieChoisie() == NumeroMesSeries) {
         ListeJeux->setCurrentIndex(-1);
         OuvrirFenetreSerie();
         return;
