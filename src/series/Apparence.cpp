@@ -7,13 +7,13 @@ namespace kalvoro {
 
 namespace {
 
-// Les seuils, choisis sur des photos réelles et des copies : une copie réenregistrée ou réduite
-// change moins de quatre bits de la forme, un recadrage de quelques pour cent une dizaine ; une
-// personne qui a changé de place dans la même scène en change plus de vingt. La forme ne voit
-// pas les couleurs (deux aplats de teintes différentes ont la même) : l'écart des couleurs,
-// en moyenne sur les 48 valeurs, départage.
-constexpr int BitsDeFormeToleres = 12;
-constexpr int EcartDeCouleurTolere = 14;
+// Les seuils, mesurés sur les essais : une copie réenregistrée à une autre qualité ou réduite de
+// moitié ne change aucun bit de la forme et moins d'un niveau de couleur en moyenne ; recadrée de
+// 5 %, deux bits et deux niveaux ; la même scène où quelqu'un a changé de place, 23 bits et
+// 16 niveaux. La forme ne voit pas les couleurs (deux aplats de teintes différentes ont la
+// même) : l'écart des couleurs, en moyenne sur les 48 valeurs, départage.
+constexpr int BitsDeFormeToleres = 10;
+constexpr int EcartDeCouleurTolere = 8;
 // Dans un ciel ou un mur uni, deux voisins ont presque la même clarté : sans marge, le bruit
 // d'une compression JPEG déciderait de leur bit.
 constexpr int MargeDeClarte = 2;
