@@ -2,6 +2,7 @@
 #include "Controles.h"
 #include "FenetreSerie.h"
 #include "FenetreSerieControles.h"
+#include "ImportImages.h"
 #include "RepondeurModales.h"
 #include "SansAvisDePlateforme.h"
 
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -78,18 +80,24 @@ private slots:
         QVERIFY(Enfant<QPushButton>(&fenetre, "CreerSerie")->isEnabled());
     }
 
-    // Pendant la lecture, la fenêtre reste à l'écoute : un tic du fil principal passe pendant
-    // que « Arrêter » est visible.
+    // Pendant la lecture, la fenêtre reste à l'écoute : les fils des séries sont tenus occupés
+    // jusqu'à ce qu'un tic du fil principal passe, « Arrêter » visible ; une fenêtre qui
+    // attendrait la lecture ne finirait jamais.
     void laFenetreRepondPendantLImport()
     {
         QTemporaryDir dossier;
         SeriesDuJoueur series(dossier.path());
         FenetreSerie fenetre(series);
         fenetre.show();
+        QSemaphore porte;
+        const int fils = FilsDesSeries().maxThreadCount();
+        for (int i = 0; i < fils; ++i)
+            FilsDesSeries().start([&porte] { porte.acquire(); });
         int ticsPendantLImport = 0;
         QTimer tic;
         connect(&tic, &QTimer::timeout, &fenetre, [&] {
-            ticsPendantLImport += Enfant<QPushButton>(&fenetre, "Arreter")->isVisible();
+            if (Enfant<QPushButton>(&fenetre, "Arreter")->isVisible() && !ticsPendantLImport++)
+                porte.release(fils);
         });
         tic.start(1);
         Remplir(fenetre, fichiers, 26);
