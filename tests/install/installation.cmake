@@ -5,7 +5,9 @@ foreach(cas fiches joueur)
            ${CMAKE_BINARY_DIR} ${KALVORO_MOT_DE_PASSE} ${cas})
   set_tests_properties(install/${cas} PROPERTIES TIMEOUT 300 LABELS install)
 endforeach()
-set_tests_properties(install/joueur PROPERTIES RESOURCE_LOCK xvfb LABELS X)
+# Son propre Xvfb (sur un numéro que Xvfb choisit libre), sa maison, son DESTDIR : rien à
+# partager avec les autres essais sous X, il tourne à côté d'eux.
+set_tests_properties(install/joueur PROPERTIES LABELS X)
 # make install / make uninstall dans deux DESTDIR et sous le préfixe, dans tous les ordres.
 add_test(NAME install/desinstallation COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/desinstallation.sh
          ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR})
