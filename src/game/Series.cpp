@@ -10,6 +10,9 @@ namespace kalvoro {
 namespace {
 
 const QString PrefixePalmares = QStringLiteral("serie:");
+// Entre le palmarès d'une série et la taille du plateau ; ni un nom des six ni un identifiant de
+// dossier n'en ont.
+const QChar SeparateurTaille = QLatin1Char('@');
 
 // Les faces des six sont dessinées à 32 points ; une photo du joueur en demande 48 pour rester
 // reconnaissable.
@@ -43,24 +46,45 @@ QString Serie::NomAffiche() const
 
 QString Serie::Palmares() const
 {
-    return EstDuJoueur() ? PalmaresSerieJoueur(Id) : Nom;
+    const QString classique = EstDuJoueur() ? PalmaresSerieJoueur(Id) : Nom;
+    return Taille == TailleClassique ? classique : classique + SeparateurTaille + Taille.Code();
 }
+
+Serie Serie::ATaille(TaillePlateau taille) const
+{
+    Serie autre = *this;
+    autre.Taille = taille;
+    return autre;
+}
+
+namespace {
+
+QString CheminFaceClassique(const char *dossier, int face)
+{
+    return QStringLiteral(":/images/%1/%2.png")
+        .arg(QString::fromUtf8(dossier))
+        .arg(face, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
 
 std::optional<Serie::Face> Serie::FaceNumero(int face) const
 {
-    if (face < 1 || face > NombrePaires)
+    if (face < 1 || face > Taille.Paires())
         return std::nullopt;
-    if (EstDuJoueur()) {
+    if (!Images.isEmpty()) {
         if (face > Images.size())
             return std::nullopt;
         return Face{Images[face - 1], NomsImages.value(face - 1)};
     }
-    if (!Dossier)
+    if (EstDuJoueur() || !Dossier)
         return std::nullopt;
-    return Face{QStringLiteral(":/images/%1/%2.png")
-                    .arg(QString::fromUtf8(Dossier))
-                    .arg(face, 2, 10, QLatin1Char('0')),
-                {}};
+    return Face{CheminFaceClassique(Dossier, face), {}};
+}
+
+int Serie::NombreImages() const
+{
+    return EstDuJoueur() ? static_cast<int>(Images.size()) : NombrePaires;
 }
 
 int Serie::CoteFace() const
@@ -68,13 +92,19 @@ int Serie::CoteFace() const
     return EstDuJoueur() ? CoteFaceJoueur : CoteFaceClassique;
 }
 
-Serie Serie::Tirage(const std::function<float()> &source) const
+Serie Serie::Tirage(const std::function<float()> &source, TaillePlateau taille) const
 {
-    if (!EstDuJoueur())
-        return *this;
-    Serie partie = DuJoueur(Id, Nom);
-    for (int index : TirerImages(static_cast<int>(Images.size()), source)) {
-        partie.Images << Images[index];
+    if (!EstDuJoueur() && taille == TailleClassique)
+        return ATaille(taille);
+    QStringList toutes = Images;
+    if (!EstDuJoueur() && Dossier)
+        for (int face = 1; face <= NombrePaires; ++face)
+            toutes << CheminFaceClassique(Dossier, face);
+    Serie partie = ATaille(taille);
+    partie.Images.clear();
+    partie.NomsImages.clear();
+    for (int index : TirerImages(static_cast<int>(toutes.size()), source, taille.Paires())) {
+        partie.Images << toutes[index];
         partie.NomsImages << NomsImages.value(index);
     }
     return partie;
@@ -105,9 +135,19 @@ QString PalmaresSerieJoueur(const QString &id)
     return PrefixePalmares + id;
 }
 
+PalmaresDecompose DecomposerPalmares(const QString &palmares)
+{
+    const qsizetype separateur = palmares.lastIndexOf(SeparateurTaille);
+    if (separateur >= 0)
+        if (const TaillePlateau *taille = TaillePlateau::DuCode(palmares.mid(separateur + 1)))
+            return {palmares.left(separateur), *taille};
+    return {palmares, TailleClassique};
+}
+
 QString IdDuPalmares(const QString &palmares)
 {
-    return palmares.startsWith(PrefixePalmares) ? palmares.mid(PrefixePalmares.size()) : QString();
+    const QString serie = DecomposerPalmares(palmares).serie;
+    return serie.startsWith(PrefixePalmares) ? serie.mid(PrefixePalmares.size()) : QString();
 }
 
 const Serie *SerieDeLEntree(int numero, const QList<Serie> &duJoueur)

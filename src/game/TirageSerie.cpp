@@ -1,19 +1,17 @@
 #include "TirageSerie.h"
 
-#include "DimensionsPlateau.h"
-
 #include <algorithm>
 #include <numeric>
 
 namespace kalvoro {
 
-QList<int> TirerImages(int nombre, const std::function<float()> &source)
+QList<int> TirerImages(int nombre, const std::function<float()> &source, int paires)
 {
     QList<int> index(std::max(nombre, 0));
     std::iota(index.begin(), index.end(), 0);
-    // Fisher-Yates arrêté aux NombrePaires premières places : chacune reçoit une image tirée
-    // parmi celles qui restent, toutes également probables.
-    const int tirees = std::min(nombre, NombrePaires);
+    // Fisher-Yates arrêté aux `paires` premières places : chacune reçoit une image tirée parmi
+    // celles qui restent, toutes également probables.
+    const int tirees = std::clamp(paires, 0, std::max(nombre, 0));
     for (int k = 0; k < tirees; ++k) {
         const int restantes = nombre - k;
         const int pris =

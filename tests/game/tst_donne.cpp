@@ -133,7 +133,7 @@ private slots:
         std::set<int> venues;
         std::set<QList<int>> tirages;
         for (int partie = 0; partie < 200; ++partie) {
-            const QList<int> tirage = TirerImages(nombre, source);
+            const QList<int> tirage = TirerImages(nombre, source, NombrePaires);
             const std::set<int> differentes(tirage.begin(), tirage.end());
             QCOMPARE(int(differentes.size()), 24);
             QVERIFY(*differentes.begin() >= 0 && *differentes.rbegin() < nombre);

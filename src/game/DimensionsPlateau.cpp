@@ -1,0 +1,24 @@
+#include "DimensionsPlateau.h"
+
+namespace kalvoro {
+
+QString TaillePlateau::Nom() const
+{
+    // Espaces insécables : « 4 × 3 » ne se coupe jamais en bout de ligne.
+    return QStringLiteral("%1\u00a0×\u00a0%2").arg(Colonnes).arg(Rangees);
+}
+
+QString TaillePlateau::Code() const
+{
+    return QStringLiteral("%1x%2").arg(Colonnes).arg(Rangees);
+}
+
+const TaillePlateau *TaillePlateau::DuCode(const QString &code)
+{
+    for (const TaillePlateau &taille : TaillesPlateau)
+        if (taille.Code() == code)
+            return &taille;
+    return nullptr;
+}
+
+} // namespace kalvoro
