@@ -1045,6 +1045,18 @@ Quitter le jeu quand même ?</source>
 
 Quit the game all the same?</translation>
     </message>
+    <message>
+        <source>&amp;Taille</source>
+        <translation>Boa&amp;rd</translation>
+    </message>
+    <message>
+        <source>Taille du plateau</source>
+        <translation>Board size</translation>
+    </message>
+    <message>
+        <source>%1 colonnes, %2 rangées, %3 paires</source>
+        <translation>%1 columns, %2 rows, %3 pairs</translation>
+    </message>
 </context>
 <context>
     <name>kalvoro::Plateau</name>

@@ -11,7 +11,8 @@ inline constexpr int ReponseNon = 7;
 
 // Ce que la logique du jeu demande à la fenêtre Jeu, et rien d'autre. La fenêtre le réalise
 // sur ses contrôles ; les tests le réalisent avec une fausse fenêtre qui enregistre tout.
-// Les cellules sont numérotées de 1 à 48, les entrées de ListeJeux comme le dit Series.h.
+// Les cellules sont numérotées de 1 au nombre de cartes du plateau (48 au classique), les entrées
+// de ListeJeux comme le dit Series.h.
 class OperationsFenetre {
 public:
     virtual ~OperationsFenetre() = default;
@@ -32,6 +33,9 @@ public:
     // n'est choisie (rien, ou « Mes séries… »).
     virtual const Serie *SerieChoisie() const = 0;
     virtual void ActiverListeJeux(bool actif) = 0;
+    // La taille du plateau choisie par le joueur ; elle se choisit avec la série, avant la
+    // première carte, et ActiverListeJeux verrouille l'une avec l'autre.
+    virtual TaillePlateau TailleChoisie() const = 0;
 
     // Les étiquettes de score.
     virtual void EcrireScoreEnCours(const QString &texte) = 0;

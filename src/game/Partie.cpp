@@ -15,12 +15,17 @@ namespace kalvoro {
 
 namespace {
 
-constexpr int EcartPaire = NombrePaires; // les cartes n et n + 24 montrent la même image
-constexpr int TicsDePause = 7;           // la pause finit au tic où Tempo dépasse 7 (800 ms)
+constexpr int TicsDePause = 7; // la pause finit au tic où Tempo dépasse 7 (800 ms)
 
-// Les numéros 1 à 48 dans l'ordre, chacun sur deux chiffres.
-const QString PiocheInitiale = QStringLiteral("0102030405060708091011121314151617181920212223242526"
-                                              "27282930313233343536373839404142434445464748");
+// Les numéros des cartes d'un plateau de `cellules` cartes dans l'ordre, chacun sur deux chiffres
+// ("010203…48" au plateau classique).
+QString PiocheInitiale(int cellules)
+{
+    QString pioche;
+    for (int carte = 1; carte <= cellules; ++carte)
+        pioche += QStringLiteral("%1").arg(carte, 2, 10, QLatin1Char('0'));
+    return pioche;
+}
 
 // Garde de réentrance : lève le drapeau le temps d'un traitement, le rabaisse en sortant.
 class TraitementEnCours {
@@ -63,7 +68,14 @@ bool Partie::EnPause() const
 
 bool Partie::FormePaire(int cellule) const
 {
-    return std::abs(tableau[static_cast<std::size_t>(cellule)] - valeur1) == EcartPaire;
+    // Les cartes n et n + Paires() montrent la même image.
+    return std::abs(tableau[static_cast<std::size_t>(cellule)] - valeur1) == taille.Paires();
+}
+
+TaillePlateau Partie::Taille() const
+{
+    // La taille de la donne tant qu'elle dure ; sinon celle que le joueur a choisie.
+    return distribue == 1 ? taille : fenetre.TailleChoisie();
 }
 
 void Partie::Annuler_Click()
@@ -78,7 +90,8 @@ void Partie::Annuler_Click()
     // La liste d'abord : Annuler désactivé lui laisse le focus, au lieu de l'envoyer sur Aide.
     fenetre.ActiverListeJeux(true);
     fenetre.ActiverAnnuler(false);
-    for (int i = 1; i <= NombreCellules; ++i) {
+    const int cellules = Taille().Cellules();
+    for (int i = 1; i <= cellules; ++i) {
         fenetre.MontrerCellule(i, true);
         fenetre.ActiverCellule(i, false);
         fenetre.AfficherDos(i);
@@ -93,8 +106,9 @@ void Partie::Annuler_Click()
 
 void Partie::Distribuer()
 {
-    QString pioche = PiocheInitiale;
-    for (int k = 1; k <= NombreCellules; ++k) {
+    taille = fenetre.TailleChoisie();
+    QString pioche = PiocheInitiale(taille.Cellules());
+    for (int k = 1; k <= taille.Cellules(); ++k) {
         const int m = static_cast<int>(pioche.size() / 2);
         // Le produit d'un float par un petit entier est exact en double : r = int(m·x + 1).
         const int tire = static_cast<int>(double(m) * double(source()) + 1.0);
@@ -115,7 +129,7 @@ void Partie::Minuterie_Timer()
 
 bool Partie::ClicRecevable(int i) const
 {
-    if (i < 1 || i > NombreCellules || clicEnTraitement || enPause)
+    if (i < 1 || i > Taille().Cellules() || clicEnTraitement || enPause)
         return false;
     // Rien n'est choisi dans ListeJeux : le plateau n'est pas encore jouable.
     if (fenetre.TexteListeJeux().isEmpty())
@@ -173,9 +187,9 @@ void Partie::FinirTour()
     fenetre.GelerPlateau(false);
     tempo = 0;
     fenetre.ArreterMinuterie();
-    if (std::abs(valeur2 - valeur1) == EcartPaire) {
+    if (std::abs(valeur2 - valeur1) == taille.Paires()) {
         CacherPaire();
-        if (nbPaires == NombrePaires) {
+        if (nbPaires == taille.Paires()) {
             FinirPartie();
             return;
         }

@@ -24,13 +24,15 @@ public:
     static SourceX SourceParDefaut();
 
     void Annuler_Click();   // remise à zéro du plateau (abandon ou fin de partie)
-    void Distribuer();      // nouvelle donne dans Tableau(1..48), Distribue := 1
+    void Distribuer();      // nouvelle donne dans Tableau(1..cellules de la taille), Distribue := 1
     void Minuterie_Timer(); // un tic de 100 ms
     void Bouton_Click(int i);
 
     bool EnPause() const;
     // La carte de cette cellule forme-t-elle une paire avec la première carte du tour ?
     bool FormePaire(int cellule) const;
+    // Le plateau de la partie : celui de la donne en cours, sinon celui que le joueur a choisi.
+    TaillePlateau Taille() const;
 
     // L'état, sous les noms du jeu ; en lecture pour la fenêtre et les tests.
     const std::array<qint16, TailleTableauCellules> &Tableau() const { return tableau; }
@@ -54,6 +56,7 @@ private:
 
     OperationsFenetre &fenetre;
     SourceX source;
+    TaillePlateau taille; // celle de la donne
     std::array<qint16, TailleTableauCellules> tableau{};
     int distribue = 0;
     int nbRetournees = 0;

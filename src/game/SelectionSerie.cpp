@@ -5,12 +5,14 @@
 
 namespace kalvoro {
 
-void RemplirListeJeux(OperationsFenetre &fenetre, const QList<Serie> &duJoueur)
+void RemplirListeJeux(OperationsFenetre &fenetre, const QList<Serie> &duJoueur,
+                      TaillePlateau taille)
 {
     for (const Serie &serie : Series())
         fenetre.AjouterSerie(serie.NomAffiche(), serie.Numero);
     for (const Serie &serie : duJoueur)
-        fenetre.AjouterSerie(serie.NomAffiche(), NumeroDEntree(serie.Palmares(), duJoueur));
+        if (serie.Remplit(taille))
+            fenetre.AjouterSerie(serie.NomAffiche(), NumeroDEntree(serie.Palmares(), duJoueur));
     fenetre.AjouterSerie(Serie::tr("Mes séries…"), NumeroMesSeries);
 }
 
@@ -25,7 +27,8 @@ void ChoisirSerie(OperationsFenetre &fenetre, const LecteurMeilleurScore &lireMe
     const QString palmares = serie->Palmares();
     fenetre.ActiverAnnuler(true);
     fenetre.ActiverListeJeux(false);
-    for (int i = 1; i <= NombreCellules; ++i)
+    const int cellules = fenetre.TailleChoisie().Cellules();
+    for (int i = 1; i <= cellules; ++i)
         fenetre.ActiverCellule(i, true);
     fenetre.EcrireMeilleurScore(lireMeilleurScore(palmares));
 }

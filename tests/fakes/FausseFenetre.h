@@ -50,6 +50,7 @@ public:
     QList<Serie> SeriesJoueur; // celles que RemplirListeJeux a reçues après les six
     int IndexChoisi = -1;      // -1 : rien de choisi, le texte de la liste est vide
     bool ListeJeuxActive = true;
+    TaillePlateau Taille = TailleClassique; // celle que le joueur a choisie
     QString ScoreEnCours;
     QString MeilleurScore;
     bool AnnulerActif = false;
@@ -118,7 +119,7 @@ public:
     // Un plateau gelé se note comme des cellules désactivées : aucune ne prend de carte.
     void GelerPlateau(bool gele) override
     {
-        for (int i = 1; i <= NombreCellules; ++i)
+        for (int i = 1; i <= Taille.Cellules(); ++i)
             Ecrire(i).active = !gele;
     }
 
@@ -136,6 +137,7 @@ public:
         return SerieDeLEntree(NumeroSerieChoisie(), SeriesJoueur);
     }
     void ActiverListeJeux(bool actif) override { ListeJeuxActive = actif; }
+    TaillePlateau TailleChoisie() const override { return Taille; }
 
     void EcrireScoreEnCours(const QString &texte) override { ScoreEnCours = texte; }
     QString LireScoreEnCours() const override { return ScoreEnCours; }
@@ -174,10 +176,10 @@ public:
     }
 
 private:
-    // Une cellule hors de 1 à 48 est une faute de la logique : le test doit échouer net.
+    // Une cellule hors du plateau choisi est une faute de la logique : le test doit échouer net.
     Cellule &Ecrire(int cellule)
     {
-        if (cellule < 1 || cellule > 48)
+        if (cellule < 1 || cellule > Taille.Cellules())
             throw std::out_of_range("cellule hors du plateau");
         return Cellules[static_cast<std::size_t>(cellule)];
     }

@@ -30,30 +30,47 @@ struct FauxLecteur {
 class TestSelectionSerie : public QObject {
     Q_OBJECT
 private slots:
-    // Les six, puis celles du joueur dans l'ordre donné, puis l'entrée qui en fait une nouvelle.
+    // Les six, puis celles du joueur qui remplissent le plateau choisi, dans l'ordre donné, leurs
+    // numéros gardés, puis l'entrée qui en fait une nouvelle.
     void laListeTientLesSixSeriesPuisCellesDuJoueurSansChoix_data()
     {
         QTest::addColumn<QStringList>("duJoueur");
-        QTest::newRow("aucune") << QStringList();
+        QTest::addColumn<QList<int>>("images");
+        QTest::addColumn<QString>("taille");
+        QTest::addColumn<QList<int>>("montrees"); // leur rang dans duJoueur
+        QTest::newRow("aucune") << QStringList() << QList<int>{} << "8x6" << QList<int>{};
         QTest::newRow("deux, homonyme d'une des six comprise")
-            << QStringList{QStringLiteral("Animaux"), QStringLiteral("Mamie \"Jo\" / 2025")};
+            << QStringList{QStringLiteral("Animaux"), QStringLiteral("Mamie \"Jo\" / 2025")}
+            << QList<int>{24, 30} << "8x6" << QList<int>{0, 1};
+        QTest::newRow("trop peu de photos pour le classique")
+            << QStringList{"Six", "Douze", "Cinq"} << QList<int>{6, 12, 5} << "8x6" << QList<int>{};
+        QTest::newRow("assez pour 6 × 4") << QStringList{"Six", "Douze", "Cinq"}
+                                          << QList<int>{6, 12, 5} << "6x4" << QList<int>{1};
+        QTest::newRow("assez pour 4 × 3") << QStringList{"Six", "Douze", "Cinq"}
+                                          << QList<int>{6, 12, 5} << "4x3" << QList<int>{0, 1};
     }
     void laListeTientLesSixSeriesPuisCellesDuJoueurSansChoix()
     {
         QFETCH(QStringList, duJoueur);
+        QFETCH(QList<int>, images);
+        QFETCH(QString, taille);
+        QFETCH(QList<int>, montrees);
         FausseFenetre fenetre;
-        for (const QString &nom : duJoueur)
-            fenetre.SeriesJoueur << Serie::DuJoueur(QStringLiteral("id ") + nom, nom);
-        RemplirListeJeux(fenetre, fenetre.SeriesJoueur);
-        const QStringList noms =
-            QStringList{"Animaux", "Cinéma", "Disney", "Formes", "Smileys", "Toons"} + duJoueur +
-            QStringList{QStringLiteral("Mes séries…")};
+        fenetre.Taille = *TaillePlateau::DuCode(taille);
+        for (qsizetype k = 0; k < duJoueur.size(); ++k)
+            fenetre.SeriesJoueur << Serie::DuJoueur(QStringLiteral("id ") + duJoueur[k],
+                                                    duJoueur[k], QStringList(images[k], "p.jpg"));
+        RemplirListeJeux(fenetre, fenetre.SeriesJoueur, fenetre.Taille);
+        QStringList noms = {"Animaux", "Cinéma", "Disney", "Formes", "Smileys", "Toons"};
+        QList<int> numeros = {1, 2, 3, 4, 5, 6};
+        for (int k : montrees)
+            noms << duJoueur[k], numeros << 7 + k;
+        noms << QStringLiteral("Mes séries…");
+        numeros << NumeroMesSeries;
         QCOMPARE(fenetre.ListeJeux.size(), noms.size());
         for (int k = 0; k < noms.size(); ++k) {
-            const int numero = k + 1;
             QCOMPARE(fenetre.ListeJeux[k].nom, noms[k]);
-            QCOMPARE(fenetre.ListeJeux[k].numero,
-                     k == noms.size() - 1 ? NumeroMesSeries : numero);
+            QCOMPARE(fenetre.ListeJeux[k].numero, numeros[k]);
         }
         QCOMPARE(fenetre.TexteListeJeux(), QString());
         QCOMPARE(fenetre.NumeroSerieChoisie(), 0);

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 namespace kalvoro {
 
@@ -19,8 +20,13 @@ OriginesJeu OriginesJeu::DuProgramme()
 {
     // La copie chez le joueur s'est faite sur le fil de l'ouverture, ses traductions déjà là :
     // son échec est dit dans la langue du joueur.
-    return {DossierProgramme(), &DateExecutable, CheminScores(), PreparerScoresDuProgramme().echec,
-            DossierSeries()};
+    return {DossierProgramme(),
+            &DateExecutable,
+            CheminScores(),
+            PreparerScoresDuProgramme().echec,
+            DossierSeries(),
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                QStringLiteral("/kalvoro/kalvoro.conf")};
 }
 
 std::unique_ptr<MagasinScores> OuvrirMagasin(QWidget *fenetre, const OriginesJeu &origines,

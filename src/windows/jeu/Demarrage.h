@@ -25,6 +25,9 @@ struct OriginesJeu {
     QString echecScores = {};
     // Le dossier des séries du joueur ; vide : aucune série du joueur (les tests sans disque).
     QString dossierSeries = {};
+    // Le fichier où le jeu retient les choix du joueur d'un lancement à l'autre (la taille du
+    // plateau) ; vide : rien n'est retenu.
+    QString reglages = {};
     static OriginesJeu DuProgramme();
 };
 

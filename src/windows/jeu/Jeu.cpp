@@ -35,11 +35,18 @@ Jeu::Jeu(FabriqueMagasin fabriqueChoisie, Partie::SourceX source, OriginesJeu or
     EntreeAppuieLeBouton();
     setFont(Police(MsSansSerif, 8));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
-    setFixedSize(QSize(Px(9345), Px(6195)));
+    // Jamais plus petite que la fenêtre classique, où tout garde sa place.
+    setMinimumSize(QSize(Px(9345), Px(6195)));
+    resize(minimumSize());
     plateau = new Plateau(this);
     connect(plateau, &Plateau::Clic, this, &Jeu::Bouton_Click);
     CreerCadres();
+    CreerListeTailles();
     CreerCommandes();
+    for (QWidget *droite : std::initializer_list<QWidget *>{Frame2, Frame1, Frame4, Frame3, Annuler,
+                                                            Scores, Command1, Aide, Quitter})
+        colonneDroite.append({droite, droite->pos()});
+    CreerPleinEcran();
     annonces = std::make_unique<AnnoncesJeu>(Annuler);
     Minuterie = CreerMinuterie(this);
     connect(Minuterie, &QTimer::timeout, this, &Jeu::Minuterie_Timer);
@@ -69,7 +76,7 @@ bool Jeu::Form_Load()
     ActiverAnnuler(false);
     for (int i = 1; i <= NombreCellules; ++i)
         ActiverCellule(i, false);
-    RelireSeriesJoueur();
+    ChoisirTaille(TailleRetenue());
     AfficheDate->setText(FormaterDate(QDate::currentDate()));
     DonnerFocusVisible(Quitter);
     return true;
@@ -83,8 +90,11 @@ void Jeu::CreerCadres()
                         this);
     AfficheDate = CreerEtiquette(QStringLiteral("AfficheDate"), Frame2, 9.75,
                                  palette().color(QPalette::WindowText));
+    // Le cadre du choix tient aussi la taille du plateau, sous la liste des séries : les cadres
+    // des scores, de la hauteur de celui de la date, et les commandes, un peu plus serrées,
+    // descendent d'autant et la fenêtre classique garde sa taille.
     Frame1 = CreerCadre(QStringLiteral("Frame1"), tr("Choix de la série"),
-                        RectangleTwips(7800, 840, 1455, 855), this);
+                        RectangleTwips(7800, 840, 1455, 1170), this);
     ListeJeux = new QComboBox(Frame1);
     ListeJeux->setObjectName(QStringLiteral("ListeJeux"));
     ListeJeux->setEditable(false);
@@ -94,20 +104,20 @@ void Jeu::CreerCadres()
     connect(ListeJeux, &QComboBox::activated, this, &Jeu::ListeJeux_Click);
     ListeJeux->installEventFilter(this);
     Frame4 = CreerCadre(QStringLiteral("Frame4"), tr("Meilleur score"),
-                        RectangleTwips(7800, 1800, 1455, 735), this);
+                        RectangleTwips(7800, 2115, 1455, 615), this);
     MeilleurScore = CreerEtiquette(QStringLiteral("MeilleurScore"), Frame4, 13.5, Qt::red);
     Frame3 = CreerCadre(QStringLiteral("Frame3"), tr("Score en cours"),
-                        RectangleTwips(7800, 2640, 1455, 735), this);
+                        RectangleTwips(7800, 2835, 1455, 615), this);
     ScoreEnCours = CreerEtiquette(QStringLiteral("ScoreEnCours"), Frame3, 13.5, Qt::blue);
 }
 
 void Jeu::CreerCommandes()
 {
-    Annuler = CreerCommande(QStringLiteral("Annuler"), tr("&Annuler"), 3480, this);
-    Scores = CreerCommande(QStringLiteral("Scores"), tr("&Scores"), 3960, this);
-    Command1 = CreerCommande(QStringLiteral("Command1"), tr("&A propos"), 4440, this);
-    Aide = CreerCommande(QStringLiteral("Aide"), tr("&Aide"), 4920, this);
-    Quitter = CreerCommande(QStringLiteral("Quitter"), tr("&Quitter"), 5400, this);
+    Annuler = CreerCommande(QStringLiteral("Annuler"), tr("&Annuler"), 3555, this);
+    Scores = CreerCommande(QStringLiteral("Scores"), tr("&Scores"), 4020, this);
+    Command1 = CreerCommande(QStringLiteral("Command1"), tr("&A propos"), 4485, this);
+    Aide = CreerCommande(QStringLiteral("Aide"), tr("&Aide"), 4950, this);
+    Quitter = CreerCommande(QStringLiteral("Quitter"), tr("&Quitter"), 5415, this);
     Annuler->installEventFilter(this);
     connect(Annuler, &QPushButton::clicked, this, &Jeu::Annuler_Click);
     connect(Scores, &QPushButton::clicked, this, &Jeu::Scores_Click);
@@ -118,14 +128,14 @@ void Jeu::CreerCommandes()
     Barre->setGeometry(RectangleTwips(0, 5850, 9345, 345));
 }
 
-// Les cellules 1 à 48, puis Quitter, Scores, Annuler, ListeJeux, Aide et Command1 ; les
-// cadres, les étiquettes et la barre d'état ne prennent pas le focus.
+// Les cellules 1 à 48, puis Quitter, Scores, Annuler, ListeJeux, ListeTailles, Aide et
+// Command1 ; les cadres, les étiquettes et la barre d'état ne prennent pas le focus.
 void Jeu::OrdonnerTabulation()
 {
     QList<QWidget *> ordre;
     for (int i = 1; i <= NombreCellules; ++i)
         ordre << plateau->Cellule(i);
-    ordre << Quitter << Scores << Annuler << ListeJeux << Aide << Command1;
+    ordre << Quitter << Scores << Annuler << ListeJeux << ListeTailles << Aide << Command1;
     for (qsizetype k = 1; k < ordre.size(); ++k)
         setTabOrder(ordre[k - 1], ordre[k]);
     Barre->setFocusPolicy(Qt::NoFocus);
@@ -224,6 +234,17 @@ void Jeu::showEvent(QShowEvent *evenement)
     // Qt oublie à l'affichage que le focus a été placé par le programme : le joueur au clavier
     // doit voir dès l'ouverture que la barre d'espace agirait sur Quitter.
     setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void Jeu::resizeEvent(QResizeEvent *evenement)
+{
+    QWidget::resizeEvent(evenement);
+    const int gagne = width() - minimumWidth();
+    for (const auto &[controle, place] : colonneDroite)
+        controle->move(place.x() + gagne, place.y());
+    const int barre = Px(345);
+    Barre->setGeometry(0, height() - barre, width(), barre);
+    plateau->setGeometry(0, 0, Px(7800) + gagne, height() - barre);
 }
 
 void Jeu::closeEvent(QCloseEvent *evenement)

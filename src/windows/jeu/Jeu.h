@@ -18,15 +18,19 @@
 
 class QGroupBox;
 class QKeyEvent;
+class QResizeEvent;
+class QShortcut;
 
 namespace kalvoro {
 
 class BarreEtat;
 class ServiceAide;
 
-// La fenêtre principale : le plateau de 48 cartes, la liste des séries, les scores, la date,
-// la barre d'état et les commandes. Elle possède la partie, le magasin ouvert pour toute la
-// durée du programme, et réalise sur ses contrôles les opérations que demande la logique.
+// La fenêtre principale : le plateau (48 cartes au classique), la liste des séries et celle des
+// tailles, les scores, la date, la barre d'état et les commandes. Elle s'agrandit : le plateau
+// prend la place gagnée, les commandes restent à droite. Elle possède la partie, le magasin ouvert
+// pour toute la durée du programme, et réalise sur ses contrôles les opérations que demande la
+// logique.
 class Jeu : public QWidget, public OperationsFenetre {
     Q_OBJECT
 public:
@@ -60,6 +64,7 @@ public:
     int NumeroSerieChoisie() const override;
     const Serie *SerieChoisie() const override;
     void ActiverListeJeux(bool actif) override;
+    TaillePlateau TailleChoisie() const override;
     void EcrireScoreEnCours(const QString &texte) override;
     QString LireScoreEnCours() const override { return ScoreEnCours->text(); }
     void EcrireMeilleurScore(const QString &texte) override;
@@ -74,6 +79,9 @@ public:
 public slots:
     void Bouton_Click(int i);
     void ListeJeux_Click();
+    void ListeTailles_Click();
+    // F11 : le plein écran, et retour (F11 encore, ou Échap).
+    void BasculerPleinEcran();
     void Annuler_Click();
     void Scores_Click();
     void Command1_Click();
@@ -84,12 +92,19 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *evenement) override;
     void showEvent(QShowEvent *evenement) override;
+    void resizeEvent(QResizeEvent *evenement) override;
     // Les touches sur Annuler.
     bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
     void CreerCadres();
     void CreerCommandes();
+    // La taille du plateau (JeuTailles.cpp).
+    void CreerListeTailles();
+    void CreerPleinEcran();
+    void ChoisirTaille(TaillePlateau taille);
+    void RetenirTaille() const;
+    TaillePlateau TailleRetenue() const;
     void OrdonnerTabulation();
     bool ToucheSurAnnuler(const QKeyEvent &touche);
     void DonnerFocusAnnuler();
@@ -109,11 +124,15 @@ private:
     Plateau *plateau = nullptr;
     QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr;
     QLabel *AfficheDate = nullptr, *MeilleurScore = nullptr, *ScoreEnCours = nullptr;
-    QComboBox *ListeJeux = nullptr;
+    QComboBox *ListeJeux = nullptr, *ListeTailles = nullptr;
     QPushButton *Annuler = nullptr, *Scores = nullptr, *Command1 = nullptr, *Aide = nullptr,
                 *Quitter = nullptr;
     QTimer *Minuterie = nullptr;
     BarreEtat *Barre = nullptr;
+    QShortcut *SortiePleinEcran = nullptr;
+    // Les cadres et commandes de droite à leurs places dans la fenêtre classique ; agrandie,
+    // elle les décale d'autant vers la droite.
+    QList<QPair<QWidget *, QPoint>> colonneDroite;
 
     FabriqueMagasin fabrique;
     OriginesJeu origines;

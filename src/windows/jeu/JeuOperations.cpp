@@ -31,6 +31,7 @@ void Jeu::AfficherDos(int cellule)
 void Jeu::ActiverListeJeux(bool actif)
 {
     ListeJeux->setEnabled(actif);
+    ListeTailles->setEnabled(actif);
 }
 
 void Jeu::EcrireScoreEnCours(const QString &texte)

@@ -18,12 +18,13 @@ void Jeu::ListeJeux_Click()
         OuvrirFenetreSerie();
         return;
     }
-    // Les faces de cette partie : une série du joueur en tire 24 parmi toutes les siennes.
+    // Les faces de cette partie : une par paire du plateau, tirées parmi toutes celles de la
+    // série (au plateau classique, les six gardent les leurs).
     const Serie *choisie = SerieDeLEntree(NumeroSerieChoisie(), SeriesJoueur());
     serieEnJeu.reset();
     if (choisie) {
         plateau->OublierPhotos();
-        serieEnJeu = choisie->Tirage(tirage);
+        serieEnJeu = choisie->Tirage(tirage, TailleChoisie());
     }
     std::optional<ErreurScores> illisible;
     const auto lireMeilleur = [&](const QString &palmares) {
@@ -65,7 +66,7 @@ void Jeu::RelireSeriesJoueur()
 void Jeu::RemplirListe()
 {
     ListeJeux->clear();
-    RemplirListeJeux(*this, SeriesJoueur());
+    RemplirListeJeux(*this, SeriesJoueur(), TailleChoisie());
     // La liste ouverte montre les noms entiers, même longs ; fermée, elle garde sa largeur.
     ListeJeux->view()->setMinimumWidth(ListeJeux->view()->sizeHintForColumn(0) + 24);
 }
@@ -74,7 +75,8 @@ const Serie *Jeu::SerieChoisie() const
 {
     const Serie *choisie = SerieDeLEntree(NumeroSerieChoisie(), SeriesJoueur());
     // Les faces tirées pour la partie, tant que la liste montre sa série.
-    if (choisie && serieEnJeu && serieEnJeu->Palmares() == choisie->Palmares())
+    if (choisie && serieEnJeu &&
+        serieEnJeu->ATaille(choisie->Taille).Palmares() == choisie->Palmares())
         return &*serieEnJeu;
     return choisie;
 }

@@ -10,27 +10,38 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <algorithm>
 
 namespace kalvoro {
 
 namespace {
 
-// Le dos des cartes, à la taille des faces des six séries.
+// Le dos des cartes, à la taille des faces des six séries, sur la carte classique de 57 pixels.
 constexpr int TailleImage = 32;
+constexpr int CoteCarteClassique = 57;
 
 // Plus court que tout second appui voulu sur la même carte, plus long que l'écart des
 // répétitions d'une touche tenue (30 à 40 ms), même retardées par un lecteur d'écran.
 constexpr int EcartRepetitionMs = 150;
 
-// Cellule i (1 à 48) : rangée (i-1) div 8, colonne (i-1) mod 8, carrés de 855 espacés de 105.
-constexpr QRect PlaceCellule(int i)
+// Cellule i d'un plateau de `taille` dans une place de `largeur` × `hauteur` twips : rangée
+// (i-1) div colonnes, colonne (i-1) mod colonnes, carrés espacés d'un pas le plus grand possible,
+// dont la carte prend 855 / 960, centrés. Le plateau classique dans sa place classique
+// (7800 × 5850) retrouve les carrés de 855 espacés de 105 depuis 120.
+constexpr QRect PlaceCellule(int i, TaillePlateau taille, int largeur, int hauteur)
 {
-    const int rangee = (i - 1) / ColonnesPlateau;
-    const int colonne = (i - 1) % ColonnesPlateau;
-    return RectangleTwips(120 + 960 * colonne, 120 + 960 * rangee, 855, 855);
+    const int pas = std::min((largeur - 120) / taille.Colonnes, (hauteur - 90) / taille.Rangees);
+    const int gauche = 120 + (largeur - 120 - pas * taille.Colonnes) / 2;
+    const int haut = 120 + (hauteur - 90 - pas * taille.Rangees) / 2;
+    const int rangee = (i - 1) / taille.Colonnes;
+    const int colonne = (i - 1) % taille.Colonnes;
+    return RectangleTwips(gauche + pas * colonne, haut + pas * rangee, pas * 855 / 960,
+                          pas * 855 / 960);
 }
-static_assert(PlaceCellule(1) == QRect(8, 8, 57, 57));
-static_assert(PlaceCellule(NombreCellules).topLeft() == QPoint(Px(6840), Px(4920)));
+static_assert(PlaceCellule(1, TailleClassique, 7800, 5850) == QRect(8, 8, 57, 57));
+static_assert(PlaceCellule(NombreCellules, TailleClassique, 7800, 5850).topLeft() ==
+              QPoint(Px(6840), Px(4920)));
 
 } // namespace
 
@@ -57,12 +68,13 @@ Plateau::Plateau(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("Plateau"));
     // Dit une fois, en entrant sur le plateau : chaque carte ne dit ensuite que ses deux nombres.
     setAccessibleName(tr("Plateau, ligne puis colonne"));
+    coteClassique.fill(TailleImage);
     // Tout le coin à gauche des commandes et au-dessus de la barre d'état.
     setGeometry(RectangleTwips(0, 0, 7800, 5850));
     for (int i = 1; i <= NombreCellules; ++i) {
         auto *cellule = new BoutonCellule(this);
         cellule->setObjectName(QStringLiteral("Bouton%1").arg(i));
-        cellule->setGeometry(PlaceCellule(i));
+        cellule->setGeometry(PlaceCellule(i, taille, 7800, 5850));
         cellule->setIconSize(QSize(TailleImage, TailleImage));
         cellule->setAutoDefault(false);
         cellule->installEventFilter(this);
@@ -107,8 +119,8 @@ QString Plateau::NommerCellule(int cellule, const QString &image)
     // La place une fois et brève, que le lecteur dit à chaque flèche : la ligne puis la colonne
     // (« 2, 5 », le plateau dit l'ordre), la face d'abord quand il y en a une (c'est elle que le
     // joueur cherche), rien de plus pour une carte face cachée, la plus fréquente.
-    const int rangee = (cellule - 1) / ColonnesPlateau + 1;
-    const int colonne = (cellule - 1) % ColonnesPlateau + 1;
+    const int rangee = (cellule - 1) / taille.Colonnes + 1;
+    const int colonne = (cellule - 1) % taille.Colonnes + 1;
     const QString nom = image.isEmpty() ? tr("%1, %2").arg(rangee).arg(colonne)
                                         : tr("%1, %2, %3").arg(image).arg(rangee).arg(colonne);
     // Qt annonce chaque nom posé, même inchangé ; une cellule cachée est renommée à son retour.
@@ -120,13 +132,14 @@ QString Plateau::NommerCellule(int cellule, const QString &image)
 
 Plateau::FaceMontree Plateau::AfficherFace(int cellule, int numeroCarte, const Serie &serie)
 {
-    const bool carte = numeroCarte >= 1 && numeroCarte <= NombreCellules;
+    const int paires = serie.Taille.Paires();
+    const bool carte = numeroCarte >= 1 && numeroCarte <= 2 * paires;
     const std::optional<Serie::Face> face =
-        carte ? serie.FaceNumero((numeroCarte - 1) % NombrePaires + 1) : std::nullopt;
+        carte ? serie.FaceNumero((numeroCarte - 1) % paires + 1) : std::nullopt;
     // Rien ne change à l'écran : la cellule garde son nom.
     if (!face)
         return {QString(), Cellule(cellule)->accessibleName()};
-    Cellule(cellule)->setIconSize(QSize(serie.CoteFace(), serie.CoteFace()));
+    DimensionnerImage(cellule, serie.CoteFace());
     Cellule(cellule)->setIcon(Icone(face->image));
     const QString nomFace = face->nom.isEmpty() ? NomImage(face->image) : face->nom;
     const QString nom = nomFace.isEmpty() ? tr("face visible") : nomFace;
@@ -144,9 +157,46 @@ void Plateau::OublierPhotos()
             icone.key().startsWith(QLatin1String(":/")) ? std::next(icone) : icones.erase(icone);
 }
 
+int Plateau::CoteImage(int cote) const
+{
+    // L'image grandit avec la carte ; QIcon ne la dessine jamais plus grande que sa source.
+    const int carte = Cellule(1)->width();
+    return (carte * cote + CoteCarteClassique / 2) / CoteCarteClassique;
+}
+
+void Plateau::Disposer(TaillePlateau nouvelle)
+{
+    taille = nouvelle;
+    for (int i = 1; i <= NombreCellules; ++i)
+        Bouton[i]->setVisible(i <= taille.Cellules());
+    Placer();
+}
+
+void Plateau::resizeEvent(QResizeEvent *evenement)
+{
+    QWidget::resizeEvent(evenement);
+    Placer();
+}
+
+void Plateau::Placer()
+{
+    const int largeur = static_cast<int>(EnTwips(width()));
+    const int hauteur = static_cast<int>(EnTwips(height()));
+    for (int i = 1; i <= taille.Cellules(); ++i)
+        Bouton[i]->setGeometry(PlaceCellule(i, taille, largeur, hauteur));
+    for (int i = 1; i <= taille.Cellules(); ++i)
+        DimensionnerImage(i, coteClassique[static_cast<std::size_t>(i)]);
+}
+
+void Plateau::DimensionnerImage(int cellule, int cote)
+{
+    coteClassique[static_cast<std::size_t>(cellule)] = cote;
+    Cellule(cellule)->setIconSize(QSize(CoteImage(cote), CoteImage(cote)));
+}
+
 void Plateau::AfficherDos(int cellule)
 {
-    Cellule(cellule)->setIconSize(QSize(TailleImage, TailleImage));
+    DimensionnerImage(cellule, TailleImage);
     Cellule(cellule)->setIcon(Icone(QStringLiteral(":/images/dos.png")));
     NommerCellule(cellule, QString());
     Bouton[cellule]->MontrerFace(false);
@@ -220,7 +270,8 @@ bool Plateau::FlecheSurCellule(int i, const QKeyEvent &touche)
     // Au bord du plateau, ou devant des places vides, la flèche s'arrête (elle ne part pas vers
     // Quitter comme le ferait la tabulation) et le dit : sans quoi le joueur qui n'en voit rien
     // n'entendrait rien et ne saurait pas pourquoi.
-    const int voisine = CelluleVoisine(i, *direction, [this](int k) { return Jouable(k); });
+    const int voisine = CelluleVoisine(
+        i, *direction, [this](int k) { return Jouable(k); }, taille);
     if (voisine != 0)
         DonnerFocusVisible(Cellule(voisine));
     else
@@ -228,9 +279,9 @@ bool Plateau::FlecheSurCellule(int i, const QKeyEvent &touche)
     return true;
 }
 
-QString Plateau::RienDansLaDirection(int cellule, Direction direction)
+QString Plateau::RienDansLaDirection(int cellule, Direction direction) const
 {
-    if (AuBord(cellule, direction))
+    if (AuBord(cellule, direction, taille))
         return tr("Bord du plateau.");
     switch (direction) {
     case Direction::Gauche:
@@ -251,8 +302,9 @@ bool Plateau::RamenerFocus(const QKeyEvent &touche)
     if (!direction)
         return false;
     const auto jouable = [this](int k) { return Jouable(k); };
-    int cible = jouable(derniereCellule) ? derniereCellule
-                                         : CelluleVoisine(derniereCellule, *direction, jouable);
+    int cible = jouable(derniereCellule)
+                    ? derniereCellule
+                    : CelluleVoisine(derniereCellule, *direction, jouable, taille);
     for (int k = 1; cible == 0 && k <= NombreCellules; ++k)
         cible = jouable(k) ? k : 0;
     if (cible != 0)

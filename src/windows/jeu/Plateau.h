@@ -12,6 +12,7 @@
 #include <optional>
 
 class QKeyEvent;
+class QResizeEvent;
 class QPushButton;
 
 namespace kalvoro {
@@ -25,14 +26,18 @@ std::optional<Direction> DirectionDe(const QKeyEvent &touche);
 
 // Le plateau de Jeu : les cellules Bouton1 à Bouton48, leurs images (chaque fichier chargé une
 // fois), les noms que lisent les lecteurs d'écran et les flèches qui promènent le focus d'une
-// cellule jouable à l'autre. Il couvre le coin haut gauche de Jeu : les cellules y gardent les
-// positions en twips des plans de la fenêtre.
+// cellule jouable à l'autre. Il couvre le coin haut gauche de Jeu. Un plateau d'une autre taille
+// montre ses premières cellules seulement ; les cartes grandissent avec la place qu'il a, et
+// le plateau classique dans la fenêtre classique garde les positions en twips de ses plans.
 class Plateau : public QWidget {
     Q_OBJECT
 public:
     explicit Plateau(QWidget *parent);
 
     QPushButton *Cellule(int i) const;
+    // Le plateau de cette taille : ses cellules seules se montrent, à leurs places.
+    void Disposer(TaillePlateau nouvelle);
+    TaillePlateau Taille() const { return taille; }
     // Ce que la cellule montre après AfficherFace : le nom de l'image (vide pour une série ou
     // une carte inconnue) et le nom complet qu'un lecteur d'écran lit sur la cellule.
     struct FaceMontree {
@@ -66,17 +71,26 @@ signals:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void resizeEvent(QResizeEvent *evenement) override;
 
 private:
     const QIcon &Icone(const QString &chemin);
+    void Placer();
+    // Le côté de l'image d'une carte, `cote` étant celui qu'elle a sur la carte classique.
+    int CoteImage(int cote) const;
+    void DimensionnerImage(int cellule, int cote);
     // Rend le nom complet de la cellule.
     QString NommerCellule(int cellule, const QString &image);
     bool FlecheSurCellule(int i, const QKeyEvent &touche);
-    static QString RienDansLaDirection(int cellule, Direction direction);
+    QString RienDansLaDirection(int cellule, Direction direction) const;
     bool EspaceTenue(int cellule, const QKeyEvent &touche);
 
     // Les cellules sous leurs noms ; Bouton(0) n'existe pas.
     std::array<BoutonCellule *, TailleTableauCellules> Bouton{};
+    TaillePlateau taille;
+    // Le côté de l'image que montre chaque cellule sur la carte classique (dos, face des six,
+    // photo) : elle grandit dans cette proportion avec la carte.
+    std::array<int, TailleTableauCellules> coteClassique{};
     QHash<QString, QIcon> icones;
     int derniereCellule = 1; // la dernière cellule jouée, où les flèches ramènent le focus
     bool alaSouris = false;
