@@ -13,5 +13,5 @@ add_test(NAME install/desinstallation COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/des
          ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR})
 set_tests_properties(install/desinstallation PROPERTIES TIMEOUT 300 LABELS install)
 # Le paquet de make paquet a son propre essai, tests/install/paquet.sh : une deuxième construction
-# complète du programme avec les drapeaux de Debian, lancée par "make test-paquet" (et par
-# l'intégration continue après la suite), hors de ctest.
+# du programme avec les drapeaux de Debian, lancée par "make test-paquet" (et par l'intégration
+# continue après la suite), hors de ctest.
