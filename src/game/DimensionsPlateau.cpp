@@ -4,8 +4,8 @@ namespace kalvoro {
 
 QString TaillePlateau::Nom() const
 {
-    // Espaces insécables : « 4 × 3 » ne se coupe jamais en bout de ligne.
-    return QStringLiteral("%1\u00a0×\u00a0%2").arg(Colonnes).arg(Rangees);
+    // Espaces fines insécables : « 4 × 3 » ne se coupe jamais et tient dans la liste étroite.
+    return QStringLiteral("%1\u202f×\u202f%2").arg(Colonnes).arg(Rangees);
 }
 
 QString TaillePlateau::Code() const

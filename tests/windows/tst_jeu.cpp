@@ -193,7 +193,7 @@ void TestJeu::controle_estASaPlaceAvecSaLegende_data()
     ligne("AfficheDate", {120, 240, 1215, 375}, "");
     ligne("Frame1", {7800, 840, 1455, 1170}, "Choix de la série");
     ligne("ListeJeux", {120, 360, 1215, 315}, "");
-    ligne("ListeTailles", {600, 750, 735, 315}, "");
+    ligne("ListeTailles", {540, 750, 795, 315}, "");
     ligne("Frame4", {7800, 2115, 1455, 615}, "Meilleur score");
     ligne("MeilleurScore", {120, 240, 1215, 375}, "");
     ligne("Frame3", {7800, 2835, 1455, 615}, "Score en cours");

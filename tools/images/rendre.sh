@@ -26,6 +26,7 @@ trap 'rm -rf "$travail"' EXIT
 
 police_etiquettes=/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 fond_bouton='#f0f0f0' # la couleur d'un bouton, derrière les parties transparentes sur la planche
+cote_grandes=256
 
 installer_twemoji() {
     if [ ! -f "$twemoji/package.json" ] ||
@@ -104,6 +105,20 @@ rendre_faces() {
         mkdir -p "$images/$dossier"
         rendre_paire "$(source_svg "$source")" "$images/$dossier/$numero" 32 32 16
     done 3<"$ici/faces.tsv"
+}
+
+# Les mêmes faces et le même dos en grand, pour les cartes d'un plateau agrandi (jusqu'au plein
+# écran d'un 4 × 3 sur 1920 × 1080) : une image n'y est jamais dessinée plus grande que sa source.
+# 256 couleurs : réduits à 16, les bords adoucis d'un grand dessin feraient des marches.
+rendre_grandes() {
+    local dossier numero source nom
+    while IFS=$'\t' read -r -u 3 dossier numero source nom; do
+        [[ -z $dossier || $dossier == \#* ]] && continue
+        mkdir -p "$images/$dossier/grandes"
+        rendre "$(source_svg "$source")" $cote_grandes $cote_grandes \
+            "$images/$dossier/grandes/$numero.png"
+    done 3<"$ici/faces.tsv"
+    rendre "$ici/dos.svg" $cote_grandes $cote_grandes "$images/grandes/dos.png"
 }
 
 rendre_divers() {
@@ -200,7 +215,14 @@ planche_divers() {
 
 python3 "$ici/ecarts_couleurs.py"
 installer_twemoji
+# "rendre.sh grandes" ne rend que les grandes images, sans toucher aux autres.
+if [[ ${1:-} == grandes ]]; then
+    rendre_grandes
+    echo "Grandes images rendues dans $images"
+    exit 0
+fi
 rendre_faces
+rendre_grandes
 rendre_divers
 planche
 echo "Images rendues dans $images, planche dans $depot/docs/pictures.png"

@@ -2,7 +2,10 @@
 
 #include "Programme.h"
 #include "Twips.h"
+
 #include "Verrous.h"
+#include <QResizeEvent>
+#include <algorithm>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -62,8 +65,6 @@ BarreEtat::BarreEtat(QWidget *parent, Horloge horlogeChoisie)
 
 void BarreEtat::CreerPanneaux()
 {
-    const int hauteur = Px(345);
-    int gauche = 0;
     for (int k = 0; k < 7; ++k) {
         const char *texte = Panneaux[k].texte;
         auto *panneau = new QLabel(*texte ? tr(texte) : QString(), this);
@@ -71,11 +72,28 @@ void BarreEtat::CreerPanneaux()
         panneau->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panneau->setAlignment(k == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         panneau->setIndent(3);
-        const int largeur = Px(Panneaux[k].largeurTwips);
-        panneau->setGeometry(gauche, 1, largeur, hauteur - 2);
-        gauche += largeur + 1;
         panneaux[k] = panneau;
     }
+    PlacerPanneaux(0);
+}
+
+void BarreEtat::PlacerPanneaux(int gagne)
+{
+    // La fenêtre agrandie élargit le panneau des informations ; les voyants, la date et
+    // l'heure restent à leur largeur, à droite.
+    const int hauteur = Px(345);
+    int gauche = 0;
+    for (int k = 0; k < 7; ++k) {
+        const int largeur = Px(Panneaux[k].largeurTwips) + (k == 0 ? gagne : 0);
+        panneaux[k]->setGeometry(gauche, 1, largeur, hauteur - 2);
+        gauche += largeur + 1;
+    }
+}
+
+void BarreEtat::resizeEvent(QResizeEvent *evenement)
+{
+    QWidget::resizeEvent(evenement);
+    PlacerPanneaux(std::max(0, width() - Px(9345)));
 }
 
 QLabel *BarreEtat::Panneau(int numero) const

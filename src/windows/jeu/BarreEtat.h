@@ -5,6 +5,7 @@
 #include <functional>
 
 class QLabel;
+class QResizeEvent;
 class QTimer;
 
 namespace kalvoro {
@@ -30,9 +31,11 @@ public slots:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void resizeEvent(QResizeEvent *evenement) override;
 
 private:
     void CreerPanneaux();
+    void PlacerPanneaux(int gagne);
     void AllumerVoyant(int numero, bool allume);
 
     Horloge horloge;

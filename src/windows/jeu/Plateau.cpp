@@ -43,6 +43,14 @@ static_assert(PlaceCellule(1, TailleClassique, 7800, 5850) == QRect(8, 8, 57, 57
 static_assert(PlaceCellule(NombreCellules, TailleClassique, 7800, 5850).topLeft() ==
               QPoint(Px(6840), Px(4920)));
 
+// La grande version d'une image des ressources : ":/images/animaux/grandes/05.png" pour
+// ":/images/animaux/05.png".
+QString GrandeVersion(const QString &chemin)
+{
+    const qsizetype barre = chemin.lastIndexOf(QLatin1Char('/'));
+    return chemin.left(barre) + QStringLiteral("/grandes") + chemin.mid(barre);
+}
+
 } // namespace
 
 std::optional<Direction> DirectionDe(const QKeyEvent &touche)
@@ -101,8 +109,12 @@ const QIcon &Plateau::Icone(const QString &chemin)
         // non par QPixmap : QIcon prend aussi le @2x livré, net sur un écran dense.
         QIcon icone;
         if (chemin.startsWith(QLatin1String(":/"))) {
-            icone.addFile(chemin, QSize(), QIcon::Normal);
-            icone.addFile(chemin, QSize(), QIcon::Disabled);
+            // Et sa grande version, que QIcon réduit pour une carte agrandie : l'image n'est
+            // jamais dessinée plus grande que sa source.
+            for (const QString &source : {chemin, GrandeVersion(chemin)}) {
+                icone.addFile(source, QSize(), QIcon::Normal);
+                icone.addFile(source, QSize(), QIcon::Disabled);
+            }
         } else {
             // Une photo du joueur, lue dans le dossier de sa série sans suivre de lien.
             const QPixmap photo = QPixmap::fromImage(LireImageGardee(chemin));
