@@ -80,10 +80,10 @@ public:
 
     const Cellule &Case(int i) const { return Cellules[static_cast<std::size_t>(i)]; }
 
-    // Vrai si les 48 cellules vérifient la condition.
+    // Vrai si les cellules du plateau choisi (48 au classique) vérifient la condition.
     bool Toutes(const std::function<bool(const Cellule &)> &condition) const
     {
-        for (int i = 1; i <= 48; ++i)
+        for (int i = 1; i <= Taille.Cellules(); ++i)
             if (!condition(Case(i)))
                 return false;
         return true;

@@ -16,8 +16,10 @@ struct PlateauDeTest {
                       return Tirage;
                   }};
 
-    explicit PlateauDeTest(const QString &serie = QStringLiteral("Animaux"))
+    explicit PlateauDeTest(const QString &serie = QStringLiteral("Animaux"),
+                           TaillePlateau taille = TailleClassique)
     {
+        fenetre.Taille = taille;
         RemplirListeJeux(fenetre);
         partie.Annuler_Click();
         Preparer(serie);

@@ -46,6 +46,43 @@ private slots:
         QCOMPARE(scorePendantLaQuestion, QStringLiteral("24"));
     }
 
+    // À chaque taille : toutes les cartes du plateau, chacune une fois, et rien au-delà (la
+    // fausse fenêtre refuse toute cellule hors du plateau) ; la fin après sa dernière paire.
+    void chaqueTailleFinitApresSaDernierePaire_data()
+    {
+        QTest::addColumn<int>("colonnes");
+        QTest::addColumn<int>("rangees");
+        QTest::newRow("4 × 3") << 4 << 3;
+        QTest::newRow("6 × 4") << 6 << 4;
+        QTest::newRow("8 × 6") << 8 << 6;
+    }
+    void chaqueTailleFinitApresSaDernierePaire()
+    {
+        QFETCH(int, colonnes);
+        QFETCH(int, rangees);
+        const int paires = colonnes * rangees / 2;
+        PlateauDeTest plateau(QStringLiteral("Animaux"), {colonnes, rangees});
+        plateau.Tirage = 0.999f; // la dernière carte de la pioche à chaque tirage
+        plateau.Tour(1, 1);      // un tour manqué
+        QList<int> cartes(plateau.partie.Tableau().begin() + 1,
+                          plateau.partie.Tableau().begin() + 1 + 2 * paires);
+        std::sort(cartes.begin(), cartes.end());
+        for (int k = 0; k < 2 * paires; ++k)
+            QCOMPARE(cartes[k], k + 1);
+        for (int carte = 1; carte <= paires; ++carte) {
+            QVERIFY(plateau.fenetre.Boites.isEmpty());
+            const auto &tableau = plateau.partie.Tableau();
+            const auto cellule = [&](int c) {
+                return static_cast<int>(std::find(tableau.begin() + 1, tableau.end(), c) -
+                                        tableau.begin());
+            };
+            plateau.Tour(cellule(carte), cellule(carte + paires));
+        }
+        QCOMPARE(plateau.fenetre.Boites.size(), 1);
+        QCOMPARE(plateau.fenetre.Boites[0].texte, MessageAttendu(paires + 1));
+        QVERIFY(plateau.AuRepos());
+    }
+
     void unePartieEnTrenteToursFaitTrente()
     {
         PlateauDeTest plateau;
