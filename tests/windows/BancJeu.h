@@ -91,6 +91,14 @@ struct BancJeu {
         QCoreApplication::sendEvent(vue, &entree);
     }
 
+    // Le choix de la taille du plateau dans sa liste, comme aux flèches.
+    void ChoisirTaille(TaillePlateau taille) const
+    {
+        auto *liste = Controle<QComboBox>(QStringLiteral("ListeTailles"));
+        liste->setCurrentIndex(liste->findData(taille.Code()));
+        emit liste->activated(liste->currentIndex());
+    }
+
     void Cliquer(int i) const { QTest::mouseClick(Cellule(i), Qt::LeftButton); }
 
     // Un tic de la minuterie "Minuterie" de la fenêtre, sans attendre ses 100 ms : il passe par

@@ -1,7 +1,9 @@
 #include "Apropos.h"
+#include "BancJeu.h"
 #include "Controles.h"
 #include "FauxBureau.h"
 #include "Jeu.h"
+#include "SansAvisDePlateforme.h"
 #include "Series.h"
 #include "VersionAttendue.h"
 
@@ -115,6 +117,7 @@ class TestImages : public QObject {
     static constexpr double EcartMaximalAvecLe2x = 0.05;
 
 private slots:
+    void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
     void chaqueImageALaTailleEtLesCouleursVoulues_data();
     void chaqueImageALaTailleEtLesCouleursVoulues();
     void chaqueSerieASes24FacesEtRienDAutre_data();
@@ -125,6 +128,7 @@ private slots:
     void laFenetreAproposMontreLe2xDeSesImages_data();
     void laFenetreAproposMontreLe2xDeSesImages();
     void uneCelluleMontreLe2xActiveOuNon();
+    void uneCarteAgrandieMontreLaGrandeSource();
 };
 
 void TestImages::chaqueImageALaTailleEtLesCouleursVoulues_data()
@@ -271,6 +275,32 @@ void TestImages::uneCelluleMontreLe2xActiveOuNon()
         const QPixmap montree = cellule->icon().pixmap(cellule->iconSize(), 2.0, mode);
         QCOMPARE(montree.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), attendue);
     }
+}
+
+// La fenêtre agrandie sur un petit plateau : la carte grandit, et son image vient de la grande
+// source réduite, pas du @2x agrandi (floue).
+void TestImages::uneCarteAgrandieMontreLaGrandeSource()
+{
+    BancJeu banc;
+    QVERIFY(banc.Demarrer());
+    banc.magasin->Remplir(QStringLiteral("Animaux@4x3"), {});
+    banc.ChoisirTaille(TaillePetite);
+    banc.jeu->resize(900, 600);
+    banc.ChoisirSerie(1);
+    banc.Cliquer(1);
+    const auto *cellule = banc.Cellule(1);
+    QVERIFY(cellule->width() > 2 * 57);
+    const QSize cote = cellule->iconSize();
+    QVERIFY(cote.width() > 2 * 32);
+    const QImage montree = cellule->icon().pixmap(cote, 2.0).toImage();
+    const QImage attendue = Charger(":/images/animaux/grandes/01.png")
+                                .scaled(cote * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QCOMPARE(montree.size(), attendue.size());
+    qint64 ecart = 0;
+    for (int y = 0; y < attendue.height(); ++y)
+        for (int x = 0; x < attendue.width(); ++x)
+            ecart += std::abs(qGray(montree.pixel(x, y)) - qGray(attendue.pixel(x, y)));
+    QVERIFY2(ecart < attendue.width() * attendue.height(), qPrintable(QString::number(ecart)));
 }
 
 int main(int argc, char **argv)

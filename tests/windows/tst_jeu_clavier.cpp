@@ -274,9 +274,9 @@ void TestJeuClavier::unTour_estDit()
         }
         const QString nom = banc.Cellule(carte)->accessibleName();
         const QString face = nom.section(QStringLiteral(", "), 0, 0);
-        QCOMPARE(nom, face + QStringLiteral(", %1, %2")
-                                 .arg((carte - 1) / 8 + 1)
-                                 .arg((carte - 1) % 8 + 1));
+        QCOMPARE(nom,
+                 face +
+                     QStringLiteral(", %1, %2").arg((carte - 1) / 8 + 1).arg((carte - 1) % 8 + 1));
         if (!souris) // la seconde carte dit aussi l'issue du tour
             QCOMPARE(annonce(), carte == 1 ? face : face + QStringLiteral(". ") + fin);
         QCOMPARE(banc.jeu->focusWidget(), souris ? annuler : banc.Cellule(carte));
@@ -294,22 +294,30 @@ void TestJeuClavier::fleches_parcourentLePlateau_data()
     QTest::addColumn<int>("touche");
     QTest::addColumn<int>("arrivee");
     QTest::addColumn<QString>("dit"); // ce qu'une flèche qui ne mène nulle part dit
+    QTest::addColumn<QString>("taille");
     const QString bord = QStringLiteral("Bord du plateau.");
     QTest::newRow("gauche au début reste sur le plateau")
-        << QList<int>{} << 1 << int(Qt::Key_Left) << 1 << bord;
+        << QList<int>{} << 1 << int(Qt::Key_Left) << 1 << bord << "8x6";
     QTest::newRow("bas au bord reste sur le plateau")
-        << QList<int>{} << 44 << int(Qt::Key_Down) << 44 << bord;
+        << QList<int>{} << 44 << int(Qt::Key_Down) << 44 << bord << "8x6";
     // . . . . . . . .
     // x x x x 45 . . .   à gauche de 45, que des places vides : la flèche reste dans la rangée
     QTest::newRow("gauche devant des places vides reste et le dit")
         << QList<int>{41, 42, 43, 44} << 45 << int(Qt::Key_Left) << 45
-        << QStringLiteral("Aucune carte à gauche.");
+        << QStringLiteral("Aucune carte à gauche.") << "8x6";
     QTest::newRow("bas devant une place vide, la plus proche de la rangée")
-        << QList<int>{12} << 4 << int(Qt::Key_Down) << 11 << QString();
+        << QList<int>{12} << 4 << int(Qt::Key_Down) << 11 << QString() << "8x6";
     // ....... 8      la rangée du haut n'a plus que la cellule 8 : le haut y mène
     // . 10 ...
     QTest::newRow("haut vers la plus proche de la rangée")
-        << QList<int>{1, 2, 3, 4, 5, 6, 7} << 10 << int(Qt::Key_Up) << 8 << QString();
+        << QList<int>{1, 2, 3, 4, 5, 6, 7} << 10 << int(Qt::Key_Up) << 8 << QString() << "8x6";
+    // Sur le 4 × 3, le bord est à la quatrième colonne et à la troisième rangée.
+    QTest::newRow("droite au bord du 4 × 3")
+        << QList<int>{} << 4 << int(Qt::Key_Right) << 4 << bord << "4x3";
+    QTest::newRow("bas au bord du 4 × 3")
+        << QList<int>{} << 10 << int(Qt::Key_Down) << 10 << bord << "4x3";
+    QTest::newRow("bas d'une rangée du 4 × 3")
+        << QList<int>{} << 3 << int(Qt::Key_Down) << 7 << QString() << "4x3";
 }
 
 void TestJeuClavier::fleches_parcourentLePlateau()
@@ -319,8 +327,12 @@ void TestJeuClavier::fleches_parcourentLePlateau()
     QFETCH(int, touche);
     QFETCH(int, arrivee);
     QFETCH(QString, dit);
+    QFETCH(QString, taille);
+    const TaillePlateau plateau = *TaillePlateau::DuCode(taille);
     BancJeu banc;
     QVERIFY(banc.Demarrer());
+    banc.magasin->Remplir(QStringLiteral("Animaux@") + taille, {});
+    banc.ChoisirTaille(plateau);
     banc.ChoisirSerie(1);
     for (int i : cachees)
         banc.jeu->MontrerCellule(i, false);
@@ -338,13 +350,14 @@ void TestJeuClavier::fleches_parcourentLePlateau()
     // Le lecteur d'écran lit le nom de l'image montrée, celui du fichier qui la dessine.
     QFile faces(qEnvironmentVariable("KALVORO_SOURCES") + "/tools/images/faces.tsv");
     QVERIFY(faces.open(QIODevice::ReadOnly));
-    const int face = (depart - 1) % 24 + 1; // la donne forcée pose la carte k sur la cellule k
+    // La donne forcée pose la carte k sur la cellule k, et le tirage les premières faces.
+    const int face = (depart - 1) % plateau.Paires() + 1;
     const QString entete = QStringLiteral("animaux\t%1\t").arg(face, 2, 10, QChar('0'));
     const QString ligne = QString::fromUtf8(faces.readAll()).section(entete, 1).section('\n', 0, 0);
     QCOMPARE(banc.Cellule(depart)->accessibleName(), QStringLiteral("%1, %2, %3")
                                                          .arg(ligne.section('\t', 1))
-                                                         .arg((depart - 1) / 8 + 1)
-                                                         .arg((depart - 1) % 8 + 1));
+                                                         .arg((depart - 1) / plateau.Colonnes + 1)
+                                                         .arg((depart - 1) % plateau.Colonnes + 1));
 }
 
 void TestJeuClavier::entree_appuieLeBoutonQuiALeFocus_data()

@@ -100,8 +100,12 @@ QPushButton *Plateau::Cellule(int i) const
     return Bouton.at(static_cast<std::size_t>(i));
 }
 
-const QIcon &Plateau::Icone(const QString &chemin)
+const QIcon &Plateau::Icone(const QString &chemin, int cote)
 {
+    // Une carte agrandie montre la grande version d'une image des ressources, réduite ici à la
+    // taille de la carte : QIcon, sur un écran dense, ne choisit que parmi les @2x.
+    if (chemin.startsWith(QLatin1String(":/")) && Cellule(1)->width() > CoteCarteClassique)
+        return IconeAgrandie(chemin, cote);
     auto trouvee = icones.find(chemin);
     if (trouvee == icones.end()) {
         // Une carte sur une cellule désactivée (la pause d'un tour) garde ses vraies couleurs :
@@ -109,12 +113,8 @@ const QIcon &Plateau::Icone(const QString &chemin)
         // non par QPixmap : QIcon prend aussi le @2x livré, net sur un écran dense.
         QIcon icone;
         if (chemin.startsWith(QLatin1String(":/"))) {
-            // Et sa grande version, que QIcon réduit pour une carte agrandie : l'image n'est
-            // jamais dessinée plus grande que sa source.
-            for (const QString &source : {chemin, GrandeVersion(chemin)}) {
-                icone.addFile(source, QSize(), QIcon::Normal);
-                icone.addFile(source, QSize(), QIcon::Disabled);
-            }
+            icone.addFile(chemin, QSize(), QIcon::Normal);
+            icone.addFile(chemin, QSize(), QIcon::Disabled);
         } else {
             // Une photo du joueur, lue dans le dossier de sa série sans suivre de lien.
             const QPixmap photo = QPixmap::fromImage(LireImageGardee(chemin));
@@ -122,6 +122,26 @@ const QIcon &Plateau::Icone(const QString &chemin)
             icone.addPixmap(photo, QIcon::Disabled);
         }
         trouvee = icones.insert(chemin, icone);
+    }
+    return *trouvee;
+}
+
+const QIcon &Plateau::IconeAgrandie(const QString &chemin, int cote)
+{
+    const qreal densite = devicePixelRatioF();
+    const QString cle = QStringLiteral("%1@%2@%3").arg(chemin).arg(cote).arg(densite);
+    auto trouvee = agrandies.find(cle);
+    if (trouvee == agrandies.end()) {
+        // Jamais plus grande que sa source : au-delà de ses pixels, elle reste à leur taille.
+        const QImage grande(GrandeVersion(chemin));
+        const int pixels = std::min(qRound(cote * densite), grande.width());
+        QPixmap image = QPixmap::fromImage(
+            grande.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        image.setDevicePixelRatio(densite);
+        QIcon icone;
+        icone.addPixmap(image, QIcon::Normal);
+        icone.addPixmap(image, QIcon::Disabled);
+        trouvee = agrandies.insert(cle, icone);
     }
     return *trouvee;
 }
@@ -151,8 +171,7 @@ Plateau::FaceMontree Plateau::AfficherFace(int cellule, int numeroCarte, const S
     // Rien ne change à l'écran : la cellule garde son nom.
     if (!face)
         return {QString(), Cellule(cellule)->accessibleName()};
-    DimensionnerImage(cellule, serie.CoteFace());
-    Cellule(cellule)->setIcon(Icone(face->image));
+    MontrerImage(cellule, face->image, serie.CoteFace());
     const QString nomFace = face->nom.isEmpty() ? NomImage(face->image) : face->nom;
     const QString nom = nomFace.isEmpty() ? tr("face visible") : nomFace;
     const QString nomCellule = NommerCellule(cellule, nom);
@@ -196,20 +215,27 @@ void Plateau::Placer()
     const int hauteur = static_cast<int>(EnTwips(height()));
     for (int i = 1; i <= taille.Cellules(); ++i)
         Bouton[i]->setGeometry(PlaceCellule(i, taille, largeur, hauteur));
+    // Les images agrandies à l'ancienne taille ne resserviront plus.
+    agrandies.clear();
     for (int i = 1; i <= taille.Cellules(); ++i)
-        DimensionnerImage(i, coteClassique[static_cast<std::size_t>(i)]);
+        if (!imageMontree[static_cast<std::size_t>(i)].isEmpty())
+            MontrerImage(i, imageMontree[static_cast<std::size_t>(i)],
+                         coteClassique[static_cast<std::size_t>(i)]);
 }
 
-void Plateau::DimensionnerImage(int cellule, int cote)
+void Plateau::MontrerImage(int cellule, const QString &chemin, int cote)
 {
-    coteClassique[static_cast<std::size_t>(cellule)] = cote;
-    Cellule(cellule)->setIconSize(QSize(CoteImage(cote), CoteImage(cote)));
+    const auto k = static_cast<std::size_t>(cellule);
+    imageMontree[k] = chemin;
+    coteClassique[k] = cote;
+    const int affiche = CoteImage(cote);
+    Cellule(cellule)->setIconSize(QSize(affiche, affiche));
+    Cellule(cellule)->setIcon(Icone(chemin, affiche));
 }
 
 void Plateau::AfficherDos(int cellule)
 {
-    DimensionnerImage(cellule, TailleImage);
-    Cellule(cellule)->setIcon(Icone(QStringLiteral(":/images/dos.png")));
+    MontrerImage(cellule, QStringLiteral(":/images/dos.png"), TailleImage);
     NommerCellule(cellule, QString());
     Bouton[cellule]->MontrerFace(false);
 }

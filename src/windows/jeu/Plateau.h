@@ -74,11 +74,14 @@ protected:
     void resizeEvent(QResizeEvent *evenement) override;
 
 private:
-    const QIcon &Icone(const QString &chemin);
+    // L'image de ce fichier, montrée à `cote` points.
+    const QIcon &Icone(const QString &chemin, int cote);
+    const QIcon &IconeAgrandie(const QString &chemin, int cote);
     void Placer();
     // Le côté de l'image d'une carte, `cote` étant celui qu'elle a sur la carte classique.
     int CoteImage(int cote) const;
-    void DimensionnerImage(int cellule, int cote);
+    // Montre l'image de ce fichier sur la cellule, `cote` étant son côté sur la carte classique.
+    void MontrerImage(int cellule, const QString &chemin, int cote);
     // Rend le nom complet de la cellule.
     QString NommerCellule(int cellule, const QString &image);
     bool FlecheSurCellule(int i, const QKeyEvent &touche);
@@ -91,6 +94,8 @@ private:
     // Le côté de l'image que montre chaque cellule sur la carte classique (dos, face des six,
     // photo) : elle grandit dans cette proportion avec la carte.
     std::array<int, TailleTableauCellules> coteClassique{};
+    std::array<QString, TailleTableauCellules> imageMontree{}; // vide avant la première
+    QHash<QString, QIcon> agrandies; // les images des ressources à la taille des cartes
     QHash<QString, QIcon> icones;
     int derniereCellule = 1; // la dernière cellule jouée, où les flèches ramènent le focus
     bool alaSouris = false;
