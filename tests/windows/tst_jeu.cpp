@@ -44,6 +44,8 @@ void TestJeu::demarrage_laisseLePlateauAuRepos()
     QVERIFY(banc.Demarrer());
 
     QCOMPARE(banc.jeu->windowTitle(), QStringLiteral("Kalvoro ") + VersionAttendue());
+    // L'icône, lue sans greffon d'images : elle est là, à sa taille.
+    QCOMPARE(banc.jeu->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
     auto *barre = banc.Controle<BarreEtat>(QStringLiteral("Barre"));
     QCOMPARE(barre->Panneau(1)->text(), QStringLiteral("Kalvoro  -  Version ") + VersionAttendue());
     for (int i = 1; i <= 48; ++i) {
@@ -68,6 +70,11 @@ void TestJeu::demarrage_laisseLePlateauAuRepos()
     // Le cadre du focus se voit dès l'ouverture : la barre d'espace agirait sur Quitter.
     QVERIFY(banc.jeu->testAttribute(Qt::WA_KeyboardFocusChange));
     QVERIFY(banc.echecs.isEmpty());
+    const QString longNom = QStringLiteral("Photos de famille, été 2024 au bord de la mer");
+    banc.jeu->AjouterSerie(longNom, 8);
+    liste->showPopup(); // ouverte, la liste montre les noms entiers
+    QVERIFY(liste->view()->width() > liste->fontMetrics().horizontalAdvance(longNom));
+    liste->hidePopup();
 }
 
 void TestJeu::demarrage_ouvreScoresDatDuDossierEtDateLeProgramme()

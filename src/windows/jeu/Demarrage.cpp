@@ -5,8 +5,10 @@
 #include "Programme.h"
 #include "SeriesDuJoueur.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStandardPaths>
 
 namespace kalvoro {
@@ -62,6 +64,22 @@ std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &or
         return std::nullopt;
     }
     return FormaterDateProgramme(*date);
+}
+
+QIcon IconePng(const QString &chemin)
+{
+    QIcon icone;
+    const auto ajouter = [&icone](const QString &fichier) {
+        // En PNG, sans essayer aucun greffon. Un fichier @2x est lu à la densité 2, comme QIcon.
+        QImageReader lecteur(fichier, "png");
+        lecteur.setAutoDetectImageFormat(false);
+        if (const QImage image = lecteur.read(); !image.isNull())
+            icone.addPixmap(QPixmap::fromImage(image));
+    };
+    ajouter(chemin);
+    if (qApp->devicePixelRatio() > 1 && chemin.endsWith(QLatin1String(".png")))
+        ajouter(chemin.chopped(4) + QLatin1String("@2x.png"));
+    return icone;
 }
 
 } // namespace kalvoro

@@ -2,6 +2,7 @@
 #include "MagasinScores.h"
 
 #include <QDateTime>
+#include <QIcon>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -39,5 +40,11 @@ std::unique_ptr<MagasinScores> OuvrirMagasin(QWidget *fenetre, const OriginesJeu
 // La date de l'exécutable, telle que l'affiche la fenêtre À propos ; rien (après l'avoir signalé
 // comme fatal) si elle ne peut pas être lue.
 std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &origines);
+
+// L'icône d'une image PNG des ressources (":/images/icone.png"), avec son @2x sur un écran
+// dense, comme QIcon(chemin), mais lue en PNG seulement : QIcon(chemin) demande d'abord à chaque
+// greffon d'images de Qt (WebP, TIFF, SVG, GIF…) s'il lit ce fichier, et les charge donc tous,
+// avec leurs bibliothèques ; ils ne servent qu'aux photos du joueur.
+QIcon IconePng(const QString &chemin);
 
 } // namespace kalvoro

@@ -14,6 +14,7 @@
 #include "Version.h"
 #include "VisuScores.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -26,6 +27,24 @@
 
 namespace kalvoro {
 
+namespace {
+
+// La liste des séries : ouverte, elle montre les noms entiers, même longs ; fermée, elle garde
+// sa largeur. Sa vue (QListView, barres de défilement…) n'est faite qu'à la première ouverture,
+// pas au démarrage.
+class ListeDesSeries : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
+        QComboBox::showPopup();
+    }
+};
+
+} // namespace
+
 Jeu::Jeu(FabriqueMagasin fabriqueChoisie, Partie::SourceX source, OriginesJeu originesChoisies,
          QWidget *parent)
     : QWidget(parent), fabrique(std::move(fabriqueChoisie)), origines(std::move(originesChoisies)),
@@ -34,7 +53,7 @@ Jeu::Jeu(FabriqueMagasin fabriqueChoisie, Partie::SourceX source, OriginesJeu or
     setObjectName(QStringLiteral("Jeu"));
     EntreeAppuieLeBouton();
     setFont(Police(MsSansSerif, 8));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
+    setWindowIcon(IconePng(QStringLiteral(":/images/icone.png")));
     // Jamais plus petite que la fenêtre classique, où tout garde sa place.
     setMinimumSize(QSize(Px(9345), Px(6195)));
     resize(minimumSize());
@@ -95,7 +114,7 @@ void Jeu::CreerCadres()
     // descendent d'autant et la fenêtre classique garde sa taille.
     Frame1 = CreerCadre(QStringLiteral("Frame1"), tr("Choix de la série"),
                         RectangleTwips(7800, 840, 1455, 1170), this);
-    ListeJeux = new QComboBox(Frame1);
+    ListeJeux = new ListeDesSeries(Frame1);
     ListeJeux->setObjectName(QStringLiteral("ListeJeux"));
     ListeJeux->setEditable(false);
     ListeJeux->setGeometry(RectangleTwips(120, 360, 1215, 315));

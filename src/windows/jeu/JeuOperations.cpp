@@ -6,7 +6,6 @@
 #include "Focus.h"
 #include "Jeu.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDate>
 #include <QPushButton>
@@ -150,10 +149,6 @@ void Jeu::AjouterSerie(const QString &nom, int numero)
     const int choix = ListeJeux->currentIndex();
     ListeJeux->addItem(nom, numero);
     ListeJeux->setCurrentIndex(choix);
-    // La case fermée, étroite, coupe un long nom de série du joueur : la liste ouverte le montre
-    // en entier.
-    const int largeur = ListeJeux->fontMetrics().horizontalAdvance(nom) + 2 * ListeJeux->height();
-    ListeJeux->view()->setMinimumWidth(std::max(ListeJeux->view()->minimumWidth(), largeur));
 }
 
 QString Jeu::TexteListeJeux() const

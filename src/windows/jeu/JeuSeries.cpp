@@ -7,8 +7,6 @@
 #include "SelectionSerie.h"
 #include "Series.h"
 
-#include <QAbstractItemView>
-
 namespace kalvoro {
 
 void Jeu::ListeJeux_Click()
@@ -67,8 +65,6 @@ void Jeu::RemplirListe()
 {
     ListeJeux->clear();
     RemplirListeJeux(*this, SeriesJoueur(), TailleChoisie());
-    // La liste ouverte montre les noms entiers, même longs ; fermée, elle garde sa largeur.
-    ListeJeux->view()->setMinimumWidth(ListeJeux->view()->sizeHintForColumn(0) + 24);
 }
 
 const Serie *Jeu::SerieChoisie() const
