@@ -66,15 +66,23 @@ std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &or
     return FormaterDateProgramme(*date);
 }
 
-QIcon IconePng(const QString &chemin)
+QImage LireImagePng(const QString &chemin)
+{
+    // En PNG, sans essayer aucun greffon. Un fichier @2x est lu à la densité 2, comme QIcon.
+    QImageReader lecteur(chemin, "png");
+    lecteur.setAutoDetectImageFormat(false);
+    return lecteur.read();
+}
+
+QIcon IconePng(const QString &chemin, bool desactiveeEnCouleurs)
 {
     QIcon icone;
-    const auto ajouter = [&icone](const QString &fichier) {
-        // En PNG, sans essayer aucun greffon. Un fichier @2x est lu à la densité 2, comme QIcon.
-        QImageReader lecteur(fichier, "png");
-        lecteur.setAutoDetectImageFormat(false);
-        if (const QImage image = lecteur.read(); !image.isNull())
-            icone.addPixmap(QPixmap::fromImage(image));
+    const auto ajouter = [&icone, desactiveeEnCouleurs](const QString &fichier) {
+        if (const QImage image = LireImagePng(fichier); !image.isNull()) {
+            icone.addPixmap(QPixmap::fromImage(image), QIcon::Normal);
+            if (desactiveeEnCouleurs)
+                icone.addPixmap(QPixmap::fromImage(image), QIcon::Disabled);
+        }
     };
     ajouter(chemin);
     if (qApp->devicePixelRatio() > 1 && chemin.endsWith(QLatin1String(".png")))

@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QIcon>
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -44,7 +45,10 @@ std::optional<QString> LireDateProgramme(QWidget *fenetre, const OriginesJeu &or
 // L'icône d'une image PNG des ressources (":/images/icone.png"), avec son @2x sur un écran
 // dense, comme QIcon(chemin), mais lue en PNG seulement : QIcon(chemin) demande d'abord à chaque
 // greffon d'images de Qt (WebP, TIFF, SVG, GIF…) s'il lit ce fichier, et les charge donc tous,
-// avec leurs bibliothèques ; ils ne servent qu'aux photos du joueur.
-QIcon IconePng(const QString &chemin);
+// avec leurs bibliothèques ; ils ne servent qu'aux photos du joueur. `desactiveeEnCouleurs` :
+// l'icône désactivée garde ses couleurs au lieu d'être grisée.
+QIcon IconePng(const QString &chemin, bool desactiveeEnCouleurs = false);
+// Une image PNG lue de même, sans essayer aucun greffon.
+QImage LireImagePng(const QString &chemin);
 
 } // namespace kalvoro

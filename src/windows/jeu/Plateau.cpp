@@ -2,6 +2,7 @@
 
 #include "Accessibilite.h"
 #include "BoutonCellule.h"
+#include "Demarrage.h"
 #include "Focus.h"
 #include "ImagesSerie.h"
 #include "NomsImages.h"
@@ -109,12 +110,11 @@ const QIcon &Plateau::Icone(const QString &chemin, int cote)
     auto trouvee = icones.find(chemin);
     if (trouvee == icones.end()) {
         // Une carte sur une cellule désactivée (la pause d'un tour) garde ses vraies couleurs :
-        // le mode désactivé reçoit l'image normale au lieu de sa version grisée. Par fichier et
-        // non par QPixmap : QIcon prend aussi le @2x livré, net sur un écran dense.
+        // le mode désactivé reçoit l'image normale au lieu de sa version grisée. Avec le @2x
+        // livré, net sur un écran dense ; en PNG seulement, sans charger les greffons d'images.
         QIcon icone;
         if (chemin.startsWith(QLatin1String(":/"))) {
-            icone.addFile(chemin, QSize(), QIcon::Normal);
-            icone.addFile(chemin, QSize(), QIcon::Disabled);
+            icone = IconePng(chemin, true);
         } else {
             // Une photo du joueur, lue dans le dossier de sa série sans suivre de lien.
             const QPixmap photo = QPixmap::fromImage(LireImageGardee(chemin));
@@ -133,7 +133,7 @@ const QIcon &Plateau::IconeAgrandie(const QString &chemin, int cote)
     auto trouvee = agrandies.find(cle);
     if (trouvee == agrandies.end()) {
         // Jamais plus grande que sa source : au-delà de ses pixels, elle reste à leur taille.
-        const QImage grande(GrandeVersion(chemin));
+        const QImage grande = LireImagePng(GrandeVersion(chemin));
         const int pixels = std::min(qRound(cote * densite), grande.width());
         QPixmap image = QPixmap::fromImage(
             grande.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
