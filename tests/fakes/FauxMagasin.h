@@ -76,7 +76,7 @@ private:
             EchecAuProchainAppel.clear();
             throw ErreurScores(texte, NatureDeLEchec);
         }
-        if (!SerieNommee(palmares) || !Tables.contains(palmares))
+        if (!SerieNommee(DecomposerPalmares(palmares).serie) || !Tables.contains(palmares))
             throw ErreurScores(QStringLiteral("table inconnue : ") + palmares);
         QList<LigneScore> lignes = Tables.value(palmares);
         std::stable_sort(
