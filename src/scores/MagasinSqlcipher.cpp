@@ -129,8 +129,8 @@ bool MagasinSqlcipher::ATable(const QString &nom)
 
 // Les tables des autres tailles, vides, toutes dans une seule transaction : le fichier a l'une
 // ou l'autre forme, jamais une moitié. Un autre Kalvoro a pu les ajouter entre-temps : la
-// création laisse alors une table déjà là telle quelle. Un fichier en lecture seule garde sa forme
-// : ses scores au plateau classique se lisent encore.
+// création laisse alors une table déjà là telle quelle. Un fichier en lecture seule garde sa
+// forme, et ses scores au plateau classique se lisent encore.
 void MagasinSqlcipher::AjouterTablesDesTailles()
 {
     if (connexion->LectureSeule())
