@@ -1,11 +1,13 @@
 // Vitesse du magasin des scores sur une copie du Scores.dat livré (dossier du programme dans
 // KALVORO_DOSSIER) : ouverture avec dérivation de la clé, lectures, inscription complète.
 #include "MagasinSqlcipher.h"
+#include "ScoresTailles.h"
 #include "Sqlite.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 using namespace kalvoro;
 
@@ -100,6 +102,24 @@ void InscriptionRefusee(benchmark::State &etat)
             base.RemplacerPlusMauvais("Animaux", "BANC", "Essai", 999, QDate(2026, 1, 1)));
 }
 BENCHMARK(InscriptionRefusee)->Unit(benchmark::kMicrosecond);
+
+// Ce que paie le joueur qui demande pour la première fois les scores d'une autre taille : le
+// fichier de cette taille écrit à côté de Scores.dat, contrôlé, posé, puis ouvert (deux
+// dérivations de clé, le fichier neuf ayant son propre sel).
+void PremiereOuvertureTaille(benchmark::State &etat)
+{
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        auto dossier = std::make_unique<QTemporaryDir>();
+        etat.ResumeTiming();
+        benchmark::DoNotOptimize(
+            OuvrirScoresTaille(dossier->filePath("Scores-4x3.dat"))->ListerScores("Animaux"));
+        etat.PauseTiming();
+        dossier.reset();
+        etat.ResumeTiming();
+    }
+}
+BENCHMARK(PremiereOuvertureTaille)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -35,6 +35,10 @@
         <source>Les meilleurs scores.    Série : %1</source>
         <translation>Best scores: %1</translation>
     </message>
+    <message>
+        <source>Les meilleurs scores.    Série : %1, %2</source>
+        <translation>Best scores: %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>AnnoncesJeu</name>
@@ -344,6 +348,10 @@
         <source>La série « %1 » n&apos;existe plus : elle a été supprimée, peut-être par un autre Kalvoro. Ses meilleurs scores sont partis avec elle.</source>
         <translation>The series “%1” no longer exists: it was deleted, perhaps by another Kalvoro. Its high scores went with it.</translation>
     </message>
+    <message>
+        <source>Les scores du plateau %1 sont introuvables.</source>
+        <translation>The scores of the %1 board cannot be found.</translation>
+    </message>
 </context>
 <context>
     <name>MagasinSqlcipher</name>
@@ -453,6 +461,11 @@ Would you like to save your score?</translation>
     <message>
         <source>Vous ne pouvez être classé.</source>
         <translation>You didn&apos;t make the list this time.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>série (taille du plateau)</comment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -647,8 +660,8 @@ Would you like to save your score?</translation>
         <translation>The score file “%1” could not be created: %2.</translation>
     </message>
     <message>
-        <source>Le fichier des scores « %1 » n&apos;est pas celui d&apos;une série : il contient « %2 », qui n&apos;en fait pas partie (seule la table des scores de la série y a sa place).</source>
-        <translation>The score file “%1” is not that of a series: it contains “%2”, which does not belong there (only the series&apos; score table does).</translation>
+        <source>Le fichier des scores « %1 » n&apos;est pas celui d&apos;une série : il contient « %2 », qui n&apos;en fait pas partie (seules les tables des scores de la série, une par taille de plateau, y ont leur place).</source>
+        <translation>The score file “%1” is not that of a series: it contains “%2”, which does not belong there (only the series&apos; score tables, one for each board size, do).</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1190,15 @@ Quit the game all the same?</translation>
     <message>
         <source>&amp;Vos séries :</source>
         <translation>&amp;Your series:</translation>
+    </message>
+    <message>
+        <source>&amp;Plateau :</source>
+        <translation>&amp;Board:</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>série, taille du plateau</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -92,12 +92,20 @@ void AffichageScores::Bouton_Click(int index)
     if (index < 0 || index >= NombreBoutonsSeries)
         return;
     const BoutonSerie &bouton = BoutonsSeries()[static_cast<std::size_t>(index)];
-    Montrer(bouton.Texte, NomAffiche(Series()[static_cast<std::size_t>(index)]), bouton.Tag);
+    const Serie &serie = Series()[static_cast<std::size_t>(index)];
+    // Au plateau classique, le palmarès est le Tag du bouton : le nom de la table.
+    Montrer(bouton.Texte, NomAffiche(serie), serie.ATaille(taille).Palmares());
 }
 
 void AffichageScores::SerieJoueur_Click(const Serie &serie)
 {
-    Montrer(CouleurSeriesJoueur, serie.NomAffiche(), serie.Palmares());
+    Montrer(CouleurSeriesJoueur, serie.NomAffiche(), serie.ATaille(taille).Palmares());
+}
+
+void AffichageScores::Effacer()
+{
+    ViderLignes();
+    operations.DefinirLegende(LegendeVisuScores());
 }
 
 void AffichageScores::Montrer(const Couleur &couleur, const QString &nomAffiche,
@@ -106,7 +114,10 @@ void AffichageScores::Montrer(const Couleur &couleur, const QString &nomAffiche,
     operations.DefinirCouleurTexte(couleur);
     ViderLignes();
     operations.DefinirLegende(
-        AffichageScores::tr("Les meilleurs scores.    Série : %1").arg(nomAffiche));
+        taille == TailleClassique
+            ? AffichageScores::tr("Les meilleurs scores.    Série : %1").arg(nomAffiche)
+            : AffichageScores::tr("Les meilleurs scores.    Série : %1, %2")
+                  .arg(nomAffiche, taille.Nom()));
 
     // La grille ne montre que dix lignes : une table plus longue n'en montre que les dix
     // meilleures au lieu d'écrire hors de la grille.

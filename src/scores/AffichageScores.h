@@ -79,6 +79,13 @@ public:
     // Choix d'une série du joueur dans la liste : même affichage qu'un bouton, sous son nom.
     void SerieJoueur_Click(const Serie &serie);
 
+    // La taille de plateau dont les clics suivants montrent les scores ; le plateau classique
+    // à l'ouverture. Ne lit rien.
+    void ChoisirTaille(TaillePlateau choisie) { taille = choisie; }
+    TaillePlateau Taille() const { return taille; }
+    // La grille vide et la légende de l'ouverture, comme avant le choix d'une série.
+    void Effacer();
+
 private:
     void Montrer(const Couleur &couleur, const QString &nomAffiche, const QString &palmares);
     void ViderLignes();
@@ -86,6 +93,7 @@ private:
 
     OperationsGrille &operations;
     MagasinScores &magasin;
+    TaillePlateau taille = TailleClassique;
 };
 
 // La légende du bouton index (0 à 5) dans la langue de l'interface.

@@ -1,26 +1,46 @@
 #include "MagasinAvecSeries.h"
 
+#include "Emplacements.h"
+#include "ScoresTailles.h"
 #include "Series.h"
 
 namespace kalvoro {
 
+namespace {
+
+// Le fichier de cette taille à côté du Scores.dat du programme.
+std::unique_ptr<MagasinScores> OuvrirTailleDuProgramme(TaillePlateau taille)
+{
+    return OuvrirScoresTaille(CheminScoresTaille(EmplacementsDuProgramme().scores, taille));
+}
+
+} // namespace
+
 MagasinAvecSeries::MagasinAvecSeries(std::unique_ptr<MagasinScores> classique, OuvreurSerie ouvrir,
-                                     EtatDeSerie etatDe)
-    : six(std::move(classique)), ouvreur(std::move(ouvrir)), etat(std::move(etatDe))
+                                     EtatDeSerie etatDe, OuvreurTaille ouvrirTaille)
+    : six(std::move(classique)), ouvreur(std::move(ouvrir)), etat(std::move(etatDe)),
+      ouvreurTaille(ouvrirTaille ? std::move(ouvrirTaille) : &OuvrirTailleDuProgramme)
 {
 }
 
-// Un palmarès de série du joueur va à son fichier, tout autre à Scores.dat, qui refuse ce qui
-// n'est pas l'une des six séries. L'échec d'une série du joueur la nomme, jamais par sa clé.
+// Un palmarès de série du joueur va à son fichier, qui y choisit la table de la taille. Celui
+// d'une des six va à Scores.dat au plateau classique, qui refuse ce qui n'est pas l'une des six
+// séries ; aux autres tailles, au fichier de la taille, sous le nom de la série seul.
+// L'opération reçoit le magasin et le palmarès qu'il connaît. L'échec d'une série du joueur la
+// nomme, jamais par sa clé.
 template <typename Operation>
 auto MagasinAvecSeries::Faire(const QString &palmares, const Operation &operation)
 {
     const QString id = IdDuPalmares(palmares);
-    if (id.isEmpty())
-        return operation(*six);
+    if (id.isEmpty()) {
+        const PalmaresDecompose cle = DecomposerPalmares(palmares);
+        if (cle.taille == TailleClassique)
+            return operation(*six, palmares);
+        return operation(MagasinA(cle.taille), cle.serie);
+    }
     const QString nom = NomDe(id);
     try {
-        return operation(MagasinDe(id));
+        return operation(MagasinDe(id), palmares);
     } catch (const ErreurScores &erreur) {
         if (erreur.Occupe())
             throw;
@@ -59,28 +79,44 @@ MagasinScores &MagasinAvecSeries::MagasinDe(const QString &id)
     return *ouvert->second;
 }
 
+// Comme pour une série du joueur : gardé seulement une fois ouvert sans erreur.
+MagasinScores &MagasinAvecSeries::MagasinA(TaillePlateau taille)
+{
+    auto ouvert = sixAilleurs.find(taille.Code());
+    if (ouvert == sixAilleurs.end()) {
+        std::unique_ptr<MagasinScores> magasin = ouvreurTaille(taille);
+        if (!magasin)
+            throw ErreurScores(tr("Les scores du plateau %1 sont introuvables.").arg(taille.Nom()));
+        ouvert = sixAilleurs.emplace(taille.Code(), std::move(magasin)).first;
+    }
+    return *ouvert->second;
+}
+
 QString MagasinAvecSeries::LireMeilleurScore(const QString &palmares)
 {
-    return Faire(palmares, [&](MagasinScores &m) { return m.LireMeilleurScore(palmares); });
+    return Faire(palmares,
+                 [](MagasinScores &m, const QString &cle) { return m.LireMeilleurScore(cle); });
 }
 
 int MagasinAvecSeries::LirePlusMauvaisScore(const QString &palmares)
 {
-    return Faire(palmares, [&](MagasinScores &m) { return m.LirePlusMauvaisScore(palmares); });
+    return Faire(palmares,
+                 [](MagasinScores &m, const QString &cle) { return m.LirePlusMauvaisScore(cle); });
 }
 
 Classement MagasinAvecSeries::RemplacerPlusMauvais(const QString &palmares, const QString &nom,
                                                    const QString &prenom, int score,
                                                    const QDate &date)
 {
-    return Faire(palmares, [&](MagasinScores &m) {
-        return m.RemplacerPlusMauvais(palmares, nom, prenom, score, date);
+    return Faire(palmares, [&](MagasinScores &m, const QString &cle) {
+        return m.RemplacerPlusMauvais(cle, nom, prenom, score, date);
     });
 }
 
 QList<LigneScore> MagasinAvecSeries::ListerScores(const QString &palmares)
 {
-    return Faire(palmares, [&](MagasinScores &m) { return m.ListerScores(palmares); });
+    return Faire(palmares,
+                 [](MagasinScores &m, const QString &cle) { return m.ListerScores(cle); });
 }
 
 void MagasinAvecSeries::Oublier(const QString &id)

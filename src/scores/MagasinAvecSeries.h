@@ -1,4 +1,5 @@
 #pragma once
+#include "DimensionsPlateau.h"
 #include "MagasinScores.h"
 
 #include <QCoreApplication>
@@ -9,9 +10,11 @@
 
 namespace kalvoro {
 
-// Le magasin que voit le programme : Scores.dat pour les six séries, et, pour le palmarès d'une
-// série du joueur, le fichier de cette série, ouvert à la demande puis gardé. Scores.dat garde
-// ainsi exactement ses six tables, dont dépendent les autres copies du programme.
+// Le magasin que voit le programme : Scores.dat pour les six séries au plateau classique, un
+// fichier par autre taille pour les six à cette taille, et, pour le palmarès d'une série du
+// joueur, à toute taille, le fichier de cette série. Chacun est ouvert à la demande, à sa première
+// lecture, puis gardé. Scores.dat garde ainsi exactement ses six tables, dont dépendent les
+// autres copies du programme.
 //
 // Un échec sur le fichier d'une série du joueur (effacée par un autre Kalvoro ou à la main,
 // abîmée, disque plein) lève une ErreurScores de nature SerieJoueur qui nomme la série : le
@@ -30,8 +33,12 @@ public:
     };
     using EtatDeSerie = std::function<EtatSerie(const QString &id)>;
 
+    // Ouvre le magasin des six à une autre taille que la classique ; par défaut, le fichier de
+    // cette taille à côté du Scores.dat du programme (ScoresTailles.h).
+    using OuvreurTaille = std::function<std::unique_ptr<MagasinScores>(TaillePlateau taille)>;
+
     MagasinAvecSeries(std::unique_ptr<MagasinScores> classique, OuvreurSerie ouvrir,
-                      EtatDeSerie etatDe = {});
+                      EtatDeSerie etatDe = {}, OuvreurTaille ouvrirTaille = {});
 
     QString LireMeilleurScore(const QString &palmares) override;
     int LirePlusMauvaisScore(const QString &palmares) override;
@@ -46,12 +53,15 @@ public:
 private:
     template <typename Operation> auto Faire(const QString &palmares, const Operation &operation);
     MagasinScores &MagasinDe(const QString &id);
+    MagasinScores &MagasinA(TaillePlateau taille);
     QString NomDe(const QString &id);
 
     std::unique_ptr<MagasinScores> six;
     OuvreurSerie ouvreur;
     EtatDeSerie etat;
-    std::map<QString, std::unique_ptr<MagasinScores>> ouverts; // par identifiant de série
+    OuvreurTaille ouvreurTaille;
+    std::map<QString, std::unique_ptr<MagasinScores>> ouverts;     // par identifiant de série
+    std::map<QString, std::unique_ptr<MagasinScores>> sixAilleurs; // par code de taille
 };
 
 } // namespace kalvoro

@@ -57,14 +57,18 @@ MagasinSqlcipher::MagasinSqlcipher(const QString &cheminFichier, const ModeleSco
         throw refus(QT_TRANSLATE_NOOP("MagasinSqlcipher",
                                       "Le fichier des scores « %1 » est vide (0 "
                                       "octet) : ce n'est pas une base de scores."));
+    bool avantTailles = false;
     try {
         Ouvrir();
         VerifierSchema();
+        avantTailles = FaitAvantTailles();
     } catch (const ErreurSqlite &erreur) {
         throw ErreurOuverture(chemin, erreur);
     }
-    for (const QString &nom : modele.Tables)
+    for (const QString &nom : avantTailles ? modele.TablesAvantTailles : modele.Tables)
         VerifierTable(nom);
+    if (avantTailles)
+        AjouterTablesDesTailles();
 }
 
 MagasinSqlcipher::~MagasinSqlcipher() = default;
@@ -90,16 +94,53 @@ void MagasinSqlcipher::VerifierTable(const QString &nomTable)
 {
     const QByteArray table = '"' + nomTable.toUtf8() + '"'; // un nom du modèle, jamais du joueur
     try {
-        Instruction existe(connexion->Base(), "SELECT count(*) FROM sqlite_master "
-                                              "WHERE type = 'table' AND name = ?1");
-        existe.Lier(1, nomTable);
-        if (!existe.Avancer() || existe.Entier(0) == 0)
+        if (!ATable(nomTable))
             throw PasUneBase(chemin, nomTable, MagasinSqlcipher::tr("manque"));
         if (!ALesChamps(table))
             throw PasUneBase(chemin, nomTable,
                              MagasinSqlcipher::tr("n'a pas les champs NOM, PRENOM, DATE et SCORE"));
         if (!modele.SeRemplit && !LireDerniere(table, nomTable))
             throw TableVide(chemin, nomTable);
+    } catch (const ErreurSqlite &erreur) {
+        throw ErreurOuverture(chemin, erreur);
+    }
+}
+
+// Un fichier d'avant les tailles de plateau : ses tables d'alors, et aucune des nouvelles. Un
+// fichier qui n'a qu'une partie des nouvelles n'est ni l'ancienne forme ni la nouvelle :
+// VerifierTable dira celle qui manque.
+bool MagasinSqlcipher::FaitAvantTailles()
+{
+    if (modele.TablesAvantTailles.isEmpty())
+        return false;
+    for (const QString &nom : modele.Tables)
+        if (ATable(nom) != modele.TablesAvantTailles.contains(nom))
+            return false;
+    return true;
+}
+
+bool MagasinSqlcipher::ATable(const QString &nom)
+{
+    Instruction existe(connexion->Base(), "SELECT count(*) FROM sqlite_master "
+                                          "WHERE type = 'table' AND name = ?1");
+    existe.Lier(1, nom);
+    return existe.Avancer() && existe.Entier(0) > 0;
+}
+
+// Les tables des autres tailles, vides, toutes dans une seule transaction : le fichier a l'une
+// ou l'autre forme, jamais une moitié. Un autre Kalvoro a pu les ajouter entre-temps : la
+// création laisse alors une table déjà là telle quelle. Un fichier en lecture seule garde sa
+// forme, et ses scores au plateau classique se lisent encore.
+void MagasinSqlcipher::AjouterTablesDesTailles()
+{
+    if (connexion->LectureSeule())
+        return;
+    try {
+        Transaction transaction(*connexion, "BEGIN IMMEDIATE");
+        for (const QString &nom : modele.Tables)
+            if (!modele.TablesAvantTailles.contains(nom))
+                connexion->Executer(CreationTable(nom).constData());
+        transaction.Valider();
     } catch (const ErreurSqlite &erreur) {
         throw ErreurOuverture(chemin, erreur);
     }

@@ -15,16 +15,17 @@ class Instruction;
 // Le magasin des scores sur Scores.dat, fichier SQLCipher chiffré par le mot de passe du
 // programme, ou sur le fichier d'une série du joueur, chiffré de même. La connexion est ouverte
 // une fois (la dérivation de la clé coûte cher) et gardée jusqu'à la fin ; toutes les opérations
-// passent par elle. Le magasin ne crée jamais le fichier ni une table. Dans Scores.dat, il ne
-// crée pas non plus de ligne : il lit, et écrase en place la dernière ligne du classement ; la
-// table d'une série du joueur, elle, reçoit une ligne par inscription jusqu'à dix.
+// passent par elle. Le magasin ne crée jamais le fichier, ni une table, sauf celles qui
+// manquent à un fichier d'avant les tailles de plateau (ModeleScores::TablesAvantTailles).
+// Dans Scores.dat, il ne crée pas non plus de ligne : il lit, et écrase en place la dernière
+// ligne du classement ; une table qui se remplit reçoit une ligne par inscription jusqu'à dix.
 class MagasinSqlcipher : public MagasinScores {
     Q_DECLARE_TR_FUNCTIONS(MagasinSqlcipher)
 public:
     // Ouvre le fichier avec la clé et vérifie qu'il porte les tables du modèle et aucune autre,
-    // chacune non vide si elles ne se remplissent pas. Lève ErreurScores (fichier absent, vide,
-    // mot de passe refusé ou fichier endommagé, table manquante ou vide...) ; le fichier n'est
-    // alors jamais modifié.
+    // chacune non vide si elles ne se remplissent pas, ou seulement celles d'avant les tailles,
+    // qu'il complète alors. Lève ErreurScores (fichier absent, vide, mot de passe refusé ou
+    // fichier endommagé, table manquante ou vide...) ; le fichier n'est alors jamais modifié.
     explicit MagasinSqlcipher(const QString &cheminFichier,
                               const ModeleScores &modeleFichier = ModeleClassique());
     ~MagasinSqlcipher() override;
@@ -44,6 +45,9 @@ private:
     void Ouvrir();
     void VerifierSchema();
     void VerifierTable(const QString &nomTable);
+    bool FaitAvantTailles();
+    bool ATable(const QString &nom);
+    void AjouterTablesDesTailles();
     bool ALesChamps(const QByteArray &table);
     std::optional<Derniere> LireDerniere(const QByteArray &table, const QString &palmares);
     std::optional<int> LireSeuil(const QByteArray &table, const QString &palmares);

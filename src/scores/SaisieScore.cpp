@@ -37,8 +37,20 @@ SaisieScore::SaisieScore(OperationsSaisie &dialogueSaisie, OperationsFenetre &je
 void SaisieScore::Form_Load()
 {
     dialogue.PlacerBoiteBoutons((dialogue.LargeurDialogue() - dialogue.LargeurBoiteBoutons()) / 2);
-    dialogue.EcrireSerie(fenetreJeu.TexteListeJeux());
+    dialogue.EcrireSerie(TexteSerie());
     dialogue.EcrireScore(fenetreJeu.LireScoreEnCours());
+}
+
+// Au plateau classique, l'entrée de la liste telle quelle ; à une autre taille, suivie de la
+// taille, dont les scores sont à part.
+QString SaisieScore::TexteSerie() const
+{
+    const QString entree = fenetreJeu.TexteListeJeux();
+    const Serie *choisie = fenetreJeu.SerieChoisie();
+    if (!choisie || choisie->Taille == TailleClassique)
+        return entree;
+    return SaisieScore::tr("%1 (%2)", "série (taille du plateau)")
+        .arg(entree, choisie->Taille.Nom());
 }
 
 std::optional<QChar> SaisieScore::Prenom_KeyPress(QChar KeyAscii)

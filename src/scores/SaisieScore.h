@@ -80,6 +80,7 @@ public:
     void Annuler_Click();
 
 private:
+    QString TexteSerie() const;
     void Inscrire();
     bool NomsRemplis();
     bool RefuserVide(OperationsSaisie::Controle controle);

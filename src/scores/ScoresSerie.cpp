@@ -20,14 +20,13 @@ class ScoresSerie {
     Q_DECLARE_TR_FUNCTIONS(ScoresSerie)
 };
 
-// Les mêmes champs et les mêmes contraintes que les six tables de Scores.dat.
-QByteArray Schema()
+// Toutes les tables du modèle, vides, dans une seule transaction.
+QByteArray Schema(const ModeleScores &modele)
 {
-    return QByteArray("BEGIN; CREATE TABLE \"") + TableSerieJoueur +
-           "\" (NOM TEXT NOT NULL CHECK (length(NOM) <= 25), "
-           "PRENOM TEXT NOT NULL CHECK (length(PRENOM) <= 20), "
-           "DATE TEXT NOT NULL CHECK (date(DATE) = DATE), "
-           "SCORE INTEGER NOT NULL CHECK (typeof(SCORE) = 'integer')); COMMIT;";
+    QByteArray schema("BEGIN; ");
+    for (const QString &table : modele.Tables)
+        schema += CreationTable(table) + ' ';
+    return schema + "COMMIT;";
 }
 
 void Supprimer(const QString &provisoire)
@@ -36,14 +35,14 @@ void Supprimer(const QString &provisoire)
     QFile::remove(provisoire + QStringLiteral("-journal"));
 }
 
-// Écrit la table vide et rend le contrôle d'intégrité du fichier ("ok" s'il est bon). Le mot de
+// Écrit les tables vides et rend le contrôle d'intégrité du fichier ("ok" s'il est bon). Le mot de
 // passe est donné tel quel, comme PRAGMA key au shell sqlcipher : le moteur tire un sel neuf
 // et en dérive la clé lui-même, au format de SQLCipher 3 que règle Cle().
-QString Ecrire(const QString &provisoire)
+QString Ecrire(const QString &provisoire, const ModeleScores &modele)
 {
     Connexion connexion(provisoire, Connexion::Ouverture::Creation);
     connexion.Cle(QByteArrayLiteral(KALVORO_MOT_DE_PASSE));
-    connexion.Executer(Schema().constData());
+    connexion.Executer(Schema(modele).constData());
     return connexion.Valeur("PRAGMA integrity_check");
 }
 
@@ -79,13 +78,13 @@ void VerifierPlace(const QString &chemin)
 
 // Écrit sous un nom provisoire, contrôlé, puis renommé : un échec ne laisse rien, ni fichier à
 // moitié écrit sous le vrai nom ni fichier provisoire.
-void CreerScoresSerie(const QString &chemin)
+void CreerFichierScores(const QString &chemin, const ModeleScores &modele)
 {
     VerifierPlace(chemin);
     const QString provisoire = chemin + QStringLiteral(".creation");
     Supprimer(provisoire); // le reste d'une création interrompue
     try {
-        const QString controle = Ecrire(provisoire);
+        const QString controle = Ecrire(provisoire, modele);
         if (controle != QLatin1String("ok"))
             throw ErreurScores(
                 ScoresSerie::tr("Le fichier des scores « %1 » écrit ne passe pas le contrôle (%2).")
@@ -103,6 +102,11 @@ void CreerScoresSerie(const QString &chemin)
         Supprimer(provisoire);
         throw;
     }
+}
+
+void CreerScoresSerie(const QString &chemin)
+{
+    CreerFichierScores(chemin, ModeleSerieJoueur());
 }
 
 std::unique_ptr<MagasinScores> OuvrirScoresSerie(const QString &chemin)

@@ -173,8 +173,9 @@ ErreurScores ObjetEtrangerSerieJoueur(const QString &chemin, const QString &nom)
 {
     return ErreurScores(
         VerificationsScores::tr("Le fichier des scores « %1 » n'est pas celui d'une série : il "
-                                "contient « %2 », qui n'en fait pas partie (seule la table des "
-                                "scores de la série y a sa place).")
+                                "contient « %2 », qui n'en fait pas partie (seules les tables "
+                                "des scores de la série, une par taille de plateau, y ont leur "
+                                "place).")
             .arg(chemin, nom));
 }
 

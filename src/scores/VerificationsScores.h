@@ -30,7 +30,7 @@ ErreurScores TableVide(const QString &chemin, const QString &palmares);
 ErreurScores PasUneBase(const QString &chemin, const QString &palmares, const QString &defaut);
 // Le fichier contient une table, une vue ou un déclencheur qui ne sont pas les siens.
 ErreurScores ObjetEtranger(const QString &chemin, const QString &nom);
-// De même dans le fichier d'une série du joueur, qui n'a que sa table.
+// De même dans le fichier d'une série du joueur, qui n'a que ses tables.
 ErreurScores ObjetEtrangerSerieJoueur(const QString &chemin, const QString &nom);
 ErreurScores ScoreNonEntier(const QString &chemin, const QString &palmares);
 

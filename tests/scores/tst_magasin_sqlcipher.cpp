@@ -2,6 +2,7 @@
 #include "MagasinAvecSeries.h"
 #include "MagasinSqlcipher.h"
 #include "ScoresSerie.h"
+#include "ScoresTailles.h"
 #include "Series.h"
 
 #include <QtTest>
@@ -401,6 +402,77 @@ private slots:
         magasin.Oublier("a"); // fermé avant d'être supprimé
         QVERIFY(QFile::remove(fichier("a")));
         QVERIFY(Refus([&] { magasin.ListerScores(a); }).contains("introuvable"));
+    }
+
+    // Chaque taille d'une série a sa table et rien qu'elle : l'inscription à une taille ne paraît
+    // à aucune autre. Celles des six hors du plateau classique vont dans le fichier de leur
+    // taille, créé vide à la première lecture ; Scores.dat n'est jamais touché.
+    void chaqueTailleDUneSerieASaPropreTable_data()
+    {
+        QTest::addColumn<QString>("palmares");
+        QTest::addColumn<QString>("fichier"); // là où la ligne doit arriver
+        QTest::addColumn<QString>("table");
+        const auto ligne = [](const char *nom, const char *cle, const char *fichier,
+                              const char *table) { QTest::newRow(nom) << cle << fichier << table; };
+        ligne("Animaux 4 × 3", "Animaux@4x3", "Scores-4x3.dat", "Animaux");
+        ligne("Cinéma 6 × 4", "Cinéma@6x4", "Scores-6x4.dat", "Cinéma");
+        ligne("série du joueur 4 × 3", "serie:a@4x3", "a.dat", "Scores-4x3");
+        ligne("série du joueur 6 × 4", "serie:a@6x4", "a.dat", "Scores-6x4");
+        ligne("série du joueur 8 × 6", "serie:a", "a.dat", "Scores");
+    }
+    void chaqueTailleDUneSerieASaPropreTable()
+    {
+        QFETCH(QString, palmares);
+        QFETCH(QString, fichier);
+        QFETCH(QString, table);
+        essai::Copie copie;
+        const QString a = copie.Dossier() + QStringLiteral("/a.dat");
+        CreerScoresSerie(a);
+        MagasinAvecSeries magasin(
+            std::make_unique<MagasinSqlcipher>(copie.Chemin()),
+            [&](const QString &) { return OuvrirScoresSerie(a); }, {},
+            [&](TaillePlateau taille) {
+                return OuvrirScoresTaille(CheminScoresTaille(copie.Chemin(), taille));
+            });
+        const QByteArray livre = essai::Octets(copie.Chemin());
+        QVERIFY(magasin.ListerScores(palmares).isEmpty());
+        QCOMPARE(magasin.RemplacerPlusMauvais(palmares, "N", "P", 3, Jour), Classement::Inscrit);
+        QCOMPARE(magasin.LireMeilleurScore(palmares), QStringLiteral("3"));
+        const PalmaresDecompose cle = DecomposerPalmares(palmares);
+        for (const TaillePlateau &taille : TaillesPlateau) {
+            const QString autre =
+                taille == TailleClassique ? cle.serie : cle.serie + '@' + taille.Code();
+            QCOMPARE(Scores(magasin.ListerScores(autre)).contains(3), autre == palmares);
+        }
+        const QString chemin = copie.Dossier() + '/' + fichier;
+        QCOMPARE(essai::Shell(chemin, "SELECT count(*) FROM \"" + table + "\";").Texte, "1");
+        QCOMPARE(essai::Shell(chemin, "SELECT count(*) FROM sqlite_master;").Texte,
+                 fichier == "a.dat" ? "3" : "6");
+        QCOMPARE(essai::Octets(copie.Chemin()), livre);
+    }
+
+    // Un fichier de série fait avant les tailles n'a que sa table « Scores » : il est lu au
+    // plateau classique, et reçoit les tables des autres tailles, vides, sans perdre une ligne.
+    void unFichierDeSerieDAvantLesTaillesLesRecoitSansPerdreUneLigne()
+    {
+        essai::Copie copie;
+        CreerScoresSerie(copie.SerieJoueur());
+        QCOMPARE(essai::Shell(copie.SerieJoueur(),
+                              "DROP TABLE \"Scores-4x3\"; DROP TABLE \"Scores-6x4\"; "
+                              "INSERT INTO Scores VALUES ('A', 'Ada', '2020-01-02', 40), "
+                              "('B', 'Bob', '2020-01-03', 30); VACUUM;")
+                     .Erreur,
+                 QString());
+        const auto base = OuvrirScoresSerie(copie.SerieJoueur());
+        QCOMPARE(Noms(base->ListerScores("serie:s")), (QStringList{"B", "A"}));
+        QVERIFY(base->ListerScores("serie:s@4x3").isEmpty());
+        QCOMPARE(base->RemplacerPlusMauvais("serie:s@6x4", "C", "Cy", 50, Jour),
+                 Classement::Inscrit);
+        QCOMPARE(Scores(base->ListerScores("serie:s")), (QList<int>{30, 40}));
+        QCOMPARE(essai::Shell(copie.SerieJoueur(),
+                              "SELECT count(*) FROM sqlite_master; PRAGMA integrity_check;")
+                     .Texte,
+                 "3\nok");
     }
 };
 

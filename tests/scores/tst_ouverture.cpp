@@ -129,8 +129,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(copie.Chemin() + QStringLiteral("-journal")));
     }
 
-    // Le fichier d'une série du joueur n'a que sa table : ni déclencheur, ni vue, ni autre table,
-    // ni les six de Scores.dat.
+    // Le fichier d'une série du joueur n'a que ses tables, toutes ou la seule d'avant les
+    // tailles : ni déclencheur, ni vue, ni autre table, ni les six de Scores.dat.
     void unFichierDeSerieQuiNEstPasLeSienEstRefuseEtLaisseIntact_data()
     {
         QTest::addColumn<QString>("sql"); // sur le fichier neuf ; vide : une copie de Scores.dat
@@ -145,6 +145,8 @@ private slots:
         QTest::newRow("un champ de moins")
             << "DROP TABLE Scores; CREATE TABLE Scores (NOM TEXT, PRENOM TEXT, SCORE INTEGER);"
             << "n'a pas les champs";
+        QTest::newRow("une taille sur deux") << "DROP TABLE \"Scores-6x4\";"
+                                             << "« Scores-6x4 » manque";
         QTest::newRow("Scores.dat à sa place") << ""
                                                << "contient « Animaux »";
     }

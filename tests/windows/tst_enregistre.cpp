@@ -146,6 +146,20 @@ private slots:
         QCOMPARE(etiquette->font().bold(), gras);
     }
 
+    // Hors du plateau classique, la série dit sa taille, et se lit entière dans sa place.
+    void laSerieDUnAutrePlateauDitSaTaille()
+    {
+        jeu.SeriesJoueur = {Serie::DuJoueur("a", "Vacances à la mer", QStringList(6, "p.png"))
+                                .ATaille(TaillePetite)};
+        jeu.AjouterSerie(QStringLiteral("Vacances à la mer"), 7);
+        jeu.Choisir(QStringLiteral("Vacances à la mer"));
+        dialogue = std::make_unique<Enregistre>(jeu, magasin);
+        auto *serie = Controle<QLabel>("Serie");
+        QCOMPARE(serie->text(), QStringLiteral("Vacances à la mer (4\u00a0×\u00a03)"));
+        QVERIFY(QFontMetrics(serie->font()).horizontalAdvance(serie->text()) <= serie->width());
+        QVERIFY(dialogue->accessibleDescription().contains(serie->text()));
+    }
+
     void leDialogueEstFixeGrisEtSansBoutonParDefaut()
     {
         QCOMPARE(dialogue->windowTitle(), QStringLiteral("Enregistrement des scores"));

@@ -340,9 +340,10 @@ private slots:
         });
         series.RemplacerPlusMauvais("serie:b", "DURAND", "Mamie", 31, QDate(2026, 5, 1));
         series.RemplacerPlusMauvais("serie:b", "DURAND", "Papi", 28, QDate(2026, 5, 2));
-        visu = std::make_unique<VisuScores>(series,
-                                            QList<Serie>{Serie::DuJoueur("a", "Vacances"),
-                                                         Serie::DuJoueur("b", "Mamie & « Papi »")});
+        const QStringList photos(24, QStringLiteral("photo.png"));
+        visu = std::make_unique<VisuScores>(
+            series, QList<Serie>{Serie::DuJoueur("a", "Vacances", photos),
+                                 Serie::DuJoueur("b", "Mamie & « Papi »", photos)});
         Montrer();
         auto *liste = Enfant<QComboBox>(visu.get(), "SeriesJoueur");
         QVERIFY(liste);
@@ -367,7 +368,7 @@ private slots:
                                 "DURAND, le 02/05/2026."));
         QTest::mouseClick(Bouton(5), Qt::LeftButton); // les boutons lisent toujours Scores.dat
         QCOMPARE(Ligne(0)[3], QStringLiteral("25"));
-        // Tab : après le dernier bouton, la liste, puis Quitter.
+        // Tab : après le dernier bouton, la liste, puis les tailles.
         QTest::keyClick(Bouton(5), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), liste);
         // Le fichier d'une série effacé à la main : le joueur l'apprend, le jeu continue.
@@ -381,6 +382,37 @@ private slots:
         QCOMPARE(fatals, QStringList());
         QCOMPARE(repondeur.Attendues(), QStringList());
         QVERIFY(visu->isVisible());
+    }
+
+    // Alt+P choisit la taille du plateau : la série montrée est relue à cette taille, le focus
+    // reste sur la liste des tailles, et celle des séries du joueur n'offre que celles qui
+    // remplissent ce plateau (six photos : le 4 × 3 seulement).
+    void laTailleChoisieMontreLesScoresDeCePlateauEtSesSeries()
+    {
+        magasin->Remplir(QStringLiteral("Animaux"), DixScores);
+        magasin->Remplir(QStringLiteral("Animaux@4x3"), {9});
+        visu = std::make_unique<VisuScores>(
+            *magasin, QList<Serie>{Serie::DuJoueur("a", "Mamie", QStringList(6, "photo.png"))});
+        Montrer();
+        auto *taille = Enfant<QComboBox>(visu.get(), "Taille");
+        auto *liste = Enfant<QComboBox>(visu.get(), "SeriesJoueur");
+        QCOMPARE(taille->currentText(), QStringLiteral("8\u00a0×\u00a06"));
+        QCOMPARE(liste->count(), 0);
+        QTest::mouseClick(Bouton(0), Qt::LeftButton);
+        QTest::keyClick(visu.get(), Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), taille);
+        const auto nommee = QAccessible::queryAccessibleInterface(taille)->relations(
+            QAccessible::Label); // le lecteur d'écran la nomme par son étiquette
+        QVERIFY(!nommee.isEmpty());
+        QCOMPARE(nommee.first().first->text(QAccessible::Name), QStringLiteral("Plateau :"));
+        QTest::keyClick(taille, Qt::Key_Home);
+        QCOMPARE(visu->windowTitle(),
+                 QStringLiteral("Les meilleurs scores.    Série : Animaux, 4\u00a0×\u00a03"));
+        QCOMPARE(Ligne(0)[3], QStringLiteral("9"));
+        QCOMPARE(QApplication::focusWidget(), taille);
+        QCOMPARE(liste->count(), 1);
+        QVERIFY(QRect(QPoint(), visu->size()).contains(taille->geometry()));
+        QVERIFY(taille->geometry().right() < Quitter()->geometry().left());
     }
 };
 

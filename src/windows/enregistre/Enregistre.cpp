@@ -174,9 +174,12 @@ void Enregistre::DonnerFocus(Controle controle)
     DonnerFocusVisible(cible);
 }
 
+// La série suivie d'une taille de plateau, ou un long nom de série du joueur, se lit entière
+// dans la place du plan, quitte à perdre quelques points.
 void Enregistre::EcrireSerie(const QString &texte)
 {
     Serie->setText(texte);
+    Serie->setFont(PoliceQuiTient(texte, Serie->width(), true));
     DecrirePourLecteurs();
 }
 

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 namespace kalvoro {
@@ -32,6 +33,8 @@ constexpr int HautQuitter = 3720, LargeurQuitterTwips = 1215, HauteurQuitter = 3
 // La liste des séries du joueur, sous les boutons : grille et Quitter descendent d'autant.
 constexpr int HautSeries = 600, HauteurSeries = 375, DecalageSeries = 480;
 constexpr int DroiteBoutons = GaucheBouton0 + PasBoutons * 5 + LargeurBouton, EcartEtiquette = 120;
+// La liste des tailles, à gauche de Quitter, dans le coin resté libre du plan.
+constexpr int GaucheTaille = 120;
 
 QColor EnQColor(const Couleur &couleur)
 {
@@ -64,6 +67,7 @@ VisuScores::VisuScores(MagasinScores &magasin, QList<Serie> seriesJoueur, QWidge
     ConstruireGrille();
     ConstruireBoutons();
     ConstruireSeriesJoueur();
+    ConstruireTaille();
     ReglerTabulation();
 }
 
@@ -110,9 +114,7 @@ void VisuScores::ConstruireSeriesJoueur()
     etiquette->setObjectName(QStringLiteral("EtiquetteSeriesJoueur"));
     SeriesJoueur = new QComboBox(this);
     SeriesJoueur->setObjectName(QStringLiteral("SeriesJoueur"));
-    for (const Serie &serie : seriesDuJoueur)
-        SeriesJoueur->addItem(serie.NomAffiche());
-    SeriesJoueur->setCurrentIndex(-1); // la grille s'ouvre vide, aucune série n'est choisie
+    RemplirSeriesJoueur();
     etiquette->setBuddy(SeriesJoueur);
     etiquette->setFont(Police(MsSansSerif, 8.25, true));
     SeriesJoueur->setFont(etiquette->font());
@@ -124,6 +126,42 @@ void VisuScores::ConstruireSeriesJoueur()
     connect(SeriesJoueur, &QComboBox::activated, this, &VisuScores::SeriesJoueur_Activated);
     SeriesJoueur->installEventFilter(this);
     SeriesJoueur->view()->viewport()->installEventFilter(this);
+}
+
+// Les séries du joueur qui remplissent le plateau de la taille choisie : une série de six photos
+// n'a de scores qu'au plus petit.
+void VisuScores::RemplirSeriesJoueur()
+{
+    seriesOffertes.clear();
+    for (const Serie &serie : seriesDuJoueur)
+        if (serie.Remplit(affichage.Taille()))
+            seriesOffertes << serie;
+    const QSignalBlocker silence(SeriesJoueur);
+    SeriesJoueur->clear();
+    for (const Serie &serie : seriesOffertes)
+        SeriesJoueur->addItem(serie.NomAffiche());
+    SeriesJoueur->setCurrentIndex(-1); // aucune série n'est choisie
+    SeriesJoueur->setEnabled(!seriesOffertes.isEmpty());
+}
+
+// Une étiquette à touche d'accès, puis la liste des tailles, sur la rangée de Quitter.
+void VisuScores::ConstruireTaille()
+{
+    auto *etiquette = new QLabel(tr("&Plateau :"), this);
+    etiquette->setObjectName(QStringLiteral("EtiquetteTaille"));
+    Taille = new QComboBox(this);
+    Taille->setObjectName(QStringLiteral("Taille"));
+    for (const TaillePlateau &taille : TaillesPlateau)
+        Taille->addItem(taille.Nom());
+    Taille->setCurrentIndex(static_cast<int>(TaillesPlateau.size()) - 1); // le classique
+    etiquette->setBuddy(Taille);
+    etiquette->setFont(Police(MsSansSerif, 8.25, true));
+    Taille->setFont(etiquette->font());
+    const int gauche = Px(GaucheTaille), haut = Px(HautQuitter + decalage),
+              gaucheListe = gauche + etiquette->sizeHint().width() + Px(EcartEtiquette);
+    etiquette->setGeometry(gauche, haut, gaucheListe - gauche, Px(HauteurQuitter));
+    Taille->setGeometry(gaucheListe, haut, Taille->sizeHint().width(), Px(HauteurQuitter));
+    connect(Taille, &QComboBox::currentIndexChanged, this, &VisuScores::Taille_Changed);
 }
 
 void VisuScores::ConstruireGrille()
@@ -202,8 +240,11 @@ void VisuScores::ReglerTabulation()
         QWidget::setTabOrder(precedent, bouton);
         precedent = bouton;
     }
-    if (SeriesJoueur)
+    if (SeriesJoueur) {
         QWidget::setTabOrder(precedent, SeriesJoueur);
+        precedent = SeriesJoueur;
+    }
+    QWidget::setTabOrder(precedent, Taille);
     Quitter->setFocus();
 }
 
@@ -211,6 +252,8 @@ void VisuScores::Bouton_Click(int index)
 {
     if (index < 0 || index >= NombreBoutonsSeries)
         return;
+    boutonMontre = index;
+    idMontre.clear();
     // Le nom que le joueur lit sur le bouton, dans sa langue ; Tag reste le nom de la table.
     Afficher([this, index] { affichage.Bouton_Click(index); },
              Series()[static_cast<std::size_t>(index)].NomAffiche());
@@ -218,24 +261,66 @@ void VisuScores::Bouton_Click(int index)
 
 void VisuScores::SeriesJoueur_Activated(int index)
 {
-    if (index < 0 || index >= seriesDuJoueur.size())
+    if (index < 0 || index >= seriesOffertes.size())
         return;
-    const Serie serie = seriesDuJoueur[index];
+    const Serie serie = seriesOffertes[index];
+    boutonMontre = -1;
+    idMontre = serie.Id;
     // Un fichier abîmé n'arrête pas le jeu (le magasin le dit d'une série du joueur) : la grille
     // reste vide.
     Afficher([this, serie] { affichage.SerieJoueur_Click(serie); }, serie.NomAffiche());
 }
 
-void VisuScores::Afficher(const std::function<void()> &lecture, const QString &nomAffiche)
+void VisuScores::Taille_Changed(int index)
+{
+    if (index < 0 || index >= static_cast<int>(TaillesPlateau.size()))
+        return;
+    affichage.ChoisirTaille(TaillesPlateau[static_cast<std::size_t>(index)]);
+    if (SeriesJoueur)
+        RemplirSeriesJoueur();
+    Remontrer();
+}
+
+// La série montrée l'est de nouveau, à la nouvelle taille ; le focus reste sur la liste des
+// tailles, pour passer à la suivante. Une série du joueur trop petite pour ce plateau n'y a pas
+// de scores : la grille revient à l'ouverture.
+void VisuScores::Remontrer()
+{
+    if (boutonMontre >= 0) {
+        const int index = boutonMontre;
+        Afficher([this, index] { affichage.Bouton_Click(index); },
+                 Series()[static_cast<std::size_t>(index)].NomAffiche(), false);
+        return;
+    }
+    if (idMontre.isEmpty())
+        return;
+    for (int index = 0; index < seriesOffertes.size(); ++index) {
+        if (seriesOffertes[index].Id != idMontre)
+            continue;
+        const Serie serie = seriesOffertes[index];
+        SeriesJoueur->setCurrentIndex(index);
+        Afficher([this, serie] { affichage.SerieJoueur_Click(serie); }, serie.NomAffiche(), false);
+        return;
+    }
+    idMontre.clear();
+    affichage.Effacer();
+    Grille->setAccessibleName(tr("Meilleurs scores"));
+}
+
+void VisuScores::Afficher(const std::function<void()> &lecture, const QString &nomAffiche,
+                          bool versLaGrille)
 {
     FaireAvecReessai(this, lecture, Renoncement::Continuer);
     // La lecture commence par le meilleur, en haut. Au clavier, le focus y va : le joueur qui a
     // choisi la série veut lire ses scores, pas passer au bouton suivant. À la souris, il reste
     // où le clic l'a mis, comme toujours.
     Grille->setCurrentCell(0, 0);
-    if (!choixALaSouris)
+    if (versLaGrille && !choixALaSouris)
         DonnerFocusVisible(Grille);
-    DireSerie(nomAffiche);
+    const TaillePlateau taille = affichage.Taille();
+    DireSerie(taille == TailleClassique
+                  ? nomAffiche
+                  : tr("%1, %2", "série, taille du plateau").arg(nomAffiche, taille.Nom()));
 }
 
 // Un joueur qui n'en voit rien apprend ce que le bouton ou la liste vient d'afficher.

@@ -14,7 +14,8 @@ class QTableWidget;
 namespace kalvoro {
 
 // La visionneuse des meilleurs scores : six boutons de série, la liste des séries du joueur
-// s'il en a, une grille qui montre la table de la série choisie, et Quitter. Jeu l'ouvre en modal
+// s'il en a, une grille qui montre la table de la série choisie, la liste des tailles de
+// plateau (le classique à l'ouverture) et Quitter. Jeu l'ouvre en modal
 // (exec()) avec son magasin de scores ; elle ne garde rien d'une visite à l'autre et ne modifie
 // jamais les scores.
 class VisuScores : public QDialog, private OperationsGrille {
@@ -28,6 +29,7 @@ public:
 public slots:
     void Bouton_Click(int index);
     void SeriesJoueur_Activated(int index);
+    void Taille_Changed(int index);
     void Quitter_Click();
 
 protected:
@@ -37,10 +39,14 @@ protected:
 private:
     void ConstruireBoutons();
     void ConstruireSeriesJoueur();
+    void RemplirSeriesJoueur();
+    void ConstruireTaille();
+    void Remontrer();
     void ConstruireGrille();
     void ColorerGrille();
     void RendreGrilleLisible();
-    void Afficher(const std::function<void()> &lecture, const QString &nomAffiche);
+    void Afficher(const std::function<void()> &lecture, const QString &nomAffiche,
+                  bool versLaGrille = true);
     void DireSerie(const QString &serie);
     void ConstruireQuitter();
     void ReglerTabulation();
@@ -64,9 +70,14 @@ private:
     QTableWidget *Grille = nullptr;
     QPushButton *Quitter = nullptr;
     QComboBox *SeriesJoueur = nullptr; // seulement si le joueur a des séries
+    QComboBox *Taille = nullptr;
 
     AffichageScores affichage;
     QList<Serie> seriesDuJoueur;
+    QList<Serie> seriesOffertes; // celles de la liste : les séries du joueur qui remplissent
+                                 // le plateau de la taille choisie
+    int boutonMontre = -1;       // la série montrée : un bouton, ou l'Id d'une série du joueur
+    QString idMontre;
     int decalage = 0;    // en twips : la hauteur prise par la liste des séries du joueur
     bool charge = false; // Form_Load a eu lieu
     int ligneCourante = 0;
