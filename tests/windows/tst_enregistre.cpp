@@ -155,7 +155,7 @@ private slots:
         jeu.Choisir(QStringLiteral("Vacances à la mer"));
         dialogue = std::make_unique<Enregistre>(jeu, magasin);
         auto *serie = Controle<QLabel>("Serie");
-        QCOMPARE(serie->text(), QStringLiteral("Vacances à la mer (4\u00a0×\u00a03)"));
+        QCOMPARE(serie->text(), QStringLiteral("Vacances à la mer (4\u202f×\u202f3)"));
         QVERIFY(QFontMetrics(serie->font()).horizontalAdvance(serie->text()) <= serie->width());
         QVERIFY(dialogue->accessibleDescription().contains(serie->text()));
     }

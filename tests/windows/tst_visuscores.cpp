@@ -396,7 +396,7 @@ private slots:
         Montrer();
         auto *taille = Enfant<QComboBox>(visu.get(), "Taille");
         auto *liste = Enfant<QComboBox>(visu.get(), "SeriesJoueur");
-        QCOMPARE(taille->currentText(), QStringLiteral("8\u00a0×\u00a06"));
+        QCOMPARE(taille->currentText(), QStringLiteral("8\u202f×\u202f6"));
         QCOMPARE(liste->count(), 0);
         QTest::mouseClick(Bouton(0), Qt::LeftButton);
         QTest::keyClick(visu.get(), Qt::Key_P, Qt::AltModifier);
@@ -407,7 +407,7 @@ private slots:
         QCOMPARE(nommee.first().first->text(QAccessible::Name), QStringLiteral("Plateau :"));
         QTest::keyClick(taille, Qt::Key_Home);
         QCOMPARE(visu->windowTitle(),
-                 QStringLiteral("Les meilleurs scores.    Série : Animaux, 4\u00a0×\u00a03"));
+                 QStringLiteral("Les meilleurs scores.    Série : Animaux, 4\u202f×\u202f3"));
         QCOMPARE(Ligne(0)[3], QStringLiteral("9"));
         QCOMPARE(QApplication::focusWidget(), taille);
         QCOMPARE(liste->count(), 1);
