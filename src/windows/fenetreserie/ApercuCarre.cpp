@@ -26,6 +26,9 @@ ApercuCarre::ApercuCarre(QWidget *parent) : QSlider(parent)
     setPageStep(25);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::OpenHandCursor);
+    // Sa place, quel que soit le sens de la photo : un curseur en largeur aurait une hauteur
+    // fixe, et la fenêtre ne tiendrait plus dans un petit écran agrandi.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     Montrer({}, {}, 0);
 }
 
