@@ -220,7 +220,10 @@ QImage CarreDe(const QImage &entiere, int decalage)
     const int cote = std::min(entiere.width(), entiere.height());
     const int d = std::clamp(decalage, 0, JeuDuCarre(entiere));
     const bool enHauteur = entiere.height() > entiere.width();
-    const QImage carre = entiere.copy(enHauteur ? 0 : d, enHauteur ? d : 0, cote, cote);
+    // Une image déjà carrée est son propre carré : ses pixels sont partagés, pas copiés.
+    const QImage carre = entiere.width() == entiere.height()
+                             ? entiere
+                             : entiere.copy(enHauteur ? 0 : d, enHauteur ? d : 0, cote, cote);
     return cote == CoteImageSerie ? carre
                                   : carre.scaled(CoteImageSerie, CoteImageSerie,
                                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
