@@ -1077,6 +1077,14 @@ Its pictures and its best scores will be erased. The original files are not touc
 
 %1</translation>
     </message>
+    <message>
+        <source>Lecture arrêtée : la série n&apos;est pas changée.</source>
+        <translation>Reading stopped: the series is not changed.</translation>
+    </message>
+    <message>
+        <source>Fermer sans enregistrer les changements de « %1 » ?</source>
+        <translation>Close without saving the changes to “%1”?</translation>
+    </message>
 </context>
 <context>
     <name>kalvoro::Jeu</name>

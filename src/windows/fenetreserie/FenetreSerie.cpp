@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 namespace kalvoro {
 
@@ -81,6 +82,7 @@ void FenetreSerie::Retirer()
         nouvelle.Retirer(ligne);
         delete Vignettes->takeItem(ligne);
     }
+    changee = changee || !lignes.isEmpty();
     MettreAJour();
     MontrerApercu();
 }
@@ -89,6 +91,7 @@ void FenetreSerie::NomImageChange(QListWidgetItem *vignette)
 {
     const int ligne = Vignettes->row(vignette);
     nouvelle.Renommer(ligne, vignette->text());
+    changee = true;
     // Un nom effacé garde l'ancien : la carte doit toujours avoir quelque chose à dire.
     const QSignalBlocker silence(Vignettes);
     vignette->setText(nouvelle.Images().at(ligne).nom);
@@ -111,6 +114,7 @@ void FenetreSerie::CarreDeplace()
     if (ligne < 0 || ligne >= nouvelle.Nombre())
         return;
     nouvelle.Recadrer(ligne, Apercu->Decalage());
+    changee = true;
     // La vignette montre le carré tel que la carte le montrera.
     MontrerVignette(Vignettes->item(ligne), nouvelle.Images().at(ligne));
 }
@@ -184,6 +188,7 @@ void FenetreSerie::CreationFinie()
     const Creation faite = creation.result();
     if (faite.echec.isEmpty() && !modifiee.isEmpty()) {
         // La série changée reste montrée, et choisie dans la liste.
+        changee = false;
         series.Relire();
         MontrerSeries(modifiee);
         MettreAJourTitres();
@@ -217,10 +222,23 @@ void FenetreSerie::Avertir(const QString &titre, const QString &texte)
     boite.exec();
 }
 
+bool FenetreSerie::LaisserLesChangements()
+{
+    const Serie *serie = SerieModifiee();
+    if (!serie || (!changee && NomSerie->text().trimmed() == serie->Nom))
+        return true;
+    QMessageBox boite(QMessageBox::Question, tr("Mes séries"),
+                      tr("Fermer sans enregistrer les changements de « %1 » ?").arg(serie->Nom),
+                      QMessageBox::Yes | QMessageBox::No, this);
+    boite.setTextFormat(Qt::PlainText);
+    boite.setDefaultButton(QMessageBox::No);
+    return boite.exec() == QMessageBox::Yes;
+}
+
 void FenetreSerie::reject()
 {
     // Une série à moitié écrite n'existe pas encore : on attend qu'elle le soit, ou pas du tout.
-    if (ecriture)
+    if (ecriture || !LaisserLesChangements())
         return;
     parcours.cancel();
     import.cancel();

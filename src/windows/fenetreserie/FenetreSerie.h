@@ -71,12 +71,17 @@ private:
     void RenommerSerie();
     void SupprimerSerie();
     const Serie *SerieSelectionnee() const;
+    const Serie *SerieModifiee() const; // celle que montre la composition, s'il y en a une
     // Un message en texte simple : noms de fichiers et noms du joueur ne sont jamais du HTML.
     void Avertir(const QString &titre, const QString &texte);
 
     SeriesDuJoueur &series;
     NouvelleSerie nouvelle;
-    QString modifiee; // la série faite que le joueur change, vide pour une nouvelle
+    QString modifiee;       // la série faite que le joueur change, vide pour une nouvelle
+    bool relecture = false; // vrai pendant que ses images sont relues
+    bool changee = false;   // ses images ont changé depuis la relecture ou l'enregistrement
+    // Vrai si le joueur laisse les changements de la série faite, ou s'il n'y en a pas.
+    bool LaisserLesChangements();
     // Les images trouvées par le parcours des dossiers, et les dossiers où il n'y en a aucune.
     struct Trouvees {
         QStringList images;

@@ -56,6 +56,7 @@ void FenetreSerie::ModifierSerie()
     Composer(serie->Id);
     NomSerie->setText(serie->Nom);
     Lire(LancerLectureSerie(*serie), static_cast<int>(serie->Images.size()));
+    relecture = true;
     Vignettes->setFocus();
 }
 
@@ -63,6 +64,7 @@ void FenetreSerie::ModifierSerie()
 void FenetreSerie::Composer(const QString &id)
 {
     modifiee = id;
+    changee = false;
     nouvelle.Vider();
     Vignettes->clear();
     NomSerie->clear();
@@ -74,15 +76,22 @@ void FenetreSerie::Composer(const QString &id)
 
 void FenetreSerie::MettreAJourTitres()
 {
-    const auto serie = std::find_if(series.Liste().begin(), series.Liste().end(),
-                                    [this](const Serie &une) { return une.Id == modifiee; });
-    if (serie == series.Liste().end()) {
+    const Serie *serie = SerieModifiee();
+    if (!serie) {
         CadreNouvelle->setTitle(tr("Nouvelle série"));
         CreerSerie->setText(tr("&Créer la série"));
         return;
     }
     CadreNouvelle->setTitle(tr("La série « %1 »").arg(serie->Nom));
     CreerSerie->setText(tr("&Enregistrer"));
+}
+
+const Serie *FenetreSerie::SerieModifiee() const
+{
+    for (const Serie &serie : series.Liste())
+        if (!modifiee.isEmpty() && serie.Id == modifiee)
+            return &serie;
+    return nullptr;
 }
 
 void FenetreSerie::RenommerSerie()

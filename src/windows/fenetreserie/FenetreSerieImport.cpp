@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <utility>
 
 namespace kalvoro {
 
@@ -147,6 +148,7 @@ void FenetreSerie::ImageLueRecue(const ImageLue &lue)
         // L'original arrive après sa copie (« chat (1) » se range avant « chat ») : la vignette
         // prend son nom.
         ++doublons;
+        changee = changee || !relecture;
         MontrerVignette(Vignettes->item(ligne), lue);
         if (ligne == Vignettes->currentRow())
             MontrerApercu();
@@ -155,6 +157,7 @@ void FenetreSerie::ImageLueRecue(const ImageLue &lue)
         break;
     }
     prises << lue.source;
+    changee = changee || !relecture;
     auto *element = new QListWidgetItem;
     element->setFlags(element->flags() | Qt::ItemIsEditable);
     MontrerVignette(element, lue);
@@ -186,6 +189,14 @@ void FenetreSerie::MontrerVignette(QListWidgetItem *element, const ImageLue &lue
 void FenetreSerie::ImportFini()
 {
     ImagesLuesRecues();
+    // Une série faite à moitié relue, enregistrée, perdrait les images non lues : elle n'est
+    // pas montrée.
+    if (std::exchange(relecture, false) && import.isCanceled()) {
+        Composer({});
+        Avis->setText(tr("Lecture arrêtée : la série n'est pas changée."));
+        DireAuLecteur(this, Avis->text());
+        return;
+    }
     QStringList avis;
     if (laissees > 0)
         avis << tr("Une série garde au plus %1 images : les suivantes sont laissées de côté.")
