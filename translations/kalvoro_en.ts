@@ -665,6 +665,49 @@ Would you like to save your score?</translation>
     </message>
 </context>
 <context>
+    <name>kalvoro::ApercuCarre</name>
+    <message>
+        <source>Aucune image choisie.</source>
+        <translation>No picture selected.</translation>
+    </message>
+    <message>
+        <source>Image déjà gardée : son carré ne se déplace plus.</source>
+        <translation>Picture already kept: its square can no longer move.</translation>
+    </message>
+    <message>
+        <source>Image carrée : elle est gardée entière.</source>
+        <translation>Square picture: it is kept whole.</translation>
+    </message>
+    <message>
+        <source>Carré en haut de la photo</source>
+        <translation>Square at the top of the photo</translation>
+    </message>
+    <message>
+        <source>Carré à gauche de la photo</source>
+        <translation>Square at the left of the photo</translation>
+    </message>
+    <message>
+        <source>Carré en bas de la photo</source>
+        <translation>Square at the bottom of the photo</translation>
+    </message>
+    <message>
+        <source>Carré à droite de la photo</source>
+        <translation>Square at the right of the photo</translation>
+    </message>
+    <message>
+        <source>Carré au milieu de la photo</source>
+        <translation>Square in the middle of the photo</translation>
+    </message>
+    <message>
+        <source>Carré à %1 % de la hauteur, depuis le haut</source>
+        <translation>Square at %1% of the height, from the top</translation>
+    </message>
+    <message>
+        <source>Carré à %1 % de la largeur, depuis la gauche</source>
+        <translation>Square at %1% of the width, from the left</translation>
+    </message>
+</context>
+<context>
     <name>kalvoro::Apropos</name>
     <message>
         <source>Version %1 compilée le %2</source>
@@ -836,10 +879,6 @@ Would you like to save your score?</translation>
 <context>
     <name>kalvoro::FenetreSerie</name>
     <message>
-        <source>Ma série</source>
-        <translation>My series</translation>
-    </message>
-    <message>
         <source>Images (%1)</source>
         <translation>Pictures (%1)</translation>
     </message>
@@ -890,10 +929,6 @@ Its pictures and its best scores will be erased. The original files are not touc
     <message>
         <source>Supprimer la série</source>
         <translation>Delete the series</translation>
-    </message>
-    <message>
-        <source>Vos séries</source>
-        <translation>Your series</translation>
     </message>
     <message>
         <source>&amp;Renommer…</source>
@@ -948,10 +983,6 @@ Its pictures and its best scores will be erased. The original files are not touc
         <translation>C&amp;lose</translation>
     </message>
     <message>
-        <source>&amp;Vos séries</source>
-        <translation>&amp;Your series</translation>
-    </message>
-    <message>
         <source>Le dossier « %1 » ne contient aucune image.</source>
         <translation>The folder “%1” contains no pictures.</translation>
     </message>
@@ -1002,6 +1033,70 @@ Its pictures and its best scores will be erased. The original files are not touc
     <message>
         <source>La série « %1 » est créée, avec %2 images.</source>
         <translation>The series “%1” has been created, with %2 pictures.</translation>
+    </message>
+    <message>
+        <source>Mes séries</source>
+        <translation>My series</translation>
+    </message>
+    <message>
+        <source>Une série garde au moins %1 images.</source>
+        <translation>A series keeps at least %1 pictures.</translation>
+    </message>
+    <message>
+        <source>La série « %1 » est enregistrée, avec %2 images.</source>
+        <translation>The series “%1” is saved, with %2 pictures.</translation>
+    </message>
+    <message>
+        <source>&amp;Mes séries</source>
+        <translation>&amp;My series</translation>
+    </message>
+    <message>
+        <source>M&amp;odifier</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Voir les images de la série, en ajouter, en retirer, les renommer</source>
+        <translation>See the series’ pictures, add some, remove some, rename them</translation>
+    </message>
+    <message>
+        <source>Partie gardée</source>
+        <translation>Kept part</translation>
+    </message>
+    <message>
+        <source>&amp;Partie gardée :</source>
+        <translation>&amp;Kept part:</translation>
+    </message>
+    <message>
+        <source>Modifier la série</source>
+        <translation>Edit the series</translation>
+    </message>
+    <message>
+        <source>Les images montrées seront laissées pour celles de « %1 ». Continuer ?</source>
+        <translation>The pictures shown will be left for those of “%1”. Continue?</translation>
+    </message>
+    <message>
+        <source>La série « %1 »</source>
+        <translation>The series “%1”</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>Sa&amp;ve</translation>
+    </message>
+    <message>
+        <source>Ces dossiers ne contiennent aucune image :
+
+%1</source>
+        <translation>These folders hold no picture:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Lecture arrêtée : la série n&apos;est pas changée.</source>
+        <translation>Reading stopped: the series is not changed.</translation>
+    </message>
+    <message>
+        <source>Fermer sans enregistrer les changements de « %1 » ?</source>
+        <translation>Close without saving the changes to “%1”?</translation>
     </message>
 </context>
 <context>

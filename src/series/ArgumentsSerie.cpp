@@ -1,6 +1,5 @@
 #include "ArgumentsSerie.h"
 
-#include "DossiersImages.h"
 #include "ImagesSerie.h"
 
 #include <QDir>
@@ -43,10 +42,9 @@ ArgumentsSerie LireArgumentsSerie(const QStringList &arguments)
         if (lus.nom.isEmpty())
             lus.nom = chemin.isDir() ? QDir(chemin.absoluteFilePath()).dirName()
                                      : chemin.absoluteDir().dirName();
-        if (chemin.isDir())
-            lus.images << ImagesDuDossier(chemin.absoluteFilePath());
-        else
-            lus.images << chemin.absoluteFilePath();
+        // Un dossier est parcouru par la fenêtre, sur les fils des séries : un grand dossier ne
+        // retient pas le démarrage.
+        lus.images << chemin.absoluteFilePath();
     }
     lus.images.removeDuplicates();
     return lus;

@@ -84,35 +84,27 @@ qint64 MioDuDecodage(const QImageReader &lecteur, QSize produite)
     return (octets + Mio - 1) / Mio + 1;
 }
 
-// Où prendre le carré dans une photo en hauteur : les têtes de ceux qu'on photographie debout
-// sont dans le haut, que le carré centré coupe. Le centre du carré va au premier tiers de la
-// hauteur, sans sortir de l'image. Une photo en largeur garde le carré centré.
-int HautDuCarre(int hauteur, int cote)
+// L'image entière réduite, son petit côté à CoteImageSerie : de quoi prendre le carré où le
+// joueur le voudra, sans garder la photo. Un seul format de pixels, pour que l'apparence d'une
+// même image ne dépende pas du format de son fichier.
+// Un panorama n'en garde que le milieu, quatre fois plus long que haut : la mémoire d'une
+// image gardée pendant la composition reste bornée.
+QImage Reduite(const QImage &decodee)
 {
-    return std::clamp(hauteur / 3 - cote / 2, 0, hauteur - cote);
-}
-
-// Le carré gardé (voir HautDuCarre), réduit à CoteImageSerie. Le carré est une vue sur
-// l'image, sans copie : une grande numérisation n'est pas doublée en mémoire.
-QImage AuCarre(const QImage &image)
-{
-    const int cote = std::min(image.width(), image.height());
-    const int x = (image.width() - cote) / 2, y = HautDuCarre(image.height(), cote);
-    QImage carre;
-    if (image.depth() >= 8) {
-        carre = QImage(image.constScanLine(y) + qsizetype(x) * (image.depth() / 8), cote, cote,
-                       image.bytesPerLine(), image.format());
-        carre.setColorTable(image.colorTable());
-    } else {
-        carre = image.copy(x, y, cote, cote);
-    }
-    const QImage finale = cote == CoteImageSerie
-                              ? carre.copy()
-                              : carre.scaled(CoteImageSerie, CoteImageSerie, Qt::IgnoreAspectRatio,
-                                             Qt::SmoothTransformation);
-    // Un seul format de pixels, pour que l'apparence d'une même image ne dépende pas du
-    // format de son fichier.
-    return finale.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    constexpr int Allongement = 4;
+    const int petit = std::min(decodee.width(), decodee.height());
+    QImage image = decodee;
+    if (decodee.width() > Allongement * petit)
+        image = decodee.copy((decodee.width() - Allongement * petit) / 2, 0, Allongement * petit,
+                             petit);
+    else if (decodee.height() > Allongement * petit)
+        image = decodee.copy(0, (decodee.height() - Allongement * petit) / 2, petit,
+                             Allongement * petit);
+    const QSize taille = TailleDecodee(image.size());
+    const QImage reduite = taille == image.size() ? image
+                                                  : image.scaled(taille, Qt::IgnoreAspectRatio,
+                                                                 Qt::SmoothTransformation);
+    return reduite.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 // Un JPEG coupé en chemin n'est pas une image à garder, même si libjpeg en tire le haut. Le
@@ -159,7 +151,7 @@ std::pair<QImage, Refus> Decoder(QImageReader &lecteur)
     const QImage image = lecteur.read();
     if (image.isNull() || image.width() < 1 || image.height() < 1)
         return {{}, Refus::Illisible};
-    return {AuCarre(image), Refus::Aucun};
+    return {Reduite(image), Refus::Aucun};
 }
 
 // Lit le SVG en entier pour le vérifier ; le décodage se fera sur ces mêmes octets.
@@ -198,13 +190,43 @@ ImageLue LireImage(const QString &chemin)
         lecteur.setDevice(&tampon);
     }
     lecteur.setAutoTransform(true);
-    const auto [carre, refus] = Decoder(lecteur);
+    const auto [entiere, refus] = Decoder(lecteur);
     lue.refus = refus;
-    if (!carre.isNull()) {
-        lue.image = carre;
-        lue.apparence = ApparenceDe(carre);
+    if (!entiere.isNull()) {
+        lue.entiere = entiere;
+        lue.carre = CarreParDefaut(entiere);
+        lue.image = CarreDe(entiere, lue.carre);
+        lue.apparence = ApparenceDe(lue.image);
     }
     return lue;
+}
+
+int JeuDuCarre(const QImage &entiere)
+{
+    return std::abs(entiere.width() - entiere.height());
+}
+
+int CarreParDefaut(const QImage &entiere)
+{
+    const int jeu = JeuDuCarre(entiere);
+    if (entiere.height() <= entiere.width())
+        return jeu / 2;
+    const int cote = entiere.width();
+    return std::clamp(entiere.height() / 3 - cote / 2, 0, jeu);
+}
+
+QImage CarreDe(const QImage &entiere, int decalage)
+{
+    const int cote = std::min(entiere.width(), entiere.height());
+    const int d = std::clamp(decalage, 0, JeuDuCarre(entiere));
+    const bool enHauteur = entiere.height() > entiere.width();
+    // Une image déjà carrée est son propre carré : ses pixels sont partagés, pas copiés.
+    const QImage carre = entiere.width() == entiere.height()
+                             ? entiere
+                             : entiere.copy(enHauteur ? 0 : d, enHauteur ? d : 0, cote, cote);
+    return cote == CoteImageSerie ? carre
+                                  : carre.scaled(CoteImageSerie, CoteImageSerie,
+                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage LireImageGardee(const QString &chemin)

@@ -17,14 +17,29 @@ inline constexpr int CoteImageSerie = 192;
 struct ImageLue {
     QString source;
     QString nom;
-    QImage image;
-    // Ce qu'en voit le joueur : deux fichiers d'une même photo ont presque la même.
+    QImage image; // le carré, tel que la carte le montrera
+    // Ce qu'en voit le joueur : deux fichiers d'une même photo ont presque la même (celle du
+    // carré par défaut, même si le joueur le déplace ensuite).
     Apparence apparence;
     // Pourquoi l'image n'a pas été lue.
     Refus refus = Refus::Aucun;
+    // L'image entière, réduite (son petit côté à CoteImageSerie), d'où le carré est pris ; nulle
+    // pour une image déjà gardée dans une série, dont le carré ne se déplace plus.
+    QImage entiere{};
+    // Où est le carré dans l'image entière : son décalage le long du grand côté, en pixels, de
+    // 0 (en haut, à gauche) à JeuDuCarre(entiere).
+    int carre = 0;
 
     bool Lue() const { return !image.isNull(); }
 };
+
+// De combien le carré peut se déplacer dans cette image entière (0 : elle est carrée).
+int JeuDuCarre(const QImage &entiere);
+// Le carré par défaut : dans une photo en hauteur, son centre au premier tiers de la hauteur
+// (les têtes de ceux qu'on photographie debout sont dans le haut) ; centré sinon.
+int CarreParDefaut(const QImage &entiere);
+// Le carré de l'image entière à ce décalage (borné), à CoteImageSerie pixels de côté.
+QImage CarreDe(const QImage &entiere, int decalage);
 
 // Lit une image : orientation EXIF appliquée, décodée directement à une taille réduite (une photo
 // de 48 mégapixels n'est jamais décodée en entier), recadrée au carré (centré, et plus haut dans

@@ -12,6 +12,25 @@ QFuture<ImageLue> LancerImport(const QStringList &chemins)
     return QtConcurrent::mapped(&FilsDesSeries(), chemins, &LireImage);
 }
 
+QFuture<ImageLue> LancerLectureSerie(const Serie &serie)
+{
+    QList<std::pair<QString, QString>> images;
+    for (int i = 0; i < serie.Images.size(); ++i)
+        images.append({serie.Images.at(i), serie.NomsImages.value(i)});
+    return QtConcurrent::mapped(
+        &FilsDesSeries(), images, [](const std::pair<QString, QString> &image) {
+            ImageLue lue{image.first, image.second, LireImageGardee(image.first), {}, Refus::Aucun};
+            if (!lue.Lue()) {
+                lue.refus = Refus::Illisible;
+                return lue;
+            }
+            // Le même format que les images lues : leurs apparences se comparent.
+            lue.image.convertTo(QImage::Format_ARGB32_Premultiplied);
+            lue.apparence = ApparenceDe(lue.image);
+            return lue;
+        });
+}
+
 QThreadPool &FilsDesSeries()
 {
     static QThreadPool fils;

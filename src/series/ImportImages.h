@@ -1,5 +1,6 @@
 #pragma once
 #include "ImagesSerie.h"
+#include "Series.h"
 
 #include <QFuture>
 #include <QStringList>
@@ -14,6 +15,10 @@ namespace kalvoro {
 // QFutureWatcher (résultats, progression, fin) et l'arrête par cancel() : aucun fichier n'est
 // commencé après. Rien n'est écrit sur le disque.
 QFuture<ImageLue> LancerImport(const QStringList &chemins);
+
+// Lit de même les images gardées d'une série du joueur (voir LireImageGardee), chacune avec
+// son nom : de quoi la montrer et la changer. Une image abîmée est dite illisible.
+QFuture<ImageLue> LancerLectureSerie(const Serie &serie);
 
 // Les fils des longs travaux sur les séries du joueur (lire les photos, écrire une série) : un
 // pool à eux, jamais celui de Qt, que le dessin des fenêtres emploie aussi et qu'il attendrait.

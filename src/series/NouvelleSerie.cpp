@@ -1,6 +1,8 @@
 #include "NouvelleSerie.h"
 #include "NomsSerie.h"
 
+#include <algorithm>
+
 namespace kalvoro {
 
 NouvelleSerie::Ajout NouvelleSerie::Ajouter(const ImageLue &image, int *ligne)
@@ -47,6 +49,15 @@ void NouvelleSerie::Renommer(int index, const QString &nom)
     if (index < 0 || index >= Nombre() || propre.isEmpty())
         return;
     images[index].nom = propre;
+}
+
+void NouvelleSerie::Recadrer(int index, int decalage)
+{
+    if (index < 0 || index >= Nombre() || images.at(index).entiere.isNull())
+        return;
+    ImageLue &image = images[index];
+    image.carre = std::clamp(decalage, 0, JeuDuCarre(image.entiere));
+    image.image = CarreDe(image.entiere, image.carre);
 }
 
 } // namespace kalvoro

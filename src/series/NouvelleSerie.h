@@ -8,8 +8,10 @@ namespace kalvoro {
 
 // Le nombre d'images différentes qu'il faut au moins pour faire une série : une par paire.
 inline constexpr int MinimumImagesSerie = 24;
-// Et au plus : chaque image gardée tient environ 170 Kio pendant la composition, et l'import
-// entier doit tenir dans quelque 300 Mio, quel que soit le nombre de fichiers du dossier.
+// Et au plus : chaque image gardée tient environ 400 Kio pendant la composition (son carré, et
+// l'image entière réduite d'où le joueur peut le déplacer : 260 Kio pour une photo en 16/9,
+// 590 au plus), et l'import entier doit tenir dans quelque 300 Mio, quel que soit le nombre
+// de fichiers du dossier.
 inline constexpr int MaximumImagesSerie = 800;
 
 // La série que le joueur compose, avant qu'elle existe sur le disque : ses images dans l'ordre,
@@ -26,6 +28,11 @@ public:
     void Retirer(int index);
     // Un nom vide ou fait de blancs garde l'ancien.
     void Renommer(int index, const QString &nom);
+    // Déplace le carré gardé de l'image (voir ImageLue::carre), borné à l'image ; le carré que
+    // la carte montrera suit. Sans effet sur une image déjà gardée, qui n'a plus que son carré.
+    void Recadrer(int index, int decalage);
+    // Oublie toutes les images : la composition recommence.
+    void Vider() { images.clear(); }
 
     const QList<ImageLue> &Images() const { return images; }
     int Nombre() const { return static_cast<int>(images.size()); }

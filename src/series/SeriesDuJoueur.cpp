@@ -10,6 +10,7 @@
 #include <QImageWriter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
@@ -201,6 +202,56 @@ Serie SeriesDuJoueur::Creer(const QString &nom, const QList<ImageLue> &images,
     provisoire.setAutoRemove(false);
     SynchroniserDossier(dossier);
     return SerieDecrite(racine, id, description);
+}
+
+Serie SeriesDuJoueur::Modifier(const QString &id, const QString &nom,
+                               const QList<ImageLue> &images) const
+{
+    const QString chemin = CheminSerie(dossier, id);
+    const QString cheminDescription = chemin + QLatin1Char('/') + QLatin1String(FichierDescription);
+    const auto ancienne = LireDescription(cheminDescription);
+    if (!ancienne)
+        throw ErreurSerie(tr("La description %1 est illisible.")
+                              .arg(QDir::toNativeSeparators(cheminDescription)));
+    DescriptionSerie description = Decrire(nom, images);
+    const QDir serie(chemin);
+    QSet<QString> utilises;
+    QStringList neufs;
+    int suivant = 0;
+    try {
+        int index = 0;
+        for (const ImageLue &image : images) {
+            if (!image.Lue())
+                continue;
+            const QFileInfo source(image.source);
+            QString fichier = source.fileName();
+            const bool gardee = source.absolutePath() == serie.absolutePath() &&
+                                ancienne->fichiers.contains(fichier) && !utilises.contains(fichier);
+            if (!gardee) {
+                // Un nom que ni l'ancienne description ni un reste du disque ne tient.
+                do
+                    fichier = FichierImage(suivant++);
+                while (ancienne->fichiers.contains(fichier) || serie.exists(fichier));
+                const QString cible = serie.filePath(fichier);
+                neufs << cible;
+                EcrireFichier(cible, EnPng(image.image, cible));
+            }
+            utilises.insert(fichier);
+            description.fichiers[index++] = fichier;
+        }
+        SynchroniserDossier(chemin);
+        EcrireFichier(cheminDescription, EnJson(description));
+    } catch (...) {
+        for (const QString &neuf : neufs)
+            QFile::remove(neuf);
+        throw;
+    }
+    SynchroniserDossier(chemin);
+    // Les images que la description ne nomme plus, et les restes d'un changement interrompu.
+    for (const QString &fichier : serie.entryList({QStringLiteral("*.png")}, QDir::Files))
+        if (!utilises.contains(fichier))
+            QFile::remove(serie.filePath(fichier));
+    return SerieDecrite(QDir(dossier), id, description);
 }
 
 bool SeriesDuJoueur::NomPris(const QString &nom, const QString &sauf) const

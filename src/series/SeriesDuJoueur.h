@@ -59,6 +59,14 @@ public:
     // scores ouverts ; Relire() fait ensuite paraître la série.
     Serie Creer(const QString &nom, const QList<ImageLue> &images,
                 const CreateurScores &creerScores = &CreerScoresSerie) const;
+    // Change une série faite : son nom, ses images dans l'ordre donné (gardées, nouvelles,
+    // renommées ; celles qui n'y sont plus sont retirées). Une image gardée (sa `source` est un
+    // fichier de la série) reste dans son fichier ; une nouvelle s'écrit dans un fichier neuf ;
+    // puis la description, qui fait la série, est remplacée d'un coup (fichier provisoire
+    // renommé). Lève ErreurSerie (moins de MinimumImagesSerie images, disque plein…) : la série
+    // reste alors telle qu'elle était. Son fichier de scores n'est pas touché. Sûre depuis un
+    // autre fil, comme Creer ; Relire() fait ensuite paraître le changement.
+    Serie Modifier(const QString &id, const QString &nom, const QList<ImageLue> &images) const;
     // Vrai si une autre série, des six ou du joueur (hors `sauf`), porte déjà ce nom, sans
     // égard à la casse : deux séries du même nom ne se distingueraient nulle part.
     bool NomPris(const QString &nom, const QString &sauf = {}) const;

@@ -1,4 +1,4 @@
-"""Lancé par serie.sh : crée la série de la fenêtre « Ma série » par Entrée, joue la partie
+"""Lancé par serie.sh : crée la série de la fenêtre « Mes séries » par Entrée, joue la partie
 entière au clavier avec elle et inscrit le score."""
 import os
 import subprocess
@@ -22,12 +22,12 @@ def ouverte(titre):
 
 
 joueur = Joueur(pause_touche=0.1)
-premier_plan("^Ma série$")
+premier_plan("^Mes séries$")
 # Les photos se lisent sur un autre fil ; tant qu'elles ne sont pas toutes là, Créer la série
 # est grisé et Entrée ne fait rien.
 for _ in range(30):
     joueur.touche("Return", pause=1.5)
-    if not ouverte("^Ma série$"):
+    if not ouverte("^Mes séries$"):
         break
 else:
     sys.exit("Entrée n'a pas créé la série")

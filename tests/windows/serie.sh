@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Le vrai programme lancé sur un dossier de photos, comme « Ouvrir avec Kalvoro » : la fenêtre
-# « Ma série » s'ouvre remplie, Entrée crée la série, une partie entière se joue avec elle au
+# « Mes séries » s'ouvre remplie, Entrée crée la série, une partie entière se joue avec elle au
 # clavier (les faces entendues sur le bus d'accessibilité sont les noms des photos) et le score
 # s'inscrit dans le fichier de la série, pas dans Scores.dat.
 #   serie.sh <dossier du programme> <mot de passe des scores>

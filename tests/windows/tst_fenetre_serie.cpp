@@ -178,6 +178,36 @@ private slots:
         QCOMPARE(vignette.availableSizes().value(0).width(), 2 * CoteVignette);
     }
 
+    // Une série faite, changée : une photo ajoutée, son carré mis en haut au clavier, une image
+    // retirée, pas deux (24 au moins). Carré choisi écrit, série choisie, scores gardés.
+    void changerUneSerieFaite()
+    {
+        QTemporaryDir dossier;
+        SeriesDuJoueur series(dossier.path());
+        QList<ImageLue> images;
+        for (const QString &fichier : fichiers.mid(0, 24))
+            images << LireImage(fichier);
+        QFile scores(dossier.filePath(series.Creer("Mamie", images).Id + "/Scores.dat"));
+        const QByteArray avant = scores.open(QIODevice::ReadOnly) ? scores.readAll() : "";
+        series.Relire();
+        FenetreSerie fenetre(series);
+        Enfant<QListWidget>(&fenetre, "ListeSeries")->setCurrentRow(0);
+        Enfant<QPushButton>(&fenetre, "Modifier")->click();
+        Remplir(fenetre, {}, 24);
+        QVERIFY(essai::Portrait().save(photos.filePath("debout.png"))); // blanc, rouge, bleu
+        Remplir(fenetre, {photos.filePath("debout.png")}, 25);
+        auto *vignettes = Enfant<QListWidget>(&fenetre, "Vignettes");
+        vignettes->setCurrentRow(24);
+        QTest::keyClick(Enfant<QSlider>(&fenetre, "Apercu"), Qt::Key_Home);
+        for (int fois = 0; fois < 2; ++fois) // la deuxième, refusée : 24 au moins
+            vignettes->setCurrentRow(0), Enfant<QPushButton>(&fenetre, "RetirerImage")->click();
+        Enfant<QPushButton>(&fenetre, "CreerSerie")->click();
+        QTRY_VERIFY(Enfant<QLabel>(&fenetre, "Avis")->text().contains("enregistrée, avec 24"));
+        QCOMPARE(QImage(series.Liste().first().Images.last()).pixelColor(96, 4), QColor(Qt::white));
+        QCOMPARE(Enfant<QListWidget>(&fenetre, "ListeSeries")->currentItem()->text(), "Mamie");
+        QVERIFY((scores.close(), scores.open(QIODevice::ReadOnly)) && scores.readAll() == avant);
+    }
+
     // Un nom d'image effacé garde l'ancien : la carte a toujours quelque chose à dire.
     void unNomDImageVideGardeLAncien()
     {

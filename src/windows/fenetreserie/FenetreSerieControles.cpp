@@ -1,6 +1,7 @@
-// La construction des contrôles de « Ma série », rangés comme le joueur les parcourt au
+// La construction des contrôles de « Mes séries », rangés comme le joueur les parcourt au
 // clavier : ses séries déjà faites, puis la nouvelle, puis la lecture en cours et les boutons.
 #include "FenetreSerieControles.h"
+#include "ApercuCarre.h"
 #include "FenetreSerie.h"
 
 #include <QDialogButtonBox>
@@ -31,20 +32,26 @@ QPushButton *Bouton(const QString &texte, QWidget *parent, const char *nom)
 void FenetreSerie::ConstruireSeriesFaites()
 {
     // La lettre du cadre mène à sa liste, son premier contrôle.
-    CadreFaites = new QGroupBox(tr("&Vos séries"), this);
+    CadreFaites = new QGroupBox(tr("&Mes séries"), this);
     auto *ligne = new QHBoxLayout(CadreFaites);
     ListeSeries = new QListWidget(CadreFaites);
     ListeSeries->setObjectName(QStringLiteral("ListeSeries"));
-    ListeSeries->setAccessibleName(tr("Vos séries"));
+    ListeSeries->setAccessibleName(tr("Mes séries"));
     ListeSeries->setMaximumHeight(90);
+    Modifier = Bouton(tr("M&odifier"), CadreFaites, "Modifier");
+    Modifier->setToolTip(tr("Voir les images de la série, en ajouter, en retirer, les renommer"));
+    Modifier->setAccessibleDescription(Modifier->toolTip());
     Renommer = Bouton(tr("&Renommer…"), CadreFaites, "Renommer");
     Supprimer = Bouton(tr("&Supprimer…"), CadreFaites, "Supprimer");
     auto *boutons = new QVBoxLayout;
+    boutons->addWidget(Modifier);
     boutons->addWidget(Renommer);
     boutons->addWidget(Supprimer);
     boutons->addStretch();
     ligne->addWidget(ListeSeries, 1);
     ligne->addLayout(boutons);
+    connect(Modifier, &QPushButton::clicked, this, &FenetreSerie::ModifierSerie);
+    connect(ListeSeries, &QListWidget::itemDoubleClicked, this, &FenetreSerie::ModifierSerie);
     connect(Renommer, &QPushButton::clicked, this, &FenetreSerie::RenommerSerie);
     connect(Supprimer, &QPushButton::clicked, this, &FenetreSerie::SupprimerSerie);
     connect(ListeSeries, &QListWidget::currentRowChanged, this, &FenetreSerie::MettreAJour);
@@ -52,7 +59,7 @@ void FenetreSerie::ConstruireSeriesFaites()
 
 void FenetreSerie::ConstruireNouvelle()
 {
-    auto *cadre = new QGroupBox(tr("Nouvelle série"), this);
+    auto *cadre = CadreNouvelle = new QGroupBox(tr("Nouvelle série"), this);
     auto *colonne = new QVBoxLayout(cadre);
     NomSerie = new QLineEdit(cadre);
     NomSerie->setObjectName(QStringLiteral("NomSerie"));
@@ -89,7 +96,20 @@ void FenetreSerie::ConstruireNouvelle()
     for (QWidget *controle : {static_cast<QWidget *>(etiquette), static_cast<QWidget *>(NomSerie),
                               static_cast<QWidget *>(legende)})
         colonne->addWidget(controle);
-    colonne->addWidget(Vignettes, 1);
+    // L'aperçu de l'image choisie, à côté des vignettes : le carré gardé s'y déplace.
+    Apercu = new ApercuCarre(cadre);
+    Apercu->setObjectName(QStringLiteral("Apercu"));
+    Apercu->setAccessibleName(tr("Partie gardée"));
+    auto *legendeApercu = new QLabel(tr("&Partie gardée :"), cadre);
+    legendeApercu->setBuddy(Apercu);
+    auto *cote = new QVBoxLayout;
+    cote->addWidget(legendeApercu);
+    cote->addWidget(Apercu);
+    cote->addStretch();
+    auto *images = new QHBoxLayout;
+    images->addWidget(Vignettes, 1);
+    images->addLayout(cote);
+    colonne->addLayout(images, 1);
     colonne->addLayout(boutons);
     connect(NomSerie, &QLineEdit::textChanged, this, &FenetreSerie::MettreAJour);
     connect(AjoutImages, &QPushButton::clicked, this, &FenetreSerie::AjouterImages);
@@ -101,6 +121,11 @@ void FenetreSerie::ConstruireNouvelle()
     connect(suppr, &QShortcut::activated, this, &FenetreSerie::Retirer);
     connect(Vignettes, &QListWidget::itemChanged, this, &FenetreSerie::NomImageChange);
     connect(Vignettes, &QListWidget::itemSelectionChanged, this, &FenetreSerie::MettreAJour);
+    connect(Vignettes, &QListWidget::currentRowChanged, this, &FenetreSerie::MontrerApercu);
+    connect(Apercu, &QSlider::valueChanged, this, &FenetreSerie::CarreDeplace);
+    // Au clavier, de l'image choisie à sa partie gardée, puis aux boutons.
+    setTabOrder(Vignettes, Apercu);
+    setTabOrder(Apercu, AjoutImages);
 }
 
 void FenetreSerie::ConstruireBas()
@@ -127,7 +152,7 @@ void FenetreSerie::ConstruireBas()
     colonne->addWidget(Avis);
     colonne->addLayout(ligne);
     colonne->addWidget(boutons);
-    connect(Arreter, &QPushButton::clicked, &import, &QFutureWatcher<ImageLue>::cancel);
+    connect(Arreter, &QPushButton::clicked, this, &FenetreSerie::ArreterLecture);
     connect(CreerSerie, &QPushButton::clicked, this, &FenetreSerie::Creer);
     connect(Fermer, &QPushButton::clicked, this, &FenetreSerie::reject);
 }

@@ -1,7 +1,13 @@
-// Les séries déjà faites dans « Ma série » : les voir, les renommer, les supprimer. La liste
-// garde la série sur laquelle le joueur vient d'agir : un deuxième Renommer… agit sur elle.
+// Les séries déjà faites dans « Mes séries » : voir et changer leurs images, les renommer, les
+// supprimer. La liste garde la série sur laquelle le joueur vient d'agir : un deuxième
+// Renommer… agit sur elle.
 #include "FenetreSerie.h"
+#include "ImportImages.h"
 #include "NomsSerie.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -31,6 +37,63 @@ const Serie *FenetreSerie::SerieSelectionnee() const
     return ligne >= 0 && ligne < series.Liste().size() ? &series.Liste()[ligne] : nullptr;
 }
 
+void FenetreSerie::ModifierSerie()
+{
+    const Serie *serie = SerieSelectionnee();
+    if (!serie || !Modifier->isEnabled())
+        return;
+    if (nouvelle.Nombre() > 0 && serie->Id != modifiee) {
+        QMessageBox boite(QMessageBox::Question, tr("Modifier la série"),
+                          tr("Les images montrées seront laissées pour celles de « %1 ». "
+                             "Continuer ?")
+                              .arg(serie->Nom),
+                          QMessageBox::Yes | QMessageBox::No, this);
+        boite.setTextFormat(Qt::PlainText);
+        boite.setDefaultButton(QMessageBox::No);
+        if (boite.exec() != QMessageBox::Yes)
+            return;
+    }
+    Composer(serie->Id);
+    NomSerie->setText(serie->Nom);
+    Lire(LancerLectureSerie(*serie), static_cast<int>(serie->Images.size()));
+    relecture = true;
+    Vignettes->setFocus();
+}
+
+// Recommence la composition : celle d'une nouvelle série, ou le changement de la série `id`.
+void FenetreSerie::Composer(const QString &id)
+{
+    modifiee = id;
+    changee = false;
+    nouvelle.Vider();
+    Vignettes->clear();
+    NomSerie->clear();
+    Avis->clear();
+    MettreAJourTitres();
+    MontrerApercu();
+    MettreAJour();
+}
+
+void FenetreSerie::MettreAJourTitres()
+{
+    const Serie *serie = SerieModifiee();
+    if (!serie) {
+        CadreNouvelle->setTitle(tr("Nouvelle série"));
+        CreerSerie->setText(tr("&Créer la série"));
+        return;
+    }
+    CadreNouvelle->setTitle(tr("La série « %1 »").arg(serie->Nom));
+    CreerSerie->setText(tr("&Enregistrer"));
+}
+
+const Serie *FenetreSerie::SerieModifiee() const
+{
+    for (const Serie &serie : series.Liste())
+        if (!modifiee.isEmpty() && serie.Id == modifiee)
+            return &serie;
+    return nullptr;
+}
+
 void FenetreSerie::RenommerSerie()
 {
     const Serie *serie = SerieSelectionnee();
@@ -48,10 +111,13 @@ void FenetreSerie::RenommerSerie()
         return;
     try {
         series.Renommer(id, nom);
+        if (id == modifiee)
+            NomSerie->setText(nom);
     } catch (const ErreurSerie &erreur) {
         Avertir(tr("Renommer la série"), erreur.Message());
     }
     MontrerSeries(id);
+    MettreAJourTitres();
     MettreAJour();
     ListeSeries->setFocus();
 }
@@ -74,8 +140,10 @@ void FenetreSerie::SupprimerSerie()
     const int ligne = ListeSeries->currentRow();
     try {
         series.Supprimer(id);
+        if (id == modifiee)
+            Composer({});
     } catch (const ErreurSerie &erreur) {
-        Avertir(tr("Ma série"), erreur.Message());
+        Avertir(tr("Mes séries"), erreur.Message());
     }
     // La sélection passe à la série suivante, celle que le joueur voit prendre la place.
     MontrerSeries(id);

@@ -1,4 +1,4 @@
-// La lecture des images dans « Ma série » : les fichiers ou le dossier choisis, lus sur les fils
+// La lecture des images dans « Mes séries » : les fichiers ou le dossier choisis, lus sur les fils
 // des séries, pris dans l'ordre des fichiers ; à la fin, ce que la lecture a donné (doublons,
 // fichiers illisibles, dossiers d'où viennent les images).
 #include "FenetreSerie.h"
@@ -14,13 +14,21 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+#include <utility>
 
 namespace kalvoro {
 
 void FenetreSerie::Preremplir(const QStringList &fichiers, const QString &nom)
 {
     NomSerie->setText(NomNettoye(nom, LongueurNomSerie));
-    Importer(fichiers);
+    const auto dossier = [](const QString &chemin) { return QFileInfo(chemin).isDir(); };
+    const auto dossiers = std::count_if(fichiers.begin(), fichiers.end(), dossier);
+    if (dossiers == 0)
+        Importer(fichiers);
+    else
+        Parcourir(fichiers, dossiers == 1 && fichiers.size() == 1 ? fichiers.first() : QString());
 }
 
 void FenetreSerie::AjouterImages()
@@ -37,31 +45,79 @@ void FenetreSerie::AjouterDossier()
         QFileDialog::getExistingDirectory(this, tr("Ajouter un dossier"), QDir::homePath());
     if (dossier.isEmpty())
         return;
-    const QStringList images = ImagesDuDossier(dossier);
-    if (images.isEmpty()) {
-        Avertir(tr("Ajouter un dossier"), tr("Le dossier « %1 » ne contient aucune image.")
-                                              .arg(QDir::toNativeSeparators(dossier)));
-        return;
-    }
     if (NomSerie->text().trimmed().isEmpty())
         NomSerie->setText(NomNettoye(QDir(dossier).dirName(), LongueurNomSerie));
-    Importer(images);
-    racineImport = dossier;
+    Parcourir({dossier}, dossier);
+}
+
+void FenetreSerie::Parcourir(const QStringList &chemins, const QString &racine)
+{
+    if (import.isRunning() || parcours.isRunning())
+        return;
+    racineParcours = racine;
+    parcours.setFuture(QtConcurrent::run(&FilsDesSeries(), [chemins]() {
+        Trouvees trouvees;
+        for (const QString &chemin : chemins) {
+            if (!QFileInfo(chemin).isDir()) {
+                trouvees.images << chemin;
+                continue;
+            }
+            const QStringList images = ImagesDuDossier(chemin);
+            if (images.isEmpty())
+                trouvees.vides << chemin;
+            trouvees.images << images;
+        }
+        trouvees.images.removeDuplicates();
+        return trouvees;
+    }));
+    // La barre va et vient : on ne sait pas combien de dossiers restent à voir.
+    Progression->setRange(0, 0);
+    MettreAJour();
+}
+
+void FenetreSerie::ParcoursFini()
+{
+    MettreAJour();
+    if (parcours.isCanceled() || parcours.future().resultCount() == 0)
+        return;
+    const Trouvees trouvees = parcours.result();
+    QStringList vides;
+    for (const QString &dossier : trouvees.vides)
+        vides << QDir::toNativeSeparators(dossier);
+    if (!vides.isEmpty())
+        Avertir(tr("Ajouter un dossier"),
+                vides.size() == 1
+                    ? tr("Le dossier « %1 » ne contient aucune image.").arg(vides.first())
+                    : tr("Ces dossiers ne contiennent aucune image :\n\n%1")
+                          .arg(vides.join(QLatin1Char('\n'))));
+    Importer(trouvees.images);
+    racineImport = racineParcours;
+}
+
+void FenetreSerie::ArreterLecture()
+{
+    parcours.cancel();
+    import.cancel();
 }
 
 void FenetreSerie::Importer(const QStringList &fichiers)
 {
-    if (fichiers.isEmpty() || import.isRunning())
+    if (fichiers.isEmpty() || import.isRunning() || parcours.isRunning())
         return;
+    Lire(LancerImport(fichiers), static_cast<int>(fichiers.size()));
+}
+
+void FenetreSerie::Lire(const QFuture<ImageLue> &lecture, int nombre)
+{
     illisibles.clear();
     racineImport.clear();
     prises.clear();
     doublons = 0;
     laissees = 0;
-    Progression->setRange(0, static_cast<int>(fichiers.size()));
+    Progression->setRange(0, nombre);
     Progression->setValue(0);
     prochaine = 0;
-    import.setFuture(LancerImport(fichiers));
+    import.setFuture(lecture);
     MettreAJour();
 }
 
@@ -92,20 +148,26 @@ void FenetreSerie::ImageLueRecue(const ImageLue &lue)
         // L'original arrive après sa copie (« chat (1) » se range avant « chat ») : la vignette
         // prend son nom.
         ++doublons;
+        changee = changee || !relecture;
         MontrerVignette(Vignettes->item(ligne), lue);
+        if (ligne == Vignettes->currentRow())
+            MontrerApercu();
         return;
     case NouvelleSerie::Ajout::Ajoutee:
         break;
     }
     prises << lue.source;
+    changee = changee || !relecture;
     auto *element = new QListWidgetItem;
     element->setFlags(element->flags() | Qt::ItemIsEditable);
     MontrerVignette(element, lue);
     const QSignalBlocker silence(Vignettes);
     Vignettes->addItem(element);
     // Arrivé par Tab, le lecteur d'écran dit la première image, et les flèches partent d'elle.
-    if (!Vignettes->currentItem())
+    if (!Vignettes->currentItem()) {
         Vignettes->setCurrentItem(element, QItemSelectionModel::NoUpdate);
+        MontrerApercu();
+    }
     MettreAJour();
 }
 
@@ -127,6 +189,14 @@ void FenetreSerie::MontrerVignette(QListWidgetItem *element, const ImageLue &lue
 void FenetreSerie::ImportFini()
 {
     ImagesLuesRecues();
+    // Une série faite à moitié relue, enregistrée, perdrait les images non lues : elle n'est
+    // pas montrée.
+    if (std::exchange(relecture, false) && import.isCanceled()) {
+        Composer({});
+        Avis->setText(tr("Lecture arrêtée : la série n'est pas changée."));
+        DireAuLecteur(this, Avis->text());
+        return;
+    }
     QStringList avis;
     if (laissees > 0)
         avis << tr("Une série garde au plus %1 images : les suivantes sont laissées de côté.")
