@@ -236,8 +236,11 @@ QImage LireImageGardee(const QString &chemin)
     if (!ouvert.fichier)
         return {};
     QImageReader lecteur(ouvert.fichier.get(), "png");
-    // Une image gardée a CoteImageSerie pixels de côté : une autre n'est pas la nôtre.
-    if (lecteur.size() != QSize(CoteImageSerie, CoteImageSerie))
+    // Une image gardée a CoteImageSerie pixels de côté (192 avant les tailles du plateau) : une
+    // autre n'est pas la nôtre.
+    const QSize taille = lecteur.size();
+    if (taille != QSize(CoteImageSerie, CoteImageSerie) &&
+        taille != QSize(CoteImageSerieAvantTailles, CoteImageSerieAvantTailles))
         return {};
     return lecteur.read();
 }

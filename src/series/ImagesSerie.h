@@ -8,9 +8,11 @@
 
 namespace kalvoro {
 
-// Le côté des images gardées d'une série du joueur, en pixels : une carte de 48 points reste
-// nette à 200 % sur un écran de densité 2 (48 × 2 × 2).
-inline constexpr int CoteImageSerie = 192;
+// Le côté des images gardées d'une série du joueur, en pixels : de quoi remplir sans agrandir une
+// carte du plateau de 4 × 3 en plein écran sur 1920 × 1080 (263 pixels d'image). Les séries
+// faites avant gardent leurs images de 192 pixels, lues aussi (plus petites sur une telle carte).
+inline constexpr int CoteImageSerie = 288;
+inline constexpr int CoteImageSerieAvantTailles = 192;
 
 // Une image lue pour une série : son fichier d'origine, le nom proposé d'après ce fichier, et
 // l'image carrée prête à garder, nulle si le fichier n'a pu être lu.

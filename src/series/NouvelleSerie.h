@@ -1,13 +1,16 @@
 #pragma once
 #include "ImagesSerie.h"
 
+#include "DimensionsPlateau.h"
 #include <QList>
+
 #include <QString>
 
 namespace kalvoro {
 
-// Le nombre d'images différentes qu'il faut au moins pour faire une série : une par paire.
-inline constexpr int MinimumImagesSerie = 24;
+// Le nombre d'images différentes qu'il faut au moins pour faire une série : une par paire du plus
+// petit plateau. Les plateaux qu'elle ne remplit pas ne lui sont pas offerts.
+inline constexpr int MinimumImagesSerie = TaillePetite.Paires();
 // Et au plus : chaque image gardée tient environ 400 Kio pendant la composition (son carré, et
 // l'image entière réduite d'où le joueur peut le déplacer : 260 Kio pour une photo en 16/9,
 // 590 au plus), et l'import entier doit tenir dans quelque 300 Mio, quel que soit le nombre

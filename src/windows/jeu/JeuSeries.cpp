@@ -120,6 +120,12 @@ void Jeu::OuvrirFenetreSerie(const QStringList &fichiers, const QString &nom)
         DonnerFocusVisible(ListeJeux);
         return;
     }
+    // Une série trop petite pour le plateau choisi se joue sur le plus grand qu'elle remplit.
+    const Serie *serie = SerieDeLEntree(numero, SeriesJoueur());
+    if (serie && !serie->Remplit(TailleChoisie()))
+        for (const TaillePlateau &taille : TaillesPlateau)
+            if (serie->Remplit(taille))
+                ChoisirTaille(taille);
     ListeJeux->setCurrentIndex(ListeJeux->findData(numero));
     ListeJeux_Click();
 }
