@@ -11,16 +11,26 @@ choisir_smileys() {
   sleep 0.3
 }
 
-# Cellule i (1 à 48) : coin en pixels dans la fenêtre (carrés de 57 px au pas de 64).
-coin_x() { echo $((8 + 64 * (($1 - 1) % 8))); }
-coin_y() { echo $((8 + 64 * (($1 - 1) / 8))); }
+# Le plateau, dans la fenêtre classique : COLONNES × RANGEES (8 × 6 par défaut). Ses cartes
+# sont au pas le plus grand qui tient dans 7800 × 5850 twips, centrées, comme le fait le jeu.
+COLONNES=${COLONNES:-8}
+RANGEES=${RANGEES:-6}
+CELLULES=$((COLONNES * RANGEES))
+pas_t=$(( (7800 - 120) / COLONNES < (5850 - 90) / RANGEES ? (7800 - 120) / COLONNES : (5850 - 90) / RANGEES ))
+gauche_t=$((120 + (7800 - 120 - pas_t * COLONNES) / 2))
+haut_t=$((120 + (5850 - 90 - pas_t * RANGEES) / 2))
+carte=$((pas_t * 855 / 960 / 15))
+
+# Cellule i : coin en pixels dans la fenêtre (au classique, carrés de 57 px au pas de 64).
+coin_x() { echo $(((gauche_t + pas_t * (($1 - 1) % COLONNES) + 7) / 15)); }
+coin_y() { echo $(((haut_t + pas_t * (($1 - 1) / COLONNES) + 7) / 15)); }
 cliquer() {
-  xdotool mousemove --window "$id" $(($(coin_x "$1") + 28)) $(($(coin_y "$1") + 28)) click 1
+  xdotool mousemove --window "$id" $(($(coin_x "$1") + carte / 2)) $(($(coin_y "$1") + carte / 2)) click 1
   sleep 0.15
 }
 # Empreinte du centre de l'image de la cellule (loin du fond du bouton, qui change au survol).
 empreinte() {
-  import -window "$id" -crop 24x24+$(($(coin_x "$1") + 16))+$(($(coin_y "$1") + 16)) png:- |
+  import -window "$id" -crop 24x24+$(($(coin_x "$1") + carte / 2 - 12))+$(($(coin_y "$1") + carte / 2 - 12)) png:- |
     identify -format '%#' -
 }
 
@@ -32,7 +42,7 @@ nb_connues=0
 
 prochaine_inconnue() {
   local i
-  for i in $(seq 48); do
+  for i in $(seq "$CELLULES"); do
     [ -z "${connue[$i]:-}" ] && { echo "$i"; return; }
   done
   echo 0

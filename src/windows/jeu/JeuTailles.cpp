@@ -49,6 +49,9 @@ TaillePlateau Jeu::TailleChoisie() const
 void Jeu::ListeTailles_Click()
 {
     ChoisirTaille(TailleChoisie());
+    // Le nouveau plateau au repos, toutes ses cartes de dos : celles qui apparaissent comme
+    // celles qui restent.
+    partie.Annuler_Click();
     RetenirTaille();
 }
 
