@@ -14,7 +14,7 @@ test: build
 
 # La mise en paquet vérifiée (tests/install/paquet.sh), dans le dossier de "make paquet" : deux
 # mises en paquet du même état donnent les mêmes paquets, durcis et aux bonnes dépendances. C'est
-# une deuxième compilation du programme, avec les drapeaux de Debian (quatre à cinq minutes sur
+# une deuxième compilation du programme, avec les drapeaux de Debian (deux à cinq minutes sur
 # deux cœurs, puis seulement ce qui a changé) : hors de "make test", l'intégration continue la
 # lance après la suite.
 PAQUET := $(BUILD)-paquet
