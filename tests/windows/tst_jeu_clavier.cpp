@@ -333,6 +333,8 @@ void TestJeuClavier::fleches_parcourentLePlateau()
     QVERIFY(banc.Demarrer());
     banc.magasin->Remplir(QStringLiteral("Animaux@") + taille, {});
     banc.ChoisirTaille(plateau);
+    // Au repos, la première carte de la deuxième rangée se dit déjà dans ce plateau.
+    QCOMPARE(banc.Cellule(plateau.Colonnes + 1)->accessibleName(), QStringLiteral("2, 1"));
     banc.ChoisirSerie(1);
     for (int i : cachees)
         banc.jeu->MontrerCellule(i, false);

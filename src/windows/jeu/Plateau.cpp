@@ -200,6 +200,9 @@ void Plateau::Disposer(TaillePlateau nouvelle)
     taille = nouvelle;
     for (int i = 1; i <= NombreCellules; ++i)
         Bouton[i]->setVisible(i <= taille.Cellules());
+    // Les places se disent dans les rangées et colonnes de ce plateau ; il est au repos.
+    for (int i = 1; i <= taille.Cellules(); ++i)
+        NommerCellule(i, QString());
     Placer();
 }
 
