@@ -95,6 +95,8 @@ bool Jeu::Form_Load()
     ActiverAnnuler(false);
     for (int i = 1; i <= NombreCellules; ++i)
         ActiverCellule(i, false);
+    if (seriesJoueur)
+        seriesJoueur->Relire();
     ChoisirTaille(TailleRetenue());
     AfficheDate->setText(FormaterDate(QDate::currentDate()));
     DonnerFocusVisible(Quitter);

@@ -102,7 +102,11 @@ private:
     // La taille du plateau (JeuTailles.cpp).
     void CreerListeTailles();
     void CreerPleinEcran();
+    // Au lancement : la taille retenue, le plateau tel qu'il est.
     void ChoisirTaille(TaillePlateau taille);
+    // Le joueur change de taille (ou la série qu'il vient de faire l'y oblige) : retenue, et le
+    // nouveau plateau au repos.
+    void PasserATaille(TaillePlateau taille);
     void RetenirTaille() const;
     TaillePlateau TailleRetenue() const;
     void OrdonnerTabulation();

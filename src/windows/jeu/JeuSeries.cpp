@@ -122,10 +122,12 @@ void Jeu::OuvrirFenetreSerie(const QStringList &fichiers, const QString &nom)
     }
     // Une série trop petite pour le plateau choisi se joue sur le plus grand qu'elle remplit.
     const Serie *serie = SerieDeLEntree(numero, SeriesJoueur());
-    if (serie && !serie->Remplit(TailleChoisie()))
-        for (const TaillePlateau &taille : TaillesPlateau)
-            if (serie->Remplit(taille))
-                ChoisirTaille(taille);
+    if (serie && !serie->Remplit(TailleChoisie())) {
+        const auto remplie = std::find_if(TaillesPlateau.rbegin(), TaillesPlateau.rend(),
+                                          [serie](TaillePlateau t) { return serie->Remplit(t); });
+        if (remplie != TaillesPlateau.rend())
+            PasserATaille(*remplie);
+    }
     ListeJeux->setCurrentIndex(ListeJeux->findData(numero));
     ListeJeux_Click();
 }

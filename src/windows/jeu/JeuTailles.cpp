@@ -48,7 +48,12 @@ TaillePlateau Jeu::TailleChoisie() const
 
 void Jeu::ListeTailles_Click()
 {
-    ChoisirTaille(TailleChoisie());
+    PasserATaille(TailleChoisie());
+}
+
+void Jeu::PasserATaille(TaillePlateau taille)
+{
+    ChoisirTaille(taille);
     // Le nouveau plateau au repos, toutes ses cartes de dos : celles qui apparaissent comme
     // celles qui restent.
     partie.Annuler_Click();
@@ -62,7 +67,7 @@ void Jeu::ChoisirTaille(TaillePlateau taille)
     plateau->Disposer(taille);
     serieEnJeu.reset();
     EcrireMeilleurScore(QString());
-    RelireSeriesJoueur();
+    RemplirListe();
 }
 
 TaillePlateau Jeu::TailleRetenue() const
