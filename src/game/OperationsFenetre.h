@@ -1,7 +1,9 @@
 #pragma once
+#include "Joueurs.h"
 #include "Series.h"
 
 #include <QString>
+#include <optional>
 
 namespace kalvoro {
 
@@ -59,6 +61,14 @@ public:
 
     // Ouvre la saisie du score Enregistre en modal et rend la main à sa fermeture.
     virtual void OuvrirEnregistre() = 0;
+
+    // Les joueurs choisis pour la prochaine partie ; vide pour un joueur seul.
+    virtual QList<Joueur> JoueursChoisis() const = 0;
+    // À plusieurs : à qui est la main et les paires de chacun, avec l'issue du tour qui vient
+    // de finir (aucune au début et à la fin de la partie).
+    virtual void MontrerTablee(const Tablee &tablee, std::optional<bool> paire) = 0;
+    // Une nouvelle partie de la même série, le plateau prêt comme après son choix.
+    virtual void RejouerMemeSerie() = 0;
 };
 
 } // namespace kalvoro

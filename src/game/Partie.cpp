@@ -16,6 +16,9 @@ namespace kalvoro {
 namespace {
 
 constexpr int TicsDePause = 7; // la pause finit au tic où Tempo dépasse 7 (800 ms)
+// L'ordinateur retourne une carte toutes les deux secondes : on la voit venir, et un lecteur
+// d'écran a le temps de la dire avant la suivante.
+constexpr int TicsParCarteOrdinateur = 20;
 
 // Les numéros des cartes d'un plateau de `cellules` cartes dans l'ordre, chacun sur deux chiffres
 // ("010203…48" au plateau classique).
@@ -80,7 +83,7 @@ TaillePlateau Partie::Taille() const
 
 void Partie::Annuler_Click()
 {
-    if (enPause) {
+    if (enPause || TourOrdinateur()) {
         // Le tour abandonné s'arrête là : ses cartes ne seront ni retournées ni comptées.
         enPause = false;
         tempo = 0;
@@ -102,6 +105,24 @@ void Partie::Annuler_Click()
     nbClics = 0;
     nbPaires = 0;
     fenetre.EcrireScoreEnCours(QString());
+    Attabler();
+}
+
+// Les joueurs choisis, à zéro paire, le premier ayant la main.
+void Partie::Attabler()
+{
+    tablee = kalvoro::Tablee(fenetre.JoueursChoisis());
+    ordinateur.reset();
+    for (const Joueur &joueur : tablee.Joueurs())
+        if (joueur.ordinateur)
+            ordinateur.emplace(*joueur.ordinateur, source, Taille().Paires());
+    if (tablee.APlusieurs())
+        fenetre.MontrerTablee(tablee, std::nullopt);
+}
+
+bool Partie::TourOrdinateur() const
+{
+    return distribue == 1 && tablee.TourOrdinateur();
 }
 
 void Partie::Distribuer()
@@ -118,13 +139,19 @@ void Partie::Distribuer()
         pioche.remove(p - 1, 2);
     }
     distribue = 1;
+    Attabler();
 }
 
 void Partie::Minuterie_Timer()
 {
     ++tempo;
-    if (enPause && tempo > TicsDePause)
-        FinirTour();
+    if (enPause) {
+        if (tempo > TicsDePause)
+            FinirTour();
+        return;
+    }
+    if (TourOrdinateur() && tempo >= TicsParCarteOrdinateur)
+        JouerPourLOrdinateur();
 }
 
 bool Partie::ClicRecevable(int i) const
@@ -140,8 +167,32 @@ bool Partie::ClicRecevable(int i) const
 
 void Partie::Bouton_Click(int i)
 {
-    if (!ClicRecevable(i))
+    if (TourOrdinateur() || !ClicRecevable(i))
         return;
+    JouerCarte(i);
+}
+
+void Partie::JouerPourLOrdinateur()
+{
+    const QList<int> jouables = CellulesJouables();
+    if (jouables.isEmpty() || clicEnTraitement)
+        return;
+    JouerCarte(nbRetournees == 0 ? ordinateur->ChoisirPremiere(jouables)
+                                 : ordinateur->ChoisirSeconde(valeur1, jouables));
+}
+
+// Ni retirées, ni la première carte du tour, déjà face visible.
+QList<int> Partie::CellulesJouables() const
+{
+    QList<int> jouables;
+    for (int i = 1; i <= taille.Cellules(); ++i)
+        if (!cachee[static_cast<std::size_t>(i)] && !(nbRetournees == 1 && i == position1))
+            jouables.append(i);
+    return jouables;
+}
+
+void Partie::JouerCarte(int i)
+{
     TraitementEnCours garde(clicEnTraitement);
     tempo = 0;
     ++nbClics;
@@ -155,7 +206,8 @@ void Partie::Bouton_Click(int i)
         position1 = i;
         valeur2 = 0;
         position2 = 0;
-        fenetre.DonnerFocusApresCarte();
+        if (!TourOrdinateur())
+            fenetre.DonnerFocusApresCarte();
         return;
     }
     fenetre.GelerPlateau(true);
@@ -169,8 +221,11 @@ void Partie::Bouton_Click(int i)
 void Partie::RetournerCarte(int i)
 {
     // Une série inconnue ne montre aucune face ; le tour continue quand même.
+    const int carte = tableau[static_cast<std::size_t>(i)];
     if (const Serie *serie = fenetre.SerieChoisie())
-        fenetre.AfficherFace(i, tableau[static_cast<std::size_t>(i)], *serie);
+        fenetre.AfficherFace(i, carte, *serie);
+    if (ordinateur)
+        ordinateur->Voir(i, carte);
     fenetre.Repeindre();
 }
 
@@ -187,9 +242,11 @@ void Partie::FinirTour()
     fenetre.GelerPlateau(false);
     tempo = 0;
     fenetre.ArreterMinuterie();
-    if (std::abs(valeur2 - valeur1) == taille.Paires()) {
+    const bool paire = std::abs(valeur2 - valeur1) == taille.Paires();
+    if (paire) {
         CacherPaire();
         if (nbPaires == taille.Paires()) {
+            tablee.FinirTour(true);
             FinirPartie();
             return;
         }
@@ -198,8 +255,27 @@ void Partie::FinirTour()
         fenetre.AfficherDos(position2);
     }
     nbRetournees = 0;
-    fenetre.EcrireScoreEnCours(QString::number(nbClics / 2));
-    fenetre.DonnerFocusApresCarte();
+    PasserLaMain(paire);
+}
+
+void Partie::PasserLaMain(bool paire)
+{
+    tablee.FinirTour(paire);
+    if (ordinateur)
+        ordinateur->Oublier();
+    if (!tablee.APlusieurs()) {
+        fenetre.EcrireScoreEnCours(QString::number(nbClics / 2));
+        fenetre.DonnerFocusApresCarte();
+        return;
+    }
+    fenetre.MontrerTablee(tablee, paire);
+    if (!TourOrdinateur()) {
+        fenetre.DonnerFocusApresCarte();
+        return;
+    }
+    // Le tour de l'ordinateur : la minuterie le joue, personne d'autre ne prend de carte.
+    fenetre.GelerPlateau(true);
+    fenetre.DemarrerMinuterie();
 }
 
 void Partie::CacherPaire()
@@ -211,11 +287,19 @@ void Partie::CacherPaire()
     fenetre.AfficherDos(position2);
     cachee[static_cast<std::size_t>(position1)] = true;
     cachee[static_cast<std::size_t>(position2)] = true;
+    if (ordinateur) {
+        ordinateur->Retirer(position1);
+        ordinateur->Retirer(position2);
+    }
     ++nbPaires;
 }
 
 void Partie::FinirPartie()
 {
+    if (tablee.APlusieurs()) {
+        FinirPartieAPlusieurs();
+        return;
+    }
     // L'étiquette montre le score final pendant la question et pendant Enregistre, qui l'y lit.
     const QString score = QString::number(nbClics / 2);
     fenetre.EcrireScoreEnCours(score);
@@ -226,6 +310,20 @@ void Partie::FinirPartie()
     if (reponse == ReponseOui)
         fenetre.OuvrirEnregistre();
     Annuler_Click();
+}
+
+// Aucun score n'entre dans un tableau : le classement, puis une autre partie avec les mêmes
+// joueurs si on la veut.
+void Partie::FinirPartieAPlusieurs()
+{
+    fenetre.MontrerTablee(tablee, std::nullopt);
+    const QString texte = Partie::tr("La partie est terminée !!\n\n%1.\n\nRejouer avec les "
+                                     "mêmes joueurs ?")
+                              .arg(tablee.Classement());
+    const bool encore = fenetre.QuestionOuiNon(Partie::tr("Fin de partie"), texte) == ReponseOui;
+    Annuler_Click();
+    if (encore)
+        fenetre.RejouerMemeSerie();
 }
 
 } // namespace kalvoro

@@ -1,17 +1,22 @@
 #pragma once
 #include "DimensionsPlateau.h"
+#include "JoueurOrdinateur.h"
+#include "Joueurs.h"
 #include "OperationsFenetre.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace kalvoro {
 
 // L'état de la seule partie que tient la fenêtre Jeu, et ce qu'y font un clic, un tic et
 // l'abandon. La pause après la deuxième carte est un état, terminée par le huitième tic de la
 // minuterie : aucun clic de cellule n'est pris pendant la pause ni pendant un autre clic.
+// À plusieurs, la main passe au suivant après un tour sans paire ; le tour de l'ordinateur se
+// joue au rythme de la minuterie, le plateau gelé pour les autres.
 class Partie {
     Q_DECLARE_TR_FUNCTIONS(Partie)
 public:
@@ -26,7 +31,12 @@ public:
     void Annuler_Click();   // remise à zéro du plateau (abandon ou fin de partie)
     void Distribuer();      // nouvelle donne dans Tableau(1..cellules de la taille), Distribue := 1
     void Minuterie_Timer(); // un tic de 100 ms
-    void Bouton_Click(int i);
+    void Bouton_Click(int i); // une carte jouée par une personne
+
+    // L'ordinateur joue le tour en cours : aucune carte n'est prise des autres.
+    bool TourOrdinateur() const;
+    // Les joueurs de la partie, ou ceux de la prochaine au repos.
+    const Tablee &LaTablee() const { return tablee; }
 
     bool EnPause() const;
     // La carte de cette cellule forme-t-elle une paire avec la première carte du tour ?
@@ -48,11 +58,17 @@ public:
 
 private:
     bool ClicRecevable(int i) const;
+    void JouerCarte(int i);
+    void JouerPourLOrdinateur();
+    QList<int> CellulesJouables() const;
     void RetournerCarte(int i);
     void CommencerPause();
     void FinirTour();
     void CacherPaire();
+    void PasserLaMain(bool paire);
     void FinirPartie();
+    void FinirPartieAPlusieurs();
+    void Attabler();
 
     OperationsFenetre &fenetre;
     SourceX source;
@@ -75,6 +91,8 @@ private:
     bool clicEnTraitement = false;
     // Les cellules des paires trouvées, cachées jusqu'à la remise à zéro.
     std::array<bool, TailleTableauCellules> cachee{};
+    Tablee tablee;
+    std::optional<JoueurOrdinateur> ordinateur;
 };
 
 } // namespace kalvoro

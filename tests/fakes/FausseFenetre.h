@@ -62,6 +62,13 @@ public:
     int DemarragesMinuterie = 0;
     QList<Boite> Boites;                        // chaque boîte Oui/Non montrée, dans l'ordre
     QList<OuvertureEnregistre> Enregistrements; // chaque ouverture d'Enregistre
+    QList<Joueur> Joueurs;                      // ceux de la prochaine partie ; vide : seul
+    // Ce que MontrerTablee a montré en dernier : à qui la main, et les paires de chacun.
+    int MainA = -1;
+    QList<int> PairesMontrees;
+    QList<std::optional<bool>> Issues; // l'issue de chaque tour montré, dans l'ordre
+    int Rejouees = 0;
+    int FacesSurCarteAbsente = 0; // faces montrées sur une face visible ou une cellule cachée
 
     // --- Ce que le test programme ---
     int Reponse = ReponseNon;                // réponse rendue par QuestionOuiNon
@@ -99,10 +106,21 @@ public:
         return faces;
     }
 
+    // Les cellules du plateau choisi qui montrent leur dos, dans l'ordre.
+    QList<int> CellulesDeDos() const
+    {
+        QList<int> dos;
+        for (int i = 1; i <= Taille.Cellules(); ++i)
+            if (Case(i).visible && Case(i).image != Image::Face)
+                dos.append(i);
+        return dos;
+    }
+
     // --- OperationsFenetre ---
     void AfficherFace(int cellule, int numeroCarte, const Serie &serie) override
     {
         Cellule &c = Ecrire(cellule);
+        FacesSurCarteAbsente += c.image == Image::Face || !c.visible;
         c.image = Image::Face;
         c.numeroCarte = numeroCarte;
         c.serie = serie.Numero;
@@ -174,6 +192,17 @@ public:
         if (PendantEnregistre)
             PendantEnregistre();
     }
+
+    QList<Joueur> JoueursChoisis() const override { return Joueurs; }
+    void MontrerTablee(const Tablee &tablee, std::optional<bool> paire) override
+    {
+        MainA = tablee.Courant();
+        PairesMontrees.clear();
+        for (int j = 0; j < tablee.Joueurs().size(); ++j)
+            PairesMontrees.append(tablee.PairesDe(j));
+        Issues.append(paire);
+    }
+    void RejouerMemeSerie() override { ++Rejouees; }
 
 private:
     // Une cellule hors du plateau choisi est une faute de la logique : le test doit échouer net.

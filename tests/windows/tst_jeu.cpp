@@ -198,17 +198,18 @@ void TestJeu::controle_estASaPlaceAvecSaLegende_data()
     };
     ligne("Frame2", {7800, 120, 1455, 615}, "Date");
     ligne("AfficheDate", {120, 240, 1215, 375}, "");
-    ligne("Frame1", {7800, 840, 1455, 1170}, "Choix de la série");
-    ligne("ListeJeux", {120, 360, 1215, 315}, "");
-    ligne("ListeTailles", {540, 750, 795, 315}, "");
-    ligne("Frame4", {7800, 2115, 1455, 615}, "Meilleur score");
+    ligne("Frame1", {7800, 810, 1455, 1530}, "Choix de la série");
+    ligne("ListeJeux", {120, 345, 1215, 315}, "");
+    ligne("ListeTailles", {540, 735, 795, 315}, "");
+    ligne("BoutonJoueurs", {120, 1125, 1215, 315}, "&Joueurs : 1");
+    ligne("Frame4", {7800, 2415, 1455, 615}, "Meilleur score");
     ligne("MeilleurScore", {120, 240, 1215, 375}, "");
-    ligne("Frame3", {7800, 2835, 1455, 615}, "Score en cours");
+    ligne("Frame3", {7800, 3105, 1455, 615}, "Score en cours");
     ligne("ScoreEnCours", {120, 240, 1215, 375}, "");
-    ligne("Annuler", {7800, 3555, 1455, 375}, "&Annuler");
-    ligne("Scores", {7800, 4020, 1455, 375}, "&Scores");
-    ligne("Command1", {7800, 4485, 1455, 375}, "&A propos");
-    ligne("Aide", {7800, 4950, 1455, 375}, "&Aide");
+    ligne("Annuler", {7800, 3795, 1455, 375}, "&Annuler");
+    ligne("Scores", {7800, 4200, 1455, 375}, "&Scores");
+    ligne("Command1", {7800, 4605, 1455, 375}, "&A propos");
+    ligne("Aide", {7800, 5010, 1455, 375}, "&Aide");
     ligne("Quitter", {7800, 5415, 1455, 375}, "&Quitter");
     ligne("Barre", {0, 5850, 9345, 345}, "");
 }

@@ -129,4 +129,35 @@ void AnnoncesJeu::DireApresRetour(const QString &texte, int essais, bool active)
     });
 }
 
+void AnnoncesJeu::Commencer(const QString &prenom)
+{
+    // Comme le meilleur score d'une partie seule : après la fermeture de la liste déroulée.
+    QTimer::singleShot(0, annuler, [this, texte = tr("%1 commence.").arg(prenom)] {
+        DireAuLecteur(annuler, texte);
+    });
+}
+
+void AnnoncesJeu::CarteOrdinateur(const QString &prenom, const QString &nomCellule)
+{
+    auClavierSeul = false;
+    DireAuLecteur(annuler, tr("%1 retourne %2.").arg(prenom, nomCellule));
+}
+
+void AnnoncesJeu::TourFini(const Tablee &tablee, bool paire)
+{
+    paireTrouvee = false;
+    // Après une paire, la main reste au même joueur ; sinon elle vient de passer au suivant.
+    const QString suivant = tablee.JoueurCourant().prenom;
+    const int precedent = paire ? tablee.Courant()
+                                : (tablee.Courant() + int(tablee.Joueurs().size()) - 1) %
+                                      int(tablee.Joueurs().size());
+    const QString prenom = tablee.Joueurs()[precedent].prenom;
+    const QString texte = paire ? tr("Paire pour %1, %2. %1 rejoue.")
+                                      .arg(prenom, Tablee::TextePaires(tablee.PairesDe(precedent)))
+                                : tr("Pas de paire pour %1. À %2 de jouer.").arg(prenom, suivant);
+    DireAuLecteur(annuler, texte);
+    // Gardée sur Annuler pour qui y revient à la souris.
+    Dire(texte);
+}
+
 } // namespace kalvoro

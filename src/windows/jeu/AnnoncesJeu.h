@@ -1,4 +1,6 @@
 #pragma once
+#include "Joueurs.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <optional>
@@ -43,6 +45,12 @@ public:
     // La saisie fermée : le nouveau meilleur score noté pendant la saisie et le rang du score
     // inscrit (0 s'il ne l'est pas) parmi les lignes de son tableau.
     void ScoreInscrit(int rang, int lignes);
+
+    // À plusieurs : qui commence, une fois la série choisie ; la carte que l'ordinateur
+    // retourne ; l'issue du tour avec le prénom du joueur, et à qui la main revient.
+    void Commencer(const QString &prenom);
+    void CarteOrdinateur(const QString &prenom, const QString &nomCellule);
+    void TourFini(const Tablee &tablee, bool paire);
 
 private:
     void Dire(const QString &texte);

@@ -6,7 +6,9 @@
 #include "EchecFatal.h"
 #include "EntreeSurBouton.h"
 #include "FabriqueControles.h"
+#include "FenetreJoueurs.h"
 #include "GardeAnnuler.h"
+#include "PanneauJoueurs.h"
 #include "Polices.h"
 #include "Programme.h"
 #include "RetourFenetre.h"
@@ -62,8 +64,10 @@ Jeu::Jeu(FabriqueMagasin fabriqueChoisie, Partie::SourceX source, OriginesJeu or
     CreerCadres();
     CreerListeTailles();
     CreerCommandes();
-    for (QWidget *droite : std::initializer_list<QWidget *>{Frame2, Frame1, Frame4, Frame3, Annuler,
-                                                            Scores, Command1, Aide, Quitter})
+    CreerChoixJoueurs();
+    for (QWidget *droite :
+         std::initializer_list<QWidget *>{Frame2, Frame1, Frame4, Frame3, panneauJoueurs, Annuler,
+                                          Scores, Command1, Aide, Quitter})
         colonneDroite.append({droite, droite->pos()});
     CreerPleinEcran();
     annonces = std::make_unique<AnnoncesJeu>(Annuler);
@@ -98,6 +102,8 @@ bool Jeu::Form_Load()
     if (seriesJoueur)
         seriesJoueur->Relire();
     ChoisirTaille(TailleRetenue());
+    choixJoueurs = ChoixRetenu(origines.reglages);
+    AfficherJoueurs();
     AfficheDate->setText(FormaterDate(QDate::currentDate()));
     DonnerFocusVisible(Quitter);
     return true;
@@ -111,33 +117,33 @@ void Jeu::CreerCadres()
                         this);
     AfficheDate = CreerEtiquette(QStringLiteral("AfficheDate"), Frame2, 9.75,
                                  palette().color(QPalette::WindowText));
-    // Le cadre du choix tient aussi la taille du plateau, sous la liste des séries : les cadres
-    // des scores, de la hauteur de celui de la date, et les commandes, un peu plus serrées,
-    // descendent d'autant et la fenêtre classique garde sa taille.
+    // Le cadre du choix tient aussi la taille du plateau et les joueurs, sous la liste des
+    // séries : les cadres des scores, de la hauteur de celui de la date, et les commandes, plus
+    // serrées, descendent d'autant et la fenêtre classique garde sa taille.
     Frame1 = CreerCadre(QStringLiteral("Frame1"), tr("Choix de la série"),
-                        RectangleTwips(7800, 840, 1455, 1170), this);
+                        RectangleTwips(7800, 810, 1455, 1530), this);
     ListeJeux = new ListeDesSeries(Frame1);
     ListeJeux->setObjectName(QStringLiteral("ListeJeux"));
     ListeJeux->setEditable(false);
-    ListeJeux->setGeometry(RectangleTwips(120, 360, 1215, 315));
+    ListeJeux->setGeometry(RectangleTwips(120, 345, 1215, 315));
     IgnorerMoletteSansFocus(ListeJeux);
     OuvrirAuxFleches(ListeJeux);
     connect(ListeJeux, &QComboBox::activated, this, &Jeu::ListeJeux_Click);
     ListeJeux->installEventFilter(this);
     Frame4 = CreerCadre(QStringLiteral("Frame4"), tr("Meilleur score"),
-                        RectangleTwips(7800, 2115, 1455, 615), this);
+                        RectangleTwips(7800, 2415, 1455, 615), this);
     MeilleurScore = CreerEtiquette(QStringLiteral("MeilleurScore"), Frame4, 13.5, Qt::red);
     Frame3 = CreerCadre(QStringLiteral("Frame3"), tr("Score en cours"),
-                        RectangleTwips(7800, 2835, 1455, 615), this);
+                        RectangleTwips(7800, 3105, 1455, 615), this);
     ScoreEnCours = CreerEtiquette(QStringLiteral("ScoreEnCours"), Frame3, 13.5, Qt::blue);
 }
 
 void Jeu::CreerCommandes()
 {
-    Annuler = CreerCommande(QStringLiteral("Annuler"), tr("&Annuler"), 3555, this);
-    Scores = CreerCommande(QStringLiteral("Scores"), tr("&Scores"), 4020, this);
-    Command1 = CreerCommande(QStringLiteral("Command1"), tr("&A propos"), 4485, this);
-    Aide = CreerCommande(QStringLiteral("Aide"), tr("&Aide"), 4950, this);
+    Annuler = CreerCommande(QStringLiteral("Annuler"), tr("&Annuler"), 3795, this);
+    Scores = CreerCommande(QStringLiteral("Scores"), tr("&Scores"), 4200, this);
+    Command1 = CreerCommande(QStringLiteral("Command1"), tr("&A propos"), 4605, this);
+    Aide = CreerCommande(QStringLiteral("Aide"), tr("&Aide"), 5010, this);
     Quitter = CreerCommande(QStringLiteral("Quitter"), tr("&Quitter"), 5415, this);
     Annuler->installEventFilter(this);
     connect(Annuler, &QPushButton::clicked, this, &Jeu::Annuler_Click);
@@ -149,14 +155,15 @@ void Jeu::CreerCommandes()
     Barre->setGeometry(RectangleTwips(0, 5850, 9345, 345));
 }
 
-// Les cellules 1 à 48, puis Quitter, Scores, Annuler, ListeJeux, ListeTailles, Aide et
-// Command1 ; les cadres, les étiquettes et la barre d'état ne prennent pas le focus.
+// Les cellules 1 à 48, puis Quitter, Scores, Annuler, ListeJeux, ListeTailles, BoutonJoueurs,
+// Aide et Command1 ; les cadres, les étiquettes et la barre d'état ne prennent pas le focus.
 void Jeu::OrdonnerTabulation()
 {
     QList<QWidget *> ordre;
     for (int i = 1; i <= NombreCellules; ++i)
         ordre << plateau->Cellule(i);
-    ordre << Quitter << Scores << Annuler << ListeJeux << ListeTailles << Aide << Command1;
+    ordre << Quitter << Scores << Annuler << ListeJeux << ListeTailles << BoutonJoueurs << Aide
+          << Command1;
     for (qsizetype k = 1; k < ordre.size(); ++k)
         setTabOrder(ordre[k - 1], ordre[k]);
     Barre->setFocusPolicy(Qt::NoFocus);

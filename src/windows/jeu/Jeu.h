@@ -24,13 +24,14 @@ class QShortcut;
 namespace kalvoro {
 
 class BarreEtat;
+class PanneauJoueurs;
 class ServiceAide;
 
 // La fenêtre principale : le plateau (48 cartes au classique), la liste des séries et celle des
-// tailles, les scores, la date, la barre d'état et les commandes. Elle s'agrandit : le plateau
-// prend la place gagnée, les commandes restent à droite. Elle possède la partie, le magasin ouvert
-// pour toute la durée du programme, et réalise sur ses contrôles les opérations que demande la
-// logique.
+// tailles, le choix des joueurs, les scores (ou, à plusieurs, les joueurs), la date, la barre
+// d'état et les commandes. Elle s'agrandit : le plateau prend la place gagnée, les commandes
+// restent à droite. Elle possède la partie, le magasin ouvert pour toute la durée du programme, et
+// réalise sur ses contrôles les opérations que demande la logique.
 class Jeu : public QWidget, public OperationsFenetre {
     Q_OBJECT
 public:
@@ -75,11 +76,15 @@ public:
     void Repeindre() override;
     int QuestionOuiNon(const QString &titre, const QString &texte) override;
     void OuvrirEnregistre() override;
+    QList<Joueur> JoueursChoisis() const override;
+    void MontrerTablee(const Tablee &tablee, std::optional<bool> paire) override;
+    void RejouerMemeSerie() override;
 
 public slots:
     void Bouton_Click(int i);
     void ListeJeux_Click();
     void ListeTailles_Click();
+    void BoutonJoueurs_Click();
     // F11 : le plein écran, et retour (F11 encore, ou Échap).
     void BasculerPleinEcran();
     void Annuler_Click();
@@ -109,6 +114,9 @@ private:
     void PasserATaille(TaillePlateau taille);
     void RetenirTaille() const;
     TaillePlateau TailleRetenue() const;
+    // Les joueurs (JeuJoueurs.cpp).
+    void CreerChoixJoueurs();
+    void AfficherJoueurs();
     void OrdonnerTabulation();
     bool ToucheSurAnnuler(const QKeyEvent &touche);
     void DonnerFocusAnnuler();
@@ -129,6 +137,8 @@ private:
     QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr;
     QLabel *AfficheDate = nullptr, *MeilleurScore = nullptr, *ScoreEnCours = nullptr;
     QComboBox *ListeJeux = nullptr, *ListeTailles = nullptr;
+    QPushButton *BoutonJoueurs = nullptr;
+    PanneauJoueurs *panneauJoueurs = nullptr;
     QPushButton *Annuler = nullptr, *Scores = nullptr, *Command1 = nullptr, *Aide = nullptr,
                 *Quitter = nullptr;
     QTimer *Minuterie = nullptr;
@@ -151,6 +161,7 @@ private:
     Partie partie;
     Partie::SourceX tirage; // le hasard des images d'une série du joueur
     std::unique_ptr<AnnoncesJeu> annonces;
+    ChoixJoueurs choixJoueurs; // celui de la prochaine partie, retenu dans les réglages
     // Enregistre est ouvert : un meilleur score écrit maintenant vient de l'inscription.
     bool saisieOuverte = false;
     // Depuis quand le programme a mis lui-même le focus sur Annuler (invalide sinon).

@@ -16,8 +16,13 @@ namespace kalvoro {
 void Jeu::AfficherFace(int cellule, int numeroCarte, const Serie &serie)
 {
     const Plateau::FaceMontree montree = plateau->AfficherFace(cellule, numeroCarte, serie);
+    if (partie.TourOrdinateur()) {
+        annonces->CarteOrdinateur(partie.LaTablee().JoueurCourant().prenom, montree.nomCellule);
+        return;
+    }
+    // À plusieurs, l'issue est dite à la fin du tour, avec le prénom du joueur.
     std::optional<AnnoncesJeu::Issue> issue;
-    if (partie.NbRetournees() == 2)
+    if (partie.NbRetournees() == 2 && !partie.LaTablee().APlusieurs())
         issue = AnnoncesJeu::Issue{partie.FormePaire(cellule), partie.NbClics() / 2};
     annonces->CarteRetournee(montree.nomCellule, montree.face, !plateau->JoueALaSouris(), issue);
 }
@@ -31,6 +36,7 @@ void Jeu::ActiverListeJeux(bool actif)
 {
     ListeJeux->setEnabled(actif);
     ListeTailles->setEnabled(actif);
+    BoutonJoueurs->setEnabled(actif);
 }
 
 void Jeu::EcrireScoreEnCours(const QString &texte)
@@ -43,6 +49,9 @@ void Jeu::EcrireMeilleurScore(const QString &texte)
 {
     const QString ancien = MeilleurScore->text();
     MeilleurScore->setText(texte);
+    // À plusieurs aucun score n'est inscrit : le meilleur n'est pas montré, ni dit.
+    if (!JoueursChoisis().isEmpty())
+        return;
     annonces->MeilleurScore(ancien, texte,
                             saisieOuverte ? AnnoncesJeu::Origine::Inscription
                                           : AnnoncesJeu::Origine::ChoixSerie);

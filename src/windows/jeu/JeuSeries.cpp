@@ -35,8 +35,11 @@ void Jeu::ListeJeux_Click()
         return;
     }
     // La série choisie, on joue : le focus passe à la première carte.
-    if (QPushButton *premiere = plateau->PremiereJouable(); premiere && !ListeJeux->isEnabled())
+    if (QPushButton *premiere = plateau->PremiereJouable(); premiere && !ListeJeux->isEnabled()) {
         DonnerFocusVisible(premiere);
+        if (const Tablee tablee(JoueursChoisis()); tablee.APlusieurs())
+            annonces->Commencer(tablee.JoueurCourant().prenom);
+    }
 }
 
 void Jeu::OuvrirSeriesJoueur()

@@ -22,10 +22,10 @@ void Jeu::CreerListeTailles()
 {
     auto *etiquette = new QLabel(tr("&Taille"), Frame1);
     etiquette->setObjectName(QStringLiteral("EtiquetteTaille"));
-    etiquette->setGeometry(RectangleTwips(120, 750, 405, 315));
+    etiquette->setGeometry(RectangleTwips(120, 735, 405, 315));
     ListeTailles = new QComboBox(Frame1);
     ListeTailles->setObjectName(QStringLiteral("ListeTailles"));
-    ListeTailles->setGeometry(RectangleTwips(540, 750, 795, 315));
+    ListeTailles->setGeometry(RectangleTwips(540, 735, 795, 315));
     ListeTailles->setAccessibleName(tr("Taille du plateau"));
     etiquette->setBuddy(ListeTailles);
     for (const TaillePlateau &taille : TaillesPlateau) {

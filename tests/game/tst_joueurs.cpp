@@ -1,0 +1,175 @@
+#include "JoueurOrdinateur.h"
+#include "PlateauDeTest.h"
+
+#include <QtTest>
+#include <random>
+
+using namespace kalvoro;
+
+namespace {
+
+QList<Joueur> Personnes(int nombre)
+{
+    const QStringList prenoms{"Léa", "Tom", "Zoé", "Max"};
+    QList<Joueur> joueurs;
+    for (int j = 0; j < nombre; ++j)
+        joueurs.append({prenoms[j], std::nullopt});
+    return joueurs;
+}
+
+// Une suite de x fixée par sa graine.
+std::function<float()> Source(unsigned graine)
+{
+    auto generateur = std::make_shared<std::mt19937>(graine);
+    return [generateur] { return float((*generateur)() >> 8) / 16777216.0f; };
+}
+
+} // namespace
+
+// À plusieurs, donne forcée : la cellule k porte la carte k, les paires sont k et k + Paires().
+class TestJoueurs : public QObject {
+    Q_OBJECT
+private slots:
+    void laMain_passeSurUnRate_resteSurUnePaire_data()
+    {
+        QTest::addColumn<TaillePlateau>("taille");
+        QTest::addColumn<int>("nombre");
+        QTest::addColumn<QString>("tours"); // P : une paire, R : un raté
+        QTest::addColumn<int>("main");
+        QTest::addColumn<QList<int>>("paires");
+        QTest::newRow("seul, la main ne bouge pas")
+            << TailleClassique << 1 << "RPR" << 0 << QList<int>{1};
+        QTest::newRow("à deux, un raté la passe")
+            << TailleClassique << 2 << "R" << 1 << QList<int>{0, 0};
+        QTest::newRow("à deux, une paire la garde")
+            << TailleMoyenne << 2 << "PP" << 0 << QList<int>{2, 0};
+        QTest::newRow("à trois, elle revient au premier")
+            << TailleMoyenne << 3 << "RRRP" << 0 << QList<int>{1, 0, 0};
+        QTest::newRow("à quatre, au 4 × 3")
+            << TaillePetite << 4 << "RPRP" << 2 << QList<int>{0, 1, 1, 0};
+    }
+    void laMain_passeSurUnRate_resteSurUnePaire()
+    {
+        QFETCH(TaillePlateau, taille);
+        QFETCH(int, nombre);
+        QFETCH(QString, tours);
+        PlateauDeTest plateau(QStringLiteral("Animaux"), taille);
+        plateau.fenetre.Joueurs = nombre > 1 ? Personnes(nombre) : QList<Joueur>();
+        const int p = taille.Paires();
+        int trouvees = 0;
+        for (QChar tour : tours)
+            tour == u'P' ? (++trouvees, plateau.Tour(trouvees, trouvees + p))
+                         : plateau.Tour(p - 1, p);
+        const Tablee &tablee = plateau.partie.LaTablee();
+        QTEST(tablee.Courant(), "main");
+        QList<int> paires;
+        for (int j = 0; j < nombre; ++j)
+            paires << tablee.PairesDe(j);
+        QTEST(paires, "paires");
+        if (nombre > 1)
+            QCOMPARE(plateau.fenetre.PairesMontrees, paires);
+    }
+
+    void classement_data()
+    {
+        QTest::addColumn<QList<int>>("paires");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("le premier gagne")
+            << QList<int>{7, 5} << "Léa gagne avec 7 paires, Tom 5 paires";
+        QTest::newRow("le second gagne")
+            << QList<int>{2, 6} << "Tom gagne avec 6 paires, Léa 2 paires";
+        QTest::newRow("deux ex aequo")
+            << QList<int>{3, 3, 1} << "Léa et Tom gagnent avec 3 paires, Zoé 1 paire";
+        QTest::newRow("trois ex aequo")
+            << QList<int>{0, 2, 2, 2} << "Tom, Zoé et Max gagnent avec 2 paires, Léa aucune paire";
+    }
+    void classement()
+    {
+        QFETCH(QList<int>, paires);
+        Tablee tablee(Personnes(int(paires.size())));
+        for (int trouvees : paires) {
+            for (int k = 0; k < trouvees; ++k)
+                tablee.FinirTour(true);
+            tablee.FinirTour(false);
+        }
+        QTEST(tablee.Classement(), "texte");
+    }
+
+    void finAPlusieurs_classementSansTableau_puisMemesJoueurs()
+    {
+        PlateauDeTest plateau(QStringLiteral("Animaux"), TaillePetite);
+        plateau.fenetre.Joueurs = Personnes(2);
+        plateau.fenetre.Reponse = ReponseOui;
+        plateau.Tour(5, 6);
+        for (int k = 1; k <= 6; ++k)
+            plateau.Tour(k, k + 6);
+        QCOMPARE(plateau.fenetre.Boites.size(), 1);
+        QCOMPARE(plateau.fenetre.Boites[0].texte,
+                 "La partie est terminée !!\n\nTom gagne avec 6 paires, Léa aucune paire.\n\n"
+                 "Rejouer avec les mêmes joueurs ?");
+        QVERIFY(plateau.fenetre.Enregistrements.isEmpty());
+        QCOMPARE(plateau.fenetre.Rejouees, 1);
+        QVERIFY(plateau.AuRepos());
+    }
+
+    // Des parties entières contre l'ordinateur, à chaque niveau : il ne retourne jamais une carte
+    // déjà face visible ni une carte retirée, et chaque partie va jusqu'au classement.
+    void ordinateur_neRetourneQueDesCartesEnJeu()
+    {
+        for (unsigned graine = 1; graine <= 30; ++graine) {
+            FausseFenetre fenetre;
+            Partie partie(fenetre, Source(graine));
+            fenetre.Joueurs = {{"Léa", std::nullopt}, {"Ordinateur", NiveauOrdinateur(graine % 3)}};
+            RemplirListeJeux(fenetre);
+            fenetre.Choisir(QStringLiteral("Animaux"));
+            ChoisirSerie(fenetre, [](const QString &) { return QString(); });
+            for (int tics = 0; fenetre.Boites.isEmpty() && tics < 100000; ++tics) {
+                if (fenetre.MinuterieEnMarche) {
+                    partie.Minuterie_Timer();
+                    continue;
+                }
+                // Léa retourne les deux premières cartes de dos.
+                const QList<int> dos = fenetre.CellulesDeDos();
+                partie.Bouton_Click(dos[0]);
+                partie.Bouton_Click(dos[1]);
+            }
+            QCOMPARE(fenetre.FacesSurCarteAbsente, 0);
+            QCOMPARE(fenetre.Boites.size(), 1);
+        }
+    }
+
+    // Deux paires vues, puis une fin de tour : plus le niveau est fort, plus il en retrouve.
+    void ordinateur_saMemoireDependDuNiveau()
+    {
+        QList<int> retrouvees;
+        for (const auto niveau :
+             {NiveauOrdinateur::Facile, NiveauOrdinateur::Moyen, NiveauOrdinateur::Fort}) {
+            int paires = 0;
+            for (unsigned essai = 0; essai < 300; ++essai) {
+                JoueurOrdinateur ordinateur(niveau, Source(essai), 24);
+                QList<int> jouables;
+                for (int cellule = 1; cellule <= 48; ++cellule)
+                    jouables << cellule;
+                for (int k = 1; k <= 2; ++k) {
+                    ordinateur.Voir(k, k);
+                    ordinateur.Voir(12 + k, 24 + k);
+                }
+                ordinateur.Oublier();
+                const int premiere = ordinateur.ChoisirPremiere(jouables);
+                jouables.removeOne(premiere);
+                const int carte = premiere <= 12 ? premiere : premiere + 12;
+                const int seconde = ordinateur.ChoisirSeconde(carte, jouables);
+                paires += std::max(premiere, seconde) <= 24 && std::abs(seconde - premiere) == 12;
+            }
+            retrouvees << paires;
+        }
+        QVERIFY2(retrouvees[0] < retrouvees[1] && retrouvees[1] < retrouvees[2],
+                 qPrintable(QStringLiteral("%1 %2 %3")
+                                .arg(retrouvees[0])
+                                .arg(retrouvees[1])
+                                .arg(retrouvees[2])));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestJoueurs)
+#include "tst_joueurs.moc"
