@@ -15,13 +15,13 @@ float JoueurOrdinateur::PartOubliee(NiveauOrdinateur niveau)
 {
     switch (niveau) {
     case NiveauOrdinateur::Facile:
-        return 0.5f;
+        return 0.25f;
     case NiveauOrdinateur::Moyen:
-        return 0.2f;
+        return 0.08f;
     case NiveauOrdinateur::Fort:
         break;
     }
-    return 0.02f;
+    return 0.01f;
 }
 
 void JoueurOrdinateur::Voir(int cellule, int carte)

@@ -138,7 +138,7 @@ private slots:
         }
     }
 
-    // Deux paires vues, puis une fin de tour : plus le niveau est fort, plus il en retrouve.
+    // Une paire vue, puis une fin de tour : plus le niveau est fort, plus il en retrouve.
     void ordinateur_saMemoireDependDuNiveau()
     {
         QList<int> retrouvees;
@@ -150,16 +150,15 @@ private slots:
                 QList<int> jouables;
                 for (int cellule = 1; cellule <= 48; ++cellule)
                     jouables << cellule;
-                for (int k = 1; k <= 2; ++k) {
-                    ordinateur.Voir(k, k);
-                    ordinateur.Voir(12 + k, 24 + k);
-                }
+                ordinateur.Voir(1, 1); // la carte 1 en cellule 1, sa jumelle 25 en 13
+                ordinateur.Voir(13, 25);
                 ordinateur.Oublier();
                 const int premiere = ordinateur.ChoisirPremiere(jouables);
                 jouables.removeOne(premiere);
-                const int carte = premiere <= 12 ? premiere : premiere + 12;
+                // Une carte qu'il n'a pas vue est ici la 48, dont la jumelle 24 est inconnue.
+                const int carte = premiere == 1 ? 1 : premiere == 13 ? 25 : 48;
                 const int seconde = ordinateur.ChoisirSeconde(carte, jouables);
-                paires += std::max(premiere, seconde) <= 24 && std::abs(seconde - premiere) == 12;
+                paires += premiere + seconde == 14 && std::min(premiere, seconde) == 1;
             }
             retrouvees << paires;
         }
