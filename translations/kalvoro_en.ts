@@ -82,6 +82,22 @@
         <source>%1e sur %2.</source>
         <translation>%1th of %2.</translation>
     </message>
+    <message>
+        <source>%1 commence.</source>
+        <translation>%1 begins.</translation>
+    </message>
+    <message>
+        <source>%1 retourne %2.</source>
+        <translation>%1 turns over %2.</translation>
+    </message>
+    <message>
+        <source>Paire pour %1, %2. %1 rejoue.</source>
+        <translation>Pair for %1, %2. %1 plays again.</translation>
+    </message>
+    <message>
+        <source>Pas de paire pour %1. À %2 de jouer.</source>
+        <translation>No pair for %1. %2 to play.</translation>
+    </message>
 </context>
 <context>
     <name>AproposTextes</name>
@@ -171,6 +187,29 @@
     <message>
         <source>&amp;Non</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>ChoixJoueurs</name>
+    <message>
+        <source>Joueur %1</source>
+        <translation>Player %1</translation>
+    </message>
+    <message>
+        <source>Ordinateur</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Facile</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Moyen</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Fort</source>
+        <translation>Strong</translation>
     </message>
 </context>
 <context>
@@ -394,6 +433,18 @@ Would you like to save your score?</translation>
         <source>Fin de partie</source>
         <translation>Game over</translation>
     </message>
+    <message>
+        <source>La partie est terminée !!
+
+%1.
+
+Rejouer avec les mêmes joueurs ?</source>
+        <translation>The game is over!!
+
+%1.
+
+Play again with the same players?</translation>
+    </message>
 </context>
 <context>
     <name>Programme</name>
@@ -567,6 +618,33 @@ Would you like to save your score?</translation>
     <message>
         <source>Une série s&apos;appelle déjà « %1 » : choisissez un autre nom.</source>
         <translation>A series is already called “%1”: please choose another name.</translation>
+    </message>
+</context>
+<context>
+    <name>Tablee</name>
+    <message>
+        <source>aucune paire</source>
+        <translation>no pairs</translation>
+    </message>
+    <message>
+        <source>1 paire</source>
+        <translation>1 pair</translation>
+    </message>
+    <message>
+        <source>%1 paires</source>
+        <translation>%1 pairs</translation>
+    </message>
+    <message>
+        <source>%1 gagne avec %2</source>
+        <translation>%1 wins with %2</translation>
+    </message>
+    <message>
+        <source>%1 et %2 gagnent avec %3</source>
+        <translation>%1 and %2 win with %3</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -877,6 +955,37 @@ Would you like to save your score?</translation>
     </message>
 </context>
 <context>
+    <name>kalvoro::FenetreJoueurs</name>
+    <message>
+        <source>Joueurs</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>&amp;Nombre de joueurs :</source>
+        <translation>&amp;Number of players:</translation>
+    </message>
+    <message>
+        <source>Joueur &amp;%1 :</source>
+        <translation>Player &amp;%1:</translation>
+    </message>
+    <message>
+        <source>L&apos;&amp;ordinateur joue à la dernière place</source>
+        <translation>The &amp;computer plays last</translation>
+    </message>
+    <message>
+        <source>&amp;Mémoire de l&apos;ordinateur :</source>
+        <translation>Computer&apos;s &amp;memory:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>kalvoro::FenetreSerie</name>
     <message>
         <source>Images (%1)</source>
@@ -1164,6 +1273,33 @@ Quit the game all the same?</translation>
     <message>
         <source>%1 colonnes, %2 rangées, %3 paires</source>
         <translation>%1 columns, %2 rows, %3 pairs</translation>
+    </message>
+    <message>
+        <source>&amp;Joueurs : %1</source>
+        <translation>&amp;Players: %1</translation>
+    </message>
+    <message>
+        <source>Joueurs : %1</source>
+        <translation>Players: %1</translation>
+    </message>
+    <message>
+        <source>Joueurs : un seul</source>
+        <translation>Players: one</translation>
+    </message>
+</context>
+<context>
+    <name>kalvoro::PanneauJoueurs</name>
+    <message>
+        <source>Joueurs</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>%1 : %2, c&apos;est son tour</source>
+        <translation>%1: %2, their turn</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -274,6 +274,7 @@ void TestJeu::tabulation_suitLOrdreDeLaPlanche()
             << "Annuler"
             << "ListeJeux"
             << "ListeTailles"
+            << "BoutonJoueurs"
             << "Aide"
             << "Command1";
 

@@ -20,7 +20,7 @@ void Jeu::CreerChoixJoueurs()
     connect(BoutonJoueurs, &QPushButton::clicked, this, &Jeu::BoutonJoueurs_Click);
     panneauJoueurs = new PanneauJoueurs(this);
     panneauJoueurs->setGeometry(RectangleTwips(7800, 2415, 1455, 1305));
-    panneauJoueurs->hide();
+    AfficherJoueurs();
 }
 
 void Jeu::BoutonJoueurs_Click()
