@@ -63,10 +63,6 @@ public:
     QList<Boite> Boites;                        // chaque boîte Oui/Non montrée, dans l'ordre
     QList<OuvertureEnregistre> Enregistrements; // chaque ouverture d'Enregistre
     QList<Joueur> Joueurs;                      // ceux de la prochaine partie ; vide : seul
-    // Ce que MontrerTablee a montré en dernier : à qui la main, et les paires de chacun.
-    int MainA = -1;
-    QList<int> PairesMontrees;
-    QList<std::optional<bool>> Issues; // l'issue de chaque tour montré, dans l'ordre
     int Rejouees = 0;
     int FacesSurCarteAbsente = 0; // faces montrées sur une face visible ou une cellule cachée
 
@@ -194,14 +190,7 @@ public:
     }
 
     QList<Joueur> JoueursChoisis() const override { return Joueurs; }
-    void MontrerTablee(const Tablee &tablee, std::optional<bool> paire) override
-    {
-        MainA = tablee.Courant();
-        PairesMontrees.clear();
-        for (int j = 0; j < tablee.Joueurs().size(); ++j)
-            PairesMontrees.append(tablee.PairesDe(j));
-        Issues.append(paire);
-    }
+    void MontrerTablee(const Tablee &, std::optional<bool>) override {}
     void RejouerMemeSerie() override { ++Rejouees; }
 
 private:

@@ -10,11 +10,10 @@ namespace {
 
 QList<Joueur> Personnes(int nombre)
 {
-    const QStringList prenoms{"Léa", "Tom", "Zoé", "Max"};
     QList<Joueur> joueurs;
-    for (int j = 0; j < nombre; ++j)
-        joueurs.append({prenoms[j], std::nullopt});
-    return joueurs;
+    for (const char *prenom : {"Léa", "Tom", "Zoé", "Max"})
+        joueurs.append({QString::fromUtf8(prenom), std::nullopt});
+    return joueurs.mid(0, nombre);
 }
 
 // Une suite de x fixée par sa graine.
@@ -33,55 +32,44 @@ private slots:
     void laMain_passeSurUnRate_resteSurUnePaire_data()
     {
         QTest::addColumn<TaillePlateau>("taille");
-        QTest::addColumn<int>("nombre");
         QTest::addColumn<QString>("tours"); // P : une paire, R : un raté
         QTest::addColumn<int>("main");
-        QTest::addColumn<QList<int>>("paires");
-        QTest::newRow("seul, la main ne bouge pas")
-            << TailleClassique << 1 << "RPR" << 0 << QList<int>{1};
-        QTest::newRow("à deux, un raté la passe")
-            << TailleClassique << 2 << "R" << 1 << QList<int>{0, 0};
-        QTest::newRow("à deux, une paire la garde")
-            << TailleMoyenne << 2 << "PP" << 0 << QList<int>{2, 0};
+        QTest::addColumn<QList<int>>("paires"); // une par joueur
+        QTest::newRow("seul, la main ne bouge pas") << TailleClassique << "RPR" << 0 << QList{1};
+        QTest::newRow("à deux, un raté la passe") << TailleClassique << "R" << 1 << QList{0, 0};
+        QTest::newRow("à deux, une paire la garde") << TailleMoyenne << "PP" << 0 << QList{2, 0};
         QTest::newRow("à trois, elle revient au premier")
-            << TailleMoyenne << 3 << "RRRP" << 0 << QList<int>{1, 0, 0};
-        QTest::newRow("à quatre, au 4 × 3")
-            << TaillePetite << 4 << "RPRP" << 2 << QList<int>{0, 1, 1, 0};
+            << TailleMoyenne << "RRRP" << 0 << QList{1, 0, 0};
+        QTest::newRow("à quatre, au 4 × 3") << TaillePetite << "RPRP" << 2 << QList{0, 1, 1, 0};
     }
     void laMain_passeSurUnRate_resteSurUnePaire()
     {
         QFETCH(TaillePlateau, taille);
-        QFETCH(int, nombre);
         QFETCH(QString, tours);
+        QFETCH(QList<int>, paires);
         PlateauDeTest plateau(QStringLiteral("Animaux"), taille);
+        const int nombre = int(paires.size());
         plateau.fenetre.Joueurs = nombre > 1 ? Personnes(nombre) : QList<Joueur>();
         const int p = taille.Paires();
         int trouvees = 0;
         for (QChar tour : tours)
             tour == u'P' ? (++trouvees, plateau.Tour(trouvees, trouvees + p))
                          : plateau.Tour(p - 1, p);
-        const Tablee &tablee = plateau.partie.LaTablee();
-        QTEST(tablee.Courant(), "main");
-        QList<int> paires;
+        QTEST(plateau.partie.LaTablee().Courant(), "main");
         for (int j = 0; j < nombre; ++j)
-            paires << tablee.PairesDe(j);
-        QTEST(paires, "paires");
-        if (nombre > 1)
-            QCOMPARE(plateau.fenetre.PairesMontrees, paires);
+            QCOMPARE(plateau.partie.LaTablee().PairesDe(j), paires[j]);
     }
 
     void classement_data()
     {
         QTest::addColumn<QList<int>>("paires");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("le premier gagne")
-            << QList<int>{7, 5} << "Léa gagne avec 7 paires, Tom 5 paires";
-        QTest::newRow("le second gagne")
-            << QList<int>{2, 6} << "Tom gagne avec 6 paires, Léa 2 paires";
+        QTest::newRow("le premier gagne") << QList{7, 5} << "Léa gagne avec 7 paires, Tom 5 paires";
+        QTest::newRow("le second gagne") << QList{2, 6} << "Tom gagne avec 6 paires, Léa 2 paires";
         QTest::newRow("deux ex aequo")
-            << QList<int>{3, 3, 1} << "Léa et Tom gagnent avec 3 paires, Zoé 1 paire";
+            << QList{3, 3, 1} << "Léa et Tom gagnent avec 3 paires, Zoé 1 paire";
         QTest::newRow("trois ex aequo")
-            << QList<int>{0, 2, 2, 2} << "Tom, Zoé et Max gagnent avec 2 paires, Léa aucune paire";
+            << QList{0, 2, 2, 2} << "Tom, Zoé et Max gagnent avec 2 paires, Léa aucune paire";
     }
     void classement()
     {
@@ -112,8 +100,8 @@ private slots:
         QVERIFY(plateau.AuRepos());
     }
 
-    // Des parties entières contre l'ordinateur, à chaque niveau : il ne retourne jamais une carte
-    // déjà face visible ni une carte retirée, et chaque partie va jusqu'au classement.
+    // Trente parties entières contre l'ordinateur, à ses trois niveaux : il ne retourne jamais
+    // une carte déjà face visible ni une carte retirée, et chacune va jusqu'au classement.
     void ordinateur_neRetourneQueDesCartesEnJeu()
     {
         for (unsigned graine = 1; graine <= 30; ++graine) {
@@ -128,8 +116,7 @@ private slots:
                     partie.Minuterie_Timer();
                     continue;
                 }
-                // Léa retourne les deux premières cartes de dos.
-                const QList<int> dos = fenetre.CellulesDeDos();
+                const QList<int> dos = fenetre.CellulesDeDos(); // Léa prend les deux premières
                 partie.Bouton_Click(dos[0]);
                 partie.Bouton_Click(dos[1]);
             }
@@ -138,35 +125,31 @@ private slots:
         }
     }
 
-    // Une paire vue, puis une fin de tour : plus le niveau est fort, plus il en retrouve.
+    // Une paire vue (cellules 1 et 13), puis une fin de tour : plus le niveau est fort, plus
+    // souvent il la retrouve. Une carte qu'il n'a pas vue est ici la 48, sans jumelle connue.
     void ordinateur_saMemoireDependDuNiveau()
     {
         QList<int> retrouvees;
         for (const auto niveau :
              {NiveauOrdinateur::Facile, NiveauOrdinateur::Moyen, NiveauOrdinateur::Fort}) {
-            int paires = 0;
+            retrouvees << 0;
             for (unsigned essai = 0; essai < 300; ++essai) {
                 JoueurOrdinateur ordinateur(niveau, Source(essai), 24);
                 QList<int> jouables;
                 for (int cellule = 1; cellule <= 48; ++cellule)
                     jouables << cellule;
-                ordinateur.Voir(1, 1); // la carte 1 en cellule 1, sa jumelle 25 en 13
+                ordinateur.Voir(1, 1);
                 ordinateur.Voir(13, 25);
                 ordinateur.Oublier();
                 const int premiere = ordinateur.ChoisirPremiere(jouables);
                 jouables.removeOne(premiere);
-                // Une carte qu'il n'a pas vue est ici la 48, dont la jumelle 24 est inconnue.
                 const int carte = premiere == 1 ? 1 : premiere == 13 ? 25 : 48;
                 const int seconde = ordinateur.ChoisirSeconde(carte, jouables);
-                paires += premiere + seconde == 14 && std::min(premiere, seconde) == 1;
+                retrouvees.last() += premiere + seconde == 14 && std::min(premiere, seconde) == 1;
             }
-            retrouvees << paires;
         }
         QVERIFY2(retrouvees[0] < retrouvees[1] && retrouvees[1] < retrouvees[2],
-                 qPrintable(QStringLiteral("%1 %2 %3")
-                                .arg(retrouvees[0])
-                                .arg(retrouvees[1])
-                                .arg(retrouvees[2])));
+                 qPrintable(QDebug::toString(retrouvees)));
     }
 };
 

@@ -49,6 +49,7 @@ int DemanderOuiNon(QWidget *parent, const QString &titre, const QString &texte)
     QMessageBox boite(QMessageBox::Information, titre, texte, QMessageBox::Yes | QMessageBox::No,
                       parent);
     NommerOuiNon(boite);
+    boite.setTextFormat(Qt::PlainText); // les prénoms du classement ne sont jamais lus en HTML
     boite.setDefaultButton(QMessageBox::Yes);
     SansEchappement filtre;
     boite.installEventFilter(&filtre);

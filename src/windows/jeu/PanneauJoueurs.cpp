@@ -48,6 +48,7 @@ PanneauJoueurs::Ligne PanneauJoueurs::CreerLigne(int joueur)
     ligne.prenom->setObjectName(QStringLiteral("Joueur%1").arg(joueur + 1));
     ligne.prenom->setGeometry(RectangleTwips(315, haut, 900, HautLigne));
     ligne.prenom->setAutoFillBackground(true);
+    ligne.prenom->setTextFormat(Qt::PlainText); // un prénom n'est jamais lu en HTML
     ligne.paires->setObjectName(QStringLiteral("PairesJoueur%1").arg(joueur + 1));
     ligne.paires->setGeometry(RectangleTwips(1215, haut, 165, HautLigne));
     ligne.paires->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
