@@ -17,11 +17,13 @@ class TestJeuJoueurs : public QObject {
 private slots:
     void initTestCase() { TaireLesAvisDuGreffonSansEcran(); }
 
-    void aDeux_laMainSeVoitEtSeDit()
+    // Léa, Tom et l'ordinateur : la main se voit et se dit ; pendant le tour de l'ordinateur, un
+    // clic ne retourne rien, ses cartes sont dites, et Annuler arrête tout.
+    void aPlusieurs_laMainSeVoitEtSeDit_etAnnulerArreteLOrdinateur()
     {
         BancJeu banc;
         QVERIFY(banc.Demarrer());
-        ChoisirJoueurs(banc, {"Léa", "Tom"}, false);
+        ChoisirJoueurs(banc, {"Léa", "Tom"}, true);
         QVERIFY(!banc.Controle<QWidget>(QStringLiteral("Frame4"))->isVisible());
         banc.ChoisirSerie(1);
         QTRY_COMPARE(Annonce(banc), "Léa commence.");
@@ -33,19 +35,9 @@ private slots:
         QCOMPARE(Ligne(banc, 1), "▶ Tom 1");
         QCOMPARE(Ligne(banc, 0), "Léa 0");
         QCOMPARE(Annonce(banc), "Paire pour Tom, 1 paire. Tom rejoue.");
-    }
-
-    // Pendant le tour de l'ordinateur, un clic de Léa ne retourne rien, ses cartes sont dites,
-    // et Annuler arrête tout.
-    void contreLOrdinateur_sesCartesSeDisent_etAnnulerArrete()
-    {
-        BancJeu banc;
-        QVERIFY(banc.Demarrer());
-        ChoisirJoueurs(banc, {"Léa"}, true);
-        banc.ChoisirSerie(1);
-        banc.JouerTour(1, 2);
-        QCOMPARE(Ligne(banc, 1), "▶ Ordinateur 0");
-        banc.Cliquer(5);
+        banc.JouerTour(4, 5);
+        QCOMPARE(Ligne(banc, 2), "▶ Ordinateur 0");
+        banc.Cliquer(6);
         QCOMPARE(banc.jeu->LaPartie().NbRetournees(), 0);
         for (int tic = 0; tic < 20; ++tic)
             banc.Tic();
