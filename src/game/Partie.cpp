@@ -108,23 +108,6 @@ void Partie::Annuler_Click()
     Attabler();
 }
 
-// Les joueurs choisis, à zéro paire, le premier ayant la main.
-void Partie::Attabler()
-{
-    tablee = kalvoro::Tablee(fenetre.JoueursChoisis());
-    ordinateur.reset();
-    for (const Joueur &joueur : tablee.Joueurs())
-        if (joueur.ordinateur)
-            ordinateur.emplace(*joueur.ordinateur, source, Taille().Paires());
-    if (tablee.APlusieurs())
-        fenetre.MontrerTablee(tablee, std::nullopt);
-}
-
-bool Partie::TourOrdinateur() const
-{
-    return distribue == 1 && tablee.TourOrdinateur();
-}
-
 void Partie::Distribuer()
 {
     taille = fenetre.TailleChoisie();
@@ -170,25 +153,6 @@ void Partie::Bouton_Click(int i)
     if (TourOrdinateur() || !ClicRecevable(i))
         return;
     JouerCarte(i);
-}
-
-void Partie::JouerPourLOrdinateur()
-{
-    const QList<int> jouables = CellulesJouables();
-    if (jouables.isEmpty() || clicEnTraitement)
-        return;
-    JouerCarte(nbRetournees == 0 ? ordinateur->ChoisirPremiere(jouables)
-                                 : ordinateur->ChoisirSeconde(valeur1, jouables));
-}
-
-// Ni retirées, ni la première carte du tour, déjà face visible.
-QList<int> Partie::CellulesJouables() const
-{
-    QList<int> jouables;
-    for (int i = 1; i <= taille.Cellules(); ++i)
-        if (!cachee[static_cast<std::size_t>(i)] && !(nbRetournees == 1 && i == position1))
-            jouables.append(i);
-    return jouables;
 }
 
 void Partie::JouerCarte(int i)
@@ -258,26 +222,6 @@ void Partie::FinirTour()
     PasserLaMain(paire);
 }
 
-void Partie::PasserLaMain(bool paire)
-{
-    tablee.FinirTour(paire);
-    if (ordinateur)
-        ordinateur->Oublier();
-    if (!tablee.APlusieurs()) {
-        fenetre.EcrireScoreEnCours(QString::number(nbClics / 2));
-        fenetre.DonnerFocusApresCarte();
-        return;
-    }
-    fenetre.MontrerTablee(tablee, paire);
-    if (!TourOrdinateur()) {
-        fenetre.DonnerFocusApresCarte();
-        return;
-    }
-    // Le tour de l'ordinateur : la minuterie le joue, personne d'autre ne prend de carte.
-    fenetre.GelerPlateau(true);
-    fenetre.DemarrerMinuterie();
-}
-
 void Partie::CacherPaire()
 {
     // Cachées d'abord : une cellule cachée n'a plus à dire son nouveau nom aux lecteurs d'écran.
@@ -310,20 +254,6 @@ void Partie::FinirPartie()
     if (reponse == ReponseOui)
         fenetre.OuvrirEnregistre();
     Annuler_Click();
-}
-
-// Aucun score n'entre dans un tableau : le classement, puis une autre partie avec les mêmes
-// joueurs si on la veut.
-void Partie::FinirPartieAPlusieurs()
-{
-    fenetre.MontrerTablee(tablee, std::nullopt);
-    const QString texte = Partie::tr("La partie est terminée !!\n\n%1.\n\nRejouer avec les "
-                                     "mêmes joueurs ?")
-                              .arg(tablee.Classement());
-    const bool encore = fenetre.QuestionOuiNon(Partie::tr("Fin de partie"), texte) == ReponseOui;
-    Annuler_Click();
-    if (encore)
-        fenetre.RejouerMemeSerie();
 }
 
 } // namespace kalvoro
