@@ -55,6 +55,7 @@ Tablee::Tablee(QList<Joueur> liste) : joueurs(std::move(liste))
 
 void Tablee::FinirTour(bool paire)
 {
+    dernier = courant;
     if (paire)
         ++paires[courant];
     else
@@ -77,9 +78,9 @@ QString Tablee::Gagnants(const QList<int> &tete) const
     QStringList noms;
     for (int joueur : tete)
         noms << joueurs[joueur].prenom;
-    const QString dernier = noms.takeLast();
+    const QString dernierNom = noms.takeLast();
     return tr("%1 et %2 gagnent avec %3")
-        .arg(noms.join(QStringLiteral(", ")), dernier, TextePaires(paires[tete[0]]));
+        .arg(noms.join(QStringLiteral(", ")), dernierNom, TextePaires(paires[tete[0]]));
 }
 
 QString Tablee::Classement() const

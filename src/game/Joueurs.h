@@ -49,6 +49,8 @@ public:
     const Joueur &JoueurCourant() const { return joueurs[courant]; }
     bool TourOrdinateur() const { return JoueurCourant().ordinateur.has_value(); }
     int PairesDe(int joueur) const { return paires[joueur]; }
+    // Celui qui a joué le dernier tour fini (qu'il ait gardé la main ou non).
+    int DernierAJouer() const { return dernier; }
 
     void FinirTour(bool paire);
 
@@ -63,6 +65,7 @@ private:
     QList<Joueur> joueurs;
     QList<int> paires;
     int courant = 0;
+    int dernier = 0;
 };
 
 } // namespace kalvoro

@@ -146,15 +146,13 @@ void AnnoncesJeu::CarteOrdinateur(const QString &prenom, const QString &nomCellu
 void AnnoncesJeu::TourFini(const Tablee &tablee, bool paire)
 {
     paireTrouvee = false;
-    // Après une paire, la main reste au même joueur ; sinon elle vient de passer au suivant.
-    const QString suivant = tablee.JoueurCourant().prenom;
-    const int precedent = paire ? tablee.Courant()
-                                : (tablee.Courant() + int(tablee.Joueurs().size()) - 1) %
-                                      int(tablee.Joueurs().size());
-    const QString prenom = tablee.Joueurs()[precedent].prenom;
-    const QString texte = paire ? tr("Paire pour %1, %2. %1 rejoue.")
-                                      .arg(prenom, Tablee::TextePaires(tablee.PairesDe(precedent)))
-                                : tr("Pas de paire pour %1. À %2 de jouer.").arg(prenom, suivant);
+    const int joueur = tablee.DernierAJouer();
+    const QString prenom = tablee.Joueurs()[joueur].prenom;
+    const QString texte =
+        paire
+            ? tr("Paire pour %1, %2. %1 rejoue.")
+                  .arg(prenom, Tablee::TextePaires(tablee.PairesDe(joueur)))
+            : tr("Pas de paire pour %1. À %2 de jouer.").arg(prenom, tablee.JoueurCourant().prenom);
     DireAuLecteur(annuler, texte);
     // Gardée sur Annuler pour qui y revient à la souris.
     Dire(texte);
