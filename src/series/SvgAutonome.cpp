@@ -25,7 +25,9 @@ bool StylePermis(QStringView style)
                                         QRegularExpression::CaseInsensitiveOption);
     if (style.contains(QLatin1String("@import"), Qt::CaseInsensitive))
         return false;
-    auto trouves = url.globalMatch(style);
+    // Une copie : la recherche sur une vue n'a pas le même nom selon les versions de Qt.
+    const QString texte = style.toString();
+    auto trouves = url.globalMatch(texte);
     while (trouves.hasNext())
         if (!RenvoiPermis(trouves.next().capturedView(1)))
             return false;
