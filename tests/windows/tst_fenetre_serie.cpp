@@ -61,7 +61,8 @@ private slots:
         SeriesDuJoueur series(dossier.path());
         FenetreSerie fenetre(series);
         fenetre.show();
-        QApplication::setActiveWindow(&fenetre);
+        fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
         Remplir(fenetre, fichiers, 26);
         auto *vignettes = Enfant<QListWidget>(&fenetre, "Vignettes");
         vignettes->setFocus();
