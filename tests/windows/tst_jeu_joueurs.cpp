@@ -1,5 +1,4 @@
 #include "BancJeu.h"
-#include "FenetreJoueurs.h"
 #include "PanneauJoueurs.h"
 #include "RepondeurModales.h"
 #include "SansAvisDePlateforme.h"
@@ -48,27 +47,6 @@ private slots:
         QCOMPARE(banc.jeu->LaPartie().Distribue(), 0);
         QVERIFY(!banc.Tic());
         QCOMPARE(Ligne(banc, 0), "▶ Léa 0");
-    }
-
-    // Un prénom tapé, ou relu d'un fichier de réglages retouché, est nettoyé et borné comme le
-    // prénom de la saisie du score.
-    void prenom_estNettoyeEtBorne_data()
-    {
-        QTest::addColumn<QString>("tape");
-        QTest::addColumn<QString>("garde");
-        QTest::newRow("blancs resserrés") << "  Léa   Rose "
-                                          << "Léa Rose";
-        QTest::newRow("vingt caractères au plus") << "Maximilienne-Charlotte"
-                                                  << "Maximilienne-Charlot";
-        QTest::newRow("commande et sens d'écriture") << "Tom\u202E\nZoé"
-                                                     << "Tom Zoé";
-        // Deux points de code : au-delà des vingt du champ, il part entier, jamais à moitié.
-        QTest::newRow("émoji jamais coupé") << QString(19, u'a') + "👍🏽" << QString(19, u'a');
-    }
-    void prenom_estNettoyeEtBorne()
-    {
-        QFETCH(QString, tape);
-        QTEST(PrenomNettoye(tape), "garde");
     }
 
 private:
