@@ -7,7 +7,8 @@
 
 namespace kalvoro {
 
-// La mémoire de l'ordinateur quand il joue : il oublie plus ou moins vite les cartes vues.
+// La mémoire de l'ordinateur quand il joue : il oublie plus ou moins vite les cartes vues. Les
+// réglages et la liste de la fenêtre Joueurs les numérotent dans cet ordre, de 0.
 enum class NiveauOrdinateur { Facile, Moyen, Fort };
 
 inline constexpr int JoueursAuPlus = 4;

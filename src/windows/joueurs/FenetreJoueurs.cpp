@@ -24,8 +24,11 @@ const QString ClePrenoms = QStringLiteral("joueurs/prenoms");
 const QString CleOrdinateur = QStringLiteral("joueurs/ordinateur");
 const QString CleNiveau = QStringLiteral("joueurs/niveau");
 
-constexpr std::array Niveaux{NiveauOrdinateur::Facile, NiveauOrdinateur::Moyen,
-                             NiveauOrdinateur::Fort};
+// Un niveau tel que la liste et les réglages le numérotent (0 : Facile), borné.
+NiveauOrdinateur NiveauNumero(int numero)
+{
+    return NiveauOrdinateur(std::clamp(numero, 0, int(NiveauOrdinateur::Fort)));
+}
 
 } // namespace
 
@@ -46,8 +49,7 @@ FenetreJoueurs::FenetreJoueurs(const ChoixJoueurs &choix, QWidget *parent)
     CreerControles();
     NombreJoueurs->setValue(std::clamp(choix.nombre, 1, JoueursAuPlus));
     Ordinateur->setChecked(choix.ordinateur);
-    NiveauOrdinateur->setCurrentIndex(
-        int(std::find(Niveaux.begin(), Niveaux.end(), choix.niveau) - Niveaux.begin()));
+    NiveauOrdinateur->setCurrentIndex(int(choix.niveau));
     Actualiser();
     connect(NombreJoueurs, &QSpinBox::valueChanged, this, &FenetreJoueurs::Actualiser);
     connect(Ordinateur, &QCheckBox::toggled, this, &FenetreJoueurs::Actualiser);
@@ -74,8 +76,8 @@ void FenetreJoueurs::CreerControles()
     formulaire->addRow(Ordinateur);
     NiveauOrdinateur = new QComboBox(this);
     NiveauOrdinateur->setObjectName(QStringLiteral("NiveauOrdinateur"));
-    for (const auto niveau : Niveaux)
-        NiveauOrdinateur->addItem(ChoixJoueurs::NomNiveau(niveau));
+    for (int numero = 0; numero <= int(kalvoro::NiveauOrdinateur::Fort); ++numero)
+        NiveauOrdinateur->addItem(ChoixJoueurs::NomNiveau(NiveauNumero(numero)));
     formulaire->addRow(tr("&Mémoire de l'ordinateur :"), NiveauOrdinateur);
     auto *boutons = new QDialogButtonBox(this);
     boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -114,7 +116,7 @@ ChoixJoueurs FenetreJoueurs::Choix() const
     for (const QString &prenom : prenoms)
         choix.prenoms << PrenomNettoye(prenom);
     choix.ordinateur = Ordinateur->isChecked();
-    choix.niveau = Niveaux[std::size_t(std::max(0, NiveauOrdinateur->currentIndex()))];
+    choix.niveau = NiveauNumero(NiveauOrdinateur->currentIndex());
     return choix;
 }
 
@@ -130,8 +132,7 @@ ChoixJoueurs ChoixRetenu(const QString &fichier)
     for (const QString &prenom : lus)
         choix.prenoms << PrenomNettoye(prenom);
     choix.ordinateur = reglages.value(CleOrdinateur, false).toBool();
-    const int niveau = reglages.value(CleNiveau, 1).toInt();
-    choix.niveau = Niveaux[std::size_t(std::clamp(niveau, 0, int(Niveaux.size()) - 1))];
+    choix.niveau = NiveauNumero(reglages.value(CleNiveau, 1).toInt());
     return choix;
 }
 
@@ -143,8 +144,7 @@ void RetenirChoix(const QString &fichier, const ChoixJoueurs &choix)
     reglages.setValue(CleNombre, choix.nombre);
     reglages.setValue(ClePrenoms, choix.prenoms);
     reglages.setValue(CleOrdinateur, choix.ordinateur);
-    reglages.setValue(
-        CleNiveau, int(std::find(Niveaux.begin(), Niveaux.end(), choix.niveau) - Niveaux.begin()));
+    reglages.setValue(CleNiveau, int(choix.niveau));
 }
 
 } // namespace kalvoro
